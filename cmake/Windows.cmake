@@ -1,0 +1,43 @@
+# The Windows programs, cross-built with mingw-w64, and their end-to-end tests.
+set(SORVANE_WIN32_SOURCES
+  src/platform/win32/PanelView.cpp
+  src/platform/win32/Text.cpp
+  src/platform/win32/Win32Platform.cpp
+  src/platform/win32/WinMain.cpp
+)
+set(SORVANE_WIN32_LIBS winmm comctl32 comdlg32 shell32 gdi32 user32)
+set(SORVANE_STATIC_LINK -static -municode -mwindows)
+
+add_executable(Sorvane ${SORVANE_WIN32_SOURCES})
+target_link_libraries(Sorvane PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
+target_link_options(Sorvane PRIVATE ${SORVANE_STATIC_LINK})
+
+add_executable(SorvaneE2E ${SORVANE_WIN32_SOURCES})
+target_compile_definitions(SorvaneE2E PRIVATE SORVANE_E2E_SWITCH)
+target_link_libraries(SorvaneE2E PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
+target_link_options(SorvaneE2E PRIVATE ${SORVANE_STATIC_LINK})
+
+add_executable(JoyToKey tools/JoyToKeyStandin.cpp)
+target_compile_options(JoyToKey PRIVATE -Wall -Wextra -Werror)
+target_link_options(JoyToKey PRIVATE ${SORVANE_STATIC_LINK})
+
+add_executable(probe tests/e2e/probe.cpp)
+target_compile_options(probe PRIVATE -Wall -Wextra -Werror)
+target_link_options(probe PRIVATE -static -municode)
+
+# The click sound beside the programs.
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Zoboclick.wav
+  COMMAND python3 ${CMAKE_SOURCE_DIR}/tools/make_click.py ${CMAKE_BINARY_DIR}/Zoboclick.wav
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_click.py)
+add_custom_target(click_sound ALL DEPENDS ${CMAKE_BINARY_DIR}/Zoboclick.wav)
+
+file(GLOB SORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
+add_test(NAME e2e_setup COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/env.sh setup ${CMAKE_BINARY_DIR})
+add_test(NAME e2e_cleanup COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/env.sh cleanup ${CMAKE_BINARY_DIR})
+set_tests_properties(e2e_setup PROPERTIES FIXTURES_SETUP wine LABELS e2e)
+set_tests_properties(e2e_cleanup PROPERTIES FIXTURES_CLEANUP wine LABELS e2e)
+foreach(script ${SORVANE_E2E_TESTS})
+  get_filename_component(name ${script} NAME_WE)
+  add_test(NAME e2e_${name} COMMAND bash ${script} ${CMAKE_BINARY_DIR})
+  set_tests_properties(e2e_${name} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine LABELS e2e TIMEOUT 300)
+endforeach()

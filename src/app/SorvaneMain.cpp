@@ -1,0 +1,185 @@
+#include "app/SorvaneMain.h"
+
+#include "settings/IniFile.h"
+
+namespace sorvane {
+
+const char* const kApplicationTitle = "「Sorvane＋。」Ver 2.10";
+const char* const kSettingsFileName = ".\\Sorvane.ini";
+const char* const kSiblingSettingsFileName = ".\\Tramvik.ini";
+const char* const kClickSoundFile = "Zoboclick.wav";
+const char* const kHelpFile = "Sorvane.chm";
+const char* const kErrorCaption = "エラー";
+
+namespace {
+
+const char* const kButtonHint = "クリックすると色やフォントを変更できます";
+const char* const kLaunchWarning =
+    "「Kelpimo。」を接続するか\nJoyToKey Vre3.7以降をインストールして\n「Sorvane+。」を再起動してください。";
+const char* const kNotInstalledWarning = "JoyToKeyがインストールされていません";
+
+}  // namespace
+
+std::string DuplicateStartMessage() {
+  return std::string("二重起動は出来ません。") + "[Sorvane＋。」" + " はすでに実行されています！";
+}
+
+std::string ParaamStr(Process& process, int /*index*/) { return process.FirstArgument(); }
+
+TSorvaneForm::TSorvaneForm(Platform& platform, ProgramState& state)
+    : BtnOption(platform.desktop, this),
+      DummyBtn(platform.desktop, this),
+      ScanTimer(platform.timers, 1000, true, [this] { ScanTimerTimer(); }),
+      JoyTimer(platform.timers, kJoyTimerInterval, false, [this] { JoyTimerTimer(); }),
+      link(platform.desktop),
+      platform_(platform),
+      state_(state) {
+  BuildDesign();
+  FormCreate();
+  Construct();
+}
+
+TSorvaneForm::~TSorvaneForm() = default;
+
+void TSorvaneForm::BuildDesign() {
+  name = "SorvaneForm";
+  frame = platform_.desktop.PanelFrame();
+  color = colors::kGreen;
+  font = Font{kUiFontFace, PointsForPixelHeight(15), kFontBold, 0, kShiftJisCharset,
+              colors::kWindowText};
+  hint = "右クリックでメニュー";
+  SetClientWidth(256);
+  SetClientHeight(22);
+
+  for (int k = 1; k <= 8; ++k) {
+    auto button = std::make_unique<TCuteButton>(platform_.desktop, this);
+    button->name = "CuteButton" + std::to_string(k);
+    button->tag = k;
+    button->left = 20 + 60 * (k - 1);
+    button->top = 0;
+    button->width = 56;
+    button->tabStop = false;
+    button->showHint = true;
+    button->hint = kButtonHint;
+    button->font = font;
+    if (k == 1) button->font.color = colors::kBlack;
+    button->caption = DefaultButtonName(k);
+    button->OnClick = [this](TCuteButton& clicked) { CuteButtonClick(clicked.tag); };
+    CuteButtons[k - 1] = std::move(button);
+  }
+  BtnOption.name = "BtnOption";
+  BtnOption.left = 0;
+  BtnOption.width = 21;
+  BtnOption.color = colors::kAqua;
+  BtnOption.visible = false;
+  DummyBtn.name = "DummyBtn";
+  DummyBtn.caption = "Dummy";
+  DummyBtn.visible = false;
+  DummyBtn.font = font;
+}
+
+void TSorvaneForm::Construct() {
+  const std::string argument = ParaamStr(platform_.process, 1);
+  state_.configArgChar = argument.empty() ? 0 : static_cast<std::int8_t>(argument[0]);
+  link.ForgetWindow();
+  JoyTimer.SetEnabled(false);
+  ScanTimer.SetEnabled(false);
+  link.FindJoyToKeyWindow();
+  if (link.JoyToKeyWindow() != 0) return;
+
+  const auto contents = platform_.files.ReadWholeFile(kSettingsFileName);
+  Path_JoyToKey = IniFile(contents.value_or("")).ReadString("UseJoyToKey", "所在フォルダー", "");
+  if (Path_JoyToKey.empty()) FindJoyToKey();
+  if (!LaunchJoyToKey(Path_JoyToKey)) {
+    platform_.dialogs.ShowMessage(handle, kLaunchWarning, kErrorCaption, kWarningBoxStyle);
+  }
+}
+
+void TSorvaneForm::FormShow() {
+  const int screenHeight = platform_.desktop.ScreenHeight();
+  const int screenWidth = platform_.desktop.ScreenWidth();
+  if (screenHeight < top || screenWidth < left) {
+    top = screenHeight / 2;
+    left = screenWidth / 2;
+  }
+  if (state_.configArgChar != 0) {
+    if (HikisuuForm != nullptr) HikisuuForm->visible = false;
+    link.Send(WM_JOYTOKEY_CONFIG, state_.configArgChar);
+  } else if (HikisuuForm != nullptr) {
+    HikisuuForm->visible = true;
+  }
+  JoyTimer.SetEnabled(true);
+  ScanTimer.SetEnabled(true);
+}
+
+void TSorvaneForm::Close() {
+  if (closed) return;
+  FormClose();
+  closed = true;
+  visible = false;
+}
+
+void TSorvaneForm::FormClose() {
+  ScanTimer.SetEnabled(false);
+  if (!SaveSettings()) {
+    const std::string text = std::string(kSettingsFileName) + " に書き込めません";
+    platform_.dialogs.ShowMessage(handle, text, kErrorCaption, 0x10);
+  }
+  link.PostQuit();
+}
+
+std::optional<std::intptr_t> TSorvaneForm::Dispatch(std::uint32_t message) {
+  switch (message) {
+    case kWmNcHitTest:
+      return platform_.desktop.LeftButtonDownNow() ? kHtCaption : kHtClient;
+    case kCmMouseEnter:
+      CMMouseEnter();
+      return 0;
+    case kCmMouseLeave:
+      CMMouseLeave();
+      return 0;
+    default:
+      return std::nullopt;
+  }
+}
+
+void TSorvaneForm::CMMouseEnter() {
+  if (PopupMenu1.Checked(MenuId::Oikake)) ScanTimer.SetEnabled(false);
+}
+
+void TSorvaneForm::CMMouseLeave() { ScanTimer.SetEnabled(true); }
+
+void TSorvaneForm::ChildMouseEnter(TCuteButton&) { CMMouseEnter(); }
+
+void TSorvaneForm::ChildMouseLeave(TCuteButton&) { CMMouseLeave(); }
+
+SorvaneApplication::SorvaneApplication(Platform& platform) : platform_(platform) {}
+
+SorvaneApplication::~SorvaneApplication() = default;
+
+bool SorvaneApplication::Start() {
+  const std::string path = platform_.process.ProgramFilePath();
+  const std::size_t slash = path.find_last_of("\\/");
+  const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (platform_.process.CreateInstanceMutex(fileName)) {
+    platform_.dialogs.ShowMessage(0, DuplicateStartMessage(), kApplicationTitle, kWarningBoxStyle);
+    return false;
+  }
+  title = kApplicationTitle;
+  SorvaneForm = std::make_unique<TSorvaneForm>(platform_, state);
+  NameForm = std::make_unique<TNameForm>();
+  NameForm->mainForm = SorvaneForm.get();
+  const auto contents = platform_.files.ReadWholeFile(kSettingsFileName);
+  NameForm->FormCreate(IniFile(contents.value_or("")));
+  SorvaneForm->NameForm = NameForm.get();
+  HikisuuForm = std::make_unique<THikisuuForm>(platform_);
+  SorvaneForm->HikisuuForm = HikisuuForm.get();
+  return true;
+}
+
+void SorvaneApplication::MainFormShown() {
+  SorvaneForm->visible = true;
+  SorvaneForm->FormShow();
+}
+
+}  // namespace sorvane

@@ -1,0 +1,166 @@
+// TSorvaneForm, the panel, and the application that creates the three forms.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/ProgramState.h"
+#include "controls/Control.h"
+#include "controls/Cutebtn.h"
+#include "forms/Btnname.h"
+#include "forms/Hikisuu.h"
+#include "joytokey/JoyToKeyLink.h"
+#include "platform/Platform.h"
+#include "scan/PopupMenu.h"
+
+namespace sorvane {
+
+class IniFile;
+
+extern const char* const kApplicationTitle;  // "「Sorvane＋。」Ver 2.10"
+extern const char* const kSettingsFileName;  // ".\Sorvane.ini"
+extern const char* const kSiblingSettingsFileName;  // ".\Tramvik.ini"
+extern const char* const kClickSoundFile;  // "Zoboclick.wav"
+extern const char* const kHelpFile;  // "Sorvane.chm"
+extern const char* const kErrorCaption;  // "エラー"
+constexpr unsigned kWarningBoxStyle = 0x30;  // MB_OK | MB_ICONWARNING
+
+class TSorvaneForm : public Form, public CuteButtonParent {
+ public:
+  static constexpr std::uint32_t kWmNcHitTest = 0x0084;
+  static constexpr std::uint32_t kCmMouseEnter = 0xB013;
+  static constexpr std::uint32_t kCmMouseLeave = 0xB014;
+  static constexpr int kHtClient = 1;
+  static constexpr int kHtCaption = 2;
+  static constexpr int kJoyTimerInterval = 200;
+  static constexpr int kPollPause = 10;
+  static constexpr int kLongPressPolls = 100;
+
+  // Builds the panel from its design, runs FormCreate, then the construction
+  // steps: the argument, both timers held off, JoyToKey found or launched.
+  TSorvaneForm(Platform& platform, ProgramState& state);
+  ~TSorvaneForm();
+
+  // Controls.
+  TCuteButton& CuteButton(int number) { return *CuteButtons[number - 1]; }
+  const TCuteButton& CuteButton(int number) const { return *CuteButtons[number - 1]; }
+  std::array<std::unique_ptr<TCuteButton>, 8> CuteButtons;
+  TCuteButton BtnOption;
+  TCuteButton DummyBtn;
+  std::string Path_JoyToKey;  // a hidden text field: JoyToKey's folder
+  PopupMenu PopupMenu1;
+  Timer ScanTimer;
+  Timer JoyTimer;
+  JoyToKeyLink link;
+  WindowHandle handle = 0;  // set by the window that shows this form
+  bool closed = false;
+
+  // Set by the application once they exist.
+  TNameForm* NameForm = nullptr;
+  THikisuuForm* HikisuuForm = nullptr;
+
+  // Window behaviour.
+  void FormShow();
+  void Close();  // runs FormClose once; closing the main form ends the program
+  void FormClose();
+  // Routes the messages the panel handles itself; nothing for all others.
+  std::optional<std::intptr_t> Dispatch(std::uint32_t message);
+  void CMMouseEnter();
+  void CMMouseLeave();
+  void ChildMouseEnter(TCuteButton& button) override;
+  void ChildMouseLeave(TCuteButton& button) override;
+
+  // Settings.
+  void FormCreate();
+  bool SaveSettings();
+
+  // The scan.
+  void ScanTimerTimer();
+  void LayoutButtons(int count, int subCount);
+  void ClearButtonCaptions();
+  void SetScanSpeed(float seconds);
+
+  // The switch.
+  void JoyTimerTimer();
+  void ShowStickNames();
+  void JoyStickID2Click();
+
+  // Popup menu.
+  void PopupMenu1Popup();
+  void Btn1Click();
+  void ButtonCountClick(int count);  // Btn2Click..Btn8Click
+  void SubButtonCountClick(int subCount);  // SubBtn2Click..SubBtn8Click
+  void SpeedClick(float seconds);  // Time05Click..Time50Click
+  void SingleDspClick();
+  void SoundClick();
+  void OikakeClick();
+  void Exit1Click();
+  void BtnNameEditClick();
+  void BtnNameDispOnClick();
+  void HelpClick();
+  void WebClick();
+  // The command of a menu item; Btn1 runs when its submenu opens.
+  void MenuCommand(MenuId id);
+
+  // Colours and fonts.
+  void CuteButtonClick(int number);  // CuteButton1Click..CuteButton8Click
+
+  // JoyToKey's program file.
+  void FindJoyToKey();
+  bool SearchJoyToKeyFolder(const std::string& folder);
+  bool LaunchJoyToKey(const std::string& folder);
+
+  ProgramState& state() { return state_; }
+  ScanState& scan() { return state_.scanState; }
+  // Folder listings made by the last search (for measurements).
+  long listingCount = 0;
+
+ private:
+  void BuildDesign();
+  void Construct();
+  void LoadButtonAppearance(const IniFile& ini);
+  void PaintStripHighlight();
+  void PaintSingleDisplay();
+  void KeepOnScreen();
+  bool PollSwitch();  // true while button 1 is down
+  bool AnyButtonDown();
+  void WaitForRelease();
+  void SetButtonCaptionsFromNames(bool secondStick);
+  bool WaitForJoyToKeyWindow();
+
+  Platform& platform_;
+  ProgramState& state_;
+};
+
+class SorvaneApplication {
+ public:
+  explicit SorvaneApplication(Platform& platform);
+  ~SorvaneApplication();
+
+  // The entry up to the message loop: the single-instance guard, the title and
+  // the three forms. False when another instance runs; its message was shown.
+  bool Start();
+  // The main window has been shown.
+  void MainFormShown();
+  bool Terminated() const { return SorvaneForm == nullptr || SorvaneForm->closed; }
+
+  std::string title;
+  ProgramState state;
+  std::unique_ptr<TSorvaneForm> SorvaneForm;
+  std::unique_ptr<TNameForm> NameForm;
+  std::unique_ptr<THikisuuForm> HikisuuForm;
+
+ private:
+  Platform& platform_;
+};
+
+// The first command-line argument, whatever index is asked for.
+std::string ParaamStr(Process& process, int index);
+
+// The text of the message shown when the program is started a second time.
+std::string DuplicateStartMessage();
+
+}  // namespace sorvane

@@ -1,0 +1,7 @@
+#include "controls/Control.h"
+
+namespace sorvane {
+
+const char* const kUiFontFace = "ＭＳ Ｐゴシック";
+
+}  // namespace sorvane

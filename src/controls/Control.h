@@ -1,0 +1,107 @@
+// Plain state of the program's windows and controls. Handlers change these
+// fields; the Win32 view draws them, and tests read them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/Types.h"
+
+namespace sorvane {
+
+namespace colors {
+constexpr ColorValue kBlack = 0x00000000;
+constexpr ColorValue kGreen = 0x00008000;
+constexpr ColorValue kPurple = 0x00800080;
+constexpr ColorValue kRed = 0x000000FF;
+constexpr ColorValue kYellow = 0x0000FFFF;
+constexpr ColorValue kFuchsia = 0x00FF00FF;
+constexpr ColorValue kAqua = 0x00FFFF00;
+constexpr ColorValue kWhite = 0x00FFFFFF;
+constexpr ColorValue kWindowText = 0x80000008;
+constexpr ColorValue kBtnFace = 0x8000000F;
+constexpr ColorValue kNone = 0x1FFFFFFF;
+}  // namespace colors
+
+constexpr int kShiftJisCharset = 128;
+constexpr int kDefaultCharset = 1;
+
+enum FontStyleBits : std::uint8_t {
+  kFontBold = 1,
+  kFontItalic = 2,
+  kFontUnderline = 4,
+  kFontStrikeOut = 8,
+};
+
+// "ＭＳ Ｐゴシック", the face of every text the program shows.
+extern const char* const kUiFontFace;
+
+struct Font {
+  std::string name;
+  int size = 0;  // points; a pixel height h at 96 dpi is size = h * 72 / 96
+  std::uint8_t style = 0;
+  int pitch = 0;  // 0 default, 1 variable, 2 fixed
+  int charset = kShiftJisCharset;
+  ColorValue color = colors::kWindowText;
+
+  bool operator==(const Font& other) const {
+    return name == other.name && size == other.size && style == other.style &&
+           pitch == other.pitch && charset == other.charset && color == other.color;
+  }
+};
+
+// Points for a character height given in pixels at 96 dots per inch.
+constexpr int PointsForPixelHeight(int pixels) { return (pixels * 72 + 48) / 96; }
+// The character height in pixels for a size in points at 96 dots per inch.
+constexpr int PixelHeightForPoints(int points) { return (points * 96 + 36) / 72; }
+
+class Control {
+ public:
+  std::string name;
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool visible = true;
+  bool enabled = true;
+  bool tabStop = false;
+  ColorValue color = colors::kBtnFace;
+  std::string caption;
+  Font font;
+  std::string hint;
+  bool showHint = false;
+  int tag = 0;
+};
+
+// A text field; text lives in caption.
+class EditField : public Control {
+ public:
+  // Typing stops at this many bytes of code page 932 text; 0 means no limit.
+  // Text set by the program is taken whole.
+  int maxTypedBytes = 0;
+};
+
+class Label : public Control {};
+
+class Form {
+ public:
+  std::string name;
+  std::string caption;
+  // Outer bounds in screen pixels, frame included.
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  FrameInsets frame;
+  ColorValue color = colors::kBtnFace;
+  Font font;
+  std::string hint;
+  bool visible = false;
+
+  int ClientWidth() const { return width - frame.left - frame.right; }
+  int ClientHeight() const { return height - frame.top - frame.bottom; }
+  void SetClientWidth(int clientWidth) { width = clientWidth + frame.left + frame.right; }
+  void SetClientHeight(int clientHeight) { height = clientHeight + frame.top + frame.bottom; }
+};
+
+}  // namespace sorvane

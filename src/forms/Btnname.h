@@ -1,0 +1,49 @@
+// TNameForm: the button-name editor, and the store of the sixteen names.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "controls/Control.h"
+
+namespace sorvane {
+
+class TSorvaneForm;
+class IniFile;
+
+class TNameForm : public Form {
+ public:
+  static constexpr int kNameBytes = 8;
+
+  TNameForm();
+
+  // The field of button number 1..8 or 11..18 (Edit1..Edit8, Edit11..Edit18).
+  EditField& Edit(int buttonNumber);
+  const EditField& Edit(int buttonNumber) const;
+  const std::string& Name(int buttonNumber) const { return Edit(buttonNumber).caption; }
+
+  std::array<Label, 16> labels;  // Label1..Label16
+  std::array<EditField, 16> edits;  // in slot order
+  Control OkBtn;
+  bool shownModally = false;
+
+  // Loads the sixteen names from the settings file.
+  void FormCreate(const IniFile& settings);
+
+  // Set by the application once both forms exist.
+  TSorvaneForm* mainForm = nullptr;
+
+  void Open();  // shows the editor modally
+  void FormShow();
+  void FormActivate();
+  void OkBtnClick();
+  void FormClose();
+  // Typing into a field: the text the field holds after text is typed at the
+  // end, kept within the byte limit.
+  static std::string TypeInto(const std::string& current, const std::string& typed, int maxBytes);
+};
+
+// The default name of a button number ("ボタン１".."ボタン８", "ボタン11".."ボタン18").
+std::string DefaultButtonName(int buttonNumber);
+
+}  // namespace sorvane

@@ -1,0 +1,24 @@
+// THikisuuForm: the notice shown for five seconds when no configuration number
+// was given on the command line.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "controls/Control.h"
+#include "platform/Platform.h"
+
+namespace sorvane {
+
+class THikisuuForm : public Form {
+ public:
+  explicit THikisuuForm(Platform& platform);
+
+  std::array<Label, 6> lines;
+  std::unique_ptr<Timer> Timer1;
+
+  void Timer1Timer();
+  void Close() { visible = false; }
+};
+
+}  // namespace sorvane

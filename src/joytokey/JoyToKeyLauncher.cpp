@@ -1,0 +1,94 @@
+// Finding JoyToKey's program file on the drives and starting it.
+#include <vector>
+
+#include "app/SorvaneMain.h"
+#include "settings/IniFile.h"
+
+namespace sorvane {
+
+namespace {
+
+const char* const kProgramFileName = "JoyToKey.exe";
+const char* const kFolderKey = "所在フォルダー";
+constexpr std::uint32_t kDirectoryAttribute = 0x10;
+constexpr std::uint32_t kReparsePointAttribute = 0x400;
+constexpr int kLaunchPollInterval = 100;
+constexpr int kLaunchWaitLimit = 10000;
+
+struct FolderListing {
+  bool hasProgramFile = false;
+  std::vector<std::string> subFolders;
+};
+
+bool CollectEntry(const FileSystem::FolderEntry& entry, void* context) {
+  auto& listing = *static_cast<FolderListing*>(context);
+  const std::string_view entryName(entry.name);
+  if (entryName == kProgramFileName) {
+    listing.hasProgramFile = true;
+    return false;  // found: nothing else in this folder matters
+  }
+  // A junction or link is not entered: the search can neither loop nor wander
+  // onto another drive.
+  if ((entry.attributes & kDirectoryAttribute) != 0 &&
+      (entry.attributes & kReparsePointAttribute) == 0 && entryName != "." && entryName != "..") {
+    listing.subFolders.emplace_back(entryName);
+  }
+  return true;
+}
+
+}  // namespace
+
+void TSorvaneForm::FindJoyToKey() {
+  listingCount = 0;
+  for (const char* root : {"C:\\", "D:\\", "E:\\", "F:\\"}) {
+    if (SearchJoyToKeyFolder(root)) return;
+  }
+  platform_.dialogs.ShowMessage(handle, "JoyToKeyがインストールされていません", kErrorCaption,
+                                kWarningBoxStyle);
+}
+
+bool TSorvaneForm::SearchJoyToKeyFolder(const std::string& folder) {
+  // One listing serves both questions: is the program file here, and which
+  // sub-folders are there. The file is checked before any sub-folder is entered.
+  FolderListing listing;
+  ++listingCount;
+  platform_.files.ListFolder(folder + "*.*", &CollectEntry, &listing);
+  if (listing.hasProgramFile) {
+    scan().joyToKeyFound = 1;
+    state_.joyToKeyFolder = folder;
+    const auto existing = platform_.files.ReadWholeFile(kSiblingSettingsFileName);
+    IniFile sibling(existing.value_or(""));
+    sibling.WriteString("UseJoyToKey", kFolderKey, folder);
+    platform_.files.ReplaceWholeFile(kSiblingSettingsFileName, sibling.Contents());
+    const auto written = platform_.files.ReadWholeFile(kSiblingSettingsFileName);
+    Path_JoyToKey = IniFile(written.value_or("")).ReadString("UseJoyToKey", kFolderKey, "");
+    // A sibling file that cannot be written must not cost the folder just found.
+    if (Path_JoyToKey.empty()) Path_JoyToKey = folder;
+    return true;
+  }
+  for (const std::string& subFolder : listing.subFolders) {
+    if (SearchJoyToKeyFolder(folder + subFolder + "\\")) return true;
+  }
+  return scan().joyToKeyFound != 0;
+}
+
+bool TSorvaneForm::WaitForJoyToKeyWindow() {
+  const std::int64_t start = platform_.clock.NowMilliseconds();
+  for (;;) {
+    link.FindJoyToKeyWindow();
+    if (link.JoyToKeyWindow() != 0) return true;
+    if (platform_.clock.NowMilliseconds() - start >= kLaunchWaitLimit) return false;
+    platform_.clock.Sleep(kLaunchPollInterval);
+  }
+}
+
+bool TSorvaneForm::LaunchJoyToKey(const std::string& folder) {
+  if (!platform_.shell.Launch("open", "JoyToKey", "", folder, 0)) return false;
+  link.ForgetWindow();
+  if (!WaitForJoyToKeyWindow()) return false;
+  link.Send(WM_JOYTOKEY_AFTER_LAUNCH1, 0);
+  link.Send(WM_JOYTOKEY_AFTER_LAUNCH2, 0);
+  return true;
+}
+
+}  // namespace sorvane

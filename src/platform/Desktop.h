@@ -1,0 +1,49 @@
+// The desktop as the program sees it: other top-level windows, messages to them,
+// the screen and the mouse.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Types.h"
+
+namespace sorvane {
+
+class Desktop {
+ public:
+  using WindowVisitor = void (*)(WindowHandle window, void* context);
+
+  // Calls visit for every top-level window, hidden ones included, in the window
+  // system's enumeration order.
+  virtual void EnumerateTopLevelWindows(WindowVisitor visit, void* context) = 0;
+  // Copies at most size - 1 bytes of the window's title (code page 932) and a
+  // terminating zero into buffer; returns the number of bytes copied.
+  virtual int GetWindowTitle(WindowHandle window, char* buffer, int size) = 0;
+
+  // Delivers a message and waits, within a bound, for it to be handled; the
+  // result is not reported. Nothing happens for window 0.
+  virtual void SendToWindow(WindowHandle window, std::uint32_t message,
+                            std::uintptr_t wParam, std::intptr_t lParam) = 0;
+  // Queues a message without waiting. Nothing happens for window 0.
+  virtual void PostToWindow(WindowHandle window, std::uint32_t message,
+                            std::uintptr_t wParam, std::intptr_t lParam) = 0;
+
+  virtual int ScreenWidth() = 0;             // SM_CXSCREEN
+  virtual int ScreenHeight() = 0;            // SM_CYSCREEN
+  virtual int FullScreenClientHeight() = 0;  // SM_CYFULLSCREEN
+  virtual ScreenRect DesktopWindowRect() = 0;
+
+  virtual ScreenPoint CursorPosition() = 0;
+  // GetAsyncKeyState(VK_LBUTTON): true while the left button is down.
+  virtual bool LeftButtonDownNow() = 0;
+  // GetKeyState(VK_LBUTTON) as the signed 16-bit value the system returns.
+  virtual std::int16_t LeftButtonKeyState() = 0;
+  virtual void ReleaseMouseCapture() = 0;
+
+  // The frame that the panel's window style adds around its client area.
+  virtual FrameInsets PanelFrame() = 0;
+
+ protected:
+  ~Desktop() = default;
+};
+
+}  // namespace sorvane

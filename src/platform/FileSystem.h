@@ -1,0 +1,32 @@
+// Files and folders. Paths are code page 932 bytes, relative to the working
+// directory unless they carry a drive.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace sorvane {
+
+class FileSystem {
+ public:
+  // The whole file, or nothing when it does not exist or cannot be read.
+  virtual std::optional<std::string> ReadWholeFile(const std::string& path) = 0;
+  // Writes contents to a new file beside path and moves it over path, so that
+  // path holds either the old or the new contents, never a mix.
+  virtual bool ReplaceWholeFile(const std::string& path, const std::string& contents) = 0;
+
+  struct FolderEntry {
+    const char* name;         // valid during the call only
+    std::uint32_t attributes;  // 0x10 directory, 0x400 reparse point
+  };
+  using EntryVisitor = bool (*)(const FolderEntry& entry, void* context);  // false stops
+  // Lists the entries matching pattern (FindFirstFileA style) in listing order.
+  // Returns false when nothing could be listed.
+  virtual bool ListFolder(const std::string& pattern, EntryVisitor visit, void* context) = 0;
+
+ protected:
+  ~FileSystem() = default;
+};
+
+}  // namespace sorvane

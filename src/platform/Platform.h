@@ -1,0 +1,28 @@
+// Everything the program asks of the world outside itself.
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Joystick.h"
+#include "platform/Process.h"
+#include "platform/Shell.h"
+#include "platform/Sound.h"
+#include "platform/Timers.h"
+
+namespace sorvane {
+
+struct Platform {
+  Desktop& desktop;
+  Joystick& joystick;
+  SoundPlayer& sound;
+  Shell& shell;
+  FileSystem& files;
+  Clock& clock;
+  Dialogs& dialogs;
+  Process& process;
+  TimerHost& timers;
+};
+
+}  // namespace sorvane

@@ -1,0 +1,22 @@
+// The running process: its file, its command line, the single-instance mutex.
+#pragma once
+
+#include <string>
+
+namespace sorvane {
+
+class Process {
+ public:
+  // The program file's full path as the system reports it (code page 932).
+  virtual std::string ProgramFilePath() = 0;
+  // The first command-line argument, empty when there is none.
+  virtual std::string FirstArgument() = 0;
+  // Creates the named mutex, not initially owned, kept open until the process
+  // ends. True when the mutex already existed.
+  virtual bool CreateInstanceMutex(const std::string& name) = 0;
+
+ protected:
+  ~Process() = default;
+};
+
+}  // namespace sorvane

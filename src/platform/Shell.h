@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Types.h"
+
+namespace sorvane {
+
+class Shell {
+ public:
+  // ShellExecuteA(owner, verb, file, parameters, folder, show); result ignored.
+  virtual void Open(WindowHandle owner, const std::string& verb, const std::string& file,
+                    const std::string& parameters, const std::string& folder,
+                    int showCommand) = 0;
+  // ShellExecuteExA with no owner: true when the shell reports success.
+  virtual bool Launch(const std::string& verb, const std::string& file,
+                      const std::string& parameters, const std::string& folder,
+                      int showCommand) = 0;
+
+ protected:
+  ~Shell() = default;
+};
+
+}  // namespace sorvane

@@ -1,0 +1,196 @@
+#include "platform/sim/SimDesktop.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace sorvane::sim {
+
+SimDesktop::SimDesktop()
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this} {}
+
+void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& stop) {
+  const std::int64_t end = now + milliseconds;
+  for (;;) {
+    if (stop && stop()) return;
+    auto next = std::min_element(scheduled.begin(), scheduled.end(),
+                                 [](const Scheduled& a, const Scheduled& b) {
+                                   return a.due != b.due ? a.due < b.due : a.order < b.order;
+                                 });
+    if (next == scheduled.end() || next->due > end) break;
+    Timer* timer = next->timer;
+    now = std::max(now, next->due);
+    next->due = now + timer->Interval();
+    next->order = nextOrder_++;
+    timer->Fire();
+  }
+  now = std::max(now, end);
+}
+
+void SimDesktop::TimerChanged(Timer& timer) {
+  TimerGone(timer);
+  if (timer.Running()) scheduled.push_back({&timer, now + timer.Interval(), nextOrder_++});
+}
+
+void SimDesktop::TimerGone(Timer& timer) {
+  scheduled.erase(std::remove_if(scheduled.begin(), scheduled.end(),
+                                 [&](const Scheduled& s) { return s.timer == &timer; }),
+                  scheduled.end());
+}
+
+WindowHandle SimDesktop::AddWindow(const std::string& title) {
+  const WindowHandle handle = 0x1000 + windows.size() * 4;
+  windows.push_back(PeerWindow{handle, title, true, {}});
+  return handle;
+}
+
+PeerWindow& SimDesktop::Window(WindowHandle handle) {
+  for (PeerWindow& window : windows) {
+    if (window.handle == handle) return window;
+  }
+  return windows.front();
+}
+
+void SimDesktop::EnumerateTopLevelWindows(WindowVisitor visit, void* context) {
+  for (const PeerWindow& window : windows) {
+    if (window.exists) visit(window.handle, context);
+  }
+}
+
+int SimDesktop::GetWindowTitle(WindowHandle handle, char* buffer, int size) {
+  if (size <= 0) return 0;
+  const std::string& title = Window(handle).title;
+  const int length = std::min(static_cast<int>(title.size()), size - 1);
+  std::memcpy(buffer, title.data(), static_cast<std::size_t>(length));
+  buffer[length] = '\0';
+  return length;
+}
+
+void SimDesktop::SendToWindow(WindowHandle handle, std::uint32_t message, std::uintptr_t wParam,
+                              std::intptr_t lParam) {
+  if (handle == 0) return;
+  PeerWindow& window = Window(handle);
+  if (!window.exists) return;
+  if (onMessage) onMessage(window, message);
+  window.received.push_back({now, message, wParam, static_cast<std::int32_t>(lParam), false});
+}
+
+void SimDesktop::PostToWindow(WindowHandle handle, std::uint32_t message, std::uintptr_t wParam,
+                              std::intptr_t lParam) {
+  if (handle == 0) return;
+  PeerWindow& window = Window(handle);
+  if (!window.exists) return;
+  window.received.push_back({now, message, wParam, static_cast<std::int32_t>(lParam), true});
+}
+
+void SimDesktop::HoldSwitch(std::int64_t from, std::int64_t until) {
+  auto previous = switchButtons;
+  switchButtons = [previous, from, until](std::int64_t t) {
+    return (t >= from && t < until) ? 1U : previous(t);
+  };
+}
+
+bool SimDesktop::PollJoystickZero(JoyInfo& info) {
+  ++pollCount;
+  if (pollFails) return false;
+  info.buttons = switchButtons(now);
+  return true;
+}
+
+void SimDesktop::PlaySync(const char*) {
+  soundsPlayed.push_back(now);
+  now += soundLengthMilliseconds;
+}
+
+void SimDesktop::Open(WindowHandle, const std::string& verb, const std::string& file,
+                      const std::string& parameters, const std::string& folder, int showCommand) {
+  shellCalls.push_back({verb, file, parameters, folder, showCommand, false});
+}
+
+bool SimDesktop::Launch(const std::string& verb, const std::string& file,
+                        const std::string& parameters, const std::string& folder, int showCommand) {
+  shellCalls.push_back({verb, file, parameters, folder, showCommand, true});
+  return onLaunch(shellCalls.back());
+}
+
+std::optional<std::string> SimDesktop::ReadWholeFile(const std::string& path) {
+  const auto found = files.find(path);
+  if (found == files.end()) return std::nullopt;
+  return found->second;
+}
+
+bool SimDesktop::ReplaceWholeFile(const std::string& path, const std::string& contents) {
+  if (std::find(unwritable.begin(), unwritable.end(), path) != unwritable.end()) return false;
+  files[path] = contents;
+  return true;
+}
+
+void SimDesktop::AddFile(const std::string& folder, const std::string& name) {
+  folders[folder].push_back({name, 0x20});
+}
+
+void SimDesktop::AddFolder(const std::string& parent, const std::string& name,
+                           std::uint32_t attributes) {
+  folders[parent].push_back({name, attributes});
+  folders.emplace(parent + name + "\\", std::vector<SimEntry>{});
+}
+
+bool SimDesktop::ListFolder(const std::string& pattern, EntryVisitor visit, void* context) {
+  const std::size_t slash = pattern.find_last_of('\\');
+  const std::string folder = pattern.substr(0, slash + 1);
+  ++listings[folder];
+  const auto found = folders.find(folder);
+  if (found == folders.end()) return false;
+  const bool isRoot = folder.size() == 3;
+  std::vector<SimEntry> entries;
+  if (!isRoot) entries = {{".", 0x10}, {"..", 0x10}};
+  entries.insert(entries.end(), found->second.begin(), found->second.end());
+  for (const SimEntry& entry : entries) {
+    const FolderEntry visited{entry.name.c_str(), entry.attributes};
+    if (!visit(visited, context)) break;
+  }
+  return true;
+}
+
+void SimDesktop::Sleep(int milliseconds) {
+  now += milliseconds;
+  sleptMilliseconds += milliseconds;
+}
+
+int SimDesktop::ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
+                            unsigned flags) {
+  messages.push_back({now, owner, text, caption, flags});
+  if (onMessageBox) onMessageBox(messages.back());
+  return 1;
+}
+
+std::optional<ColorValue> SimDesktop::ChooseColor(WindowHandle, ColorValue initial) {
+  colorDialogInitial.push_back(initial);
+  if (colorAnswers.empty()) return std::nullopt;
+  const auto answer = colorAnswers.front();
+  colorAnswers.pop_front();
+  return answer;
+}
+
+bool SimDesktop::ChooseFont(WindowHandle, FontChoice& font) {
+  fontDialogInitial.push_back(font);
+  if (fontAnswers.empty()) return false;
+  const auto answer = fontAnswers.front();
+  fontAnswers.pop_front();
+  if (!answer) return false;
+  font = *answer;
+  return true;
+}
+
+bool SimDesktop::CreateInstanceMutex(const std::string& name) {
+  if (std::find(mutexes.begin(), mutexes.end(), name) != mutexes.end()) return true;
+  mutexes.push_back(name);
+  return false;
+}
+
+std::vector<std::pair<std::uint32_t, std::int32_t>> MessagesOf(const PeerWindow& window) {
+  std::vector<std::pair<std::uint32_t, std::int32_t>> result;
+  for (const ReceivedMessage& m : window.received) result.emplace_back(m.message, m.lParam);
+  return result;
+}
+
+}  // namespace sorvane::sim

@@ -1,0 +1,190 @@
+// A simulated desktop: a virtual clock that fires due timers one at a time,
+// a scripted switch, peer windows that record what they receive, in-memory
+// files and folders, and scripted dialog answers.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace sorvane::sim {
+
+struct ReceivedMessage {
+  std::int64_t time;
+  std::uint32_t message;
+  std::uintptr_t wParam;
+  std::int32_t lParam;  // as JoyToKey reads it
+  bool posted;
+};
+
+struct PeerWindow {
+  WindowHandle handle;
+  std::string title;
+  bool exists = true;
+  std::vector<ReceivedMessage> received;
+};
+
+struct ShownMessage {
+  std::int64_t time;
+  WindowHandle owner;
+  std::string text;
+  std::string caption;
+  unsigned flags;
+};
+
+struct ShellCall {
+  std::string verb;
+  std::string file;
+  std::string parameters;
+  std::string folder;
+  int showCommand;
+  bool launch;
+};
+
+struct SimEntry {
+  std::string name;
+  std::uint32_t attributes;
+};
+
+class SimDesktop : public Desktop,
+                   public Joystick,
+                   public SoundPlayer,
+                   public Shell,
+                   public FileSystem,
+                   public Clock,
+                   public Dialogs,
+                   public Process,
+                   public TimerHost {
+ public:
+  SimDesktop();
+  Platform& platform() { return platform_; }
+
+  // Time.
+  std::int64_t now = 0;
+  // Runs due timers one at a time until the clock reaches now + milliseconds,
+  // or until stop() says so.
+  void RunFor(std::int64_t milliseconds, const std::function<bool()>& stop = {});
+  std::int64_t sleptMilliseconds = 0;
+
+  // Peer windows, enumerated in the order they were added.
+  WindowHandle AddWindow(const std::string& title);
+  PeerWindow& Window(WindowHandle handle);
+  void CloseWindow(WindowHandle handle) { Window(handle).exists = false; }
+  std::vector<PeerWindow> windows;
+  // Runs when a message reaches a window, before it is recorded.
+  std::function<void(PeerWindow&, std::uint32_t)> onMessage;
+
+  // The switch: button bits over time. pollFails makes every poll fail.
+  std::function<std::uint32_t(std::int64_t now)> switchButtons = [](std::int64_t) { return 0U; };
+  void HoldSwitch(std::int64_t from, std::int64_t until);
+  bool pollFails = false;
+  long pollCount = 0;
+
+  // Sound.
+  int soundLengthMilliseconds = 0;
+  std::vector<std::int64_t> soundsPlayed;
+
+  // Screen and mouse.
+  int screenWidth = 1024;
+  int screenHeight = 768;
+  int fullScreenClientHeight = 730;
+  ScreenPoint cursor;
+  bool leftButtonDown = false;
+  int captureReleases = 0;
+  FrameInsets panelFrame{3, 3, 3, 3};
+
+  // Dialogs: answers are taken from the front; the default answers OK/cancel.
+  std::vector<ShownMessage> messages;
+  std::function<void(const ShownMessage&)> onMessageBox;
+  std::deque<std::optional<ColorValue>> colorAnswers;
+  std::deque<std::optional<FontChoice>> fontAnswers;
+  std::vector<ColorValue> colorDialogInitial;
+  std::vector<FontChoice> fontDialogInitial;
+
+  // Shell.
+  std::vector<ShellCall> shellCalls;
+  // What a launch does: by default it fails.
+  std::function<bool(const ShellCall&)> onLaunch = [](const ShellCall&) { return false; };
+
+  // Files: whole files by exact path, folders by path ending in a backslash.
+  std::map<std::string, std::string> files;
+  std::map<std::string, std::vector<SimEntry>> folders;  // "C:\" -> entries
+  std::vector<std::string> unwritable;  // paths whose writes fail
+  std::map<std::string, int> listings;  // folder -> times listed
+  void AddFile(const std::string& folder, const std::string& name);
+  void AddFolder(const std::string& parent, const std::string& name, std::uint32_t attributes = 0x10);
+
+  // Process.
+  std::string programFilePath = "C:\\Sorvane\\Sorvane.exe";
+  std::string firstArgument = "3";
+  std::vector<std::string> mutexes;
+
+  // Timers.
+  struct Scheduled {
+    Timer* timer;
+    std::int64_t due;
+    std::uint64_t order;
+  };
+  std::vector<Scheduled> scheduled;
+
+  // Desktop.
+  void EnumerateTopLevelWindows(WindowVisitor visit, void* context) override;
+  int GetWindowTitle(WindowHandle window, char* buffer, int size) override;
+  void SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                    std::intptr_t lParam) override;
+  void PostToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                    std::intptr_t lParam) override;
+  int ScreenWidth() override { return screenWidth; }
+  int ScreenHeight() override { return screenHeight; }
+  int FullScreenClientHeight() override { return fullScreenClientHeight; }
+  ScreenRect DesktopWindowRect() override { return {0, 0, screenWidth, screenHeight}; }
+  ScreenPoint CursorPosition() override { return cursor; }
+  bool LeftButtonDownNow() override { return leftButtonDown; }
+  std::int16_t LeftButtonKeyState() override { return leftButtonDown ? -127 : 0; }
+  void ReleaseMouseCapture() override { ++captureReleases; }
+  FrameInsets PanelFrame() override { return panelFrame; }
+
+  // Joystick.
+  bool PollJoystickZero(JoyInfo& info) override;
+  // Sound.
+  void PlaySync(const char* fileName) override;
+  // Shell.
+  void Open(WindowHandle owner, const std::string& verb, const std::string& file,
+            const std::string& parameters, const std::string& folder, int showCommand) override;
+  bool Launch(const std::string& verb, const std::string& file, const std::string& parameters,
+              const std::string& folder, int showCommand) override;
+  // Files.
+  std::optional<std::string> ReadWholeFile(const std::string& path) override;
+  bool ReplaceWholeFile(const std::string& path, const std::string& contents) override;
+  bool ListFolder(const std::string& pattern, EntryVisitor visit, void* context) override;
+  // Clock.
+  void Sleep(int milliseconds) override;
+  std::int64_t NowMilliseconds() override { return now; }
+  // Dialogs.
+  int ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
+                  unsigned flags) override;
+  std::optional<ColorValue> ChooseColor(WindowHandle owner, ColorValue initial) override;
+  bool ChooseFont(WindowHandle owner, FontChoice& font) override;
+  // Process.
+  std::string ProgramFilePath() override { return programFilePath; }
+  std::string FirstArgument() override { return firstArgument; }
+  bool CreateInstanceMutex(const std::string& name) override;
+  // Timers.
+  void TimerChanged(Timer& timer) override;
+  void TimerGone(Timer& timer) override;
+
+ private:
+  Platform platform_;
+  std::uint64_t nextOrder_ = 0;
+};
+
+// Every message one window received, as (message, lParam) pairs.
+std::vector<std::pair<std::uint32_t, std::int32_t>> MessagesOf(const PeerWindow& window);
+
+}  // namespace sorvane::sim

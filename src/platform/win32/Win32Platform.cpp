@@ -1,0 +1,317 @@
+#include "platform/win32/Win32Platform.h"
+
+#include <commdlg.h>
+#include <mmsystem.h>
+#include <shellapi.h>
+
+#include <cstring>
+#include <vector>
+
+#include "platform/win32/Handles.h"
+#include "platform/win32/Text.h"
+
+namespace sorvane::win32 {
+
+namespace {
+
+// A JoyToKey that stops answering costs the panel at most this long per message.
+constexpr UINT kSendTimeoutMilliseconds = 500;
+
+struct EnumContext {
+  Desktop::WindowVisitor visit;
+  void* context;
+};
+
+BOOL CALLBACK EnumTrampoline(HWND window, LPARAM lParam) {
+  auto* enumContext = reinterpret_cast<EnumContext*>(lParam);
+  enumContext->visit(reinterpret_cast<WindowHandle>(window), enumContext->context);
+  return TRUE;
+}
+
+HWND AsWindow(WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
+
+// Paths longer than the classic limit need the extended-length prefix.
+std::wstring LongPath(const std::string& path) {
+  std::wstring wide = Wide(path);
+  if (wide.size() >= MAX_PATH - 12 && wide.rfind(L"\\\\", 0) != 0 && wide.size() > 2 &&
+      wide[1] == L':') {
+    return L"\\\\?\\" + wide;
+  }
+  return wide;
+}
+
+}  // namespace
+
+COLORREF ToColorRef(ColorValue color) {
+  if ((color & 0xFF000000U) == 0x80000000U) return GetSysColor(static_cast<int>(color & 0xFF));
+  return static_cast<COLORREF>(color & 0x00FFFFFFU);
+}
+
+Win32Platform::Win32Platform()
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this} {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"SorvaneTimers";
+  RegisterClassW(&windowClass);
+  timerWindow_ = CreateWindowExW(0, L"SorvaneTimers", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+}
+
+Win32Platform::~Win32Platform() {
+  if (timerWindow_ != nullptr) DestroyWindow(timerWindow_);
+}
+
+void Win32Platform::EnumerateTopLevelWindows(WindowVisitor visit, void* context) {
+  EnumContext enumContext{visit, context};
+  EnumWindows(&EnumTrampoline, reinterpret_cast<LPARAM>(&enumContext));
+}
+
+int Win32Platform::GetWindowTitle(WindowHandle window, char* buffer, int size) {
+  if (size <= 0) return 0;
+  wchar_t title[256];
+  const int length = GetWindowTextW(AsWindow(window), title, 256);
+  int bytes = WideCharToMultiByte(932, 0, title, length, buffer, size - 1, nullptr, nullptr);
+  if (bytes <= 0 && length > 0) {
+    // Too long for the buffer: take what fits.
+    std::string whole = Narrow(std::wstring(title, static_cast<std::size_t>(length)));
+    bytes = static_cast<int>(whole.size() < static_cast<std::size_t>(size - 1) ? whole.size() : size - 1);
+    std::memcpy(buffer, whole.data(), static_cast<std::size_t>(bytes));
+  }
+  buffer[bytes < 0 ? 0 : bytes] = '\0';
+  return bytes < 0 ? 0 : bytes;
+}
+
+void Win32Platform::SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                 std::intptr_t lParam) {
+  if (window == 0) return;
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(AsWindow(window), message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                      kSendTimeoutMilliseconds, &ignored);
+}
+
+void Win32Platform::PostToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                 std::intptr_t lParam) {
+  if (window == 0) return;
+  PostMessageW(AsWindow(window), message, wParam, lParam);
+}
+
+int Win32Platform::ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+int Win32Platform::ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+int Win32Platform::FullScreenClientHeight() { return GetSystemMetrics(SM_CYFULLSCREEN); }
+
+ScreenRect Win32Platform::DesktopWindowRect() {
+  RECT rect{};
+  GetWindowRect(GetDesktopWindow(), &rect);
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+ScreenPoint Win32Platform::CursorPosition() {
+  POINT point{};
+  GetCursorPos(&point);
+  return {point.x, point.y};
+}
+
+bool Win32Platform::LeftButtonDownNow() { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }
+std::int16_t Win32Platform::LeftButtonKeyState() { return GetKeyState(VK_LBUTTON); }
+void Win32Platform::ReleaseMouseCapture() { ReleaseCapture(); }
+
+FrameInsets Win32Platform::PanelFrame() {
+  RECT rect{0, 0, 100, 100};
+  AdjustWindowRectEx(&rect, kPanelStyle, FALSE, kPanelExStyle);
+  return {-rect.left, -rect.top, rect.right - 100, rect.bottom - 100};
+}
+
+#ifdef SORVANE_E2E_SWITCH
+// The end-to-end build reads the switch from a file: "1" first means down.
+bool Win32Platform::PollJoystickZero(JoyInfo& info) {
+  info.buttons = 0;
+  wchar_t path[1024];
+  const DWORD length = GetEnvironmentVariableW(L"SORVANE_SWITCH_FILE", path, 1024);
+  if (length == 0 || length >= 1024) return true;
+  OwnedFile file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                             nullptr, OPEN_EXISTING, 0, nullptr));
+  if (!file) return true;
+  char first = 0;
+  DWORD read = 0;
+  if (ReadFile(file.get(), &first, 1, &read, nullptr) && read == 1 && first == '1') info.buttons = 1;
+  return true;
+}
+#else
+bool Win32Platform::PollJoystickZero(JoyInfo& info) {
+  return joyGetPosEx(JOYSTICKID1, reinterpret_cast<JOYINFOEX*>(&info)) == JOYERR_NOERROR;
+}
+#endif
+
+void Win32Platform::PlaySync(const char* fileName) {
+  // A missing file stays silent rather than playing the system's default sound.
+  PlaySoundW(Wide(fileName).c_str(), nullptr, SND_FILENAME | SND_SYNC | SND_NODEFAULT);
+}
+
+void Win32Platform::Open(WindowHandle owner, const std::string& verb, const std::string& file,
+                         const std::string& parameters, const std::string& folder, int showCommand) {
+  const std::wstring wideParameters = Wide(parameters);
+  const std::wstring wideFolder = Wide(folder);
+  ShellExecuteW(AsWindow(owner), Wide(verb).c_str(), Wide(file).c_str(),
+                wideParameters.empty() ? nullptr : wideParameters.c_str(),
+                wideFolder.empty() ? nullptr : wideFolder.c_str(), showCommand);
+}
+
+bool Win32Platform::Launch(const std::string& verb, const std::string& file,
+                           const std::string& parameters, const std::string& folder, int showCommand) {
+  const std::wstring wideVerb = Wide(verb);
+  const std::wstring wideFile = Wide(file);
+  const std::wstring wideParameters = Wide(parameters);
+  const std::wstring wideFolder = Wide(folder);
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+  info.lpVerb = wideVerb.c_str();
+  info.lpFile = wideFile.c_str();
+  info.lpParameters = wideParameters.empty() ? nullptr : wideParameters.c_str();
+  info.lpDirectory = wideFolder.empty() ? nullptr : wideFolder.c_str();
+  info.nShow = showCommand;
+  return ShellExecuteExW(&info) != FALSE;
+}
+
+std::optional<std::string> Win32Platform::ReadWholeFile(const std::string& path) {
+  OwnedFile file(CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
+  std::string contents;
+  char chunk[16384];
+  DWORD read = 0;
+  while (ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr) && read > 0) contents.append(chunk, read);
+  return contents;
+}
+
+bool Win32Platform::ReplaceWholeFile(const std::string& path, const std::string& contents) {
+  const std::wstring target = LongPath(path);
+  const std::wstring temporary = target + L".new";
+  {
+    OwnedFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    DWORD written = 0;
+    const bool ok = WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &written,
+                              nullptr) &&
+                    written == contents.size() && FlushFileBuffers(file.get());
+    if (!ok) {
+      file.Reset();
+      DeleteFileW(temporary.c_str());
+      return false;
+    }
+  }
+  if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool Win32Platform::ListFolder(const std::string& pattern, EntryVisitor visit, void* context) {
+  WIN32_FIND_DATAW data{};
+  OwnedFind find(FindFirstFileW(LongPath(pattern).c_str(), &data));
+  if (!find) return false;
+  std::string name;
+  do {
+    name = Narrow(data.cFileName);
+    const FolderEntry entry{name.c_str(), data.dwFileAttributes};
+    if (!visit(entry, context)) break;
+  } while (FindNextFileW(find.get(), &data));
+  return true;
+}
+
+void Win32Platform::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); }
+
+std::int64_t Win32Platform::NowMilliseconds() { return static_cast<std::int64_t>(GetTickCount64()); }
+
+int Win32Platform::ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
+                               unsigned flags) {
+  return MessageBoxW(AsWindow(owner), Wide(text).c_str(), Wide(caption).c_str(), flags | MB_SETFOREGROUND);
+}
+
+std::optional<ColorValue> Win32Platform::ChooseColor(WindowHandle owner, ColorValue initial) {
+  static COLORREF customColors[16] = {};
+  CHOOSECOLORW choose{};
+  choose.lStructSize = sizeof choose;
+  choose.hwndOwner = AsWindow(owner);
+  choose.rgbResult = ToColorRef(initial);
+  choose.lpCustColors = customColors;
+  choose.Flags = CC_RGBINIT;
+  if (!ChooseColorW(&choose)) return std::nullopt;
+  return static_cast<ColorValue>(choose.rgbResult);
+}
+
+bool Win32Platform::ChooseFont(WindowHandle owner, FontChoice& font) {
+  LOGFONTW logFont{};
+  HDC screen = GetDC(nullptr);
+  logFont.lfHeight = -MulDiv(font.size, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  ReleaseDC(nullptr, screen);
+  logFont.lfWeight = (font.style & 1) ? FW_BOLD : FW_NORMAL;
+  logFont.lfItalic = (font.style & 2) ? TRUE : FALSE;
+  logFont.lfUnderline = (font.style & 4) ? TRUE : FALSE;
+  logFont.lfStrikeOut = (font.style & 8) ? TRUE : FALSE;
+  logFont.lfCharSet = static_cast<BYTE>(font.charset);
+  logFont.lfPitchAndFamily = static_cast<BYTE>(font.pitch == 1 ? VARIABLE_PITCH
+                                               : font.pitch == 2 ? FIXED_PITCH
+                                                                 : DEFAULT_PITCH);
+  const std::wstring face = Wide(font.name);
+  lstrcpynW(logFont.lfFaceName, face.c_str(), LF_FACESIZE);
+
+  CHOOSEFONTW choose{};
+  choose.lStructSize = sizeof choose;
+  choose.hwndOwner = AsWindow(owner);
+  choose.lpLogFont = &logFont;
+  choose.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+  choose.rgbColors = ToColorRef(font.color);
+  if (!ChooseFontW(&choose)) return false;
+
+  font.name = Narrow(logFont.lfFaceName);
+  font.size = choose.iPointSize / 10;
+  font.style = static_cast<std::uint8_t>((logFont.lfWeight >= FW_BOLD ? 1 : 0) | (logFont.lfItalic ? 2 : 0) |
+                                         (logFont.lfUnderline ? 4 : 0) | (logFont.lfStrikeOut ? 8 : 0));
+  const int pitch = logFont.lfPitchAndFamily & 3;
+  font.pitch = pitch == VARIABLE_PITCH ? 1 : pitch == FIXED_PITCH ? 2 : 0;
+  font.charset = logFont.lfCharSet;
+  font.color = static_cast<ColorValue>(choose.rgbColors);
+  return true;
+}
+
+std::string Win32Platform::ProgramFilePath() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length < buffer.size()) return Narrow(std::wstring(buffer.data(), length));
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::string Win32Platform::FirstArgument() {
+  int count = 0;
+  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::string first;
+  if (arguments != nullptr && count > 1) first = Narrow(arguments[1]);
+  LocalFree(arguments);
+  return first;
+}
+
+bool Win32Platform::CreateInstanceMutex(const std::string& name) {
+  // Kept open for the life of the process on purpose.
+  CreateMutexW(nullptr, FALSE, Wide(name).c_str());
+  return GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+void Win32Platform::TimerChanged(Timer& timer) {
+  const auto id = reinterpret_cast<UINT_PTR>(&timer);
+  if (timer.Running()) {
+    const UINT interval = timer.Interval() > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<UINT>(timer.Interval());
+    SetTimer(timerWindow_, id, interval, nullptr);
+  } else {
+    KillTimer(timerWindow_, id);
+  }
+}
+
+void Win32Platform::TimerGone(Timer& timer) { KillTimer(timerWindow_, reinterpret_cast<UINT_PTR>(&timer)); }
+
+}  // namespace sorvane::win32

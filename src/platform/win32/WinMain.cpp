@@ -1,0 +1,37 @@
+// The Windows entry of the panel.
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+#include "app/SorvaneMain.h"
+#include "platform/win32/PanelView.h"
+#include "platform/win32/Text.h"
+#include "platform/win32/Win32Platform.h"
+
+namespace {
+sorvane::win32::Win32Platform* g_platform = nullptr;
+std::string g_firstArgument;
+}  // namespace
+
+// The first command-line argument, whatever index is asked for.
+extern "C" __declspec(dllexport) const char* ParaamStr(int index) {
+  if (g_platform == nullptr) return "";
+  g_firstArgument = sorvane::ParaamStr(*g_platform, index);
+  return g_firstArgument.c_str();
+}
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
+  sorvane::win32::Win32Platform platform;
+  g_platform = &platform;
+  try {
+    sorvane::SorvaneApplication app(platform.platform());
+    if (!app.Start()) return 0;
+    sorvane::win32::PanelView view(app, platform);
+    view.Run();
+  } catch (const std::exception& error) {
+    MessageBoxW(nullptr, sorvane::win32::Wide(error.what()).c_str(), L"Sorvane", MB_OK | MB_ICONERROR);
+  }
+  g_platform = nullptr;
+  return 0;
+}

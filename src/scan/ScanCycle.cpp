@@ -1,0 +1,84 @@
+// The scan step: the highlight moves on by one position every interval.
+#include "app/SorvaneMain.h"
+
+namespace sorvane {
+
+void TSorvaneForm::ScanTimerTimer() {
+  ScanState& s = scan();
+  BtnOption.visible = false;
+  if (state_.collapseCountdown != 0 && s.oneButtonMode == 1) --state_.collapseCountdown;
+  if (state_.collapseCountdown == 0 && s.oneButtonMode == 1) {
+    s.scanMax = 1;
+    s.scanPos = 0;
+    LayoutButtons(1, s.subScan);
+  }
+  ClearButtonCaptions();
+  if (PopupMenu1.Checked(MenuId::Sound) && s.scanMax >= 2) platform_.sound.PlaySync(kClickSoundFile);
+
+  ++s.scanPos;
+  if (s.scanPos == s.scanMax + 1) {
+    if (PopupMenu1.Checked(MenuId::JoyStickID2) && s.scanMax != 1) {
+      BtnOption.visible = true;
+      s.scanPos = 0;
+    } else {
+      BtnOption.visible = false;
+      s.scanPos = 1;
+    }
+  }
+
+  if (PopupMenu1.Checked(MenuId::SingleDsp)) {
+    PaintSingleDisplay();
+  } else {
+    PaintStripHighlight();
+  }
+
+  if (PopupMenu1.Checked(MenuId::Oikake)) {
+    const ScreenPoint cursor = platform_.desktop.CursorPosition();
+    top = cursor.y + 10;
+    left = cursor.x + 10;
+  }
+}
+
+void TSorvaneForm::PaintStripHighlight() {
+  for (auto& button : CuteButtons) {
+    button->color = colors::kBtnFace;
+    button->font.color = colors::kWhite;
+  }
+  const ScanState& s = scan();
+  if (s.scanPos < 1 || s.scanPos > 8) return;
+  const ButtonAppearance& look = state_.Appearance(ButtonNumberAt(s.scanPos, s.activeStick));
+  TCuteButton& button = CuteButton(s.scanPos);
+  button.color = look.color;
+  button.font.color = look.fontColor;
+  button.font.style = look.fontStyle;
+  button.font.size = look.fontSize;
+}
+
+void TSorvaneForm::PaintSingleDisplay() {
+  const ScanState& s = scan();
+  TCuteButton& display = CuteButton(1);
+  if (s.scanPos == 0) {
+    display.caption = "切替";
+    display.color = colors::kBtnFace;
+    display.font = DummyBtn.font;
+    display.font.color = colors::kPurple;
+    return;
+  }
+  if (s.scanPos < 1 || s.scanPos > 8) return;
+  const int n = ButtonNumberAt(s.scanPos, s.activeStick);
+  const ButtonAppearance& look = state_.Appearance(n);
+  // Button 1 shows other buttons' fonts in turn; its own lives on DummyBtn.
+  const Font& shown = s.scanPos == 1 ? DummyBtn.font : CuteButton(s.scanPos).font;
+  display.font.name = shown.name;
+  display.font.size = shown.size;
+  display.font.style = shown.style;
+  display.font.pitch = shown.pitch;
+  display.font.charset = shown.charset;
+  display.color = look.color;
+  display.font.color = look.fontColor;
+  if (PopupMenu1.Checked(MenuId::BtnNameDispOn) && NameForm != nullptr) {
+    display.caption = NameForm->Name(n);
+  }
+}
+
+}  // namespace sorvane

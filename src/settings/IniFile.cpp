@@ -1,0 +1,162 @@
+#include "settings/IniFile.h"
+
+namespace sorvane {
+
+namespace {
+
+constexpr std::size_t npos = std::string::npos;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool IsLeadByte(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+std::string_view Trim(std::string_view text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && IsBlank(text[begin])) ++begin;
+  while (end > begin && IsBlank(text[end - 1])) --end;
+  return text.substr(begin, end - begin);
+}
+
+}  // namespace
+
+bool IniFile::NamesEqual(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (IsLeadByte(a[i])) {
+      if (a[i] != b[i]) return false;
+      ++i;
+      if (i < a.size() && a[i] != b[i]) return false;
+      continue;
+    }
+    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+  }
+  return true;
+}
+
+std::string_view IniFile::Line::Name() const {
+  std::string_view view = Trim(text);
+  if (kind == LineKind::kSection) {
+    view.remove_prefix(1);
+    return Trim(view.substr(0, view.find(']')));
+  }
+  return Trim(view.substr(0, view.find('=')));
+}
+
+std::string_view IniFile::Line::Value() const {
+  const std::size_t equals = text.find('=');
+  return equals == npos ? std::string_view() : Trim(std::string_view(text).substr(equals + 1));
+}
+
+IniFile::Line IniFile::Classify(std::string text, std::string end) {
+  Line line{std::move(text), std::move(end), LineKind::kOther};
+  const std::string_view trimmed = Trim(line.text);
+  if (!trimmed.empty() && trimmed.front() == '[' && trimmed.find(']') != npos) {
+    line.kind = LineKind::kSection;
+  } else if (trimmed.find('=') != npos) {
+    line.kind = LineKind::kKey;
+  }
+  return line;
+}
+
+IniFile::IniFile(std::string_view contents) {
+  std::size_t pos = 0;
+  while (pos < contents.size()) {
+    std::size_t stop = pos;
+    while (stop < contents.size() && contents[stop] != '\r' && contents[stop] != '\n') ++stop;
+    std::size_t next = stop;
+    if (next < contents.size() && contents[next] == '\r') ++next;
+    if (next < contents.size() && contents[next] == '\n') ++next;
+    lines_.push_back(Classify(std::string(contents.substr(pos, stop - pos)),
+                              std::string(contents.substr(stop, next - stop))));
+    pos = next;
+  }
+}
+
+std::size_t IniFile::FindSection(std::string_view section) const {
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    if (lines_[i].kind == LineKind::kSection && NamesEqual(lines_[i].Name(), section)) return i;
+  }
+  return npos;
+}
+
+std::size_t IniFile::SectionEnd(std::size_t sectionLine) const {
+  std::size_t i = sectionLine + 1;
+  while (i < lines_.size() && lines_[i].kind != LineKind::kSection) ++i;
+  return i;
+}
+
+std::size_t IniFile::FindKey(std::size_t sectionLine, std::string_view key) const {
+  const std::size_t end = SectionEnd(sectionLine);
+  for (std::size_t i = sectionLine + 1; i < end; ++i) {
+    if (lines_[i].kind == LineKind::kKey && NamesEqual(lines_[i].Name(), key)) return i;
+  }
+  return npos;
+}
+
+bool IniFile::HasKey(std::string_view section, std::string_view key) const {
+  const std::size_t sectionLine = FindSection(section);
+  return sectionLine != npos && FindKey(sectionLine, key) != npos;
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view fallback) const {
+  const std::size_t sectionLine = FindSection(section);
+  const std::size_t keyLine = sectionLine == npos ? npos : FindKey(sectionLine, key);
+  std::string_view value = keyLine == npos ? fallback : lines_[keyLine].Value();
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    value = value.substr(1, value.size() - 2);
+  }
+  return std::string(value.substr(0, kMaxValueBytes));
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  std::string text;
+  text.reserve(key.size() + 1 + value.size());
+  text.append(key).append("=").append(value);
+
+  const std::size_t sectionLine = FindSection(section);
+  if (sectionLine == npos) {
+    if (!lines_.empty() && lines_.back().end.empty()) lines_.back().end = "\r\n";
+    lines_.push_back(Classify("[" + std::string(section) + "]", "\r\n"));
+    lines_.push_back(Classify(std::move(text), "\r\n"));
+    return;
+  }
+  const std::size_t keyLine = FindKey(sectionLine, key);
+  if (keyLine != npos) {
+    // The key keeps the spelling it has in the file.
+    Line& line = lines_[keyLine];
+    const std::size_t equals = line.text.find('=');
+    std::string kept = line.text.substr(0, equals + 1);
+    // Blanks before the name are not part of it.
+    std::size_t start = 0;
+    while (start < kept.size() && IsBlank(kept[start])) ++start;
+    std::string name = kept.substr(start, equals - start);
+    while (!name.empty() && IsBlank(name.back())) name.pop_back();
+    line.text = name + "=" + std::string(value);
+    return;
+  }
+  // After the section's last line that is not blank.
+  std::size_t insertAt = SectionEnd(sectionLine);
+  while (insertAt > sectionLine + 1 && Trim(lines_[insertAt - 1].text).empty()) --insertAt;
+  if (lines_[insertAt - 1].end.empty()) lines_[insertAt - 1].end = "\r\n";
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
+                Classify(std::move(text), "\r\n"));
+}
+
+std::string IniFile::Contents() const {
+  std::size_t total = 0;
+  for (const Line& line : lines_) total += line.text.size() + line.end.size();
+  std::string contents;
+  contents.reserve(total);
+  for (const Line& line : lines_) contents.append(line.text).append(line.end);
+  return contents;
+}
+
+}  // namespace sorvane

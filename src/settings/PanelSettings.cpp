@@ -1,0 +1,145 @@
+// The panel's settings: everything is read when the panel is created and
+// written back when it closes.
+#include "app/SorvaneMain.h"
+#include "settings/IniFile.h"
+#include "settings/ValueForms.h"
+
+namespace sorvane {
+
+namespace {
+
+struct SwitchKey {
+  const char* section;
+  MenuId item;
+};
+
+// The on/off keys in the order the load reads them.
+constexpr SwitchKey kLoadedSwitches[] = {
+    {"SingleDsp", MenuId::SingleDsp}, {"BtnNameOn", MenuId::BtnNameDispOn},
+    {"Sound", MenuId::Sound},         {"Oikake", MenuId::Oikake},
+    {"JoyStickID", MenuId::JoyStickID2},
+};
+
+const char* const kVerticalSection = "起動時の縦座標";
+const char* const kHorizontalSection = "起動時の横座標";
+const char* const kFolderKey = "所在フォルダー";
+
+std::string Key(const char* family, int buttonNumber) { return family + std::to_string(buttonNumber); }
+
+std::int32_t Lenient(const IniFile& ini, const char* section, const char* key, const char* fallback) {
+  return ReadLenientInteger(ini.ReadString(section, key, fallback));
+}
+
+std::int32_t Strict(const IniFile& ini, const char* section, const std::string& key,
+                    std::int32_t fallback) {
+  if (!ini.HasKey(section, key)) return fallback;
+  return ReadStrictInteger(ini.ReadString(section, key, "")).value_or(fallback);
+}
+
+}  // namespace
+
+void TSorvaneForm::FormCreate() {
+  // The design's pixel sizes are kept whatever the screen's text size: nothing
+  // here scales.
+  state_.joyInfo = JoyInfo{};
+  state_.joyInfo.size = sizeof(JoyInfo);
+  state_.joyInfo.flags = 0x83;
+
+  const IniFile ini(platform_.files.ReadWholeFile(kSettingsFileName).value_or(""));
+  ScanState& s = scan();
+  Path_JoyToKey = ini.ReadString("UseJoyToKey", kFolderKey, "");
+  s.scanMax = Lenient(ini, "ScanMax", "ScanMax", "4");
+  LayoutButtons(s.scanMax, s.subScan);
+  s.subScan = Lenient(ini, "SubScan", "SubScan", "4");
+  LayoutButtons(s.scanMax, s.subScan);
+  s.intervalSeconds = ReadSeconds(ini.ReadString("Interval", "ScanTimer", "2"));
+  ScanTimer.SetInterval(static_cast<int>(s.intervalSeconds * 1000.0F));
+
+  for (const SwitchKey& key : kLoadedSwitches) {
+    const bool defaultOn = key.item == MenuId::BtnNameDispOn || key.item == MenuId::Sound;
+    PopupMenu1.SetChecked(key.item, Lenient(ini, key.section, "ON", defaultOn ? "1" : "0") != 0);
+  }
+
+  const ScreenRect desktop = platform_.desktop.DesktopWindowRect();
+  top = Strict(ini, kVerticalSection, "YPOS", (desktop.bottom - desktop.top) / 2);
+  left = Strict(ini, kHorizontalSection, "XPOS", (desktop.right - desktop.left) / 2);
+
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const std::string key = Key("Btn", SlotButtonNumber(slot)) + "Color";
+    state_.appearance[slot].color = static_cast<ColorValue>(
+        ReadLenientInteger(ini.ReadString("BtnColor", key, "65535")));
+  }
+  for (int k = 1; k <= 8; ++k) {
+    CuteButton(k).caption = ini.ReadString("BtnName", Key("Name", k), DefaultButtonName(k));
+  }
+  LoadButtonAppearance(ini);
+
+  JoyTimer.SetEnabled(true);
+  ScanTimer.SetEnabled(true);
+  LayoutButtons(s.scanMax, s.subScan);
+  SetScanSpeed(s.intervalSeconds);
+  ScanTimer.SetEnabled(true);
+}
+
+void TSorvaneForm::LoadButtonAppearance(const IniFile& ini) {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const int n = SlotButtonNumber(slot);
+    ButtonAppearance& appearance = state_.appearance[slot];
+    appearance.fontStyle =
+        static_cast<std::uint8_t>(Strict(ini, "BtnFont", Key("FontStyle", n), 0) & 0xFF);
+    appearance.fontSize = Strict(ini, "BtnFont", Key("FontSize", n), 11);
+    appearance.fontPitch = Strict(ini, "BtnFont", Key("FontPitch", n), 0);
+    const std::string colorText = ini.ReadString("BtnFont", Key("FontColor", n), "clWindowText");
+    if (const auto fontColor = ReadColorText(colorText)) {
+      appearance.fontColor = *fontColor;
+    } else {
+      // A carer's typing slip costs this one key its default, never the rest
+      // of the file.
+      platform_.dialogs.ShowMessage(handle, "'" + colorText + "' は整数ではありません",
+                                    kErrorCaption, 0x10);
+      appearance.fontColor = colors::kWindowText;
+    }
+    appearance.fontName = ini.ReadString("BtnFont", Key("FontName", n), kUiFontFace);
+  }
+}
+
+bool TSorvaneForm::SaveSettings() {
+  // The file as it is now, so that lines written by hand since the start survive.
+  IniFile ini(platform_.files.ReadWholeFile(kSettingsFileName).value_or(""));
+  const ScanState& s = scan();
+  const auto onOff = [this](MenuId item) { return PopupMenu1.Checked(item) ? "1" : "0"; };
+
+  ini.WriteString("UseJoyToKey", kFolderKey, Path_JoyToKey);
+  ini.WriteString("ScanMax", "ScanMax", WriteInteger(s.scanMax));
+  ini.WriteString("SubScan", "SubScan", WriteInteger(s.subScan));
+  ini.WriteString("Interval", "ScanTimer", WriteSeconds(s.intervalSeconds));
+  ini.WriteString("SingleDsp", "ON", onOff(MenuId::SingleDsp));
+  ini.WriteString("Sound", "ON", onOff(MenuId::Sound));
+  ini.WriteString("Oikake", "ON", onOff(MenuId::Oikake));
+  ini.WriteString("JoyStickID", "ON", onOff(MenuId::JoyStickID2));
+  ini.WriteString(kVerticalSection, "YPOS", WriteInteger(top));
+  ini.WriteString(kHorizontalSection, "XPOS", WriteInteger(left));
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    ini.WriteString("BtnColor", Key("Btn", SlotButtonNumber(slot)) + "Color",
+                    WriteInteger(static_cast<std::int32_t>(state_.appearance[slot].color)));
+  }
+  ini.WriteString("BtnNameOn", "ON", onOff(MenuId::BtnNameDispOn));
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const int n = SlotButtonNumber(slot);
+    ini.WriteString("BtnName", Key("Name", n),
+                    NameForm != nullptr ? NameForm->Name(n) : DefaultButtonName(n));
+  }
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const int n = SlotButtonNumber(slot);
+    const ButtonAppearance& appearance = state_.appearance[slot];
+    ini.WriteString("BtnFont", Key("FontStyle", n), WriteInteger(appearance.fontStyle));
+    ini.WriteString("BtnFont", Key("FontSize", n), WriteInteger(appearance.fontSize));
+    ini.WriteString("BtnFont", Key("FontPitch", n), WriteInteger(appearance.fontPitch));
+    ini.WriteString("BtnFont", Key("FontColor", n), WriteColorText(appearance.fontColor));
+    ini.WriteString("BtnFont", Key("FontName", n), appearance.fontName);
+  }
+  ini.WriteString("バージョン", "Ver", kApplicationTitle);
+  return platform_.files.ReplaceWholeFile(kSettingsFileName, ini.Contents());
+}
+
+}  // namespace sorvane

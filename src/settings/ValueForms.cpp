@@ -1,0 +1,150 @@
+#include "settings/ValueForms.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "settings/IniFile.h"
+
+namespace sorvane {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+struct NamedColor {
+  const char* name;
+  ColorValue value;
+};
+
+constexpr NamedColor kColorNames[] = {
+    {"clBlack", 0x00000000},        {"clMaroon", 0x00000080},
+    {"clGreen", 0x00008000},        {"clOlive", 0x00008080},
+    {"clNavy", 0x00800000},         {"clPurple", 0x00800080},
+    {"clTeal", 0x00808000},         {"clGray", 0x00808080},
+    {"clSilver", 0x00C0C0C0},       {"clRed", 0x000000FF},
+    {"clLime", 0x0000FF00},         {"clYellow", 0x0000FFFF},
+    {"clBlue", 0x00FF0000},         {"clFuchsia", 0x00FF00FF},
+    {"clAqua", 0x00FFFF00},         {"clWhite", 0x00FFFFFF},
+    {"clScrollBar", 0x80000000},    {"clBackground", 0x80000001},
+    {"clActiveCaption", 0x80000002}, {"clInactiveCaption", 0x80000003},
+    {"clMenu", 0x80000004},         {"clWindow", 0x80000005},
+    {"clWindowFrame", 0x80000006},  {"clMenuText", 0x80000007},
+    {"clWindowText", 0x80000008},   {"clCaptionText", 0x80000009},
+    {"clActiveBorder", 0x8000000A}, {"clInactiveBorder", 0x8000000B},
+    {"clAppWorkSpace", 0x8000000C}, {"clHighlight", 0x8000000D},
+    {"clHighlightText", 0x8000000E}, {"clBtnFace", 0x8000000F},
+    {"clBtnShadow", 0x80000010},    {"clGrayText", 0x80000011},
+    {"clBtnText", 0x80000012},      {"clInactiveCaptionText", 0x80000013},
+    {"clBtnHighlight", 0x80000014}, {"cl3DDkShadow", 0x80000015},
+    {"cl3DLight", 0x80000016},      {"clInfoText", 0x80000017},
+    {"clInfoBk", 0x80000018},       {"clNone", 0x1FFFFFFF},
+};
+
+}  // namespace
+
+std::int32_t ReadLenientInteger(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  std::int64_t value = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    // Wrap like a 32-bit accumulator rather than overflow.
+    value = static_cast<std::int64_t>(static_cast<std::uint32_t>(value * 10 + (text[i] - '0')));
+  }
+  const auto magnitude = static_cast<std::uint32_t>(value);
+  return static_cast<std::int32_t>(negative ? 0U - magnitude : magnitude);
+}
+
+std::optional<std::int32_t> ReadStrictInteger(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  bool hex = false;
+  if (!text.empty() && text.front() == '$') {
+    hex = true;
+    text.remove_prefix(1);
+  } else if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    hex = true;
+    text.remove_prefix(2);
+  }
+  if (text.empty()) return std::nullopt;
+  std::uint64_t value = 0;
+  for (char c : text) {
+    const int digit = hex ? HexDigit(c) : (IsDigit(c) ? c - '0' : -1);
+    if (digit < 0) return std::nullopt;
+    value = value * (hex ? 16 : 10) + static_cast<std::uint64_t>(digit);
+    if (value > 0xFFFFFFFFULL) return std::nullopt;
+  }
+  if (hex) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    return static_cast<std::int32_t>(negative ? 0U - bits : bits);
+  }
+  if (negative ? value > 0x80000000ULL : value > 0x7FFFFFFFULL) return std::nullopt;
+  return static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(value)
+                                            : static_cast<std::int64_t>(value));
+}
+
+float ReadSeconds(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  const std::size_t start = i;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  std::size_t digits = 0;
+  while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+  }
+  if (digits == 0) return 0.0F;
+  std::size_t end = i;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t j = i + 1;
+    if (j < text.size() && (text[j] == '-' || text[j] == '+')) ++j;
+    if (j < text.size() && IsDigit(text[j])) {
+      while (j < text.size() && IsDigit(text[j])) ++j;
+      end = j;
+    }
+  }
+  const std::string number(text.substr(start, end - start));
+  return static_cast<float>(std::strtod(number.c_str(), nullptr));
+}
+
+std::string WriteInteger(std::int32_t value) { return std::to_string(value); }
+
+std::string WriteSeconds(float seconds) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.15g", static_cast<double>(seconds));
+  return buffer;
+}
+
+std::optional<ColorValue> ReadColorText(std::string_view text) {
+  for (const NamedColor& named : kColorNames) {
+    if (IniFile::NamesEqual(text, named.name)) return named.value;
+  }
+  if (const auto number = ReadStrictInteger(text)) return static_cast<ColorValue>(*number);
+  return std::nullopt;
+}
+
+std::string WriteColorText(ColorValue color) {
+  for (const NamedColor& named : kColorNames) {
+    if (named.value == color) return named.name;
+  }
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "$%08X", static_cast<unsigned>(color));
+  return buffer;
+}
+
+}  // namespace sorvane

@@ -1,0 +1,28 @@
+// How the settings file spells numbers, switches, seconds and colours.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Types.h"
+
+namespace sorvane {
+
+// Leading blanks, an optional sign, the longest run of digits; otherwise 0.
+std::int32_t ReadLenientInteger(std::string_view text);
+// A whole decimal integer, or hexadecimal after "$" or "0x"; nothing otherwise.
+std::optional<std::int32_t> ReadStrictInteger(std::string_view text);
+// The longest leading decimal number; 0 when there is none.
+float ReadSeconds(std::string_view text);
+
+std::string WriteInteger(std::int32_t value);
+std::string WriteSeconds(float seconds);  // up to 15 significant digits
+
+// A colour name of the table (any letter case), else an integer; nothing when
+// the text is neither.
+std::optional<ColorValue> ReadColorText(std::string_view text);
+std::string WriteColorText(ColorValue color);
+
+}  // namespace sorvane

@@ -1,0 +1,62 @@
+# Shared by the end-to-end tests: the Windows programs under Wine inside Xvfb.
+# Source with the build folder as $1.
+set -euo pipefail
+
+BUILD=$(cd "$1" && pwd)
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+export WINEPREFIX="$BUILD/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export DISPLAY="${SORVANE_E2E_DISPLAY:-:77}"
+
+PIDS=()
+WORK=""
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+pass() { echo "ok: $*"; }
+
+# A fresh working folder for one test, under the build folder.
+new_work() {
+  WORK="$BUILD/e2e-work/$1"
+  rm -rf "$WORK"
+  mkdir -p "$WORK"
+  cp "$BUILD/Zoboclick.wav" "$WORK/"
+  cd "$WORK"
+}
+
+probe() { wine "$BUILD/probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
+
+# Starts a Windows program in the background in the working folder.
+start() {
+  wine "$@" >/dev/null 2>&1 &
+  PIDS+=($!)
+}
+
+start_standin() {
+  start "$BUILD/JoyToKey.exe" --log "$WORK/JoyToKey.log" "$@"
+  probe wait "JoyToKey " 20000 >/dev/null || fail "the stand-in did not open its window"
+}
+
+# Waits for a process started with start to end; fails after $2 seconds.
+wait_gone() {
+  local pid=$1 limit=${2:-20}
+  for _ in $(seq $((limit * 10))); do
+    kill -0 "$pid" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Message numbers in the stand-in's log, one a line: "<message> <lParam>".
+log_messages() { awk '{print $2, $4}' "$WORK/JoyToKey.log" 2>/dev/null; }
+
+cleanup() {
+  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wineserver -k 2>/dev/null || true
+  for pid in "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+}
+trap cleanup EXIT
+
+screenshot() {
+  import -window root "$1" 2>/dev/null || xwd -root -silent | convert xwd:- "$1"
+}

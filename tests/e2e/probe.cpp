@@ -1,0 +1,167 @@
+// A small probe for the end-to-end tests: finds windows and reads or acts on
+// them. Windows are named "class:NAME" or by a part of their title (UTF-8).
+//   probe wait NAME MS       wait until a visible window exists; prints its handle
+//   probe gone NAME MS       wait until no visible window of that name exists
+//   probe count NAME         number of visible windows of that name
+//   probe text NAME          the title and every child's text, one a line
+//   probe click NAME LABEL   clicks the child button whose text is LABEL
+//   probe close NAME         asks the window to close
+//   probe rect NAME          left top width height (outer), and the client size
+//   probe style NAME         style and extended style in hexadecimal
+//   probe ping NAME MS       true when the window answers within MS
+//   probe move NAME X Y      moves the window
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+  std::string result(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), length, nullptr,
+                      nullptr);
+  return result;
+}
+
+void Print(const std::string& line) {
+  const std::string withEnd = line + "\n";
+  DWORD written = 0;
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), withEnd.data(), static_cast<DWORD>(withEnd.size()), &written, nullptr);
+}
+
+std::wstring TitleOf(HWND window) {
+  wchar_t title[1024];
+  const int length = GetWindowTextW(window, title, 1024);
+  return std::wstring(title, static_cast<std::size_t>(length < 0 ? 0 : length));
+}
+
+bool Matches(HWND window, const std::wstring& name) {
+  if (!IsWindowVisible(window)) return false;
+  if (name.rfind(L"class:", 0) == 0) {
+    wchar_t className[256];
+    GetClassNameW(window, className, 256);
+    return name.substr(6) == className;
+  }
+  return TitleOf(window).find(name) != std::wstring::npos;
+}
+
+std::vector<HWND> Find(const std::wstring& name) {
+  struct Context {
+    const std::wstring* name;
+    std::vector<HWND> found;
+  } context{&name, {}};
+  EnumWindows(
+      [](HWND window, LPARAM lParam) -> BOOL {
+        auto* c = reinterpret_cast<Context*>(lParam);
+        if (Matches(window, *c->name)) c->found.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&context));
+  return context.found;
+}
+
+HWND WaitFor(const std::wstring& name, DWORD milliseconds) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  for (;;) {
+    const auto found = Find(name);
+    if (!found.empty()) return found.front();
+    if (GetTickCount64() >= end) return nullptr;
+    Sleep(50);
+  }
+}
+
+}  // namespace
+
+int wmain(int count, wchar_t** arguments) {
+  if (count < 3) return 2;
+  const std::wstring command = arguments[1];
+  const std::wstring name = arguments[2];
+  const DWORD wait = count > 3 ? static_cast<DWORD>(_wtoi(arguments[3])) : 0;
+
+  if (command == L"wait") {
+    HWND window = WaitFor(name, wait);
+    if (window == nullptr) return 1;
+    Print(std::to_string(reinterpret_cast<std::uintptr_t>(window)));
+    return 0;
+  }
+  if (command == L"gone") {
+    const ULONGLONG end = GetTickCount64() + wait;
+    while (!Find(name).empty()) {
+      if (GetTickCount64() >= end) return 1;
+      Sleep(50);
+    }
+    return 0;
+  }
+  if (command == L"count") {
+    Print(std::to_string(Find(name).size()));
+    return 0;
+  }
+  HWND window = WaitFor(name, 5000);
+  if (window == nullptr) return 1;
+  if (command == L"text") {
+    Print(Utf8(TitleOf(window)));
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM) -> BOOL {
+          const std::wstring text = TitleOf(child);
+          if (!text.empty()) Print(Utf8(text));
+          return TRUE;
+        },
+        0);
+    return 0;
+  }
+  if (command == L"click" && count > 3) {
+    struct Context {
+      std::wstring label;
+      HWND button;
+    } context{arguments[3], nullptr};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM lParam) -> BOOL {
+          auto* c = reinterpret_cast<Context*>(lParam);
+          if (TitleOf(child) == c->label) c->button = child;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&context));
+    if (context.button == nullptr) return 1;
+    PostMessageW(context.button, BM_CLICK, 0, 0);
+    return 0;
+  }
+  if (command == L"close") {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  if (command == L"rect") {
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    char line[128];
+    std::snprintf(line, sizeof line, "%ld %ld %ld %ld %ld %ld", outer.left, outer.top, outer.right - outer.left,
+                  outer.bottom - outer.top, client.right, client.bottom);
+    Print(line);
+    return 0;
+  }
+  if (command == L"style") {
+    char line[64];
+    std::snprintf(line, sizeof line, "%08lx %08lx", static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)),
+                  static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)));
+    Print(line);
+    return 0;
+  }
+  if (command == L"ping") {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, wait, &result) ? 0 : 1;
+  }
+  if (command == L"move" && count > 4) {
+    SetWindowPos(window, nullptr, _wtoi(arguments[3]), _wtoi(arguments[4]), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+  }
+  return 2;
+}

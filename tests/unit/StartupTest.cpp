@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "Harness.h"
+
+namespace sorvane::test {
+
+TEST(Startup, SendsTheConfigurationNumberAndStartsBothTimersWhenShown) {
+  Panel panel;
+  panel.desk.firstArgument = "3";
+  ASSERT_TRUE(panel.Start());
+  EXPECT_EQ(panel.received(), (Messages{{WM_JOYTOKEY_CONFIG, 51}}));
+  EXPECT_FALSE(panel.app->HikisuuForm->visible);
+  EXPECT_TRUE(panel.form().JoyTimer.Enabled());
+  EXPECT_TRUE(panel.form().ScanTimer.Enabled());
+  EXPECT_EQ(panel.app->title, "「Sorvane＋。」Ver 2.10");
+}
+
+TEST(Startup, ConfigArgCharIsTheFirstByteSignExtended) {
+  const std::pair<std::string, std::int32_t> cases[] = {
+      {"3", 51}, {"12", 49}, {"A", 65}, {"", 0}, {"\x80", -128}, {"\xFFx", -1}};
+  for (const auto& [argument, expected] : cases) {
+    Panel panel;
+    panel.desk.firstArgument = argument;
+    ASSERT_TRUE(panel.Start());
+    EXPECT_EQ(panel.app->state.configArgChar, expected) << argument;
+    if (expected == 0) {
+      EXPECT_TRUE(panel.app->HikisuuForm->visible);
+      EXPECT_TRUE(panel.received().empty());
+    } else {
+      EXPECT_EQ(panel.received(), (Messages{{WM_JOYTOKEY_CONFIG, expected}}));
+    }
+  }
+}
+
+TEST(Startup, NoTimerTicksBetweenCreationAndShow) {
+  Panel panel;
+  panel.app = std::make_unique<SorvaneApplication>(panel.desk.platform());
+  ASSERT_TRUE(panel.app->Start());
+  EXPECT_FALSE(panel.form().JoyTimer.Enabled());
+  EXPECT_FALSE(panel.form().ScanTimer.Enabled());
+  panel.desk.RunFor(10000);
+  EXPECT_TRUE(panel.received().empty());
+  EXPECT_EQ(panel.scan().scanPos, 0);
+}
+
+TEST(Startup, ASecondStartUnderTheSameFileNameIsRefusedWithItsMessage) {
+  Panel first;
+  first.desk.programFilePath = "C:\\a\\Sorvane.exe";
+  ASSERT_TRUE(first.Start());
+  // The same desktop, a second process of the same program file in another folder.
+  SorvaneApplication second(first.desk.platform());
+  first.desk.programFilePath = "D:\\b\\Sorvane.exe";
+  EXPECT_FALSE(second.Start());
+  ASSERT_EQ(first.desk.messages.size(), 1U);
+  EXPECT_EQ(first.desk.messages[0].text,
+            "二重起動は出来ません。[Sorvane＋。」 はすでに実行されています！");
+  EXPECT_EQ(second.SorvaneForm, nullptr);
+  EXPECT_EQ(first.desk.mutexes, (std::vector<std::string>{"Sorvane.exe"}));
+
+  // A copy under another name runs beside it.
+  first.desk.programFilePath = "C:\\a\\Sorvane2.exe";
+  SorvaneApplication copy(first.desk.platform());
+  EXPECT_TRUE(copy.Start());
+}
+
+TEST(Startup, ParaamStrGivesTheFirstArgumentWhateverTheIndex) {
+  sim::SimDesktop desk;
+  desk.firstArgument = "12";
+  EXPECT_EQ(ParaamStr(desk, 1), "12");
+  EXPECT_EQ(ParaamStr(desk, 7), "12");
+  desk.firstArgument = "";
+  EXPECT_EQ(ParaamStr(desk, 1), "");
+}
+
+TEST(Shutdown, EveryRouteThatClosesThePanelMakesJoyToKeyQuit) {
+  {
+    Panel panel;  // the window system asks the window to close
+    ASSERT_TRUE(panel.Start());
+    panel.ClearReceived();
+    panel.form().Close();
+    EXPECT_EQ(panel.received(), (Messages{{WM_QUIT_MESSAGE, 0}}));
+    EXPECT_TRUE(panel.peer().received.back().posted);
+    EXPECT_FALSE(panel.form().ScanTimer.Enabled());
+    EXPECT_TRUE(panel.app->Terminated());
+  }
+  {
+    Panel panel;  // the exit command
+    ASSERT_TRUE(panel.Start());
+    panel.ClearReceived();
+    panel.form().MenuCommand(MenuId::Exit1);
+    EXPECT_EQ(panel.received(), (Messages{{WM_JOYTOKEY_STICK, -1}, {WM_QUIT_MESSAGE, 0}}));
+    EXPECT_TRUE(panel.app->Terminated());
+  }
+}
+
+TEST(Shutdown, ClosingTwiceSavesAndPostsOnce) {
+  Panel panel;
+  ASSERT_TRUE(panel.Start());
+  panel.ClearReceived();
+  panel.form().Close();
+  panel.form().Close();
+  EXPECT_EQ(panel.received().size(), 1U);
+}
+
+}  // namespace sorvane::test
