@@ -35,7 +35,7 @@ LRESULT CALLBACK StandinProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
   g_start = GetTickCount64();
   int count = 0;
   LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
@@ -55,6 +55,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
   HWND window = CreateWindowExW(0, L"JoyToKeyStandin", L"JoyToKey Ver6.9 (stand-in)", WS_OVERLAPPEDWINDOW,
                                 0, 0, 320, 120, nullptr, nullptr, instance, nullptr);
   if (window == nullptr) return 1;
+  ShowWindow(window, show);
   if (hang) {
     for (;;) Sleep(1000);
   }
