@@ -15,6 +15,7 @@ constexpr ColorValue kGreen = 0x00008000;
 constexpr ColorValue kPurple = 0x00800080;
 constexpr ColorValue kRed = 0x000000FF;
 constexpr ColorValue kYellow = 0x0000FFFF;
+constexpr ColorValue kBlue = 0x00FF0000;
 constexpr ColorValue kFuchsia = 0x00FF00FF;
 constexpr ColorValue kAqua = 0x00FFFF00;
 constexpr ColorValue kWhite = 0x00FFFFFF;
