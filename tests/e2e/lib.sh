@@ -60,3 +60,25 @@ trap cleanup EXIT
 screenshot() {
   import -window root "$1" 2>/dev/null || xwd -root -silent | convert xwd:- "$1"
 }
+
+# The colour of one screen pixel of a screenshot as RRGGBB.
+pixel() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -1 | grep -o '#[0-9A-F]\{6\}' | tr -d '#'; }
+
+# The panel's client origin on the screen: "x y".
+panel_origin() {
+  local l t w h cw ch
+  read -r l t w h cw ch < <(probe rect class:TSorvaneForm)
+  echo "$((l + (w - cw) / 2)) $((t + (h - ch) / 2))"
+}
+
+# The highlighted button (1..8) in a screenshot of a panel of $2 buttons, or 0.
+highlighted() {
+  local shot=$1 count=$2 x y k
+  read -r x y < <(panel_origin)
+  for k in $(seq "$count"); do
+    [ "$(pixel "$shot" $((x + 20 + 60 * (k - 1) + 4)) $((y + 4)))" = FFFF00 ] && { echo "$k"; return; }
+  done
+  echo 0
+}
+
+write_settings() { printf '%s\r\n' "$@" >"$WORK/Sorvane.ini"; }

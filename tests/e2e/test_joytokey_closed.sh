@@ -1,0 +1,18 @@
+# JoyToKey closed while the panel runs: the warning, then the panel ends.
+source "$(dirname "$0")/lib.sh"
+new_work joytokey_closed
+start_standin
+start "$BUILD/Sorvane.exe" 3
+panel_pid=${PIDS[-1]}
+probe wait class:TSorvaneForm 20000 >/dev/null || fail "no panel"
+probe close "JoyToKey "
+probe wait 'class:#32770' 10000 >/dev/null || fail "no warning box"
+text=$(probe text 'class:#32770')
+echo "$text" | grep -qx 'エラー' || fail "warning caption: $text"
+echo "$text" | grep -qF '「Kelpimo。」を接続して' || fail "warning text: $text"
+echo "$text" | grep -qF 'JoyToKey Vre3.7以降をインストールして' || fail "warning text: $text"
+kill -0 "$panel_pid" || fail "the panel ended before the warning was dismissed"
+probe click 'class:#32770' OK
+wait_gone "$panel_pid" 20 || fail "the panel did not end after the warning"
+[ -f Sorvane.ini ] || fail "settings not saved on the way out"
+pass "warning read and dismissed; the panel ended and saved its settings"

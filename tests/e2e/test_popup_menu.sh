@@ -1,0 +1,21 @@
+# A real right click on the panel opens the menu; choosing 3 buttons lays it out.
+source "$(dirname "$0")/lib.sh"
+new_work popup_menu
+write_settings "[Sound]" "ON=0"
+start_standin
+start "$BUILD/Sorvane.exe" 3
+probe wait class:TSorvaneForm 20000 >/dev/null || fail "no panel"
+sleep 0.5
+read -r x y < <(panel_origin)
+xdotool mousemove $((x + 8)) $((y + 10)) click 3
+probe wait 'class:#32768' 5000 >/dev/null || fail "no popup menu after a right click"
+screenshot menu.png
+cp menu.png "$BUILD/menu-screenshot.png"
+xdotool key b
+sleep 0.3
+xdotool key 3
+sleep 0.5
+probe gone 'class:#32768' 3000 || fail "the menu stayed open"
+read -r _ _ w _ _ _ < <(probe rect class:TSorvaneForm)
+[ "$w" = 202 ] || fail "after choosing 3 buttons the panel is $w wide"
+pass "right click opened the menu; Zoboボタン+ > ３個 made the panel 202 wide"
