@@ -6,7 +6,13 @@ set(SORVANE_WIN32_SOURCES
   src/platform/win32/WinMain.cpp
 )
 set(SORVANE_WIN32_LIBS winmm comctl32 comdlg32 shell32 gdi32 user32)
-set(SORVANE_STATIC_LINK -static -municode -mwindows)
+if(MSVC)
+  set(SORVANE_STATIC_LINK /SUBSYSTEM:WINDOWS /ENTRY:wWinMainCRTStartup)
+  set(SORVANE_TOOL_FLAGS /W4 /WX)
+else()
+  set(SORVANE_STATIC_LINK -static -municode -mwindows)
+  set(SORVANE_TOOL_FLAGS -Wall -Wextra -Werror)
+endif()
 
 add_executable(Sorvane ${SORVANE_WIN32_SOURCES})
 target_link_libraries(Sorvane PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
@@ -18,12 +24,14 @@ target_link_libraries(SorvaneE2E PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
 target_link_options(SorvaneE2E PRIVATE ${SORVANE_STATIC_LINK})
 
 add_executable(JoyToKey tools/JoyToKeyStandin.cpp)
-target_compile_options(JoyToKey PRIVATE -Wall -Wextra -Werror)
+target_compile_options(JoyToKey PRIVATE ${SORVANE_TOOL_FLAGS})
 target_link_options(JoyToKey PRIVATE ${SORVANE_STATIC_LINK})
 
 add_executable(probe tests/e2e/probe.cpp)
-target_compile_options(probe PRIVATE -Wall -Wextra -Werror)
-target_link_options(probe PRIVATE -static -municode)
+target_compile_options(probe PRIVATE ${SORVANE_TOOL_FLAGS})
+if(NOT MSVC)
+  target_link_options(probe PRIVATE -static -municode)
+endif()
 
 # The click sound beside the programs.
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Zoboclick.wav

@@ -19,6 +19,7 @@ have python3 || need+=(python3)
 have chmcmd || need+=(fp-utils)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev googletest)
 [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
+[ -f /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf ] || need+=(fonts-ipafont-gothic)
 
 if [ ${#need[@]} -gt 0 ]; then
   echo "installing: ${need[*]}"
