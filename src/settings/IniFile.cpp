@@ -15,6 +15,18 @@ bool IsLeadByte(char c) {
 
 char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
+// The first "]" that is a character of its own, not the second byte of one.
+std::size_t FindClosingBracket(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsLeadByte(text[i])) {
+      ++i;
+    } else if (text[i] == ']') {
+      return i;
+    }
+  }
+  return npos;
+}
+
 std::string_view Trim(std::string_view text) {
   std::size_t begin = 0;
   std::size_t end = text.size();
@@ -43,7 +55,7 @@ std::string_view IniFile::Line::Name() const {
   std::string_view view = Trim(text);
   if (kind == LineKind::kSection) {
     view.remove_prefix(1);
-    return Trim(view.substr(0, view.find(']')));
+    return Trim(view.substr(0, FindClosingBracket(view)));
   }
   return Trim(view.substr(0, view.find('=')));
 }
@@ -56,7 +68,7 @@ std::string_view IniFile::Line::Value() const {
 IniFile::Line IniFile::Classify(std::string text, std::string end) {
   Line line{std::move(text), std::move(end), LineKind::kOther};
   const std::string_view trimmed = Trim(line.text);
-  if (!trimmed.empty() && trimmed.front() == '[' && trimmed.find(']') != npos) {
+  if (!trimmed.empty() && trimmed.front() == '[' && FindClosingBracket(trimmed) != npos) {
     line.kind = LineKind::kSection;
   } else if (trimmed.find('=') != npos) {
     line.kind = LineKind::kKey;
