@@ -1,0 +1,65 @@
+// libFuzzer target for the settings engine: any bytes parse without harm, the
+// text survives a parse unchanged, and what is written reads back the same.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "settings/IniFile.h"
+#include "settings/ValueForms.h"
+
+namespace {
+
+bool IsLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool IsTrail(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+
+// A name or value the engine can hold: well-formed Shift-JIS, no line ends,
+// no blanks at its ends; names without the characters that shape a line.
+std::string Clean(const std::string& text, bool isName) {
+  std::string result;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (IsLead(c)) {
+      if (i + 1 < text.size() && IsTrail(static_cast<unsigned char>(text[i + 1]))) {
+        result += text.substr(i, 2);
+        ++i;
+      }
+      continue;
+    }
+    if (c == '\r' || c == '\n' || c == '\0' || c >= 0x80) continue;
+    if (isName && (c == '=' || c == '[' || c == ']')) continue;
+    result += static_cast<char>(c);
+  }
+  while (!result.empty() && (result.front() == ' ' || result.front() == '\t')) result.erase(0, 1);
+  // A blank is never the second byte of a character, so this cuts none in two.
+  while (!result.empty() && (result.back() == ' ' || result.back() == '\t')) result.pop_back();
+  return result;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string input(reinterpret_cast<const char*>(data), size);
+  sorvane::IniFile ini(input);
+  if (ini.Contents() != input) std::abort();
+
+  // Split the input into a section, a key and a value to write.
+  const std::size_t third = size / 3;
+  const std::string section = Clean(input.substr(0, third), true);
+  const std::string key = Clean(input.substr(third, third), true);
+  std::string value = Clean(input.substr(2 * third), false);
+  if (value.size() > sorvane::IniFile::kMaxValueBytes) value.resize(sorvane::IniFile::kMaxValueBytes);
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    value = "(" + value + ")";
+  }
+  ini.ReadString(section, key, "fallback");
+  sorvane::ReadLenientInteger(input);
+  sorvane::ReadStrictInteger(input);
+  sorvane::ReadSeconds(input);
+  sorvane::ReadColorText(input);
+  if (section.empty() || key.empty()) return 0;
+  ini.WriteString(section, key, value);
+  const sorvane::IniFile reread(ini.Contents());
+  if (reread.ReadString(section, key, "\x01missing") != value) std::abort();
+  return 0;
+}
