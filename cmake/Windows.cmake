@@ -33,6 +33,12 @@ if(NOT MSVC)
   target_link_options(probe PRIVATE -static -municode)
 endif()
 
+add_executable(inidiff tests/e2e/inidiff.cpp)
+target_link_libraries(inidiff PRIVATE sorvane_core)
+if(NOT MSVC)
+  target_link_options(inidiff PRIVATE -static)
+endif()
+
 # The click sound beside the programs.
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Zoboclick.wav
   COMMAND python3 ${CMAKE_SOURCE_DIR}/tools/make_click.py ${CMAKE_BINARY_DIR}/Zoboclick.wav

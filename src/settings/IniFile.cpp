@@ -91,6 +91,7 @@ IniFile::IniFile(std::string_view contents) {
 }
 
 std::size_t IniFile::FindSection(std::string_view section) const {
+  section = Trim(section);
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     if (lines_[i].kind == LineKind::kSection && NamesEqual(lines_[i].Name(), section)) return i;
   }
@@ -104,9 +105,22 @@ std::size_t IniFile::SectionEnd(std::size_t sectionLine) const {
 }
 
 std::size_t IniFile::FindKey(std::size_t sectionLine, std::string_view key) const {
+  key = Trim(key);
   const std::size_t end = SectionEnd(sectionLine);
   for (std::size_t i = sectionLine + 1; i < end; ++i) {
     if (lines_[i].kind == LineKind::kKey && NamesEqual(lines_[i].Name(), key)) return i;
+  }
+  return npos;
+}
+
+std::size_t IniFile::FindBareKey(std::size_t sectionLine, std::string_view key) const {
+  key = Trim(key);
+  const std::size_t end = SectionEnd(sectionLine);
+  for (std::size_t i = sectionLine + 1; i < end; ++i) {
+    if (lines_[i].kind == LineKind::kOther && !Trim(lines_[i].text).empty() &&
+        NamesEqual(Trim(lines_[i].text), key)) {
+      return i;
+    }
   }
   return npos;
 }
@@ -129,6 +143,8 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  section = Trim(section);
+  key = Trim(key);
   std::string text;
   text.reserve(key.size() + 1 + value.size());
   text.append(key).append("=").append(value);
@@ -140,18 +156,15 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     lines_.push_back(Classify(std::move(text), "\r\n"));
     return;
   }
-  const std::size_t keyLine = FindKey(sectionLine, key);
+  std::size_t keyLine = FindKey(sectionLine, key);
+  // A line holding just the key's name, without "=", is that key with no value.
+  if (keyLine == npos) keyLine = FindBareKey(sectionLine, key);
   if (keyLine != npos) {
     // The key keeps the spelling it has in the file.
     Line& line = lines_[keyLine];
-    const std::size_t equals = line.text.find('=');
-    std::string kept = line.text.substr(0, equals + 1);
-    // Blanks before the name are not part of it.
-    std::size_t start = 0;
-    while (start < kept.size() && IsBlank(kept[start])) ++start;
-    std::string name = kept.substr(start, equals - start);
-    while (!name.empty() && IsBlank(name.back())) name.pop_back();
+    const std::string name(line.kind == LineKind::kKey ? line.Name() : Trim(line.text));
     line.text = name + "=" + std::string(value);
+    line.kind = LineKind::kKey;
     return;
   }
   // After the section's last line that is not blank.

@@ -49,6 +49,8 @@ class IniFile {
   std::size_t FindSection(std::string_view section) const;
   // Index of the key's line within the section starting at sectionLine, or npos.
   std::size_t FindKey(std::size_t sectionLine, std::string_view key) const;
+  // A line of the section that holds only the key's name, or npos.
+  std::size_t FindBareKey(std::size_t sectionLine, std::string_view key) const;
   std::size_t SectionEnd(std::size_t sectionLine) const;
 
   std::vector<Line> lines_;

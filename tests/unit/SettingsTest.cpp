@@ -231,3 +231,22 @@ TEST(SettingsSave, KeysWrittenByHandWhileThePanelRunsSurvive) {
 }
 
 }  // namespace sorvane::test
+
+namespace sorvane::test {
+
+TEST(IniFile, NamesAskedForAreTrimmedLikeTheProfileFunctionsDo) {
+  IniFile ini("[Blanks]\r\nD=4\r\n");
+  EXPECT_EQ(ini.ReadString(" Blanks ", " D ", ""), "4");
+  ini.WriteString(" Blanks ", " E ", "5");
+  EXPECT_EQ(ini.Contents(), "[Blanks]\r\nD=4\r\nE=5\r\n");
+}
+
+TEST(IniFile, WritingAKeyThatStandsAloneWithoutEqualsGivesItTheValue) {
+  IniFile ini("[S]\nnoequals\nafter=1\n");
+  EXPECT_EQ(ini.ReadString("S", "noequals", "none"), "none");
+  ini.WriteString("S", "NOEQUALS", "now");
+  EXPECT_EQ(ini.Contents(), "[S]\nnoequals=now\nafter=1\n");
+  EXPECT_EQ(ini.ReadString("S", "noequals", "none"), "now");
+}
+
+}  // namespace sorvane::test
