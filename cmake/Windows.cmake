@@ -45,6 +45,13 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Zoboclick.wav
   DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_click.py)
 add_custom_target(click_sound ALL DEPENDS ${CMAKE_BINARY_DIR}/Zoboclick.wav)
 
+# The help file, from the HTML sources in docs/help.
+file(GLOB SORVANE_HELP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/help/*)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Sorvane.chm
+  COMMAND python3 ${CMAKE_SOURCE_DIR}/tools/make_help.py ${CMAKE_SOURCE_DIR}/docs/help ${CMAKE_BINARY_DIR}/Sorvane.chm
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_help.py ${SORVANE_HELP_SOURCES})
+add_custom_target(help_file ALL DEPENDS ${CMAKE_BINARY_DIR}/Sorvane.chm)
+
 file(GLOB SORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
 add_test(NAME e2e_setup COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/env.sh setup ${CMAKE_BINARY_DIR})
 add_test(NAME e2e_cleanup COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/env.sh cleanup ${CMAKE_BINARY_DIR})

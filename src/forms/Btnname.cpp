@@ -10,8 +10,6 @@ namespace {
 constexpr int kRowsFieldTop[] = {16, 48, 80, 112, 144, 176, 208, 240};
 constexpr int kRowsLabelTop[] = {18, 52, 85, 115, 146, 178, 210, 242};
 
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-
 }  // namespace
 
 std::string DefaultButtonName(int buttonNumber) {
@@ -39,6 +37,8 @@ TNameForm::TNameForm() {
       label.caption = DefaultButtonName(SlotButtonNumber(slot));
       label.left = column == 0 ? 8 : 136;
       label.top = kRowsLabelTop[row];
+      label.width = (column == 0 ? 72 : 208) - label.left - 2;  // up to its field
+      label.height = 20;
       label.font = Font{kUiFontFace, PointsForPixelHeight(16), kFontBold, 0, kShiftJisCharset,
                         column == 0 ? colors::kGreen : colors::kFuchsia};
       label.color = color;
@@ -107,15 +107,9 @@ void TNameForm::OkBtnClick() {
 
 void TNameForm::FormClose() { OkBtnClick(); }
 
-std::string TNameForm::TypeInto(const std::string& current, const std::string& typed, int maxBytes) {
-  std::string result = current;
-  for (std::size_t i = 0; i < typed.size();) {
-    const std::size_t length = IsLeadByte(static_cast<unsigned char>(typed[i])) && i + 1 < typed.size() ? 2 : 1;
-    if (maxBytes > 0 && result.size() + length > static_cast<std::size_t>(maxBytes)) break;
-    result.append(typed, i, length);
-    i += length;
-  }
-  return result;
+bool TNameForm::EditFits(const std::string& previous, const std::string& edited, int maxBytes) {
+  return maxBytes <= 0 || edited.size() <= static_cast<std::size_t>(maxBytes) ||
+         edited.size() <= previous.size();
 }
 
 }  // namespace sorvane

@@ -38,9 +38,10 @@ class TNameForm : public Form {
   void FormActivate();
   void OkBtnClick();
   void FormClose();
-  // Typing into a field: the text the field holds after text is typed at the
-  // end, kept within the byte limit.
-  static std::string TypeInto(const std::string& current, const std::string& typed, int maxBytes);
+  // Whether an edit that turns a field's text from previous into edited may
+  // stand: typing stops at the byte limit, but a longer name from the settings
+  // file may still be shortened.
+  static bool EditFits(const std::string& previous, const std::string& edited, int maxBytes);
 };
 
 // The default name of a button number ("ボタン１".."ボタン８", "ボタン11".."ボタン18").

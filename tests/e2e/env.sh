@@ -20,7 +20,7 @@ case "$action" in
       wineboot -i >/dev/null 2>&1 || true
       wineserver -w || true
     fi
-    bash "$(dirname "$0")/../../scripts/wine-fonts.sh"
+    bash "$(dirname "$0")/../../scripts/wine-prefix.sh"
     echo "ok: display $DISPLAY, prefix $WINEPREFIX"
     ;;
   cleanup)

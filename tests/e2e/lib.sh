@@ -53,6 +53,7 @@ log_messages() { awk '{print $2, $4}' "$WORK/JoyToKey.log" 2>/dev/null; }
 cleanup() {
   for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
   for pid in "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
 }
 trap cleanup EXIT

@@ -34,10 +34,23 @@ void Print(const std::string& line) {
   WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), withEnd.data(), static_cast<DWORD>(withEnd.size()), &written, nullptr);
 }
 
+// A top-level window's title, without asking the window (it may be hung).
 std::wstring TitleOf(HWND window) {
   wchar_t title[1024];
   const int length = GetWindowTextW(window, title, 1024);
   return std::wstring(title, static_cast<std::size_t>(length < 0 ? 0 : length));
+}
+
+// A control's text: WM_GETTEXT, since GetWindowText does not ask the controls
+// of another process.
+std::wstring TextOf(HWND window) {
+  wchar_t title[1024] = {};
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(title), SMTO_ABORTIFHUNG, 2000,
+                           &length)) {
+    return {};
+  }
+  return std::wstring(title, static_cast<std::size_t>(length));
 }
 
 bool Matches(HWND window, const std::wstring& name) {
@@ -108,7 +121,7 @@ int wmain(int count, wchar_t** arguments) {
     EnumChildWindows(
         window,
         [](HWND child, LPARAM) -> BOOL {
-          const std::wstring text = TitleOf(child);
+          const std::wstring text = TextOf(child);
           if (!text.empty()) Print(Utf8(text));
           return TRUE;
         },
@@ -124,7 +137,7 @@ int wmain(int count, wchar_t** arguments) {
         window,
         [](HWND child, LPARAM lParam) -> BOOL {
           auto* c = reinterpret_cast<Context*>(lParam);
-          if (TitleOf(child) == c->label) c->button = child;
+          if (TextOf(child) == c->label) c->button = child;
           return TRUE;
         },
         reinterpret_cast<LPARAM>(&context));

@@ -5,10 +5,14 @@
 namespace sorvane::test {
 
 TEST(NameEditor, TypingStopsAtEightBytesOfShiftJis) {
-  EXPECT_EQ(TNameForm::TypeInto("", "abcdefghij", 8), "abcdefgh");
-  EXPECT_EQ(TNameForm::TypeInto("", "あいうえお", 8), "あいうえ");
-  EXPECT_EQ(TNameForm::TypeInto("abcdefg", "あ", 8), "abcdefg");  // a full-width character does not split
-  EXPECT_EQ(TNameForm::TypeInto("a", "bc", 0), "abc");
+  EXPECT_TRUE(TNameForm::EditFits("abcdefg", "abcdefgh", 8));
+  EXPECT_FALSE(TNameForm::EditFits("abcdefgh", "abcdefghi", 8));
+  EXPECT_TRUE(TNameForm::EditFits("あいう", "あいうえ", 8));
+  EXPECT_FALSE(TNameForm::EditFits("あいうえ", "あいうえお", 8));
+  EXPECT_FALSE(TNameForm::EditFits("abcdefg", "abcdefgあ", 8));  // nine bytes: refused whole
+  // A long name from the file may be shortened, never lengthened.
+  EXPECT_TRUE(TNameForm::EditFits("とても長い名前", "とても長い名", 8));
+  EXPECT_FALSE(TNameForm::EditFits("とても長い名前", "とても長い名前x", 8));
 }
 
 TEST(NameEditor, ALongNameFromTheFileIsKeptWhole) {

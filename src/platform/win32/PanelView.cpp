@@ -124,8 +124,9 @@ void PanelView::CreateWindows() {
                            WS_POPUP | WS_CAPTION | WS_THICKFRAME, nameForm.left, nameForm.top,
                            nameForm.width, nameForm.height, main_, nullptr, instance, nullptr);
   for (const Label& label : nameForm.labels) {
-    HWND window = CreateWindowExW(0, L"STATIC", Wide(label.caption).c_str(), WS_CHILD | WS_VISIBLE, label.left,
-                                  label.top, 62, 20, names_, nullptr, instance, nullptr);
+    HWND window = CreateWindowExW(0, L"STATIC", Wide(label.caption).c_str(),
+                                  WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, label.left, label.top, label.width,
+                                  label.height, names_, nullptr, instance, nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&label));
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(label.font)), FALSE);
   }
@@ -208,6 +209,11 @@ void PanelView::Render() {
     if (!SameBounds(window, button->left, button->top, button->width, button->height, false)) {
       MoveWindow(window, button->left, button->top, button->width, button->height, FALSE);
     }
+    // The caption is also the window's text, for screen readers.
+    const std::wstring caption = Wide(button->caption);
+    wchar_t shown[256] = {};
+    GetWindowTextW(window, shown, 256);
+    if (caption != shown) SetWindowTextW(window, caption.c_str());
     if ((IsWindowVisible(window) != FALSE) != button->visible) {
       ShowWindow(window, button->visible ? SW_SHOWNA : SW_HIDE);
     }
@@ -453,7 +459,7 @@ LRESULT PanelView::OnName(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         const int length = GetWindowTextW(control, text, 512);
         const std::string typed = Narrow(std::wstring(text, static_cast<std::size_t>(length)));
         // The limit is in Shift-JIS bytes, which the edit control cannot count.
-        if (static_cast<int>(typed.size()) > edit.maxTypedBytes && typed.size() > edit.caption.size()) {
+        if (!TNameForm::EditFits(edit.caption, typed, edit.maxTypedBytes)) {
           syncingNames_ = true;
           SetWindowTextW(control, Wide(edit.caption).c_str());
           SendMessageW(control, EM_SETSEL, 0x7FFF, 0x7FFF);

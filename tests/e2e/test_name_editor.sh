@@ -1,0 +1,37 @@
+# The name editor opened from the menu: a name typed (the byte limit holds),
+# OK, and the button shows it; the name is saved at close.
+source "$(dirname "$0")/lib.sh"
+new_work name_editor
+write_settings "[Sound]" "ON=0" "[Interval]" "ScanTimer=5"
+start_standin
+start "$BUILD/Sorvane.exe" 3
+panel_pid=${PIDS[-1]}
+probe wait class:TSorvaneForm 20000 >/dev/null || fail "no panel"
+sleep 0.5
+read -r x y < <(panel_origin)
+xdotool mousemove $((x + 8)) $((y + 10)) click 3
+probe wait 'class:#32768' 5000 >/dev/null || fail "no popup menu"
+xdotool key e
+probe wait class:TNameForm 5000 >/dev/null || fail "the name editor did not open"
+probe text class:TNameForm | head -1 | grep -qx 'ボタン名編集' || fail "editor caption"
+read -r _ _ w h _ _ < <(probe rect class:TNameForm)
+[ "$w $h" = "276 349" ] || fail "editor size $w x $h"
+read -r style _ < <(probe style class:TNameForm)
+(( (0x$style & 0x00080000) == 0 )) || fail "the editor has caption-bar buttons"
+sleep 0.3
+xdotool key End BackSpace BackSpace BackSpace BackSpace
+xdotool type --delay 60 "Teaabcdefgh"
+sleep 0.5
+screenshot editor.png
+cp editor.png "$BUILD/editor-screenshot.png"
+probe text class:TNameForm | grep -qx 'Teaabcde' || fail "the field does not hold 8 bytes: $(probe text class:TNameForm | tr '\n' ' ')"
+probe click class:TNameForm OK
+probe gone class:TNameForm 5000 || fail "OK did not close the editor"
+sleep 0.3
+probe text class:TSorvaneForm | grep -qx 'Teaabcde' || fail "button 1 does not show the new name"
+screenshot named.png
+cp named.png "$BUILD/named-screenshot.png"
+probe close class:TSorvaneForm
+wait_gone "$panel_pid" 20 || fail "the panel did not close"
+grep -q '^Name1=Teaabcde' Sorvane.ini || fail "the name was not saved"
+pass "typed 'Teaabcdefgh', the field kept 'Teaabcde'; OK showed it on button 1; saved as Name1"
