@@ -39,18 +39,26 @@ if(NOT MSVC)
   target_link_options(inidiff PRIVATE -static)
 endif()
 
-# The click sound beside the programs.
-add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Zoboclick.wav
-  COMMAND python3 ${CMAKE_SOURCE_DIR}/tools/make_click.py ${CMAKE_BINARY_DIR}/Zoboclick.wav
-  DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_click.py)
-add_custom_target(click_sound ALL DEPENDS ${CMAKE_BINARY_DIR}/Zoboclick.wav)
-
-# The help file, from the HTML sources in docs/help.
-file(GLOB SORVANE_HELP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/help/*)
-add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Sorvane.chm
-  COMMAND python3 ${CMAKE_SOURCE_DIR}/tools/make_help.py ${CMAKE_SOURCE_DIR}/docs/help ${CMAKE_BINARY_DIR}/Sorvane.chm
-  DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_help.py ${SORVANE_HELP_SOURCES})
-add_custom_target(help_file ALL DEPENDS ${CMAKE_BINARY_DIR}/Sorvane.chm)
+# The click sound and the help file beside the programs, where the tools that
+# make them are at hand (Python; chmcmd for the help).
+find_program(SORVANE_PYTHON NAMES python3 python)
+find_program(SORVANE_CHMCMD chmcmd)
+if(SORVANE_PYTHON)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Zoboclick.wav
+    COMMAND ${SORVANE_PYTHON} ${CMAKE_SOURCE_DIR}/tools/make_click.py ${CMAKE_BINARY_DIR}/Zoboclick.wav
+    DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_click.py)
+  add_custom_target(click_sound ALL DEPENDS ${CMAKE_BINARY_DIR}/Zoboclick.wav)
+endif()
+if(SORVANE_PYTHON AND SORVANE_CHMCMD)
+  file(GLOB SORVANE_HELP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/help/*)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Sorvane.chm
+    COMMAND ${SORVANE_PYTHON} ${CMAKE_SOURCE_DIR}/tools/make_help.py ${CMAKE_SOURCE_DIR}/docs/help
+            ${CMAKE_BINARY_DIR}/Sorvane.chm
+    DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_help.py ${SORVANE_HELP_SOURCES})
+  add_custom_target(help_file ALL DEPENDS ${CMAKE_BINARY_DIR}/Sorvane.chm)
+else()
+  message(STATUS "chmcmd not found: Sorvane.chm is not built")
+endif()
 
 file(GLOB SORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
 add_test(NAME e2e_setup COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/env.sh setup ${CMAKE_BINARY_DIR})
