@@ -33,6 +33,12 @@ if(NOT MSVC)
   target_link_options(probe PRIVATE -static -municode)
 endif()
 
+add_executable(searchbench tests/e2e/searchbench.cpp src/platform/win32/Win32Platform.cpp src/platform/win32/Text.cpp)
+target_link_libraries(searchbench PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
+if(NOT MSVC)
+  target_link_options(searchbench PRIVATE -static)
+endif()
+
 add_executable(inidiff tests/e2e/inidiff.cpp)
 target_link_libraries(inidiff PRIVATE sorvane_core)
 if(NOT MSVC)
