@@ -43,6 +43,10 @@ TEST(NameEditor, OkAppliesTheNamesOfThePanelColoursStickAndRestartsTheScan) {
   // ShowStickNames needs both a non-green panel and the second stick.
   form.ShowStickNames();
   EXPECT_EQ(form.CuteButton(1).caption, "はい");
+  // Switching the display on looks at the colour alone.
+  form.BtnNameDispOnClick();
+  form.BtnNameDispOnClick();
+  EXPECT_EQ(form.CuteButton(1).caption, "いいえ");
   // Closing the editor any other way applies the names too.
   form.color = colors::kGreen;
   form.BtnNameEditClick();
@@ -124,6 +128,12 @@ TEST(ButtonEditing, CancellingBothDialogsChangesNothingAndAConfirmedFontOnButton
   EXPECT_EQ(state.Appearance(1).color, before.color);
   EXPECT_EQ(state.Appearance(1).fontName, "Courier");
   EXPECT_EQ(form.DummyBtn.font.name, "Courier");
+  // A confirmed colour with a cancelled font changes the colour only.
+  panel.desk.colorAnswers.push_back(colors::kPurple);
+  form.CuteButtonClick(1);
+  EXPECT_EQ(state.Appearance(1).color, colors::kPurple);
+  EXPECT_EQ(state.Appearance(1).fontName, "Courier");
+  EXPECT_EQ(state.Appearance(1).fontSize, 20);
   // The single display gives button 1 its new font back.
   form.SingleDspClick();
   form.CuteButton(1).font = form.CuteButton(2).font;

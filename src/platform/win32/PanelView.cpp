@@ -190,6 +190,10 @@ HFONT PanelView::FontFor(const Font& font) {
   return fonts_.back().second.get();
 }
 
+void PanelView::ShowError(const char* what) {
+  MessageBoxW(main_, Wide(what).c_str(), L"Sorvane", MB_OK | MB_ICONERROR);
+}
+
 TCuteButton* PanelView::ButtonOf(HWND window) {
   return reinterpret_cast<TCuteButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }

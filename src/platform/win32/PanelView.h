@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <utility>
 #include <vector>
 
@@ -37,13 +38,20 @@ class PanelView {
 
   // Runs a handler of the program, then renders. Handlers never nest: a timer
   // that comes due inside one (behind a message box) waits for its next tick.
+  // Nothing is thrown through the window system: what escapes a handler is
+  // shown, and the panel goes on.
   template <typename Handler>
   void Handle(Handler&& handler) {
     ++depth_;
-    handler();
+    try {
+      handler();
+    } catch (const std::exception& error) {
+      ShowError(error.what());
+    }
     --depth_;
     Render();
   }
+  void ShowError(const char* what);
   void Render();
   void CreateWindows();
   void ShowPopupMenu(int x, int y);
