@@ -8,6 +8,7 @@ target_link_libraries(sorvane_sim PUBLIC sorvane_core)
 file(GLOB SORVANE_UNIT_TESTS CONFIGURE_DEPENDS tests/unit/*.cpp)
 add_executable(unit_tests ${SORVANE_UNIT_TESTS})
 target_link_libraries(unit_tests PRIVATE sorvane_sim GTest::gtest GTest::gtest_main)
+target_compile_definitions(unit_tests PRIVATE SORVANE_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/unit/data")
 include(GoogleTest)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "Harness.h"
 #include "settings/IniFile.h"
 #include "settings/ValueForms.h"
@@ -59,6 +62,10 @@ TEST(SettingsSave, TheFirstSaveWritesFifteenSectionsAndTheirKeysInOrder) {
   ASSERT_TRUE(panel.Start());
   panel.form().Close();
   const std::string written = panel.desk.files.at(kIni);
+  // Byte for byte the reviewed file of every default (Shift-JIS, CR LF).
+  std::ifstream golden(std::string(SORVANE_TEST_DATA) + "/first-save.ini", std::ios::binary);
+  ASSERT_TRUE(golden.good());
+  EXPECT_EQ(written, std::string(std::istreambuf_iterator<char>(golden), {}));
   EXPECT_EQ(SectionsOf(written),
             (std::vector<std::string>{"UseJoyToKey", "ScanMax", "SubScan", "Interval", "SingleDsp", "Sound",
                                       "Oikake", "JoyStickID", "起動時の縦座標", "起動時の横座標", "BtnColor",
