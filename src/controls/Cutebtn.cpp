@@ -1,12 +1,12 @@
 #include "controls/Cutebtn.h"
 
+#include "text/ShiftJis.h"
+
 namespace sorvane {
 
 namespace {
 
 char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool IsShiftJisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 }  // namespace
 
@@ -66,7 +66,7 @@ void TCuteButton::MouseRelease(MouseButton button, bool inside) {
 
 char TCuteButton::AcceleratorChar() const {
   for (std::size_t i = 0; i < caption.size(); ++i) {
-    const auto c = static_cast<unsigned char>(caption[i]);
+    const char c = caption[i];
     if (IsShiftJisLeadByte(c)) {
       ++i;
       continue;
@@ -77,7 +77,7 @@ char TCuteButton::AcceleratorChar() const {
       ++i;
       continue;
     }
-    return IsShiftJisLeadByte(static_cast<unsigned char>(next)) ? 0 : next;
+    return IsShiftJisLeadByte(next) ? 0 : next;
   }
   return 0;
 }

@@ -1,5 +1,7 @@
 #include "settings/IniFile.h"
 
+#include "text/ShiftJis.h"
+
 namespace sorvane {
 
 namespace {
@@ -8,17 +10,12 @@ constexpr std::size_t npos = std::string::npos;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-bool IsLeadByte(char c) {
-  const auto b = static_cast<unsigned char>(c);
-  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-
 char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // The first "]" that is a character of its own, not the second byte of one.
 std::size_t FindClosingBracket(std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (IsLeadByte(text[i])) {
+    if (IsShiftJisLeadByte(text[i])) {
       ++i;
     } else if (text[i] == ']') {
       return i;
@@ -40,7 +37,7 @@ std::string_view Trim(std::string_view text) {
 bool IniFile::NamesEqual(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (IsLeadByte(a[i])) {
+    if (IsShiftJisLeadByte(a[i])) {
       if (a[i] != b[i]) return false;
       ++i;
       if (i < a.size() && a[i] != b[i]) return false;

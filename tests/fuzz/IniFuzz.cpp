@@ -7,10 +7,10 @@
 
 #include "settings/IniFile.h"
 #include "settings/ValueForms.h"
+#include "text/ShiftJis.h"
 
 namespace {
 
-bool IsLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 bool IsTrail(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
 // A name or value the engine can hold: well-formed Shift-JIS, no line ends,
@@ -19,7 +19,7 @@ std::string Clean(const std::string& text, bool isName) {
   std::string result;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
-    if (IsLead(c)) {
+    if (sorvane::IsShiftJisLeadByte(static_cast<char>(c))) {
       if (i + 1 < text.size() && IsTrail(static_cast<unsigned char>(text[i + 1]))) {
         result += text.substr(i, 2);
         ++i;
