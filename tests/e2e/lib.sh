@@ -11,6 +11,8 @@ export DISPLAY="${SORVANE_E2E_DISPLAY:-:77}"
 
 PIDS=()
 WORK=""
+# ImageMagick itself, ahead of any wrapper of the same name earlier on PATH.
+CONVERT=$(command -v /usr/bin/convert || command -v convert)
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 pass() { echo "ok: $*"; }
@@ -59,11 +61,11 @@ cleanup() {
 trap cleanup EXIT
 
 screenshot() {
-  import -window root "$1" 2>/dev/null || xwd -root -silent | convert xwd:- "$1"
+  import -window root "$1" 2>/dev/null || xwd -root -silent | "$CONVERT" xwd:- "$1"
 }
 
 # The colour of one screen pixel of a screenshot as RRGGBB.
-pixel() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -1 | grep -o '#[0-9A-F]\{6\}' | tr -d '#'; }
+pixel() { "$CONVERT" "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -1 | grep -o '#[0-9A-F]\{6\}' | tr -d '#'; }
 
 # The panel's client origin on the screen: "x y".
 panel_origin() {
