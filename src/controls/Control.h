@@ -53,8 +53,12 @@ struct Font {
 
 // Points for a character height given in pixels at 96 dots per inch.
 constexpr int PointsForPixelHeight(int pixels) { return (pixels * 72 + 48) / 96; }
-// The character height in pixels for a size in points at 96 dots per inch.
-constexpr int PixelHeightForPoints(int points) { return (points * 96 + 36) / 72; }
+// The character height in pixels for a size in points at 96 dots per inch,
+// within what a font can have whatever size a settings file asks for.
+constexpr int PixelHeightForPoints(int points) {
+  const long long pixels = (static_cast<long long>(points) * 96 + 36) / 72;
+  return pixels > 0x7FFF ? 0x7FFF : pixels < -0x7FFF ? -0x7FFF : static_cast<int>(pixels);
+}
 
 class Control {
  public:

@@ -17,6 +17,14 @@ constexpr SpeedItem kSpeedItems[] = {
 
 }  // namespace
 
+int IntervalMilliseconds(float seconds) {
+  const double milliseconds = static_cast<double>(seconds * 1000.0F);
+  if (!(milliseconds == milliseconds)) return 0;  // not a number
+  if (milliseconds >= 2147483647.0) return 2147483647;
+  if (milliseconds <= -2147483648.0) return -2147483647 - 1;
+  return static_cast<int>(milliseconds);
+}
+
 void TSorvaneForm::PopupMenu1Popup() { ScanTimer.SetEnabled(false); }
 
 void TSorvaneForm::Btn1Click() { scan().activeStick = 0; }
@@ -59,7 +67,7 @@ void TSorvaneForm::SpeedClick(float seconds) {
 }
 
 void TSorvaneForm::SetScanSpeed(float seconds) {
-  ScanTimer.SetInterval(static_cast<int>(seconds * 1000.0F));
+  ScanTimer.SetInterval(IntervalMilliseconds(seconds));
   for (const SpeedItem& speed : kSpeedItems) {
     PopupMenu1.SetChecked(speed.item, speed.seconds == seconds);
   }

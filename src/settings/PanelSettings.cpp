@@ -53,7 +53,7 @@ void TSorvaneForm::FormCreate() {
   s.subScan = Lenient(ini, "SubScan", "SubScan", "4");
   LayoutButtons(s.scanMax, s.subScan);
   s.intervalSeconds = ReadSeconds(ini.ReadString("Interval", "ScanTimer", "2"));
-  ScanTimer.SetInterval(static_cast<int>(s.intervalSeconds * 1000.0F));
+  ScanTimer.SetInterval(IntervalMilliseconds(s.intervalSeconds));
 
   for (const SwitchKey& key : kLoadedSwitches) {
     const bool defaultOn = key.item == MenuId::BtnNameDispOn || key.item == MenuId::Sound;

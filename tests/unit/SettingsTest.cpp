@@ -192,6 +192,21 @@ TEST(IniFile, FoldsOnlySingleByteLettersInShiftJisNames) {
   EXPECT_TRUE(IniFile::NamesEqual("BtnColor", "BTNCOLOR"));
 }
 
+TEST(SettingsLoad, OutlandishNumbersFromTheFileAreHeldSafely) {
+  EXPECT_EQ(IntervalMilliseconds(1.5F), 1500);
+  EXPECT_EQ(IntervalMilliseconds(0.25F), 250);
+  EXPECT_EQ(IntervalMilliseconds(1e10F), 2147483647);
+  EXPECT_EQ(IntervalMilliseconds(-1e10F), -2147483647 - 1);
+  EXPECT_EQ(IntervalMilliseconds(ReadSeconds("1e999")), 2147483647);
+  EXPECT_EQ(PixelHeightForPoints(11), 15);
+  EXPECT_EQ(PixelHeightForPoints(2000000000), 0x7FFF);
+  Panel panel;
+  panel.desk.files[kIni] = "[Interval]\r\nScanTimer=1e999\r\n[BtnFont]\r\nFontSize1=2000000000\r\n";
+  ASSERT_TRUE(panel.Start());
+  EXPECT_EQ(panel.form().ScanTimer.Interval(), 2147483647);
+  EXPECT_EQ(panel.app->state.Appearance(1).fontSize, 2000000000);
+}
+
 TEST(SettingsLoad, ANameLongerThanTheReadLimitComesBackCut) {
   Panel panel;
   panel.desk.files[kIni] = "[BtnName]\r\nName2=" + std::string(5000, 'n') + "\r\n";
