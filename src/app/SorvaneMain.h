@@ -72,6 +72,7 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   void CMMouseLeave();
   void ChildMouseEnter(TCuteButton& button) override;
   void ChildMouseLeave(TCuteButton& button) override;
+  bool Showing() const override { return visible; }
 
   // Settings.
   void FormCreate();

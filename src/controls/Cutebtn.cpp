@@ -84,8 +84,8 @@ char TCuteButton::AcceleratorChar() const {
 
 bool TCuteButton::KeyAccel(char character) {
   const char accelerator = AcceleratorChar();
-  if (accelerator != 0 && AsciiUpper(accelerator) == AsciiUpper(character) && enabled &&
-      parentVisible) {
+  const bool parentShowing = parent_ == nullptr || parent_->Showing();
+  if (accelerator != 0 && AsciiUpper(accelerator) == AsciiUpper(character) && enabled && parentShowing) {
     Click();
     return true;
   }

@@ -20,6 +20,7 @@ class CuteButtonParent {
  public:
   virtual void ChildMouseEnter(TCuteButton& button) = 0;
   virtual void ChildMouseLeave(TCuteButton& button) = 0;
+  virtual bool Showing() const = 0;
 
  protected:
   ~CuteButtonParent() = default;
@@ -36,7 +37,6 @@ class TCuteButton : public Control {
   Bevel bevelInner = Bevel::kRaised;
   int bevelWidth = 1;
   bool acceptsControls = false;
-  bool parentVisible = true;
 
   bool Flat() const { return FFlat; }
   void SetFlat(bool flat);

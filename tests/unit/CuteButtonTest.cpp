@@ -7,9 +7,19 @@ namespace sorvane::test {
 
 namespace {
 
+struct Holder : CuteButtonParent {
+  void ChildMouseEnter(TCuteButton&) override { ++enters; }
+  void ChildMouseLeave(TCuteButton&) override { ++leaves; }
+  bool Showing() const override { return showing; }
+  int enters = 0;
+  int leaves = 0;
+  bool showing = true;
+};
+
 struct ButtonOnDesk {
   sim::SimDesktop desk;
-  TCuteButton button{desk, nullptr};
+  Holder holder;
+  TCuteButton button{desk, &holder};
   int clicks = 0;
   Bevel bevelAtClick = Bevel::kNone;
   ButtonOnDesk() {
@@ -37,6 +47,8 @@ TEST(CuteButton, ThePointerMakesItHotOrPressedAndLeavingRestsIt) {
   EXPECT_EQ(b.button.bevelOuter, Bevel::kRaised);
   b.button.CMMouseLeave();
   EXPECT_EQ(b.button.bevelOuter, Bevel::kNone);
+  EXPECT_EQ(b.holder.enters, 1);  // the holder hears of both
+  EXPECT_EQ(b.holder.leaves, 1);
   b.desk.leftButtonDown = true;  // dragged in with the button held
   b.button.CMMouseEnter();
   EXPECT_EQ(b.button.bevelOuter, Bevel::kLowered);
@@ -86,10 +98,10 @@ TEST(CuteButton, AnAcceleratorClicksOnlyWhenEnabledAndItsParentIsVisible) {
   b.button.enabled = false;
   EXPECT_FALSE(b.button.KeyAccel('x'));
   b.button.enabled = true;
-  b.button.parentVisible = false;
+  b.holder.showing = false;
   EXPECT_FALSE(b.button.KeyAccel('x'));
   b.button.caption = "no accelerator && here";
-  b.button.parentVisible = true;
+  b.holder.showing = true;
   EXPECT_FALSE(b.button.KeyAccel('h'));
   EXPECT_EQ(b.clicks, 1);
 }
