@@ -114,7 +114,6 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   bool SearchJoyToKeyFolder(const std::string& folder);
   bool LaunchJoyToKey(const std::string& folder);
 
-  ProgramState& state() { return state_; }
   ScanState& scan() { return state_.scanState; }
   // Folder listings made by the last search (for measurements).
   long listingCount = 0;

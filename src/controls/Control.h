@@ -25,7 +25,6 @@ constexpr ColorValue kNone = 0x1FFFFFFF;
 }  // namespace colors
 
 constexpr int kShiftJisCharset = 128;
-constexpr int kDefaultCharset = 1;
 
 enum FontStyleBits : std::uint8_t {
   kFontBold = 1,

@@ -36,7 +36,6 @@ class TCuteButton : public Control {
   Bevel bevelOuter = Bevel::kNone;
   Bevel bevelInner = Bevel::kRaised;
   int bevelWidth = 1;
-  bool acceptsControls = false;
 
   bool Flat() const { return FFlat; }
   void SetFlat(bool flat);

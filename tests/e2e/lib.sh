@@ -39,6 +39,14 @@ start_standin() {
   probe wait "JoyToKey " 20000 >/dev/null || fail "the stand-in did not open its window"
 }
 
+# Starts the panel (a program and its arguments), waits for its window and
+# keeps its process in panel_pid.
+start_panel() {
+  start "$@"
+  panel_pid=${PIDS[-1]}
+  probe wait class:TSorvaneForm 20000 >/dev/null || fail "no panel"
+}
+
 # Waits for a process started with start to end; fails after $2 seconds.
 wait_gone() {
   local pid=$1 limit=${2:-20}

@@ -34,8 +34,7 @@ pass "notice centred at $l,$t, 212 x 211, gone after $shown s; no configuration 
 
 new_work argument_given
 start_standin
-start "$BUILD/Sorvane.exe" 3
-probe wait class:TSorvaneForm 20000 >/dev/null || fail "no panel"
+start_panel "$BUILD/Sorvane.exe" 3
 for _ in 1 2 3 4 5 6; do
   [ "$(probe count class:THikisuuForm)" = 0 ] || fail "the notice showed although 3 was given"
   sleep 0.5

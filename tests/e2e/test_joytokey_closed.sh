@@ -2,9 +2,7 @@
 source "$(dirname "$0")/lib.sh"
 new_work joytokey_closed
 start_standin
-start "$BUILD/Sorvane.exe" 3
-panel_pid=${PIDS[-1]}
-probe wait class:TSorvaneForm 20000 >/dev/null || fail "no panel"
+start_panel "$BUILD/Sorvane.exe" 3
 probe close "JoyToKey "
 probe wait 'class:#32770' 10000 >/dev/null || fail "no warning box"
 text=$(probe text 'class:#32770')

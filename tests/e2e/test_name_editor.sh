@@ -4,9 +4,7 @@ source "$(dirname "$0")/lib.sh"
 new_work name_editor
 write_settings "[Sound]" "ON=0" "[Interval]" "ScanTimer=5"
 start_standin
-start "$BUILD/Sorvane.exe" 3
-panel_pid=${PIDS[-1]}
-probe wait class:TSorvaneForm 20000 >/dev/null || fail "no panel"
+start_panel "$BUILD/Sorvane.exe" 3
 sleep 0.5
 read -r x y < <(panel_origin)
 xdotool mousemove $((x + 8)) $((y + 10)) click 3

@@ -5,8 +5,7 @@ write_settings "[ScanMax]" "ScanMax=1" "[SubScan]" "SubScan=2" "[Interval]" "Sca
 echo 0 >switch
 export SORVANE_SWITCH_FILE="$(winepath -w "$WORK/switch" 2>/dev/null)"
 start_standin
-start "$BUILD/SorvaneE2E.exe" 3
-probe wait class:TSorvaneForm 20000 >/dev/null || fail "no panel"
+start_panel "$BUILD/SorvaneE2E.exe" 3
 read -r _ _ w _ _ _ < <(probe rect class:TSorvaneForm)
 [ "$w" = 76 ] || fail "one-button panel is $w wide"
 sleep 0.5

@@ -4,8 +4,7 @@ source "$(dirname "$0")/lib.sh"
 new_work scan_pixels
 write_settings "[Interval]" "ScanTimer=1" "[Sound]" "ON=0"
 start_standin
-start "$BUILD/Sorvane.exe" 3
-probe wait class:TSorvaneForm 20000 >/dev/null || fail "no panel"
+start_panel "$BUILD/Sorvane.exe" 3
 sleep 1.2
 read -r x y < <(panel_origin)
 seen=""

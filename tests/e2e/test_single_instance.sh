@@ -2,9 +2,8 @@
 source "$(dirname "$0")/lib.sh"
 new_work single_instance
 start_standin
-start "$BUILD/Sorvane.exe" 3
-first_pid=${PIDS[-1]}
-probe wait class:TSorvaneForm 20000 >/dev/null || fail "no panel"
+start_panel "$BUILD/Sorvane.exe" 3
+first_pid=$panel_pid
 sleep 0.5
 before=$(wc -l <JoyToKey.log)
 

@@ -2,9 +2,7 @@
 source "$(dirname "$0")/lib.sh"
 new_work startup_close
 start_standin
-start "$BUILD/Sorvane.exe" 3
-panel_pid=${PIDS[-1]}
-probe wait class:TSorvaneForm 20000 >/dev/null || fail "no panel"
+start_panel "$BUILD/Sorvane.exe" 3
 
 read -r style exstyle < <(probe style class:TSorvaneForm)
 (( (0x$style & 0x00C00000) == 0 )) || fail "the panel has caption bits: $style"

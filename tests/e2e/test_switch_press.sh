@@ -5,8 +5,7 @@ write_settings "[Interval]" "ScanTimer=1" "[Sound]" "ON=0"
 echo 0 >switch
 export SORVANE_SWITCH_FILE="$(winepath -w "$WORK/switch" 2>/dev/null)"
 start_standin
-start "$BUILD/SorvaneE2E.exe" 3
-probe wait class:TSorvaneForm 20000 >/dev/null || fail "no panel"
+start_panel "$BUILD/SorvaneE2E.exe" 3
 for _ in $(seq 60); do
   screenshot now.png
   [ "$(highlighted now.png 4)" = 3 ] && break

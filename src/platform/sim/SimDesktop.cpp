@@ -70,7 +70,6 @@ void SimDesktop::SendToWindow(WindowHandle handle, std::uint32_t message, std::u
   if (handle == 0) return;
   PeerWindow& window = Window(handle);
   if (!window.exists) return;
-  if (onMessage) onMessage(window, message);
   window.received.push_back({now, message, wParam, static_cast<std::int32_t>(lParam), false});
 }
 
@@ -90,7 +89,6 @@ void SimDesktop::HoldSwitch(std::int64_t from, std::int64_t until) {
 }
 
 bool SimDesktop::PollJoystickZero(JoyInfo& info) {
-  ++pollCount;
   if (pollFails) return false;
   info.buttons = switchButtons(now);
   return true;

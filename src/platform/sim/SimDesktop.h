@@ -77,14 +77,11 @@ class SimDesktop : public Desktop,
   PeerWindow& Window(WindowHandle handle);
   void CloseWindow(WindowHandle handle) { Window(handle).exists = false; }
   std::vector<PeerWindow> windows;
-  // Runs when a message reaches a window, before it is recorded.
-  std::function<void(PeerWindow&, std::uint32_t)> onMessage;
 
   // The switch: button bits over time. pollFails makes every poll fail.
   std::function<std::uint32_t(std::int64_t now)> switchButtons = [](std::int64_t) { return 0U; };
   void HoldSwitch(std::int64_t from, std::int64_t until);
   bool pollFails = false;
-  long pollCount = 0;
 
   // Sound.
   int soundLengthMilliseconds = 0;
