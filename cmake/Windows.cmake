@@ -1,6 +1,11 @@
 # The Windows programs, cross-built with mingw-w64, and their end-to-end tests.
 set(SORVANE_WIN32_SOURCES
+  src/platform/win32/ButtonWindow.cpp
+  src/platform/win32/Fonts.cpp
+  src/platform/win32/NameEditorWindow.cpp
+  src/platform/win32/NoticeWindow.cpp
   src/platform/win32/PanelView.cpp
+  src/platform/win32/PanelWindow.cpp
   src/platform/win32/Text.cpp
   src/platform/win32/Win32Platform.cpp
   src/platform/win32/WinMain.cpp
@@ -32,6 +37,11 @@ target_compile_options(probe PRIVATE ${SORVANE_TOOL_FLAGS})
 if(NOT MSVC)
   target_link_options(probe PRIVATE -static -municode)
 endif()
+
+add_executable(barepanel tests/e2e/barepanel.cpp)
+target_compile_options(barepanel PRIVATE ${SORVANE_TOOL_FLAGS})
+target_link_libraries(barepanel PRIVATE winmm)
+target_link_options(barepanel PRIVATE ${SORVANE_STATIC_LINK})
 
 add_executable(searchbench tests/e2e/searchbench.cpp src/platform/win32/Win32Platform.cpp src/platform/win32/Text.cpp)
 target_link_libraries(searchbench PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})

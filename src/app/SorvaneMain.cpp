@@ -26,7 +26,7 @@ std::string DuplicateStartMessage() {
 
 std::string ParaamStr(Process& process, int /*index*/) { return process.FirstArgument(); }
 
-TSorvaneForm::TSorvaneForm(Platform& platform, ProgramState& state)
+TSorvaneForm::TSorvaneForm(Platform& platform, ProgramState& state, WindowHandle window)
     : BtnOption(platform.desktop, this),
       DummyBtn(platform.desktop, this),
       ScanTimer(platform.timers, 1000, true, [this] { ScanTimerTimer(); }),
@@ -34,6 +34,7 @@ TSorvaneForm::TSorvaneForm(Platform& platform, ProgramState& state)
       link(platform.desktop),
       platform_(platform),
       state_(state) {
+  handle = window;
   BuildDesign();
   FormCreate();
   Construct();
@@ -147,7 +148,17 @@ void TSorvaneForm::CMMouseEnter() {
   if (PopupMenu1.Checked(MenuId::Oikake)) ScanTimer.SetEnabled(false);
 }
 
-void TSorvaneForm::CMMouseLeave() { ScanTimer.SetEnabled(true); }
+// The panel is one area: the pointer has left it only when it is outside the
+// outer edge, not when it moved between the margin, a gap and a button.
+void TSorvaneForm::CMMouseLeave() {
+  if (PointerOverPanel()) return;
+  ScanTimer.SetEnabled(true);
+}
+
+bool TSorvaneForm::PointerOverPanel() {
+  const ScreenPoint pointer = platform_.desktop.CursorPosition();
+  return pointer.x >= left && pointer.x < left + width && pointer.y >= top && pointer.y < top + height;
+}
 
 void TSorvaneForm::ChildMouseEnter(TCuteButton&) { CMMouseEnter(); }
 
@@ -166,7 +177,7 @@ bool SorvaneApplication::Start() {
     return false;
   }
   title = kApplicationTitle;
-  SorvaneForm = std::make_unique<TSorvaneForm>(platform_, state);
+  SorvaneForm = std::make_unique<TSorvaneForm>(platform_, state, mainWindow);
   NameForm = std::make_unique<TNameForm>();
   NameForm->mainForm = SorvaneForm.get();
   const auto contents = platform_.files.ReadWholeFile(kSettingsFileName);

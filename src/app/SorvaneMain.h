@@ -41,7 +41,9 @@ class TSorvaneForm : public Form, public CuteButtonParent {
 
   // Builds the panel from its design, runs FormCreate, then the construction
   // steps: the argument, both timers held off, JoyToKey found or launched.
-  TSorvaneForm(Platform& platform, ProgramState& state);
+  // window is the panel's window, made hidden beforehand so that the boxes
+  // shown on the way have an owner (0 where there is none).
+  TSorvaneForm(Platform& platform, ProgramState& state, WindowHandle window = 0);
   ~TSorvaneForm();
 
   // Controls.
@@ -55,7 +57,7 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   Timer ScanTimer;
   Timer JoyTimer;
   JoyToKeyLink link;
-  WindowHandle handle = 0;  // set by the window that shows this form
+  WindowHandle handle = 0;  // the window that shows this form
   bool closed = false;
 
   // Set by the application once they exist.
@@ -73,6 +75,8 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   void ChildMouseEnter(TCuteButton& button) override;
   void ChildMouseLeave(TCuteButton& button) override;
   bool Showing() const override { return visible; }
+  // Whether the pointer is within the panel's outer edge.
+  bool PointerOverPanel();
 
   // Settings.
   void FormCreate();
@@ -148,6 +152,8 @@ class SorvaneApplication {
   bool Terminated() const { return SorvaneForm == nullptr || SorvaneForm->closed; }
 
   std::string title;
+  // The panel's window, when it exists before the forms.
+  WindowHandle mainWindow = 0;
   ProgramState state;
   std::unique_ptr<TSorvaneForm> SorvaneForm;
   std::unique_ptr<TNameForm> NameForm;

@@ -10,6 +10,9 @@
 //   probe style NAME         style and extended style in hexadecimal
 //   probe ping NAME MS       true when the window answers within MS
 //   probe move NAME X Y      moves the window
+//   probe owner NAME         the class of the window's owner, or nothing
+//   probe top NAME           puts the window at the top of the topmost ones
+//   probe foreground         the class of the window that has the keyboard
 #include <windows.h>
 
 #include <cstdio>
@@ -88,9 +91,19 @@ HWND WaitFor(const std::wstring& name, DWORD milliseconds) {
   }
 }
 
+std::string ClassOf(HWND window) {
+  wchar_t className[256] = {};
+  if (window != nullptr) GetClassNameW(window, className, 256);
+  return Utf8(className);
+}
+
 }  // namespace
 
 int wmain(int count, wchar_t** arguments) {
+  if (count == 2 && std::wstring(arguments[1]) == L"foreground") {
+    Print(ClassOf(GetForegroundWindow()));
+    return 0;
+  }
   if (count < 3) return 2;
   const std::wstring command = arguments[1];
   const std::wstring name = arguments[2];
@@ -170,6 +183,14 @@ int wmain(int count, wchar_t** arguments) {
   if (command == L"ping") {
     DWORD_PTR result = 0;
     return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, wait, &result) ? 0 : 1;
+  }
+  if (command == L"top") {
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return 0;
+  }
+  if (command == L"owner") {
+    Print(ClassOf(GetWindow(window, GW_OWNER)));
+    return 0;
   }
   if (command == L"move" && count > 4) {
     SetWindowPos(window, nullptr, _wtoi(arguments[3]), _wtoi(arguments[4]), 0, 0,

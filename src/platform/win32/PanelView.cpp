@@ -1,157 +1,32 @@
 #include "platform/win32/PanelView.h"
 
-#include <commctrl.h>
-#include <windowsx.h>
+#include <utility>
 
+#include "platform/win32/Handles.h"
 #include "platform/win32/Text.h"
 
 namespace sorvane::win32 {
 
-namespace {
-
-PanelView* g_view = nullptr;
-
-constexpr wchar_t kMainClass[] = L"TSorvaneForm";
-constexpr wchar_t kButtonClass[] = L"TCuteButton";
-constexpr wchar_t kNameClass[] = L"TNameForm";
-constexpr wchar_t kNoticeClass[] = L"THikisuuForm";
-constexpr int kOkButtonId = 100;
-constexpr int kFirstEditId = 200;
-
-void RegisterClassOnce(const wchar_t* name, WNDPROC procedure, HBRUSH background) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.hbrBackground = background;
-  windowClass.lpszClassName = name;
-  RegisterClassExW(&windowClass);
-}
-
-void DrawBevel(HDC dc, RECT& rect, Bevel bevel, int width) {
-  if (bevel == Bevel::kNone) return;
-  const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
-  const COLORREF dark = GetSysColor(COLOR_BTNSHADOW);
-  const COLORREF topLeft = bevel == Bevel::kRaised ? light : dark;
-  const COLORREF bottomRight = bevel == Bevel::kRaised ? dark : light;
-  for (int i = 0; i < width; ++i) {
-    OwnedBrush first(CreateSolidBrush(topLeft));
-    OwnedBrush second(CreateSolidBrush(bottomRight));
-    RECT edge{rect.left, rect.top, rect.right, rect.top + 1};
-    FillRect(dc, &edge, first.get());
-    edge = RECT{rect.left, rect.top, rect.left + 1, rect.bottom};
-    FillRect(dc, &edge, first.get());
-    edge = RECT{rect.left, rect.bottom - 1, rect.right, rect.bottom};
-    FillRect(dc, &edge, second.get());
-    edge = RECT{rect.right - 1, rect.top, rect.right, rect.bottom};
-    FillRect(dc, &edge, second.get());
-    InflateRect(&rect, -1, -1);
-  }
-}
-
-bool SameBounds(HWND window, int left, int top, int width, int height, bool screen) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  if (!screen) MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-  return rect.left == left && rect.top == top && rect.right - rect.left == width &&
-         rect.bottom - rect.top == height;
-}
-
-}  // namespace
-
-PanelView::PanelView(SorvaneApplication& app, Win32Platform& platform)
-    : app_(app), platform_(platform), form_(*app.SorvaneForm) {
-  g_view = this;
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  nameBrush_.Reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
-  CreateWindows();
-}
-
-PanelView::~PanelView() {
-  for (HWND window : {names_, notice_, main_}) {
-    if (window != nullptr) DestroyWindow(window);
-  }
-  g_view = nullptr;
-}
-
-void PanelView::CreateWindows() {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterClassOnce(kMainClass, &MainProc, nullptr);
-  RegisterClassOnce(kButtonClass, &ButtonProc, nullptr);
-  RegisterClassOnce(kNameClass, &NameProc, GetSysColorBrush(COLOR_BTNFACE));
-  RegisterClassOnce(kNoticeClass, &NoticeProc, GetSysColorBrush(COLOR_BTNFACE));
-
-  main_ = CreateWindowExW(Win32Platform::kPanelExStyle, kMainClass, Wide(app_.title).c_str(),
-                          Win32Platform::kPanelStyle, form_.left, form_.top, form_.width, form_.height,
-                          nullptr, nullptr, instance, nullptr);
-  form_.handle = reinterpret_cast<WindowHandle>(main_);
-
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, main_, nullptr,
-                             instance, nullptr);
-  const std::wstring panelHint = Wide(form_.hint);
-  TOOLINFOW tool{};
-  tool.cbSize = TTTOOLINFOW_V2_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = main_;
-  tool.uId = reinterpret_cast<UINT_PTR>(main_);
-  tool.lpszText = const_cast<wchar_t*>(panelHint.c_str());
-  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-
+PanelView::PanelView(SorvaneApplication& app, Win32Platform& platform, PanelWindow& panel)
+    : app_(app), platform_(platform), form_(*app.SorvaneForm), panel_(panel) {
+  panel_.Attach(*this, form_, app_.title);
   auto addButton = [&](TCuteButton& button) {
-    HWND window = CreateWindowExW(0, kButtonClass, L"", WS_CHILD | WS_CLIPSIBLINGS, button.left, button.top,
-                                  button.width, button.height, main_, nullptr, instance, nullptr);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&button));
-    buttons_.emplace_back(window, &button);
-    if (button.showHint) {
-      const std::wstring hint = Wide(button.hint);
-      TOOLINFOW buttonTool{};
-      buttonTool.cbSize = TTTOOLINFOW_V2_SIZE;
-      buttonTool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-      buttonTool.hwnd = main_;
-      buttonTool.uId = reinterpret_cast<UINT_PTR>(window);
-      buttonTool.lpszText = const_cast<wchar_t*>(hint.c_str());
-      SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&buttonTool));
-    }
+    buttons_.push_back(std::make_unique<ButtonWindow>(*this, button, panel_.handle(), fonts_));
+    if (button.showHint) panel_.AddHint(buttons_.back()->handle(), button.hint);
   };
   for (int k = 1; k <= 8; ++k) addButton(form_.CuteButton(k));
   addButton(form_.BtnOption);
+  names_ = std::make_unique<NameEditorWindow>(*this, *app_.NameForm, panel_.handle());
+  notice_ = std::make_unique<NoticeWindow>(*this, *app_.HikisuuForm, fonts_);
+  platform_.SetBeforeDialog([this] { ShowChanges(); });
+}
 
-  TNameForm& nameForm = *app_.NameForm;
-  names_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kNameClass, Wide(nameForm.caption).c_str(),
-                           WS_POPUP | WS_CAPTION | WS_THICKFRAME, nameForm.left, nameForm.top,
-                           nameForm.width, nameForm.height, main_, nullptr, instance, nullptr);
-  for (const Label& label : nameForm.labels) {
-    HWND window = CreateWindowExW(0, L"STATIC", Wide(label.caption).c_str(),
-                                  WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, label.left, label.top, label.width,
-                                  label.height, names_, nullptr, instance, nullptr);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&label));
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(label.font)), FALSE);
-  }
-  nameEdits_.assign(16, nullptr);
-  auto addEdit = [&](int slot) {
-    const EditField& edit = nameForm.edits[static_cast<std::size_t>(slot)];
-    nameEdits_[static_cast<std::size_t>(slot)] = CreateWindowExW(
-        WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, edit.left,
-        edit.top, edit.width, edit.height, names_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstEditId + slot)),
-        instance, nullptr);
-    SendMessageW(nameEdits_[static_cast<std::size_t>(slot)], WM_SETFONT,
-                 reinterpret_cast<WPARAM>(FontFor(edit.font)), FALSE);
-  };
-  for (int slot = 0; slot < 8; ++slot) addEdit(slot);
-  okButton_ = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                              nameForm.OkBtn.left, nameForm.OkBtn.top, nameForm.OkBtn.width,
-                              nameForm.OkBtn.height, names_, reinterpret_cast<HMENU>(kOkButtonId), instance,
-                              nullptr);
-  SendMessageW(okButton_, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(nameForm.OkBtn.font)), FALSE);
-  for (int slot = 8; slot < 16; ++slot) addEdit(slot);
-
-  THikisuuForm& notice = *app_.HikisuuForm;
-  notice_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, kNoticeClass, Wide(notice.caption).c_str(),
-                            WS_POPUP | WS_CAPTION, notice.left, notice.top, notice.width, notice.height,
-                            nullptr, nullptr, instance, nullptr);
+PanelView::~PanelView() {
+  platform_.SetBeforeDialog(nullptr);
+  names_.reset();
+  notice_.reset();
+  buttons_.clear();
+  panel_.Detach();
 }
 
 void PanelView::Run() {
@@ -165,91 +40,80 @@ void PanelView::Run() {
       }
       continue;
     }
-    if (IsWindowVisible(names_) && IsDialogMessageW(names_, &message)) continue;
+    if (names_->Shown() && IsDialogMessageW(names_->handle(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
 }
 
-HFONT PanelView::FontFor(const Font& font) {
-  for (const auto& [cached, handle] : fonts_) {
-    if (cached == font) return handle.get();
-  }
-  LOGFONTW logFont{};
-  logFont.lfHeight = -PixelHeightForPoints(font.size);
-  logFont.lfWeight = (font.style & kFontBold) ? FW_BOLD : FW_NORMAL;
-  logFont.lfItalic = (font.style & kFontItalic) ? TRUE : FALSE;
-  logFont.lfUnderline = (font.style & kFontUnderline) ? TRUE : FALSE;
-  logFont.lfStrikeOut = (font.style & kFontStrikeOut) ? TRUE : FALSE;
-  logFont.lfCharSet = static_cast<BYTE>(font.charset);
-  logFont.lfPitchAndFamily =
-      static_cast<BYTE>(font.pitch == 1 ? VARIABLE_PITCH : font.pitch == 2 ? FIXED_PITCH : DEFAULT_PITCH);
-  lstrcpynW(logFont.lfFaceName, Wide(font.name).c_str(), LF_FACESIZE);
-  if (fonts_.size() > 64) fonts_.erase(fonts_.begin());
-  fonts_.emplace_back(font, OwnedFont(CreateFontIndirectW(&logFont)));
-  return fonts_.back().second.get();
-}
-
 void PanelView::ShowError(const char* what) {
-  MessageBoxW(main_, Wide(what).c_str(), L"Sorvane", MB_OK | MB_ICONERROR);
-}
-
-TCuteButton* PanelView::ButtonOf(HWND window) {
-  return reinterpret_cast<TCuteButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  platform_.ShowMessage(form_.handle, what, "Sorvane", MB_OK | MB_ICONERROR);
 }
 
 void PanelView::Render() {
   if (app_.Terminated()) {
     PostQuitMessage(0);
-    return;
+  } else {
+    ShowChanges();
   }
-  if (!SameBounds(main_, form_.left, form_.top, form_.width, form_.height, true)) {
-    SetWindowPos(main_, nullptr, form_.left, form_.top, form_.width, form_.height, SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  if (form_.visible && !IsWindowVisible(main_)) {
-    SetWindowPos(main_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-  }
-  for (const auto& [window, button] : buttons_) {
-    if (!SameBounds(window, button->left, button->top, button->width, button->height, false)) {
-      MoveWindow(window, button->left, button->top, button->width, button->height, FALSE);
-    }
-    // The caption is also the window's text, for screen readers.
-    const std::wstring caption = Wide(button->caption);
-    wchar_t shown[256] = {};
-    GetWindowTextW(window, shown, 256);
-    if (caption != shown) SetWindowTextW(window, caption.c_str());
-    if ((IsWindowVisible(window) != FALSE) != button->visible) {
-      ShowWindow(window, button->visible ? SW_SHOWNA : SW_HIDE);
-    }
-    InvalidateRect(window, nullptr, FALSE);
-  }
-  InvalidateRect(main_, nullptr, TRUE);
-
-  TNameForm& nameForm = *app_.NameForm;
-  const bool namesShown = IsWindowVisible(names_) != FALSE;
-  if (nameForm.visible && !namesShown) {
-    SetWindowTextW(names_, Wide(nameForm.caption).c_str());
-    SyncNameFields();
-    EnableWindow(main_, FALSE);
-    ShowWindow(names_, SW_SHOW);
-    SetForegroundWindow(names_);
-    SetFocus(nameEdits_[0]);
-  } else if (!nameForm.visible && namesShown) {
-    EnableWindow(main_, TRUE);
-    ShowWindow(names_, SW_HIDE);
-  }
-  const bool noticeShown = IsWindowVisible(notice_) != FALSE;
-  if (app_.HikisuuForm->visible != noticeShown) {
-    ShowWindow(notice_, app_.HikisuuForm->visible ? SW_SHOWNA : SW_HIDE);
-  }
+  // The keyboard goes back once no handler runs and no window of the
+  // program's own needs it.
+  if (depth_ == 0 && !app_.NameForm->visible) platform_.keyboard().GiveBack();
 }
 
-void PanelView::SyncNameFields() {
-  syncingNames_ = true;
-  for (std::size_t slot = 0; slot < nameEdits_.size(); ++slot) {
-    SetWindowTextW(nameEdits_[slot], Wide(app_.NameForm->edits[slot].caption).c_str());
+void PanelView::ShowChanges() {
+  panel_.Update();
+  for (const auto& button : buttons_) button->Update();
+  names_->Update();
+  notice_->Update();
+}
+
+void PanelView::PointerOver(HWND window) {
+  if (window == pointerWindow_) return;
+  const HWND previous = std::exchange(pointerWindow_, window);
+  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
+  TrackMouseEvent(&track);
+  Handle([this, previous, window] {
+    if (previous != nullptr) PointerLeftWindow(previous);
+    PointerEntered(window);
+  });
+}
+
+void PanelView::PointerLeft(HWND window) {
+  // A window that no longer tracks the pointer has been left already.
+  if (window != pointerWindow_) return;
+  pointerWindow_ = nullptr;
+  Handle([this, window] { PointerLeftWindow(window); });
+}
+
+// The panel and each button hear of the pointer; the panel takes the pointer
+// as gone only once it is outside the panel's outer edge.
+void PanelView::PointerEntered(HWND window) {
+  for (const auto& button : buttons_) {
+    if (button->handle() == window) return button->button().CMMouseEnter();
   }
-  syncingNames_ = false;
+  form_.Dispatch(TSorvaneForm::kCmMouseEnter);
+}
+
+void PanelView::PointerLeftWindow(HWND window) {
+  for (const auto& button : buttons_) {
+    if (button->handle() == window) return button->button().CMMouseLeave();
+  }
+  form_.Dispatch(TSorvaneForm::kCmMouseLeave);
+}
+
+bool PanelView::AcceleratorKey(char character) {
+  for (const auto& button : buttons_) {
+    bool handled = false;
+    TCuteButton& target = button->button();
+    Handle([&] { handled = target.KeyAccel(character); });
+    if (handled) return true;
+  }
+  return false;
+}
+
+void PanelView::SubmenuOpened(HMENU menu) {
+  if (menu == btn1Submenu_) Handle([this] { form_.Btn1Click(); });
 }
 
 void PanelView::ShowPopupMenu(int x, int y) {
@@ -273,256 +137,22 @@ void PanelView::ShowPopupMenu(int x, int y) {
     return handle;
   };
   OwnedMenu root(build(build, MenuId::kNone));
-  SetForegroundWindow(main_);
-  const int chosen = TrackPopupMenu(root.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, 0, main_,
+  // The menu needs the keyboard while it is open (it closes when a click lands
+  // elsewhere); the window that had it gets it back after the command.
+  const HWND window = panel_.handle();
+  platform_.keyboard().Remember();
+  SetForegroundWindow(window);
+  const int chosen = TrackPopupMenu(root.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, 0, window,
                                     nullptr);
-  PostMessageW(main_, WM_NULL, 0, 0);
+  PostMessageW(window, WM_NULL, 0, 0);
   btn1Submenu_ = nullptr;
-  if (chosen > 0) Handle([this, chosen] { form_.MenuCommand(static_cast<MenuId>(chosen - 1)); });
-}
-
-LRESULT CALLBACK PanelView::MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (g_view == nullptr || g_view->main_ == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return g_view->OnMain(window, message, wParam, lParam);
-}
-
-LRESULT PanelView::OnMain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_NCHITTEST: {
-      const LRESULT hit = DefWindowProcW(window, message, wParam, lParam);
-      if (hit != HTCLIENT) return hit;  // the frame stays the frame
-      return *form_.Dispatch(TSorvaneForm::kWmNcHitTest);
-    }
-    case WM_MOUSEMOVE:
-      if (!trackingMain_) {
-        trackingMain_ = true;
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
-        TrackMouseEvent(&track);
-        Handle([this] { form_.Dispatch(TSorvaneForm::kCmMouseEnter); });
-      }
-      return 0;
-    case WM_MOUSELEAVE:
-      trackingMain_ = false;
-      Handle([this] { form_.Dispatch(TSorvaneForm::kCmMouseLeave); });
-      return 0;
-    case WM_CONTEXTMENU: {
-      int x = GET_X_LPARAM(lParam);
-      int y = GET_Y_LPARAM(lParam);
-      if (x == -1 && y == -1) {
-        x = form_.left;
-        y = form_.top;
-      }
-      ShowPopupMenu(x, y);
-      return 0;
-    }
-    case WM_INITMENUPOPUP:
-      if (reinterpret_cast<HMENU>(wParam) == btn1Submenu_) Handle([this] { form_.Btn1Click(); });
-      return 0;
-    case WM_WINDOWPOSCHANGED: {
-      // A drag moves the window; the form follows.
-      RECT rect{};
-      GetWindowRect(window, &rect);
-      form_.left = rect.left;
-      form_.top = rect.top;
-      form_.width = rect.right - rect.left;
-      form_.height = rect.bottom - rect.top;
-      return 0;
-    }
-    case WM_ERASEBKGND: {
-      RECT rect{};
-      GetClientRect(window, &rect);
-      OwnedBrush brush(CreateSolidBrush(ToColorRef(form_.color)));
-      FillRect(reinterpret_cast<HDC>(wParam), &rect, brush.get());
-      return 1;
-    }
-    case WM_SYSCHAR:
-      for (const auto& entry : buttons_) {
-        bool handled = false;
-        Handle([&] { handled = entry.second->KeyAccel(static_cast<char>(wParam)); });
-        if (handled) return 0;
-      }
-      break;
-    case WM_CLOSE:
-      Handle([this] { form_.Close(); });
-      return 0;
-    case WM_QUERYENDSESSION:
-      return TRUE;
-    case WM_ENDSESSION:
-      if (wParam != FALSE) Handle([this] { form_.Close(); });
-      return 0;
-    default:
-      break;
+  if (chosen > 0) {
+    Handle([this, chosen] { form_.MenuCommand(static_cast<MenuId>(chosen - 1)); });
+  } else {
+    Render();
   }
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK PanelView::ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (g_view == nullptr || g_view->ButtonOf(window) == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return g_view->OnButton(window, message, wParam, lParam);
-}
-
-LRESULT PanelView::OnButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  TCuteButton& button = *ButtonOf(window);
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      BeginPaint(window, &paint);
-      EndPaint(window, &paint);
-      PaintButton(window, button);
-      return 0;
-    }
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_MOUSEMOVE:
-      if (trackingButton_ != window) {
-        trackingButton_ = window;
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
-        TrackMouseEvent(&track);
-        Handle([&button] { button.CMMouseEnter(); });
-      }
-      return 0;
-    case WM_MOUSELEAVE:
-      if (trackingButton_ == window) trackingButton_ = nullptr;
-      Handle([&button] { button.CMMouseLeave(); });
-      return 0;
-    case WM_LBUTTONDOWN:
-      SetCapture(window);
-      Handle([&button] { button.MouseDown(MouseButton::kLeft); });
-      return 0;
-    case WM_LBUTTONUP: {
-      RECT rect{};
-      GetClientRect(window, &rect);
-      const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-      const bool inside = PtInRect(&rect, point) != FALSE;
-      Handle([&button, inside] { button.MouseRelease(MouseButton::kLeft, inside); });
-      return 0;
-    }
-    case WM_RBUTTONUP:
-      Handle([&button] { button.MouseRelease(MouseButton::kRight, true); });
-      break;  // the default handling raises the context menu at the panel
-    case WM_SETFOCUS:
-      Handle([&button] { button.DoEnter(); });
-      return 0;
-    case WM_KILLFOCUS:
-      Handle([&button] { button.DoExit(); });
-      return 0;
-    case WM_KEYDOWN:
-      Handle([&button, wParam] { button.KeyDown(static_cast<int>(wParam)); });
-      return 0;
-    case WM_KEYUP:
-      Handle([&button, wParam] { button.KeyUp(static_cast<int>(wParam)); });
-      return 0;
-    default:
-      break;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
-void PanelView::PaintButton(HWND window, const TCuteButton& button) {
-  HDC dc = GetDC(window);
-  RECT rect{};
-  GetClientRect(window, &rect);
-  OwnedBrush face(CreateSolidBrush(ToColorRef(button.color)));
-  FillRect(dc, &rect, face.get());
-  DrawBevel(dc, rect, button.bevelOuter, button.bevelWidth);
-  DrawBevel(dc, rect, button.bevelInner, button.bevelWidth);
-  if (!button.caption.empty()) {
-    HGDIOBJ previous = SelectObject(dc, FontFor(button.font));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToColorRef(button.font.color));
-    const std::wstring caption = Wide(button.caption);
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(dc, previous);
-  }
-  ReleaseDC(window, dc);
-}
-
-LRESULT CALLBACK PanelView::NameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (g_view == nullptr || g_view->names_ == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return g_view->OnName(window, message, wParam, lParam);
-}
-
-LRESULT PanelView::OnName(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  TNameForm& nameForm = *app_.NameForm;
-  switch (message) {
-    case WM_COMMAND: {
-      const int id = LOWORD(wParam);
-      if (id == kOkButtonId && HIWORD(wParam) == BN_CLICKED) {
-        Handle([&nameForm] { nameForm.OkBtnClick(); });
-        return 0;
-      }
-      if (id == IDOK) {
-        Handle([&nameForm] { nameForm.OkBtnClick(); });
-        return 0;
-      }
-      if (id >= kFirstEditId && id < kFirstEditId + 16 && HIWORD(wParam) == EN_CHANGE && !syncingNames_) {
-        EditField& edit = nameForm.edits[static_cast<std::size_t>(id - kFirstEditId)];
-        HWND control = reinterpret_cast<HWND>(lParam);
-        wchar_t text[512];
-        const int length = GetWindowTextW(control, text, 512);
-        const std::string typed = Narrow(std::wstring(text, static_cast<std::size_t>(length)));
-        // The limit is in Shift-JIS bytes, which the edit control cannot count.
-        if (!TNameForm::EditFits(edit.caption, typed, edit.maxTypedBytes)) {
-          syncingNames_ = true;
-          SetWindowTextW(control, Wide(edit.caption).c_str());
-          SendMessageW(control, EM_SETSEL, 0x7FFF, 0x7FFF);
-          syncingNames_ = false;
-          MessageBeep(MB_OK);
-        } else {
-          edit.caption = typed;
-        }
-        return 0;
-      }
-      break;
-    }
-    case WM_CTLCOLORSTATIC: {
-      const auto* label = reinterpret_cast<const Label*>(GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA));
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      if (label != nullptr) SetTextColor(dc, ToColorRef(label->font.color));
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      return reinterpret_cast<LRESULT>(nameBrush_.get());
-    }
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE && nameForm.visible) Handle([&nameForm] { nameForm.FormActivate(); });
-      break;
-    case WM_CLOSE:
-      Handle([&nameForm] { nameForm.FormClose(); });
-      return 0;
-    default:
-      break;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK PanelView::NoticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (g_view == nullptr || g_view->notice_ == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return g_view->OnNotice(window, message, wParam, lParam);
-}
-
-LRESULT PanelView::OnNotice(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      HDC dc = BeginPaint(window, &paint);
-      SetBkMode(dc, TRANSPARENT);
-      for (const Label& line : app_.HikisuuForm->lines) {
-        HGDIOBJ previous = SelectObject(dc, FontFor(line.font));
-        SetTextColor(dc, ToColorRef(line.font.color));
-        const std::wstring text = Wide(line.caption);
-        TextOutW(dc, line.left, line.top, text.c_str(), static_cast<int>(text.size()));
-        SelectObject(dc, previous);
-      }
-      EndPaint(window, &paint);
-      return 0;
-    }
-    case WM_CLOSE:
-      Handle([this] { app_.HikisuuForm->Close(); });
-      return 0;
-    default:
-      break;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
+  // The pointer may have crossed the panel's edge while the menu held it.
+  if (pointerWindow_ == nullptr) Handle([this] { form_.Dispatch(TSorvaneForm::kCmMouseLeave); });
 }
 
 }  // namespace sorvane::win32

@@ -1,40 +1,34 @@
-// The windows that show the program's forms. Each window message becomes a
-// call of a form's handler; after every handler the windows are brought in
-// line with the forms' fields.
+// The windows that show the program's forms, one small class each. Each window
+// message becomes a call of a form's handler; after every handler the windows
+// show what it changed.
 #pragma once
 
 #include <windows.h>
 
 #include <exception>
-#include <utility>
+#include <memory>
 #include <vector>
 
 #include "app/SorvaneMain.h"
-#include "platform/win32/Handles.h"
+#include "platform/win32/ButtonWindow.h"
+#include "platform/win32/Fonts.h"
+#include "platform/win32/NameEditorWindow.h"
+#include "platform/win32/NoticeWindow.h"
+#include "platform/win32/PanelWindow.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace sorvane::win32 {
 
 class PanelView {
  public:
-  PanelView(SorvaneApplication& app, Win32Platform& platform);
+  // panel is the panel's window, made before the forms.
+  PanelView(SorvaneApplication& app, Win32Platform& platform, PanelWindow& panel);
   ~PanelView();
   PanelView(const PanelView&) = delete;
   PanelView& operator=(const PanelView&) = delete;
 
   // Shows the panel and runs the message loop until the panel has closed.
   void Run();
-
- private:
-  static LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK NameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK NoticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-  LRESULT OnMain(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnName(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnNotice(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   // Runs a handler of the program, then renders. Handlers never nest: a timer
   // that comes due inside one (behind a message box) waits for its next tick.
@@ -51,33 +45,36 @@ class PanelView {
     --depth_;
     Render();
   }
+
+  // The pointer moved over one of the panel's windows, or left it.
+  void PointerOver(HWND window);
+  void PointerLeft(HWND window);
+  void ShowPopupMenu(int x, int y);
+  void SubmenuOpened(HMENU menu);
+  // The dialog character: true when a button took it.
+  bool AcceleratorKey(char character);
+
+  Win32Platform& platform() { return platform_; }
+
+ private:
   void ShowError(const char* what);
   void Render();
-  void CreateWindows();
-  void ShowPopupMenu(int x, int y);
-  void PaintButton(HWND window, const TCuteButton& button);
-  void PaintNotice(HWND window);
-  void SyncNameFields();
-  HFONT FontFor(const Font& font);
-  TCuteButton* ButtonOf(HWND window);
+  void ShowChanges();
+  void PointerEntered(HWND window);
+  void PointerLeftWindow(HWND window);
 
   SorvaneApplication& app_;
   Win32Platform& platform_;
   TSorvaneForm& form_;
-  HWND main_ = nullptr;
-  HWND names_ = nullptr;
-  HWND notice_ = nullptr;
-  HWND tooltip_ = nullptr;
-  std::vector<std::pair<HWND, TCuteButton*>> buttons_;
-  std::vector<HWND> nameEdits_;  // in slot order
-  HWND okButton_ = nullptr;
+  PanelWindow& panel_;
+  FontCache fonts_{64};
+  std::vector<std::unique_ptr<ButtonWindow>> buttons_;
+  std::unique_ptr<NameEditorWindow> names_;
+  std::unique_ptr<NoticeWindow> notice_;
   HMENU btn1Submenu_ = nullptr;
+  // The one window of the panel that tracks the pointer.
+  HWND pointerWindow_ = nullptr;
   int depth_ = 0;
-  bool trackingMain_ = false;
-  HWND trackingButton_ = nullptr;
-  bool syncingNames_ = false;
-  std::vector<std::pair<Font, OwnedFont>> fonts_;
-  OwnedBrush nameBrush_;
 };
 
 }  // namespace sorvane::win32

@@ -229,13 +229,20 @@ void Win32Platform::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(millise
 
 std::int64_t Win32Platform::NowMilliseconds() { return static_cast<std::int64_t>(GetTickCount64()); }
 
+void Win32Platform::BeforeDialog() {
+  keyboard_.Remember();
+  if (beforeDialog_) beforeDialog_();
+}
+
 int Win32Platform::ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
                                unsigned flags) {
+  BeforeDialog();
   return MessageBoxW(AsWindow(owner), Wide(text).c_str(), Wide(caption).c_str(), flags | MB_SETFOREGROUND);
 }
 
 std::optional<ColorValue> Win32Platform::ChooseColor(WindowHandle owner, ColorValue initial) {
   static COLORREF customColors[16] = {};
+  BeforeDialog();
   CHOOSECOLORW choose{};
   choose.lStructSize = sizeof choose;
   choose.hwndOwner = AsWindow(owner);
@@ -268,6 +275,7 @@ bool Win32Platform::ChooseFont(WindowHandle owner, FontChoice& font) {
   choose.lpLogFont = &logFont;
   choose.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   choose.rgbColors = ToColorRef(font.color);
+  BeforeDialog();
   if (!ChooseFontW(&choose)) return false;
 
   font.name = Narrow(logFont.lfFaceName);

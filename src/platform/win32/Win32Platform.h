@@ -3,7 +3,10 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/Platform.h"
+#include "platform/win32/KeyboardReturn.h"
 
 namespace sorvane::win32 {
 
@@ -24,7 +27,15 @@ class Win32Platform : public Desktop,
   // The window that receives the timers' WM_TIMER.
   HWND TimerWindow() const { return timerWindow_; }
   static constexpr DWORD kPanelStyle = WS_POPUP | WS_CLIPCHILDREN;
-  static constexpr DWORD kPanelExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_TOPMOST;
+  // The panel never takes the keyboard from the program the user works in.
+  static constexpr DWORD kPanelExStyle =
+      WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+
+  // The dialogs take the keyboard while they are open; this gives it back.
+  KeyboardReturn& keyboard() { return keyboard_; }
+  // Called before a dialog opens, so that the windows show what the handler
+  // that opens it has changed so far.
+  void SetBeforeDialog(std::function<void()> callback) { beforeDialog_ = std::move(callback); }
 
   void EnumerateTopLevelWindows(WindowVisitor visit, void* context) override;
   int GetWindowTitle(WindowHandle window, char* buffer, int size) override;
@@ -64,8 +75,12 @@ class Win32Platform : public Desktop,
   void TimerGone(Timer& timer) override;
 
  private:
+  void BeforeDialog();
+
   Platform platform_;
   HWND timerWindow_ = nullptr;
+  KeyboardReturn keyboard_;
+  std::function<void()> beforeDialog_;
 };
 
 // An RGB value for a colour that may name a system colour.

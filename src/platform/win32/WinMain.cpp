@@ -6,6 +6,7 @@
 
 #include "app/SorvaneMain.h"
 #include "platform/win32/PanelView.h"
+#include "platform/win32/PanelWindow.h"
 #include "platform/win32/Text.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -25,9 +26,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   sorvane::win32::Win32Platform platform;
   g_platform = &platform;
   try {
+    sorvane::win32::PanelWindow panel;
     sorvane::SorvaneApplication app(platform.platform());
+    app.mainWindow = reinterpret_cast<sorvane::WindowHandle>(panel.handle());
     if (!app.Start()) return 0;
-    sorvane::win32::PanelView view(app, platform);
+    sorvane::win32::PanelView view(app, platform, panel);
     view.Run();
   } catch (const std::exception& error) {
     MessageBoxW(nullptr, sorvane::win32::Wide(error.what()).c_str(), L"Sorvane", MB_OK | MB_ICONERROR);

@@ -1,0 +1,48 @@
+// The window of one panel button (TCuteButton): paints the face, the bevels
+// and the caption, and turns the mouse into the button's handlers.
+#pragma once
+
+#include <windows.h>
+
+#include "controls/Cutebtn.h"
+#include "platform/win32/Fonts.h"
+
+namespace sorvane::win32 {
+
+class PanelView;
+
+class ButtonWindow {
+ public:
+  ButtonWindow(PanelView& view, TCuteButton& button, HWND parent, FontCache& fonts);
+  ~ButtonWindow();
+  ButtonWindow(const ButtonWindow&) = delete;
+  ButtonWindow& operator=(const ButtonWindow&) = delete;
+
+  HWND handle() const { return window_; }
+  TCuteButton& button() const { return button_; }
+  // Brings the window in line with the button; repaints only what changed.
+  void Update();
+
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  void Paint(HDC dc);
+
+  PanelView& view_;
+  TCuteButton& button_;
+  FontCache& fonts_;
+  HWND window_ = nullptr;
+  // What the window shows now.
+  struct Look {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool visible = false;
+    std::string caption;
+    ColorValue color = 0;
+    Font font;
+    Bevel outer = Bevel::kNone;
+    Bevel inner = Bevel::kNone;
+    int bevelWidth = 0;
+  } shown_;
+};
+
+}  // namespace sorvane::win32

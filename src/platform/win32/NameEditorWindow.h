@@ -1,0 +1,47 @@
+// The name editor's window (TNameForm): sixteen fields and OK. It has the
+// keyboard while it is open; the panel takes no mouse input meanwhile.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "forms/Btnname.h"
+#include "platform/win32/Fonts.h"
+#include "platform/win32/Handles.h"
+
+namespace sorvane::win32 {
+
+class PanelView;
+
+class NameEditorWindow {
+ public:
+  NameEditorWindow(PanelView& view, TNameForm& form, HWND panel);
+  ~NameEditorWindow();
+  NameEditorWindow(const NameEditorWindow&) = delete;
+  NameEditorWindow& operator=(const NameEditorWindow&) = delete;
+
+  HWND handle() const { return window_; }
+  bool Shown() const { return shown_; }
+  // Shows or hides the editor as the form says.
+  void Update();
+
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  void FieldChanged(int slot, HWND field);
+  void SetFieldsFromForm();
+
+  PanelView& view_;
+  TNameForm& form_;
+  HWND panel_;
+  HWND window_ = nullptr;
+  std::vector<HWND> fields_;  // in slot order
+  bool shown_ = false;
+  bool settingFields_ = false;
+  // The labels and fields hold their fonts for as long as they live.
+  FontCache fonts_{64};
+  OwnedBrush labelBrush_;
+};
+
+}  // namespace sorvane::win32

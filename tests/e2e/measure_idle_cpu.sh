@@ -1,0 +1,34 @@
+# The panel's cost while it scans idle, beside a bare window with the same
+# timers (barepanel.exe), both running in one prefix over the same interval.
+# Prints the CPU seconds of each process and of wineserver, and the ratio.
+#   bash measure_idle_cpu.sh BUILD [SECONDS]
+source "$(dirname "$0")/lib.sh"
+seconds=${2:-60}
+new_work measure_idle_cpu
+write_settings "[Sound]" "ON=0" "[Interval]" "ScanTimer=1"
+start_standin
+start "$BUILD/barepanel.exe" 1000
+bare_pid=${PIDS[-1]}
+start_panel "$BUILD/Sorvane.exe" 3
+probe wait "bare panel" 20000 >/dev/null || fail "no bare window"
+sleep 3
+
+# CPU seconds (user and system) of a process, from /proc.
+cpu_of() {
+  awk -v tick="$(getconf CLK_TCK)" '{ printf "%.2f", ($14 + $15) / tick }' "/proc/$1/stat"
+}
+server_pid=$(pgrep -x 'wineserver(64)?' | while read -r pid; do
+  [ "$(tr '\0' '\n' <"/proc/$pid/environ" | grep '^WINEPREFIX=')" = "WINEPREFIX=$WINEPREFIX" ] && echo "$pid"
+done | head -1)
+[ -n "$server_pid" ] || fail "no wineserver for $WINEPREFIX"
+
+panel_before=$(cpu_of "$panel_pid")
+bare_before=$(cpu_of "$bare_pid")
+server_before=$(cpu_of "$server_pid")
+sleep "$seconds"
+kill -0 "$panel_pid" || fail "the panel ended during the measurement"
+panel=$(awk -v a="$panel_before" -v b="$(cpu_of "$panel_pid")" 'BEGIN { printf "%.2f", b - a }')
+bare=$(awk -v a="$bare_before" -v b="$(cpu_of "$bare_pid")" 'BEGIN { printf "%.2f", b - a }')
+server=$(awk -v a="$server_before" -v b="$(cpu_of "$server_pid")" 'BEGIN { printf "%.2f", b - a }')
+ratio=$(awk -v p="$panel" -v b="$bare" 'BEGIN { printf "%.2f", (b > 0 ? p / b : 0) }')
+echo "over $seconds s: panel $panel s, bare window $bare s (ratio $ratio), wineserver $server s"
