@@ -169,19 +169,31 @@ TEST(WindowBehaviour, DragsByTheBackgroundOnlyWhileTheLeftButtonIsDown) {
   EXPECT_FALSE(panel.form().Dispatch(0x0201).has_value());
 }
 
-TEST(WindowBehaviour, WithCursorChaseThePointerOverAButtonPausesTheScan) {
+TEST(WindowBehaviour, WithCursorChaseThePanelIsOneAreaThePointerLeavesOnlyAtItsEdge) {
   Panel panel;
   ASSERT_TRUE(panel.Start());
   TSorvaneForm& form = panel.form();
   form.OikakeClick();
-  form.CuteButton(2).CMMouseEnter();
+  // The pointer walks from the margin onto button 2 and back: each window
+  // hears it leave, but it stays within the panel.
+  panel.desk.cursor = {form.left + 5, form.top + 10};
+  form.Dispatch(TSorvaneForm::kCmMouseEnter);
   EXPECT_FALSE(form.ScanTimer.Enabled());
+  panel.desk.cursor.x = form.left + 90;
+  form.CuteButton(2).CMMouseEnter();
+  form.Dispatch(TSorvaneForm::kCmMouseLeave);
+  panel.desk.cursor.x = form.left + 78;
   form.CuteButton(2).CMMouseLeave();
   form.Dispatch(TSorvaneForm::kCmMouseEnter);
   EXPECT_FALSE(form.ScanTimer.Enabled());
   const int before = panel.scan().scanPos;
   panel.Run(5000);
   EXPECT_EQ(panel.scan().scanPos, before);
+  // Past the outer edge (the frame included) it has left.
+  panel.desk.cursor.x = form.left + form.width - 1;
+  form.Dispatch(TSorvaneForm::kCmMouseLeave);
+  EXPECT_FALSE(form.ScanTimer.Enabled());
+  panel.desk.cursor.x = form.left + form.width;
   form.Dispatch(TSorvaneForm::kCmMouseLeave);
   panel.Run(1999);
   EXPECT_EQ(panel.scan().scanPos, before);
