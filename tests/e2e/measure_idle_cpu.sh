@@ -17,9 +17,10 @@ sleep 3
 cpu_of() {
   awk -v tick="$(getconf CLK_TCK)" '{ printf "%.2f", ($14 + $15) / tick }' "/proc/$1/stat"
 }
-server_pid=$(pgrep -x 'wineserver(64)?' | while read -r pid; do
-  [ "$(tr '\0' '\n' <"/proc/$pid/environ" | grep '^WINEPREFIX=')" = "WINEPREFIX=$WINEPREFIX" ] && echo "$pid"
-done | head -1)
+server_pid=""
+for pid in $(pgrep -x 'wineserver(64)?'); do
+  tr "\0" "\n" 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX" && server_pid=$pid
+done
 [ -n "$server_pid" ] || fail "no wineserver for $WINEPREFIX"
 
 panel_before=$(cpu_of "$panel_pid")
