@@ -6,6 +6,7 @@ set(SORVANE_WIN32_SOURCES
   src/platform/win32/NoticeWindow.cpp
   src/platform/win32/PanelView.cpp
   src/platform/win32/PanelWindow.cpp
+  src/platform/win32/SwitchReader.cpp
   src/platform/win32/Text.cpp
   src/platform/win32/Win32Platform.cpp
   src/platform/win32/WinMain.cpp
@@ -43,7 +44,8 @@ target_compile_options(barepanel PRIVATE ${SORVANE_TOOL_FLAGS})
 target_link_libraries(barepanel PRIVATE winmm)
 target_link_options(barepanel PRIVATE ${SORVANE_STATIC_LINK})
 
-add_executable(searchbench tests/e2e/searchbench.cpp src/platform/win32/Win32Platform.cpp src/platform/win32/Text.cpp)
+add_executable(searchbench tests/e2e/searchbench.cpp src/platform/win32/Win32Platform.cpp
+  src/platform/win32/SwitchReader.cpp src/platform/win32/Text.cpp)
 target_link_libraries(searchbench PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
 if(NOT MSVC)
   target_link_options(searchbench PRIVATE -static)

@@ -19,10 +19,16 @@ PanelView::PanelView(SorvaneApplication& app, Win32Platform& platform, PanelWind
   names_ = std::make_unique<NameEditorWindow>(*this, *app_.NameForm, panel_.handle());
   notice_ = std::make_unique<NoticeWindow>(*this, *app_.HikisuuForm, fonts_);
   platform_.SetBeforeDialog([this] { ShowChanges(); });
+  platform_.SetTimerHandler([this](Timer& timer) { OnTimer(timer); });
+  platform_.SetSwitchWakeHandler([this] {
+    if (form_.SampleTimer.Running()) OnTimer(form_.SampleTimer);
+  });
 }
 
 PanelView::~PanelView() {
   platform_.SetBeforeDialog(nullptr);
+  platform_.SetTimerHandler(nullptr);
+  platform_.SetSwitchWakeHandler(nullptr);
   names_.reset();
   notice_.reset();
   buttons_.clear();
@@ -33,17 +39,30 @@ void PanelView::Run() {
   Handle([this] { app_.MainFormShown(); });
   MSG message{};
   while (!app_.Terminated() && GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (message.message == WM_TIMER && message.hwnd == platform_.TimerWindow()) {
-      if (depth_ == 0) {
-        auto* timer = reinterpret_cast<Timer*>(message.wParam);
-        if (timer->Running()) Handle([timer] { timer->Fire(); });
-      }
-      continue;
-    }
     if (names_->Shown() && IsDialogMessageW(names_->handle(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+}
+
+void PanelView::OnTimer(Timer& timer) {
+  // A tick that falls due inside a handler (behind a message box) is not run
+  // nested; the timer's next one comes as usual.
+  if (depth_ != 0) return;
+  if (&timer == &form_.SampleTimer) {
+    // Most samples change nothing anyone sees; one that ran a tick may have.
+    const std::uint64_t ticks = app_.state.press.ticks;
+    ++depth_;
+    try {
+      timer.Fire();
+    } catch (const std::exception& error) {
+      ShowError(error.what());
+    }
+    --depth_;
+    if (ticks != app_.state.press.ticks || app_.Terminated()) Render();
+    return;
+  }
+  Handle([&timer] { timer.Fire(); });
 }
 
 void PanelView::ShowError(const char* what) {
@@ -56,9 +75,9 @@ void PanelView::Render() {
   } else {
     ShowChanges();
   }
-  // The keyboard goes back once no handler runs and no window of the
-  // program's own needs it.
-  if (depth_ == 0 && !app_.NameForm->visible) platform_.keyboard().GiveBack();
+  // The keyboard goes back once no handler runs and neither the menu nor a
+  // window of the program's own needs it (timers tick inside the menu too).
+  if (depth_ == 0 && !menuOpen_ && !app_.NameForm->visible) platform_.keyboard().GiveBack();
 }
 
 void PanelView::ShowChanges() {
@@ -142,8 +161,9 @@ void PanelView::ShowPopupMenu(int x, int y) {
   const HWND window = panel_.handle();
   platform_.keyboard().Remember();
   SetForegroundWindow(window);
-  const int chosen = TrackPopupMenu(root.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, 0, window,
-                                    nullptr);
+  menuOpen_ = true;
+  const int chosen = TrackPopupMenu(root.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, window, nullptr);
+  menuOpen_ = false;
   PostMessageW(window, WM_NULL, 0, 0);
   btn1Submenu_ = nullptr;
   if (chosen > 0) {

@@ -57,6 +57,7 @@ class PanelView {
   Win32Platform& platform() { return platform_; }
 
  private:
+  void OnTimer(Timer& timer);
   void ShowError(const char* what);
   void Render();
   void ShowChanges();
@@ -72,6 +73,7 @@ class PanelView {
   std::unique_ptr<NameEditorWindow> names_;
   std::unique_ptr<NoticeWindow> notice_;
   HMENU btn1Submenu_ = nullptr;
+  bool menuOpen_ = false;
   // The one window of the panel that tracks the pointer.
   HWND pointerWindow_ = nullptr;
   int depth_ = 0;

@@ -47,18 +47,35 @@ COLORREF ToColorRef(ColorValue color) {
   return static_cast<COLORREF>(color & 0x00FFFFFFU);
 }
 
+LRESULT CALLBACK Win32Platform::TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kSwitchWakeMessage) {
+    auto* self = reinterpret_cast<Win32Platform*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self != nullptr && self->switchWakeHandler_) self->switchWakeHandler_();
+    return 0;
+  }
+  if (message == WM_TIMER) {
+    auto* self = reinterpret_cast<Win32Platform*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* timer = reinterpret_cast<Timer*>(wParam);
+    if (self != nullptr && self->timerHandler_ && timer->Running()) self->timerHandler_(*timer);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
 Win32Platform::Win32Platform()
     : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this} {
   WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.lpfnWndProc = &TimerProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = L"SorvaneTimers";
   RegisterClassW(&windowClass);
   timerWindow_ = CreateWindowExW(0, L"SorvaneTimers", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
+  SetWindowLongPtrW(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Win32Platform::~Win32Platform() {
+  switchReader_.reset();
   if (timerWindow_ != nullptr) DestroyWindow(timerWindow_);
 }
 
@@ -82,12 +99,40 @@ int Win32Platform::GetWindowTitle(WindowHandle window, char* buffer, int size) {
   return bytes < 0 ? 0 : bytes;
 }
 
-void Win32Platform::SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                                 std::intptr_t lParam) {
-  if (window == 0) return;
+bool Win32Platform::WindowBelongsToProgram(WindowHandle window, const char* programFileName) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(AsWindow(window), &processId);
+  if (processId == 0) return false;
+  if (AsWindow(window) == checkedWindow_ && processId == checkedProcess_) return checkedAnswer_;
+  HANDLE opened = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+  if (opened == nullptr) return false;
+  OwnedFile process(opened);
+  DWORD length = static_cast<DWORD>(imagePath_.size());
+  while (!QueryFullProcessImageNameW(process.get(), 0, imagePath_.data(), &length)) {
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || imagePath_.size() >= 32768) return false;
+    imagePath_.resize(imagePath_.size() * 2);
+    length = static_cast<DWORD>(imagePath_.size());
+  }
+  const wchar_t* fileName = imagePath_.data();
+  for (DWORD i = 0; i < length; ++i) {
+    if (imagePath_[i] == L'\\' || imagePath_[i] == L'/') fileName = imagePath_.data() + i + 1;
+  }
+  const std::wstring wanted = Wide(programFileName);
+  checkedWindow_ = AsWindow(window);
+  checkedProcess_ = processId;
+  checkedAnswer_ = CompareStringOrdinal(fileName, -1, wanted.c_str(), -1, TRUE) == CSTR_EQUAL;
+  return checkedAnswer_;
+}
+
+SendResult Win32Platform::SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                       std::intptr_t lParam) {
+  if (window == 0 || !IsWindow(AsWindow(window))) return SendResult::kNoWindow;
   DWORD_PTR ignored = 0;
-  SendMessageTimeoutW(AsWindow(window), message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                      kSendTimeoutMilliseconds, &ignored);
+  if (SendMessageTimeoutW(AsWindow(window), message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                          kSendTimeoutMilliseconds, &ignored) != 0) {
+    return SendResult::kDelivered;
+  }
+  return IsWindow(AsWindow(window)) ? SendResult::kTimedOut : SendResult::kNoWindow;
 }
 
 void Win32Platform::PostToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
@@ -122,26 +167,10 @@ FrameInsets Win32Platform::PanelFrame() {
   return {-rect.left, -rect.top, rect.right - 100, rect.bottom - 100};
 }
 
-#ifdef SORVANE_E2E_SWITCH
-// The end-to-end build reads the switch from a file: "1" first means down.
-bool Win32Platform::PollJoystickZero(JoyInfo& info) {
-  info.buttons = 0;
-  wchar_t path[1024];
-  const DWORD length = GetEnvironmentVariableW(L"SORVANE_SWITCH_FILE", path, 1024);
-  if (length == 0 || length >= 1024) return true;
-  OwnedFile file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                             nullptr, OPEN_EXISTING, 0, nullptr));
-  if (!file) return true;
-  char first = 0;
-  DWORD read = 0;
-  if (ReadFile(file.get(), &first, 1, &read, nullptr) && read == 1 && first == '1') info.buttons = 1;
-  return true;
+void Win32Platform::TakeReadings(ReadingVisitor visit, void* context) {
+  if (!switchReader_) switchReader_ = std::make_unique<SwitchReader>(timerWindow_, kSwitchWakeMessage);
+  switchReader_->Take(visit, context);
 }
-#else
-bool Win32Platform::PollJoystickZero(JoyInfo& info) {
-  return joyGetPosEx(JOYSTICKID1, reinterpret_cast<JOYINFOEX*>(&info)) == JOYERR_NOERROR;
-}
-#endif
 
 void Win32Platform::PlaySync(const char* fileName) {
   // A missing file stays silent rather than playing the system's default sound.
@@ -227,7 +256,7 @@ bool Win32Platform::ListFolder(const std::string& pattern, EntryVisitor visit, v
 
 void Win32Platform::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); }
 
-std::int64_t Win32Platform::NowMilliseconds() { return static_cast<std::int64_t>(GetTickCount64()); }
+std::int64_t Win32Platform::NowMilliseconds() { return MonotonicMilliseconds(); }
 
 void Win32Platform::BeforeDialog() {
   keyboard_.Remember();

@@ -4,9 +4,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "platform/win32/KeyboardReturn.h"
+#include "platform/win32/SwitchReader.h"
 
 namespace sorvane::win32 {
 
@@ -24,8 +27,14 @@ class Win32Platform : public Desktop,
   ~Win32Platform();
   Platform& platform() { return platform_; }
 
-  // The window that receives the timers' WM_TIMER.
+  // The timers fire in their own window's procedure, so they go on inside the
+  // system's modal loops (the popup menu, a drag) as well as in the panel's.
+  // The view decides how a due timer is run.
   HWND TimerWindow() const { return timerWindow_; }
+  void SetTimerHandler(std::function<void(Timer&)> handler) { timerHandler_ = std::move(handler); }
+  // Called on the window's thread when the switch reader has caught a press.
+  void SetSwitchWakeHandler(std::function<void()> handler) { switchWakeHandler_ = std::move(handler); }
+  static constexpr UINT kSwitchWakeMessage = WM_APP + 1;
   static constexpr DWORD kPanelStyle = WS_POPUP | WS_CLIPCHILDREN;
   // The panel never takes the keyboard from the program the user works in.
   static constexpr DWORD kPanelExStyle =
@@ -39,8 +48,9 @@ class Win32Platform : public Desktop,
 
   void EnumerateTopLevelWindows(WindowVisitor visit, void* context) override;
   int GetWindowTitle(WindowHandle window, char* buffer, int size) override;
-  void SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                    std::intptr_t lParam) override;
+  bool WindowBelongsToProgram(WindowHandle window, const char* programFileName) override;
+  SendResult SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                          std::intptr_t lParam) override;
   void PostToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                     std::intptr_t lParam) override;
   int ScreenWidth() override;
@@ -53,7 +63,7 @@ class Win32Platform : public Desktop,
   void ReleaseMouseCapture() override;
   FrameInsets PanelFrame() override;
 
-  bool PollJoystickZero(JoyInfo& info) override;
+  void TakeReadings(ReadingVisitor visit, void* context) override;
   void PlaySync(const char* fileName) override;
   void Open(WindowHandle owner, const std::string& verb, const std::string& file,
             const std::string& parameters, const std::string& folder, int showCommand) override;
@@ -75,10 +85,20 @@ class Win32Platform : public Desktop,
   void TimerGone(Timer& timer) override;
 
  private:
+  static LRESULT CALLBACK TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void BeforeDialog();
 
   Platform platform_;
   HWND timerWindow_ = nullptr;
+  std::function<void(Timer&)> timerHandler_;
+  std::function<void()> switchWakeHandler_;
+  std::unique_ptr<SwitchReader> switchReader_;
+  // The last window found to belong to a program, so a tick does not open
+  // JoyToKey's process every 200 ms.
+  HWND checkedWindow_ = nullptr;
+  DWORD checkedProcess_ = 0;
+  bool checkedAnswer_ = false;
+  std::vector<wchar_t> imagePath_ = std::vector<wchar_t>(1024);
   KeyboardReturn keyboard_;
   std::function<void()> beforeDialog_;
 };
