@@ -97,9 +97,8 @@ LRESULT PanelWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
       if (wParam != HTCAPTION) break;
       // The system's own move would make the panel the active window: the
       // window follows the pointer itself until the button is released.
-      GetCursorPos(&grab_);
-      grab_.x -= bounds_.left;
-      grab_.y -= bounds_.top;
+      // Where the button went down, which the pointer may have left already.
+      grab_ = POINT{GET_X_LPARAM(lParam) - bounds_.left, GET_Y_LPARAM(lParam) - bounds_.top};
       dragging_ = true;
       SetCapture(window);
       return 0;
