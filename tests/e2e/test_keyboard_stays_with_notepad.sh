@@ -1,6 +1,7 @@
 # The panel works beside the program the user types in: Wine's Notepad keeps
 # the keyboard when the panel starts, when its margin is clicked, after its
-# menu and after the colour and font dialogs (which have it while open).
+# menu, after the colour and font dialogs and after the name editor (which
+# have it while they are open).
 source "$(dirname "$0")/lib.sh"
 new_work keyboard_stays_with_notepad
 write_settings "[Sound]" "ON=0" "[Interval]" "ScanTimer=5"
@@ -54,4 +55,19 @@ probe click 'class:#32770' Cancel
 probe gone 'class:#32770' 5000 || fail "the font dialog stayed"
 sleep 0.5
 types_into_notepad "the colour and font dialogs" dialogs
-pass "Notepad kept the keyboard through the start, a margin click, the menu and the dialogs: '$typed'"
+
+xdotool mousemove $((x + 8)) $((y + 10)) click 3
+probe wait 'class:#32768' 5000 >/dev/null || fail "no popup menu"
+xdotool key e
+probe wait class:TNameForm 5000 >/dev/null || fail "the name editor did not open"
+sleep 0.3
+[ "$(probe foreground)" = TNameForm ] || fail "the name editor does not have the keyboard"
+xdotool key End BackSpace
+xdotool type --delay 40 "X"
+sleep 0.3
+probe text class:TNameForm | grep -qx 'ボタンX' || fail "typing did not reach the name editor"
+probe click class:TNameForm OK
+probe gone class:TNameForm 5000 || fail "OK did not close the editor"
+sleep 0.5
+types_into_notepad "the name editor" names
+pass "Notepad kept the keyboard through the start, a margin click, the menu, the dialogs and the name editor: '$typed'"
