@@ -13,11 +13,14 @@ using Messages = std::vector<std::pair<std::uint32_t, std::int32_t>>;
 
 class Panel {
  public:
+  static constexpr WindowHandle kPanelWindow = 0x77;
+
   Panel() { joyToKey = desk.AddWindow("JoyToKey Ver6.9"); }
 
   // Runs the entry up to the shown main window. False when refused.
   bool Start() {
     app = std::make_unique<SorvaneApplication>(desk.platform());
+    app->mainWindow = kPanelWindow;  // made hidden before the forms, as the entry does
     if (!app->Start()) return false;
     app->MainFormShown();
     return true;

@@ -120,10 +120,12 @@ TEST(FindJoyToKey, AnUnwritableSiblingFileDoesNotLoseTheFolderFound) {
   EXPECT_EQ(panel.desk.files.count(".\\Tramvik.ini"), 0U);
 }
 
-TEST(LaunchJoyToKey, NothingAnywhereGivesBothWarningsThenTheFirstTickCloses) {
+TEST(LaunchJoyToKey, NothingAnywhereGivesBothWarningsOwnedByThePanelThenTheFirstTickCloses) {
   NotRunning panel;
   ASSERT_TRUE(panel.Start());
   ASSERT_EQ(panel.desk.messages.size(), 2U);
+  EXPECT_EQ(panel.desk.messages[0].owner, Panel::kPanelWindow);
+  EXPECT_EQ(panel.desk.messages[1].owner, Panel::kPanelWindow);
   EXPECT_EQ(panel.desk.messages[0].text, "JoyToKeyがインストールされていません");
   EXPECT_EQ(panel.desk.messages[1].text,
             "「Kelpimo。」を接続するか\nJoyToKey Vre3.7以降をインストールして\n「Sorvane+。」を再起動してください。");
