@@ -16,12 +16,17 @@ class KeyboardReturn {
     remembering_ = true;
     owner_ = GetForegroundWindow();
   }
-  // Gives the remembered window the keyboard back, if it still exists.
+  // Gives the remembered window the keyboard back, if it still exists and the
+  // keyboard is still with this program (a click elsewhere chose otherwise).
   void GiveBack() {
     if (!remembering_) return;
     remembering_ = false;
     const HWND owner = std::exchange(owner_, nullptr);
-    if (owner != nullptr && IsWindow(owner) && GetForegroundWindow() != owner) SetForegroundWindow(owner);
+    if (owner == nullptr || !IsWindow(owner)) return;
+    const HWND now = GetForegroundWindow();
+    DWORD process = 0;
+    if (now != nullptr) GetWindowThreadProcessId(now, &process);
+    if (now == nullptr || process == GetCurrentProcessId()) SetForegroundWindow(owner);
   }
 
  private:

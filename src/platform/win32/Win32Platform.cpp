@@ -181,6 +181,9 @@ void Win32Platform::Open(WindowHandle owner, const std::string& verb, const std:
                          const std::string& parameters, const std::string& folder, int showCommand) {
   const std::wstring wideParameters = Wide(parameters);
   const std::wstring wideFolder = Wide(folder);
+  // The help or the web page comes to the front although the panel gives the
+  // keyboard back to the user's program once the menu has closed.
+  AllowSetForegroundWindow(ASFW_ANY);
   ShellExecuteW(AsWindow(owner), Wide(verb).c_str(), Wide(file).c_str(),
                 wideParameters.empty() ? nullptr : wideParameters.c_str(),
                 wideFolder.empty() ? nullptr : wideFolder.c_str(), showCommand);
