@@ -92,6 +92,9 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   void JoyTimerTimer();
   void ShowStickNames();
   void JoyStickID2Click();
+  void SwitchSettingsClick();
+  // Hands the switch options to the sampler and the platform.
+  void ApplySwitchOptions();
 
   // Popup menu.
   void PopupMenu1Popup();
@@ -126,6 +129,11 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   void BuildDesign();
   void Construct();
   void LoadButtonAppearance(const IniFile& ini);
+  void LoadSwitchOptions(const IniFile& ini);
+  void PaintScanPosition();
+  bool CycleCompleted();
+  void RestScan();
+  void WakeScan();
   void PaintStripHighlight();
   void PaintSingleDisplay();
   void KeepOnScreen();

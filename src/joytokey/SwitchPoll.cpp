@@ -80,9 +80,10 @@ void TSorvaneForm::AdvancePress() {
     return;
   }
   if (press.down) {
-    HandlePress(false);
+    if (!press.wakeOnly) HandlePress(false);
     return;
   }
+  press.wakeOnly = false;
   // The release is never sent in the tick of its press, so JoyToKey sees the
   // button down for at least one tick.
   if (s.heldButton != 0 && press.heldTick != press.ticks) ReleaseHeldButton();
@@ -90,6 +91,16 @@ void TSorvaneForm::AdvancePress() {
   if (s.heldButton != 0) return;  // a new press waits for the held one's release
   press.down = true;
   switchSampler.Pop();
+  // Cycles without a press count afresh from the next first position.
+  state_.cyclesWithoutPress = 0;
+  state_.cycleStarted = false;
+  if (state_.scanResting) {
+    // The press that wakes the scan selects nothing: the user sees where it
+    // starts before choosing.
+    press.wakeOnly = true;
+    WakeScan();
+    return;
+  }
   HandlePress(true);
 }
 
@@ -183,6 +194,12 @@ void TSorvaneForm::ReleaseHeldButton() {
   if (link.ReportedStick() == press.heldStick && press.heldStick != s.activeStick) {
     link.Send(WM_JOYTOKEY_STICK, s.activeStick);
   }
+}
+
+void TSorvaneForm::ApplySwitchOptions() {
+  const SwitchOptions& options = state_.switchOptions;
+  switchSampler.SetTimes(options.acceptTime, options.ignoreRepeat);
+  platform_.joystick.SetSwitchInput({options.key, options.acceptTime, options.ignoreRepeat});
 }
 
 void TSorvaneForm::KeepOnScreen() {

@@ -137,6 +137,7 @@ void TSorvaneForm::MenuCommand(MenuId id) {
     case MenuId::Sound: SoundClick(); break;
     case MenuId::Oikake: OikakeClick(); break;
     case MenuId::JoyStickID2: JoyStickID2Click(); break;
+    case MenuId::SwitchSettings: SwitchSettingsClick(); break;
     case MenuId::Exit1: Exit1Click(); break;
     case MenuId::Web: WebClick(); break;
     case MenuId::Help: HelpClick(); break;

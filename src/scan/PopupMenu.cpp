@@ -33,6 +33,7 @@ PopupMenu::PopupMenu()
           {MenuId::Oikake, MenuId::kNone, "Oikake", "カーソル追いかけ (&C)", ""},
           {MenuId::JoyStickID2, MenuId::kNone, "JoyStickID2", "JoyStickID2 (&J)", ""},
           {MenuId::Version, MenuId::kNone, "Version", "Ver2.10", ""},
+          {MenuId::SwitchSettings, MenuId::kNone, "SwitchSettings", "スイッチ設定 (&W)", ""},
           {MenuId::Exit1, MenuId::kNone, "Exit1", "終了(&X)", ""},
           {MenuId::Web, MenuId::kNone, "Web", kWebAddress, ""},
           {MenuId::Help, MenuId::kNone, "Help", "ヘルプ(&H)", ""},

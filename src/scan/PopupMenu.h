@@ -35,6 +35,7 @@ enum class MenuId {
   Oikake,
   JoyStickID2,
   Version,
+  SwitchSettings,
   Exit1,
   Web,
   Help,

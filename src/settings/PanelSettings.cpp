@@ -23,6 +23,7 @@ constexpr SwitchKey kLoadedSwitches[] = {
 const char* const kVerticalSection = "起動時の縦座標";
 const char* const kHorizontalSection = "起動時の横座標";
 const char* const kFolderKey = "所在フォルダー";
+const char* const kSwitchSection = "Switch";
 
 std::string Key(const char* family, int buttonNumber) { return family + std::to_string(buttonNumber); }
 
@@ -73,12 +74,26 @@ void TSorvaneForm::FormCreate() {
     CuteButton(k).caption = ini.ReadString("BtnName", Key("Name", k), DefaultButtonName(k));
   }
   LoadButtonAppearance(ini);
+  LoadSwitchOptions(ini);
 
   JoyTimer.SetEnabled(true);
   ScanTimer.SetEnabled(true);
   LayoutButtons(s.scanMax, s.subScan);
   SetScanSpeed(s.intervalSeconds);
   ScanTimer.SetEnabled(true);
+}
+
+void TSorvaneForm::LoadSwitchOptions(const IniFile& ini) {
+  SwitchOptions& options = state_.switchOptions;
+  const auto read = [&ini](const OptionRange& range) {
+    return HoldInRange(Lenient(ini, kSwitchSection, range.key, "0"), range);
+  };
+  options.key = read(kKeyRange);
+  options.acceptTime = read(kAcceptTimeRange);
+  options.ignoreRepeat = read(kIgnoreRepeatRange);
+  options.firstPause = read(kFirstPauseRange);
+  options.loops = read(kLoopsRange);
+  ApplySwitchOptions();
 }
 
 void TSorvaneForm::LoadButtonAppearance(const IniFile& ini) {
@@ -139,6 +154,12 @@ bool TSorvaneForm::SaveSettings() {
     ini.WriteString("BtnFont", Key("FontName", n), appearance.fontName);
   }
   ini.WriteString("バージョン", "Ver", kApplicationTitle);
+  const SwitchOptions& options = state_.switchOptions;
+  ini.WriteString(kSwitchSection, kKeyRange.key, WriteInteger(options.key));
+  ini.WriteString(kSwitchSection, kAcceptTimeRange.key, WriteInteger(options.acceptTime));
+  ini.WriteString(kSwitchSection, kIgnoreRepeatRange.key, WriteInteger(options.ignoreRepeat));
+  ini.WriteString(kSwitchSection, kFirstPauseRange.key, WriteInteger(options.firstPause));
+  ini.WriteString(kSwitchSection, kLoopsRange.key, WriteInteger(options.loops));
   return platform_.files.ReplaceWholeFile(kSettingsFileName, ini.Contents());
 }
 

@@ -119,6 +119,10 @@ void SimDesktop::TakeReadings(ReadingVisitor visit, void* context) {
   reading.time = now;
   reading.answered = !pollFails;
   reading.buttons = pollFails ? 0U : switchButtons(now);
+  if (switchInput.key != 0 && keyDown(now)) {
+    reading.buttons |= 1U;
+    reading.answered = true;
+  }
   visit(reading, context);
 }
 
@@ -204,6 +208,16 @@ bool SimDesktop::ChooseFont(WindowHandle, FontChoice& font) {
   fontAnswers.pop_front();
   if (!answer) return false;
   font = *answer;
+  return true;
+}
+
+bool SimDesktop::EditSwitchOptions(WindowHandle, SwitchOptionTexts& texts) {
+  switchDialogInitial.push_back(texts);
+  if (switchAnswers.empty()) return false;
+  const auto answer = switchAnswers.front();
+  switchAnswers.pop_front();
+  if (!answer) return false;
+  texts = *answer;
   return true;
 }
 

@@ -88,6 +88,9 @@ class SimDesktop : public Desktop,
   std::function<std::uint32_t(std::int64_t now)> switchButtons = [](std::int64_t) { return 0U; };
   void HoldSwitch(std::int64_t from, std::int64_t until);
   bool pollFails = false;
+  // The switch key, while switchInput names one: down over time.
+  SwitchInput switchInput;
+  std::function<bool(std::int64_t now)> keyDown = [](std::int64_t) { return false; };
   int polls = 0;
 
   // Sound.
@@ -110,6 +113,8 @@ class SimDesktop : public Desktop,
   std::deque<std::optional<FontChoice>> fontAnswers;
   std::vector<ColorValue> colorDialogInitial;
   std::vector<FontChoice> fontDialogInitial;
+  std::deque<std::optional<SwitchOptionTexts>> switchAnswers;  // nothing: cancel
+  std::vector<SwitchOptionTexts> switchDialogInitial;
 
   // Shell.
   std::vector<ShellCall> shellCalls;
@@ -160,6 +165,7 @@ class SimDesktop : public Desktop,
   // Joystick.
   void TakeReadings(ReadingVisitor visit, void* context) override;
   bool ReadsOnItsOwn() const override { return false; }
+  void SetSwitchInput(const SwitchInput& input) override { switchInput = input; }
   // Sound.
   void PlaySync(const char* fileName) override;
   // Shell.
@@ -179,6 +185,7 @@ class SimDesktop : public Desktop,
                   unsigned flags) override;
   std::optional<ColorValue> ChooseColor(WindowHandle owner, ColorValue initial) override;
   bool ChooseFont(WindowHandle owner, FontChoice& font) override;
+  bool EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) override;
   // Process.
   std::string ProgramFilePath() override { return programFilePath; }
   std::string FirstArgument() override { return firstArgument; }
