@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/SwitchSettingsDialog.h"
 #include "platform/win32/Text.h"
 
 namespace sorvane::win32 {
@@ -167,9 +168,29 @@ FrameInsets Win32Platform::PanelFrame() {
   return {-rect.left, -rect.top, rect.right - 100, rect.bottom - 100};
 }
 
-void Win32Platform::TakeReadings(ReadingVisitor visit, void* context) {
-  if (!switchReader_) switchReader_ = std::make_unique<SwitchReader>(timerWindow_, kSwitchWakeMessage);
-  switchReader_->Take(visit, context);
+SwitchReader& Win32Platform::Reader() {
+  if (!switchReader_) {
+    switchReader_ = std::make_unique<SwitchReader>(timerWindow_, kSwitchWakeMessage);
+    switchReader_->Configure(switchInput_);
+  }
+  return *switchReader_;
+}
+
+void Win32Platform::TakeReadings(ReadingVisitor visit, void* context) { Reader().Take(visit, context); }
+
+void Win32Platform::SetSwitchInput(const SwitchInput& input) {
+  switchInput_ = input;
+  Reader().Configure(input);
+}
+
+bool Win32Platform::EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) {
+  // The key must reach the dialog's key field, not act as the switch.
+  SwitchInput paused = switchInput_;
+  paused.key = 0;
+  Reader().Configure(paused);
+  const bool confirmed = RunSwitchSettingsDialog(AsWindow(owner), texts);
+  Reader().Configure(switchInput_);
+  return confirmed;
 }
 
 void Win32Platform::PlaySync(const char* fileName) {

@@ -56,6 +56,7 @@ class Win32Platform : public Desktop,
 
   void TakeReadings(ReadingVisitor visit, void* context) override;
   bool ReadsOnItsOwn() const override { return true; }
+  void SetSwitchInput(const SwitchInput& input) override;
   void PlaySync(const char* fileName) override;
   void Open(WindowHandle owner, const std::string& verb, const std::string& file,
             const std::string& parameters, const std::string& folder, int showCommand) override;
@@ -70,6 +71,7 @@ class Win32Platform : public Desktop,
                   unsigned flags) override;
   std::optional<ColorValue> ChooseColor(WindowHandle owner, ColorValue initial) override;
   bool ChooseFont(WindowHandle owner, FontChoice& font) override;
+  bool EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) override;
   std::string ProgramFilePath() override;
   std::string FirstArgument() override;
   bool CreateInstanceMutex(const std::string& name) override;
@@ -84,6 +86,8 @@ class Win32Platform : public Desktop,
   std::function<void(Timer&)> timerHandler_;
   std::function<void()> switchWakeHandler_;
   std::unique_ptr<SwitchReader> switchReader_;
+  SwitchInput switchInput_;
+  SwitchReader& Reader();
   // The last window found to belong to a program, so a tick does not open
   // JoyToKey's process every 200 ms.
   HWND checkedWindow_ = nullptr;
