@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/Platform.h"
+#include "platform/win32/Handles.h"
 
 namespace sorvane::win32 {
 
@@ -15,7 +16,8 @@ class Win32Platform : public Desktop,
                       public Clock,
                       public Dialogs,
                       public Process,
-                      public TimerHost {
+                      public TimerHost,
+                      public TextCodec {
  public:
   Win32Platform();
   ~Win32Platform();
@@ -48,7 +50,7 @@ class Win32Platform : public Desktop,
             const std::string& parameters, const std::string& folder, int showCommand) override;
   bool Launch(const std::string& verb, const std::string& file, const std::string& parameters,
               const std::string& folder, int showCommand) override;
-  std::optional<std::string> ReadWholeFile(const std::string& path) override;
+  FileRead ReadWholeFile(const std::string& path) override;
   bool ReplaceWholeFile(const std::string& path, const std::string& contents) override;
   bool ListFolder(const std::string& pattern, EntryVisitor visit, void* context) override;
   void Sleep(int milliseconds) override;
@@ -60,12 +62,16 @@ class Win32Platform : public Desktop,
   std::string ProgramFilePath() override;
   std::string FirstArgument() override;
   bool CreateInstanceMutex(const std::string& name) override;
+  void CloseInstanceMutex() override;
+  std::optional<std::u16string> Utf16FromShiftJis(std::string_view text) override;
+  std::optional<std::string> ShiftJisFromUtf16(std::u16string_view text) override;
   void TimerChanged(Timer& timer) override;
   void TimerGone(Timer& timer) override;
 
  private:
   Platform platform_;
   HWND timerWindow_ = nullptr;
+  OwnedMutex instanceMutex_;  // open for the life of the process
 };
 
 // An RGB value for a colour that may name a system colour.
