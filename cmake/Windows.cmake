@@ -33,6 +33,12 @@ if(NOT MSVC)
   target_link_options(probe PRIVATE -static -municode)
 endif()
 
+add_executable(holdlock tests/e2e/holdlock.cpp)
+target_compile_options(holdlock PRIVATE ${SORVANE_TOOL_FLAGS})
+if(NOT MSVC)
+  target_link_options(holdlock PRIVATE -static -municode)
+endif()
+
 add_executable(searchbench tests/e2e/searchbench.cpp src/platform/win32/Win32Platform.cpp src/platform/win32/Text.cpp)
 target_link_libraries(searchbench PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
 if(NOT MSVC)
