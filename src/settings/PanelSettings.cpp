@@ -123,7 +123,7 @@ std::optional<IniFile> TSorvaneForm::ReadSettingsFile() {
     unholdableReported_ = true;
     platform_.dialogs.ShowMessage(
         handle,
-        std::string(kSettingsFileName) + " に、この表示盤では扱えない文字があります: " +
+        std::string(kSettingsFileName) + " に、この表示盤では扱えない文字があります:\n" +
             DescribeCharacters(read.unholdable) +
             "\nその文字は〓と表示します。その行を変更しない限り、ファイルの文字はそのまま残ります。",
         kErrorCaption, kWarningBoxStyle);

@@ -117,7 +117,7 @@ TEST(UnicodeSettingsFile, ACharacterThePanelCannotHoldIsReportedAndKeptInTheFile
   ASSERT_TRUE(panel.Start());
   ASSERT_EQ(panel.desk.messages.size(), 1U);  // one box, although three readers met it
   EXPECT_EQ(panel.desk.messages[0].text,
-            ".\\Sorvane.ini に、この表示盤では扱えない文字があります: U+1F600 U+00E9 U+00EB\n"
+            ".\\Sorvane.ini に、この表示盤では扱えない文字があります:\nU+1F600 U+00E9 U+00EB\n"
             "その文字は〓と表示します。その行を変更しない限り、ファイルの文字はそのまま残ります。");
   EXPECT_EQ(panel.app->NameForm->Name(2), "Caf〓");
   panel.app->NameForm->Edit(3).caption = "Noel";
