@@ -103,6 +103,7 @@ void TSorvaneForm::OikakeClick() {
 
 void TSorvaneForm::Exit1Click() {
   ScanTimer.SetEnabled(false);
+  ReleaseHeldButton();
   link.Send(WM_JOYTOKEY_STICK, -1);
   Close();
 }
