@@ -137,6 +137,7 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   void PaintSingleDisplay();
   void KeepOnScreen();
   void SampleSwitch();
+  static void TakeReading(const JoystickReading& reading, void* context);
   void AdvancePress();
   void HandlePress(bool newPress);
   void ActAtPosition(bool newPress);

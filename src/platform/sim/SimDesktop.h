@@ -163,7 +163,7 @@ class SimDesktop : public Desktop,
   FrameInsets PanelFrame() override { return panelFrame; }
 
   // Joystick.
-  bool PollJoystickZero(JoyInfo& info) override;
+  void TakeReadings(ReadingVisitor visit, void* context) override;
   // Sound.
   void PlaySync(const char* fileName) override;
   // Shell.
