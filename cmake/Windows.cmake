@@ -36,6 +36,12 @@ if(NOT MSVC)
   target_link_options(probe PRIVATE -static -municode)
 endif()
 
+add_executable(holdlock tests/e2e/holdlock.cpp)
+target_compile_options(holdlock PRIVATE ${SORVANE_TOOL_FLAGS})
+if(NOT MSVC)
+  target_link_options(holdlock PRIVATE -static -municode)
+endif()
+
 add_executable(searchbench tests/e2e/searchbench.cpp src/platform/win32/Win32Platform.cpp
   src/platform/win32/SwitchKeyHook.cpp src/platform/win32/SwitchReader.cpp
   src/platform/win32/SwitchSettingsDialog.cpp src/platform/win32/Text.cpp)

@@ -88,8 +88,9 @@ void TSorvaneForm::Construct() {
   link.FindJoyToKeyWindow();
   if (link.JoyToKeyWindow() != 0) return;
 
-  const auto contents = platform_.files.ReadWholeFile(kSettingsFileName);
-  Path_JoyToKey = IniFile(contents.value_or("")).ReadString("UseJoyToKey", "所在フォルダー", "");
+  if (const auto settings = ReadSettingsFile()) {
+    Path_JoyToKey = settings->ReadString("UseJoyToKey", "所在フォルダー", "");
+  }
   if (Path_JoyToKey.empty()) FindJoyToKey();
   if (!LaunchJoyToKey(Path_JoyToKey)) {
     platform_.dialogs.ShowMessage(handle, kLaunchWarning, kErrorCaption, kWarningBoxStyle);
@@ -115,7 +116,10 @@ void TSorvaneForm::FormShow() {
 }
 
 void TSorvaneForm::Close() {
-  if (closed) return;
+  // A close request that comes while the close handler waits on a message box
+  // would otherwise save and report a second time.
+  if (closed || closing) return;
+  closing = true;
   FormClose();
   closed = true;
   visible = false;
@@ -130,9 +134,19 @@ void TSorvaneForm::FormClose() {
   link.ResumeSending();
   ReleaseHeldButton();
   link.RetryPending();
-  if (!SaveSettings()) {
-    const std::string text = std::string(kSettingsFileName) + " に書き込めません";
-    platform_.dialogs.ShowMessage(handle, text, kErrorCaption, 0x10);
+  switch (SaveSettings()) {
+    case SaveOutcome::kSaved:
+    case SaveOutcome::kHeldBack:  // the carer was told at start
+      break;
+    case SaveOutcome::kUnreadable:
+      platform_.dialogs.ShowMessage(
+          handle, std::string(kSettingsFileName) + " を読み込めないため、設定を保存できませんでした。",
+          kErrorCaption, 0x10);
+      break;
+    case SaveOutcome::kUnwritable:
+      platform_.dialogs.ShowMessage(handle, std::string(kSettingsFileName) + " に書き込めません",
+                                    kErrorCaption, 0x10);
+      break;
   }
   link.PostQuit();
 }
@@ -171,6 +185,9 @@ bool SorvaneApplication::Start() {
   const std::size_t slash = path.find_last_of("\\/");
   const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
   if (platform_.process.CreateInstanceMutex(fileName)) {
+    // Held while the box waits, the mutex would refuse every start after the
+    // first panel has ended.
+    platform_.process.CloseInstanceMutex();
     platform_.dialogs.ShowMessage(0, DuplicateStartMessage(), kApplicationTitle, kWarningBoxStyle);
     return false;
   }
@@ -178,8 +195,7 @@ bool SorvaneApplication::Start() {
   SorvaneForm = std::make_unique<TSorvaneForm>(platform_, state);
   NameForm = std::make_unique<TNameForm>();
   NameForm->mainForm = SorvaneForm.get();
-  const auto contents = platform_.files.ReadWholeFile(kSettingsFileName);
-  NameForm->FormCreate(IniFile(contents.value_or("")));
+  NameForm->FormCreate(SorvaneForm->ReadSettingsFile().value_or(IniFile()));
   SorvaneForm->NameForm = NameForm.get();
   HikisuuForm = std::make_unique<THikisuuForm>(platform_);
   SorvaneForm->HikisuuForm = HikisuuForm.get();

@@ -16,10 +16,10 @@
 #include "joytokey/SwitchSampler.h"
 #include "platform/Platform.h"
 #include "scan/PopupMenu.h"
+#include "settings/IniFile.h"
 
 namespace sorvane {
 
-class IniFile;
 
 extern const char* const kApplicationTitle;  // "「Sorvane＋。」Ver 2.10"
 extern const char* const kSettingsFileName;  // ".\Sorvane.ini"
@@ -60,6 +60,7 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   JoyToKeyLink link;
   WindowHandle handle = 0;  // set by the window that shows this form
   bool closed = false;
+  bool closing = false;  // FormClose runs: further close requests change nothing
 
   // Set by the application once they exist.
   TNameForm* NameForm = nullptr;
@@ -79,7 +80,13 @@ class TSorvaneForm : public Form, public CuteButtonParent {
 
   // Settings.
   void FormCreate();
-  bool SaveSettings();
+  enum class SaveOutcome { kSaved, kHeldBack, kUnreadable, kUnwritable };
+  SaveOutcome SaveSettings();
+  // The settings file for the readers at start. Nothing when it exists but
+  // cannot be read: the carer is told once, and from then on nothing is read
+  // or saved in this run.
+  std::optional<IniFile> ReadSettingsFile();
+  bool settingsHeldBack = false;
 
   // The scan.
   void ScanTimerTimer();
@@ -150,6 +157,7 @@ class TSorvaneForm : public Form, public CuteButtonParent {
 
   Platform& platform_;
   ProgramState& state_;
+  bool unholdableReported_ = false;
   bool switchUnplugged_ = false;
   std::uint64_t pressesKicked_ = 0;
 };

@@ -108,6 +108,11 @@ void TNameForm::OkBtnClick() {
 void TNameForm::FormClose() { OkBtnClick(); }
 
 bool TNameForm::EditFits(const std::string& previous, const std::string& edited, int maxBytes) {
+  // A line break or other control character pasted into a name would break the
+  // settings file's lines apart.
+  for (char c : edited) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+  }
   return maxBytes <= 0 || edited.size() <= static_cast<std::size_t>(maxBytes) ||
          edited.size() <= previous.size();
 }

@@ -40,7 +40,7 @@ class TNameForm : public Form {
   void FormClose();
   // Whether an edit that turns a field's text from previous into edited may
   // stand: typing stops at the byte limit, but a longer name from the settings
-  // file may still be shortened.
+  // file may still be shortened; control characters are never taken.
   static bool EditFits(const std::string& previous, const std::string& edited, int maxBytes);
 };
 

@@ -18,7 +18,8 @@ constexpr SpeedItem kSpeedItems[] = {
 }  // namespace
 
 int IntervalMilliseconds(float seconds) {
-  const double milliseconds = static_cast<double>(seconds * 1000.0F);
+  // The stored float widened first: 0.7 s is 699 ms, as the float holds 0.6999999881.
+  const double milliseconds = static_cast<double>(seconds) * 1000.0;
   if (!(milliseconds == milliseconds)) return 0;  // not a number
   if (milliseconds >= 2147483647.0) return 2147483647;
   if (milliseconds <= -2147483648.0) return -2147483647 - 1;

@@ -201,7 +201,7 @@ TEST(SettingsLoad, OutlandishNumbersFromTheFileAreHeldSafely) {
   EXPECT_EQ(PixelHeightForPoints(11), 15);
   EXPECT_EQ(PixelHeightForPoints(2000000000), 0x7FFF);
   Panel panel;
-  panel.desk.files[kIni] = "[Interval]\r\nScanTimer=1e999\r\n[BtnFont]\r\nFontSize1=2000000000\r\n";
+  panel.desk.files[kIni] = "[Interval]\r\nScanTimer=1e30\r\n[BtnFont]\r\nFontSize1=2000000000\r\n";
   ASSERT_TRUE(panel.Start());
   EXPECT_EQ(panel.form().ScanTimer.Interval(), 2147483647);
   EXPECT_EQ(panel.app->state.Appearance(1).fontSize, 2000000000);

@@ -1,5 +1,7 @@
 #include "platform/sim/SimDesktop.h"
 
+#include <iconv.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -7,7 +9,7 @@
 namespace sorvane::sim {
 
 SimDesktop::SimDesktop()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this} {}
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
 
 void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& stop) {
   const std::int64_t end = now + milliseconds;
@@ -142,14 +144,19 @@ bool SimDesktop::Launch(const std::string& verb, const std::string& file,
   return onLaunch(shellCalls.back());
 }
 
-std::optional<std::string> SimDesktop::ReadWholeFile(const std::string& path) {
+FileRead SimDesktop::ReadWholeFile(const std::string& path) {
   const auto found = files.find(path);
-  if (found == files.end()) return std::nullopt;
-  return found->second;
+  if (found == files.end()) return {FileRead::Status::kMissing, {}};
+  const auto locked = lockedUntil.find(path);
+  if (locked != lockedUntil.end() && now < locked->second) return {FileRead::Status::kUnreadable, {}};
+  return {FileRead::Status::kRead, found->second};
 }
 
 bool SimDesktop::ReplaceWholeFile(const std::string& path, const std::string& contents) {
+  ++replaceCalls;
   if (std::find(unwritable.begin(), unwritable.end(), path) != unwritable.end()) return false;
+  const auto locked = lockedUntil.find(path);
+  if (locked != lockedUntil.end() && now < locked->second) return false;
   files[path] = contents;
   return true;
 }
@@ -222,9 +229,47 @@ bool SimDesktop::EditSwitchOptions(WindowHandle, SwitchOptionTexts& texts) {
 }
 
 bool SimDesktop::CreateInstanceMutex(const std::string& name) {
-  if (std::find(mutexes.begin(), mutexes.end(), name) != mutexes.end()) return true;
+  const bool existed = std::find(mutexes.begin(), mutexes.end(), name) != mutexes.end();
   mutexes.push_back(name);
-  return false;
+  return existed;
+}
+
+void SimDesktop::CloseInstanceMutex() {
+  if (!mutexes.empty()) mutexes.pop_back();
+}
+
+namespace {
+
+// iconv with exact conversion: a character without a form is a failure.
+template <typename Out>
+std::optional<Out> Convert(const char* to, const char* from, const char* data, std::size_t size) {
+  iconv_t converter = iconv_open(to, from);
+  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  std::string out(size * 4 + 8, '\0');
+  char* in = const_cast<char*>(data);
+  std::size_t inLeft = size;
+  char* put = out.data();
+  std::size_t outLeft = out.size();
+  const std::size_t result = iconv(converter, &in, &inLeft, &put, &outLeft);
+  iconv_close(converter);
+  if (result == static_cast<std::size_t>(-1) || result != 0 || inLeft != 0) return std::nullopt;
+  out.resize(out.size() - outLeft);
+  Out converted(out.size() / sizeof(typename Out::value_type), typename Out::value_type{});
+  std::memcpy(converted.data(), out.data(), converted.size() * sizeof(typename Out::value_type));
+  return converted;
+}
+
+}  // namespace
+
+std::optional<std::u16string> SimDesktop::Utf16FromShiftJis(std::string_view text) {
+  if (text.empty()) return std::u16string();
+  return Convert<std::u16string>("UTF-16LE", "CP932", text.data(), text.size());
+}
+
+std::optional<std::string> SimDesktop::ShiftJisFromUtf16(std::u16string_view text) {
+  if (text.empty()) return std::string();
+  return Convert<std::string>("CP932", "UTF-16LE", reinterpret_cast<const char*>(text.data()),
+                              text.size() * 2);
 }
 
 std::vector<std::pair<std::uint32_t, std::int32_t>> MessagesOf(const PeerWindow& window) {

@@ -66,7 +66,8 @@ class SimDesktop : public Desktop,
                    public Clock,
                    public Dialogs,
                    public Process,
-                   public TimerHost {
+                   public TimerHost,
+                   public TextCodec {
  public:
   SimDesktop();
   Platform& platform() { return platform_; }
@@ -125,6 +126,10 @@ class SimDesktop : public Desktop,
   std::map<std::string, std::string> files;
   std::map<std::string, std::vector<SimEntry>> folders;  // "C:\" -> entries
   std::vector<std::string> unwritable;  // paths whose writes fail
+  // Files held open by another program without sharing, until the clock
+  // reaches the time: they exist, but reads and replaces fail.
+  std::map<std::string, std::int64_t> lockedUntil;
+  int replaceCalls = 0;
   std::map<std::string, int> listings;  // folder -> times listed
   void AddFile(const std::string& folder, const std::string& name);
   void AddFolder(const std::string& parent, const std::string& name, std::uint32_t attributes = 0x10);
@@ -132,7 +137,7 @@ class SimDesktop : public Desktop,
   // Process.
   std::string programFilePath = "C:\\Sorvane\\Sorvane.exe";
   std::string firstArgument = "3";
-  std::vector<std::string> mutexes;
+  std::vector<std::string> mutexes;  // one entry per open handle
 
   // Timers.
   struct Scheduled {
@@ -174,7 +179,7 @@ class SimDesktop : public Desktop,
   bool Launch(const std::string& verb, const std::string& file, const std::string& parameters,
               const std::string& folder, int showCommand) override;
   // Files.
-  std::optional<std::string> ReadWholeFile(const std::string& path) override;
+  FileRead ReadWholeFile(const std::string& path) override;
   bool ReplaceWholeFile(const std::string& path, const std::string& contents) override;
   bool ListFolder(const std::string& pattern, EntryVisitor visit, void* context) override;
   // Clock.
@@ -190,6 +195,10 @@ class SimDesktop : public Desktop,
   std::string ProgramFilePath() override { return programFilePath; }
   std::string FirstArgument() override { return firstArgument; }
   bool CreateInstanceMutex(const std::string& name) override;
+  void CloseInstanceMutex() override;
+  // Text, converted as the system's code page 932 does.
+  std::optional<std::u16string> Utf16FromShiftJis(std::string_view text) override;
+  std::optional<std::string> ShiftJisFromUtf16(std::u16string_view text) override;
   // Timers.
   void TimerChanged(Timer& timer) override;
   void TimerGone(Timer& timer) override;

@@ -465,18 +465,17 @@ LRESULT PanelView::OnName(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       if (id >= kFirstEditId && id < kFirstEditId + 16 && HIWORD(wParam) == EN_CHANGE && !syncingNames_) {
         EditField& edit = nameForm.edits[static_cast<std::size_t>(id - kFirstEditId)];
         HWND control = reinterpret_cast<HWND>(lParam);
-        wchar_t text[512];
-        const int length = GetWindowTextW(control, text, 512);
-        const std::string typed = Narrow(std::wstring(text, static_cast<std::size_t>(length)));
-        // The limit is in Shift-JIS bytes, which the edit control cannot count.
-        if (!TNameForm::EditFits(edit.caption, typed, edit.maxTypedBytes)) {
+        // A character code page 932 cannot hold is refused, as is a name past
+        // the limit in Shift-JIS bytes, which the edit control cannot count.
+        const auto typed = NarrowExactly(WholeWindowText(control));
+        if (!typed || !TNameForm::EditFits(edit.caption, *typed, edit.maxTypedBytes)) {
           syncingNames_ = true;
           SetWindowTextW(control, Wide(edit.caption).c_str());
           SendMessageW(control, EM_SETSEL, 0x7FFF, 0x7FFF);
           syncingNames_ = false;
           MessageBeep(MB_OK);
         } else {
-          edit.caption = typed;
+          edit.caption = *typed;
         }
         return 0;
       }

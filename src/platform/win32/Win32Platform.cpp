@@ -64,7 +64,7 @@ LRESULT CALLBACK Win32Platform::TimerProc(HWND window, UINT message, WPARAM wPar
 }
 
 Win32Platform::Win32Platform()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this} {
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = &TimerProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -224,20 +224,32 @@ bool Win32Platform::Launch(const std::string& verb, const std::string& file,
   return ShellExecuteExW(&info) != FALSE;
 }
 
-std::optional<std::string> Win32Platform::ReadWholeFile(const std::string& path) {
+FileRead Win32Platform::ReadWholeFile(const std::string& path) {
   OwnedFile file(CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return std::nullopt;
-  std::string contents;
+  if (!file) {
+    const DWORD error = GetLastError();
+    // Only a file that is not there is missing; held, denied or failing is not.
+    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return {missing ? FileRead::Status::kMissing : FileRead::Status::kUnreadable, {}};
+  }
+  FileRead result{FileRead::Status::kRead, {}};
   char chunk[16384];
-  DWORD read = 0;
-  while (ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr) && read > 0) contents.append(chunk, read);
-  return contents;
+  for (;;) {
+    DWORD read = 0;
+    if (!ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr)) return {FileRead::Status::kUnreadable, {}};
+    if (read == 0) break;
+    result.contents.append(chunk, read);
+  }
+  return result;
 }
 
 bool Win32Platform::ReplaceWholeFile(const std::string& path, const std::string& contents) {
   const std::wstring target = LongPath(path);
   const std::wstring temporary = target + L".new";
+  // A temporary file left by an interrupted replace is overwritten, even one
+  // marked read-only, hidden or system.
+  SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
   {
     OwnedFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -351,8 +363,22 @@ std::string Win32Platform::FirstArgument() {
 
 bool Win32Platform::CreateInstanceMutex(const std::string& name) {
   // Kept open for the life of the process on purpose.
-  CreateMutexW(nullptr, FALSE, Wide(name).c_str());
-  return GetLastError() == ERROR_ALREADY_EXISTS;
+  HANDLE mutex = CreateMutexW(nullptr, FALSE, Wide(name).c_str());
+  const bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
+  instanceMutex_.Reset(mutex);
+  return existed;
+}
+
+void Win32Platform::CloseInstanceMutex() { instanceMutex_.Reset(); }
+
+std::optional<std::u16string> Win32Platform::Utf16FromShiftJis(std::string_view text) {
+  const auto wide = WideExactly(text);
+  if (!wide) return std::nullopt;
+  return std::u16string(wide->begin(), wide->end());
+}
+
+std::optional<std::string> Win32Platform::ShiftJisFromUtf16(std::u16string_view text) {
+  return NarrowExactly(std::wstring(text.begin(), text.end()));
 }
 
 void Win32Platform::TimerChanged(Timer& timer) {

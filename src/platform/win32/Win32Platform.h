@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/SwitchReader.h"
 
 namespace sorvane::win32 {
@@ -20,7 +21,8 @@ class Win32Platform : public Desktop,
                       public Clock,
                       public Dialogs,
                       public Process,
-                      public TimerHost {
+                      public TimerHost,
+                      public TextCodec {
  public:
   Win32Platform();
   ~Win32Platform();
@@ -62,7 +64,7 @@ class Win32Platform : public Desktop,
             const std::string& parameters, const std::string& folder, int showCommand) override;
   bool Launch(const std::string& verb, const std::string& file, const std::string& parameters,
               const std::string& folder, int showCommand) override;
-  std::optional<std::string> ReadWholeFile(const std::string& path) override;
+  FileRead ReadWholeFile(const std::string& path) override;
   bool ReplaceWholeFile(const std::string& path, const std::string& contents) override;
   bool ListFolder(const std::string& pattern, EntryVisitor visit, void* context) override;
   void Sleep(int milliseconds) override;
@@ -75,6 +77,9 @@ class Win32Platform : public Desktop,
   std::string ProgramFilePath() override;
   std::string FirstArgument() override;
   bool CreateInstanceMutex(const std::string& name) override;
+  void CloseInstanceMutex() override;
+  std::optional<std::u16string> Utf16FromShiftJis(std::string_view text) override;
+  std::optional<std::string> ShiftJisFromUtf16(std::u16string_view text) override;
   void TimerChanged(Timer& timer) override;
   void TimerGone(Timer& timer) override;
 
@@ -83,6 +88,7 @@ class Win32Platform : public Desktop,
 
   Platform platform_;
   HWND timerWindow_ = nullptr;
+  OwnedMutex instanceMutex_;  // open for the life of the process
   std::function<void(Timer&)> timerHandler_;
   std::function<void()> switchWakeHandler_;
   std::unique_ptr<SwitchReader> switchReader_;
