@@ -78,6 +78,22 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   void FormCreate();
   bool SaveSettings();
 
+  // Size. Every pixel size of the design is multiplied by the monitor's dpi / 96
+  // and by panelScale ([PanelScale] Scale, 1 to 4); so are the fonts' points.
+  static constexpr int kMaxPanelScale = 4;
+  int panelScale = 1;
+  int LayoutDpi() const { return dpi * panelScale; }
+  int Scaled(int designPixels) const { return ScaledPixels(designPixels, LayoutDpi()); }
+  // The character height in pixels of a font shown on the panel.
+  int FontPixelHeight(const Font& shown) const { return PixelHeightForPoints(shown.size, LayoutDpi()); }
+  // Sizes the buttons and the frame for the dpi and the scale, then the window.
+  void ApplyScale();
+  // The window has moved to a monitor of another dpi; the system suggests where
+  // its top-left corner goes.
+  void DpiChanged(int newDpi, ScreenPoint topLeft);
+  void PanelScaleClick(int scale);  // PanelScale1Click..PanelScale4Click
+  void SetPanelScale(int scale);    // the setting and its tick, nothing resized
+
   // The scan.
   void ScanTimerTimer();
   void LayoutButtons(int count, int subCount);
@@ -125,6 +141,10 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   void PaintStripHighlight();
   void PaintSingleDisplay();
   void KeepOnScreen();
+  // At show: a position on no monitor goes to the primary screen's centre.
+  void PlaceOnAMonitor();
+  // Takes the dpi of the monitor the panel is on, and resizes when it differs.
+  void FollowMonitorDpi();
   bool PollSwitch();  // true while button 1 is down
   bool AnyButtonDown();
   void WaitForRelease();

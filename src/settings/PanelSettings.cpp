@@ -73,6 +73,11 @@ void TSorvaneForm::FormCreate() {
     CuteButton(k).caption = ini.ReadString("BtnName", Key("Name", k), DefaultButtonName(k));
   }
   LoadButtonAppearance(ini);
+  const int scale = Strict(ini, "PanelScale", "Scale", 1);
+  SetPanelScale(scale >= 1 && scale <= kMaxPanelScale ? scale : 1);
+  const int monitorDpi = platform_.desktop.MonitorNearest(Bounds()).dpi;
+  if (monitorDpi > 0) dpi = monitorDpi;
+  ApplyScale();
 
   JoyTimer.SetEnabled(true);
   ScanTimer.SetEnabled(true);
@@ -139,6 +144,7 @@ bool TSorvaneForm::SaveSettings() {
     ini.WriteString("BtnFont", Key("FontName", n), appearance.fontName);
   }
   ini.WriteString("バージョン", "Ver", kApplicationTitle);
+  ini.WriteString("PanelScale", "Scale", WriteInteger(panelScale));
   return platform_.files.ReplaceWholeFile(kSettingsFileName, ini.Contents());
 }
 

@@ -57,7 +57,7 @@ TEST(SettingsLoad, AMissingFileGivesEveryDefault) {
   EXPECT_EQ(panel.desk.files.count(kIni), 0U);  // the load writes nothing
 }
 
-TEST(SettingsSave, TheFirstSaveWritesFifteenSectionsAndTheirKeysInOrder) {
+TEST(SettingsSave, TheFirstSaveWritesFifteenSectionsAndTheirKeysInOrderThenThePanelScale) {
   Panel panel;
   ASSERT_TRUE(panel.Start());
   panel.form().Close();
@@ -69,10 +69,10 @@ TEST(SettingsSave, TheFirstSaveWritesFifteenSectionsAndTheirKeysInOrder) {
   EXPECT_EQ(SectionsOf(written),
             (std::vector<std::string>{"UseJoyToKey", "ScanMax", "SubScan", "Interval", "SingleDsp", "Sound",
                                       "Oikake", "JoyStickID", "起動時の縦座標", "起動時の横座標", "BtnColor",
-                                      "BtnNameOn", "BtnName", "BtnFont", "バージョン"}));
+                                      "BtnNameOn", "BtnName", "BtnFont", "バージョン", "PanelScale"}));
   long keys = 0;
   for (char c : written) keys += c == '=';
-  EXPECT_EQ(keys, 124);
+  EXPECT_EQ(keys, 125);
   const std::string head =
       "[UseJoyToKey]\r\n所在フォルダー=\r\n[ScanMax]\r\nScanMax=4\r\n[SubScan]\r\nSubScan=4\r\n"
       "[Interval]\r\nScanTimer=2\r\n[SingleDsp]\r\nON=0\r\n[Sound]\r\nON=1\r\n[Oikake]\r\nON=0\r\n"
@@ -83,7 +83,7 @@ TEST(SettingsSave, TheFirstSaveWritesFifteenSectionsAndTheirKeysInOrder) {
                          "FontName1=ＭＳ Ｐゴシック\r\nFontStyle2=0\r\n"),
             std::string::npos);
   EXPECT_NE(written.find("Name18=ボタン18\r\n[BtnFont]"), std::string::npos);
-  const std::string tail = "[バージョン]\r\nVer=「Sorvane＋。」Ver 2.10\r\n";
+  const std::string tail = "[バージョン]\r\nVer=「Sorvane＋。」Ver 2.10\r\n[PanelScale]\r\nScale=1\r\n";
   EXPECT_EQ(written.substr(written.size() - tail.size()), tail);
 }
 

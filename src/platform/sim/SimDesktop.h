@@ -94,7 +94,10 @@ class SimDesktop : public Desktop,
   ScreenPoint cursor;
   bool leftButtonDown = false;
   int captureReleases = 0;
-  FrameInsets panelFrame{3, 3, 3, 3};
+  FrameInsets panelFrame{3, 3, 3, 3};  // at 96 dpi; it grows with the dpi
+  // Monitors; none listed means one, the screen above at 96 dpi.
+  std::vector<MonitorArea> monitors;
+  MonitorArea Screen() const;  // the one monitor when none are listed
 
   // Dialogs: answers are taken from the front; the default answers OK/cancel.
   std::vector<ShownMessage> messages;
@@ -145,7 +148,11 @@ class SimDesktop : public Desktop,
   bool LeftButtonDownNow() override { return leftButtonDown; }
   std::int16_t LeftButtonKeyState() override { return leftButtonDown ? -127 : 0; }
   void ReleaseMouseCapture() override { ++captureReleases; }
-  FrameInsets PanelFrame() override { return panelFrame; }
+  FrameInsets PanelFrame(int dpi) override;
+  int MonitorCount() override { return monitors.empty() ? 1 : static_cast<int>(monitors.size()); }
+  MonitorArea PrimaryMonitor() override;
+  MonitorArea MonitorNearest(const ScreenRect& windowBounds) override;
+  bool OnAnyMonitor(ScreenPoint point) override;
 
   // Joystick.
   bool PollJoystickZero(JoyInfo& info) override;

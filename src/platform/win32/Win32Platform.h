@@ -40,7 +40,13 @@ class Win32Platform : public Desktop,
   bool LeftButtonDownNow() override;
   std::int16_t LeftButtonKeyState() override;
   void ReleaseMouseCapture() override;
-  FrameInsets PanelFrame() override;
+  FrameInsets PanelFrame(int dpi) override;
+  int MonitorCount() override;
+  MonitorArea PrimaryMonitor() override;
+  MonitorArea MonitorNearest(const ScreenRect& bounds) override;
+  bool OnAnyMonitor(ScreenPoint point) override;
+  // The dots per inch a window is drawn at.
+  static int WindowDpi(HWND window);
 
   bool PollJoystickZero(JoyInfo& info) override;
   void PlaySync(const char* fileName) override;
