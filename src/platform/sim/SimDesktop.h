@@ -143,7 +143,7 @@ class SimDesktop : public Desktop,
   int ScreenWidth() override { return screenWidth; }
   int ScreenHeight() override { return screenHeight; }
   int FullScreenClientHeight() override { return fullScreenClientHeight; }
-  ScreenRect DesktopWindowRect() override { return {0, 0, screenWidth, screenHeight}; }
+  ScreenRect DesktopWindowRect() override { return PrimaryMonitor().bounds; }
   ScreenPoint CursorPosition() override { return cursor; }
   bool LeftButtonDownNow() override { return leftButtonDown; }
   std::int16_t LeftButtonKeyState() override { return leftButtonDown ? -127 : 0; }
