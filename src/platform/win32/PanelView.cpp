@@ -457,8 +457,9 @@ void PanelView::PaintButton(HWND window, const TCuteButton& button) {
   GetClientRect(window, &rect);
   OwnedBrush face(CreateSolidBrush(ToColorRef(button.color)));
   FillRect(dc, &rect, face.get());
-  DrawBevel(dc, rect, button.bevelOuter, button.bevelWidth);
-  DrawBevel(dc, rect, button.bevelInner, button.bevelWidth);
+  const int bevelWidth = ScaledPixels(button.bevelWidth, form_.LayoutDpi());
+  DrawBevel(dc, rect, button.bevelOuter, bevelWidth);
+  DrawBevel(dc, rect, button.bevelInner, bevelWidth);
   if (!button.caption.empty()) {
     HGDIOBJ previous = SelectObject(dc, FontFor(button.font, form_.LayoutDpi()));
     SetBkMode(dc, TRANSPARENT);
