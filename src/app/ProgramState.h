@@ -9,12 +9,29 @@
 
 namespace sorvane {
 
+// Where the switch's current press stands between ticks.
+struct PressState {
+  enum class Wait {
+    kNone,
+    kOneButtonRelease,  // one-button mode: -1 told, the rest comes with the release
+    kSwitchOverRelease,  // at the switch-over position: the stick flips at the release
+  };
+  bool down = false;  // the press the ticks are handling is still going on
+  Wait wait = Wait::kNone;
+  std::int64_t measuredFrom = 0;  // a one-button press is timed from here
+  std::int64_t releasedAt = 0;
+  std::int64_t lastHoldMilliseconds = 0;
+  std::int32_t heldStick = 0;  // the stick heldButton went down on
+  std::uint64_t heldTick = 0;  // the tick heldButton went down in
+  std::uint64_t ticks = 0;
+};
+
 struct ProgramState {
   ScanState scanState;
   std::int32_t collapseCountdown = 0;  // scan steps left before open sub-buttons close
   ButtonAppearances appearance;        // slots 1-8, then 11-18
   std::int32_t configArgChar = 0;      // first byte of the argument, sign-extended
-  std::int32_t pressPollCount = 0;
+  PressState press;
   JoyInfo joyInfo;
   std::int32_t editTarget = 0;
   std::string joyToKeyFolder;

@@ -31,6 +31,7 @@ TSorvaneForm::TSorvaneForm(Platform& platform, ProgramState& state)
       DummyBtn(platform.desktop, this),
       ScanTimer(platform.timers, 1000, true, [this] { ScanTimerTimer(); }),
       JoyTimer(platform.timers, kJoyTimerInterval, false, [this] { JoyTimerTimer(); }),
+      SampleTimer(platform.timers, kSampleInterval, false, [this] { SampleTimerTimer(); }),
       link(platform.desktop),
       platform_(platform),
       state_(state) {
@@ -114,12 +115,13 @@ void TSorvaneForm::FormShow() {
   PlaceOnAMonitor();
   if (state_.configArgChar != 0) {
     if (HikisuuForm != nullptr) HikisuuForm->visible = false;
-    link.Send(WM_JOYTOKEY_CONFIG, state_.configArgChar);
+    link.SendReliably(WM_JOYTOKEY_CONFIG, state_.configArgChar);
   } else if (HikisuuForm != nullptr) {
     HikisuuForm->visible = true;
   }
   JoyTimer.SetEnabled(true);
   ScanTimer.SetEnabled(true);
+  SampleTimer.SetEnabled(true);
 }
 
 void TSorvaneForm::Close() {
@@ -131,6 +133,13 @@ void TSorvaneForm::Close() {
 
 void TSorvaneForm::FormClose() {
   ScanTimer.SetEnabled(false);
+  SampleTimer.SetEnabled(false);
+  JoyTimer.SetEnabled(false);
+  // Nothing may stay held at JoyToKey once the panel is gone: the release
+  // and anything else JoyToKey still has to take get one more try.
+  link.ResumeSending();
+  ReleaseHeldButton();
+  link.RetryPending();
   if (!SaveSettings()) {
     const std::string text = std::string(kSettingsFileName) + " に書き込めません";
     platform_.dialogs.ShowMessage(handle, text, kErrorCaption, 0x10);

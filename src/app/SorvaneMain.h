@@ -13,6 +13,7 @@
 #include "forms/Btnname.h"
 #include "forms/Hikisuu.h"
 #include "joytokey/JoyToKeyLink.h"
+#include "joytokey/SwitchSampler.h"
 #include "platform/Platform.h"
 #include "scan/PopupMenu.h"
 
@@ -36,8 +37,8 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   static constexpr int kHtClient = 1;
   static constexpr int kHtCaption = 2;
   static constexpr int kJoyTimerInterval = 200;
-  static constexpr int kPollPause = 10;
-  static constexpr int kLongPressPolls = 100;
+  static constexpr int kSampleInterval = 10;
+  static constexpr int kLongPressMilliseconds = 1000;
 
   // Builds the panel from its design, runs FormCreate, then the construction
   // steps: the argument, both timers held off, JoyToKey found or launched.
@@ -54,6 +55,8 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   PopupMenu PopupMenu1;
   Timer ScanTimer;
   Timer JoyTimer;
+  Timer SampleTimer;  // reads the switch between ticks
+  SwitchSampler switchSampler;
   JoyToKeyLink link;
   WindowHandle handle = 0;  // set by the window that shows this form
   bool closed = false;
@@ -101,6 +104,7 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   void SetScanSpeed(float seconds);
 
   // The switch.
+  void SampleTimerTimer();
   void JoyTimerTimer();
   void ShowStickNames();
   void JoyStickID2Click();
@@ -145,14 +149,20 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   void PlaceOnAMonitor();
   // Takes the dpi of the monitor the panel is on, and resizes when it differs.
   void FollowMonitorDpi();
-  bool PollSwitch();  // true while button 1 is down
-  bool AnyButtonDown();
-  void WaitForRelease();
+  void SampleSwitch();
+  void AdvancePress();
+  void HandlePress(bool newPress);
+  void ActAtPosition(bool newPress);
+  void FinishWait();
+  void SwitchStick();
+  void ReleaseHeldButton();
   void SetButtonCaptionsFromNames(bool secondStick);
   bool WaitForJoyToKeyWindow();
 
   Platform& platform_;
   ProgramState& state_;
+  bool switchUnplugged_ = false;
+  std::uint64_t pressesKicked_ = 0;
 };
 
 class SorvaneApplication {

@@ -8,84 +8,177 @@ namespace {
 
 const char* const kJoyToKeyGoneWarning =
     "「Kelpimo。」を接続して\nJoyToKey Vre3.7以降をインストールして\n「Sorvane+。」を再起動してください。";
-constexpr std::uint32_t kButtonOne = 0x01;
-constexpr std::uint32_t kButtonsOneToEight = 0xFF;
 
 }  // namespace
 
-bool TSorvaneForm::PollSwitch() {
-  // A failed poll counts as every button up.
-  if (!platform_.joystick.PollJoystickZero(state_.joyInfo)) state_.joyInfo.buttons = 0;
-  return (state_.joyInfo.buttons & kButtonOne) != 0;
+void TSorvaneForm::SampleSwitch() {
+  const bool polled = platform_.joystick.PollJoystickZero(state_.joyInfo);
+  const std::int64_t now = platform_.clock.NowMilliseconds();
+  if (!polled) {
+    // An unplugged joystick can be slow to answer: it is tried once a tick
+    // until it comes back.
+    switchSampler.Unplugged(now);
+    switchUnplugged_ = true;
+    SampleTimer.SetEnabled(false);
+    return;
+  }
+  switchSampler.Sample(now, state_.joyInfo.buttons);
+  if (switchUnplugged_) {
+    switchUnplugged_ = false;
+    SampleTimer.SetEnabled(true);
+  }
 }
 
-bool TSorvaneForm::AnyButtonDown() { return (state_.joyInfo.buttons & kButtonsOneToEight) != 0; }
-
-void TSorvaneForm::WaitForRelease() {
-  do {
-    PollSwitch();
-    platform_.clock.Sleep(kPollPause);
-  } while (AnyButtonDown());
+void TSorvaneForm::SampleTimerTimer() {
+  SampleSwitch();
+  if (switchSampler.PressesLatched() == pressesKicked_ || !JoyTimer.Enabled()) return;
+  pressesKicked_ = switchSampler.PressesLatched();
+  // A press goes out now rather than at the next tick, and the ticks keep
+  // their rhythm from here.
+  JoyTimer.SetEnabled(false);
+  JoyTimer.SetEnabled(true);
+  JoyTimerTimer();
 }
 
 void TSorvaneForm::JoyTimerTimer() {
+  PressState& press = state_.press;
+  ++press.ticks;
   link.FindJoyToKeyWindow();
   if (link.JoyToKeyWindow() == 0) {
     JoyTimer.SetEnabled(false);
     ScanTimer.SetEnabled(false);
+    SampleTimer.SetEnabled(false);
     platform_.dialogs.ShowMessage(handle, kJoyToKeyGoneWarning, kErrorCaption, kWarningBoxStyle);
     Close();
     return;
   }
-  ScanState& s = scan();
-  link.Send(WM_JOYTOKEY_STICK, s.activeStick);
-
-  if (PollSwitch()) {
-    ScanTimer.SetEnabled(false);
-    if (PopupMenu1.Checked(MenuId::Btn1)) {
-      if (PopupMenu1.Checked(MenuId::Sound)) platform_.sound.PlaySync(kClickSoundFile);
-      link.Send(WM_JOYTOKEY_STICK, -1);
-      state_.pressPollCount = 0;
-      do {
-        PollSwitch();
-        ++state_.pressPollCount;
-        platform_.clock.Sleep(kPollPause);
-      } while (AnyButtonDown());
-      if (state_.pressPollCount >= kLongPressPolls) {
-        s.scanMax = s.subScan;
-        s.scanPos = 0;
-        LayoutButtons(s.scanMax, s.subScan);
-        s.oneButtonMode = 1;
-        s.activeStick = 0;
-        link.Send(WM_JOYTOKEY_STICK, 0);
-        state_.collapseCountdown = s.scanMax + 1;
-      }
-    }
-    if (s.scanPos == 0) {
-      if (s.oneButtonMode == 0) {
-        WaitForRelease();
-        if (s.activeStick == 1) {
-          s.activeStick = 0;
-          color = colors::kGreen;
-        } else {
-          s.activeStick = 1;
-          color = colors::kFuchsia;
-        }
-        link.Send(WM_JOYTOKEY_STICK, s.activeStick);
-        ShowStickNames();
-      }
-    } else if (s.scanPos >= 1 && s.scanPos <= 8) {
-      link.Send(WM_JOYTOKEY_BUTTON_DOWN, s.scanPos - 1);
-      s.heldButton = s.scanPos;
-    }
-    ScanTimer.SetEnabled(true);
-  } else if (s.heldButton >= 1 && s.heldButton <= 8) {
-    // Button 1 is released like the others: a press never released would
-    // leave the user's key held down at JoyToKey.
-    link.Send(WM_JOYTOKEY_BUTTON_UP, s.heldButton - 1);
-    s.heldButton = 0;
-  }
+  link.RetryPending();
+  // While a press waits for its release JoyToKey hears nothing after the -1.
+  if (press.wait == PressState::Wait::kNone) link.Send(WM_JOYTOKEY_STICK, scan().activeStick);
+  if (switchUnplugged_) SampleSwitch();
+  AdvancePress();
   KeepOnScreen();
+}
+
+void TSorvaneForm::AdvancePress() {
+  PressState& press = state_.press;
+  ScanState& s = scan();
+  if (press.down && switchSampler.HasEdge() && !switchSampler.Front().down) {
+    press.down = false;
+    press.releasedAt = switchSampler.Front().time;
+    switchSampler.Pop();
+  }
+  if (press.wait != PressState::Wait::kNone) {
+    // A wait ends when every button of the joystick is up.
+    if (press.down || switchSampler.AnyDown()) return;
+    if (switchSampler.AllUpSince() > press.releasedAt) press.releasedAt = switchSampler.AllUpSince();
+    FinishWait();
+    return;
+  }
+  if (press.down) {
+    HandlePress(false);
+    return;
+  }
+  // The release is never sent in the tick of its press, so JoyToKey sees the
+  // button down for at least one tick.
+  if (s.heldButton != 0 && press.heldTick != press.ticks) ReleaseHeldButton();
+  if (!switchSampler.HasEdge() || !switchSampler.Front().down) return;
+  if (s.heldButton != 0) return;  // a new press waits for the held one's release
+  press.down = true;
+  switchSampler.Pop();
+  HandlePress(true);
+}
+
+void TSorvaneForm::HandlePress(bool newPress) {
+  PressState& press = state_.press;
+  ScanTimer.SetEnabled(false);
+  if (newPress && PopupMenu1.Checked(MenuId::Btn1)) {
+    if (PopupMenu1.Checked(MenuId::Sound)) platform_.sound.PlaySync(kClickSoundFile);
+    link.Send(WM_JOYTOKEY_STICK, -1);
+    // The hold is timed from the end of the click, when the user hears it.
+    press.measuredFrom = platform_.clock.NowMilliseconds();
+    press.wait = PressState::Wait::kOneButtonRelease;
+    return;
+  }
+  ActAtPosition(newPress);
+  if (press.wait == PressState::Wait::kNone) ScanTimer.SetEnabled(true);
+}
+
+void TSorvaneForm::ActAtPosition(bool newPress) {
+  PressState& press = state_.press;
+  ScanState& s = scan();
+  if (s.scanPos == 0) {
+    // Without the second joystick there is nothing to switch to: a press
+    // before the first scan step must not strand the user on it.
+    if (s.oneButtonMode != 0 || !PopupMenu1.Checked(MenuId::JoyStickID2) || !newPress) return;
+    if (press.down) {
+      press.wait = PressState::Wait::kSwitchOverRelease;
+    } else {
+      SwitchStick();
+    }
+    return;
+  }
+  if (s.scanPos < 1 || s.scanPos > 8) return;
+  // A held press goes on repeating on its own button, wherever the scan is.
+  const bool takesNewButton = newPress || s.heldButton == 0;
+  const int position = takesNewButton ? s.scanPos : s.heldButton;
+  link.Send(WM_JOYTOKEY_BUTTON_DOWN, position - 1);
+  if (takesNewButton) {
+    s.heldButton = position;
+    press.heldStick = s.activeStick;
+    press.heldTick = press.ticks;
+  }
+}
+
+void TSorvaneForm::FinishWait() {
+  PressState& press = state_.press;
+  ScanState& s = scan();
+  const PressState::Wait wait = press.wait;
+  press.wait = PressState::Wait::kNone;
+  if (wait == PressState::Wait::kSwitchOverRelease) {
+    SwitchStick();
+  } else {
+    press.lastHoldMilliseconds = press.releasedAt - press.measuredFrom;
+    if (press.lastHoldMilliseconds >= kLongPressMilliseconds) {
+      s.scanMax = s.subScan;
+      s.scanPos = 0;
+      LayoutButtons(s.scanMax, s.subScan);
+      s.oneButtonMode = 1;
+      s.activeStick = 0;
+      link.Send(WM_JOYTOKEY_STICK, 0);
+      state_.collapseCountdown = s.scanMax + 1;
+    }
+    ActAtPosition(true);
+  }
+  ScanTimer.SetEnabled(true);
+}
+
+void TSorvaneForm::SwitchStick() {
+  ScanState& s = scan();
+  if (s.activeStick == 1) {
+    s.activeStick = 0;
+    color = colors::kGreen;
+  } else {
+    s.activeStick = 1;
+    color = colors::kFuchsia;
+  }
+  link.Send(WM_JOYTOKEY_STICK, s.activeStick);
+  ShowStickNames();
+}
+
+void TSorvaneForm::ReleaseHeldButton() {
+  ScanState& s = scan();
+  const PressState& press = state_.press;
+  const int held = s.heldButton;
+  s.heldButton = 0;
+  if (held < 1 || held > 8) return;
+  // Button 1 is released like the others: a press never released would
+  // leave the user's key held down at JoyToKey. The release goes to the stick
+  // the press went down on.
+  link.SendReliably(WM_JOYTOKEY_BUTTON_UP, held - 1, press.heldStick);
+  if (link.ReportedStick() == press.heldStick && press.heldStick != s.activeStick) {
+    link.Send(WM_JOYTOKEY_STICK, s.activeStick);
+  }
 }
 
 void TSorvaneForm::KeepOnScreen() {

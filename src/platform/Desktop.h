@@ -8,6 +8,9 @@
 
 namespace sorvane {
 
+// What became of a message sent to another program's window.
+enum class SendResult { kDelivered, kTimedOut, kNoWindow };
+
 class Desktop {
  public:
   using WindowVisitor = void (*)(WindowHandle window, void* context);
@@ -19,9 +22,13 @@ class Desktop {
   // terminating zero into buffer; returns the number of bytes copied.
   virtual int GetWindowTitle(WindowHandle window, char* buffer, int size) = 0;
 
-  // Delivers a message and waits, within a bound, for it to be handled; the
-  // result is not reported. Nothing happens for window 0.
-  virtual void SendToWindow(WindowHandle window, std::uint32_t message,
+  // True when the window belongs to a process whose program file has this
+  // name, in any letter case.
+  virtual bool WindowBelongsToProgram(WindowHandle window, const char* programFileName) = 0;
+
+  // Delivers a message and waits, within a bound, for it to be handled. The
+  // window's answer is not reported; whether it took the message is.
+  virtual SendResult SendToWindow(WindowHandle window, std::uint32_t message,
                             std::uintptr_t wParam, std::intptr_t lParam) = 0;
   // Queues a message without waiting. Nothing happens for window 0.
   virtual void PostToWindow(WindowHandle window, std::uint32_t message,

@@ -102,6 +102,7 @@ void TSorvaneForm::OikakeClick() {
 
 void TSorvaneForm::Exit1Click() {
   ScanTimer.SetEnabled(false);
+  ReleaseHeldButton();
   link.Send(WM_JOYTOKEY_STICK, -1);
   Close();
 }

@@ -38,6 +38,13 @@ void JoyTimerTick(benchmark::State& state) {
 }
 BENCHMARK(JoyTimerTick);
 
+// The 10 ms reading of a switch that has not changed.
+void SwitchSample(benchmark::State& state) {
+  BenchPanel panel;
+  for (auto _ : state) panel.app->SorvaneForm->SampleTimerTimer();
+}
+BENCHMARK(SwitchSample);
+
 void SettingsLoadAndSave(benchmark::State& state) {
   BenchPanel panel;
   panel.app->SorvaneForm->SaveSettings();

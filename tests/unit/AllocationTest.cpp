@@ -57,27 +57,31 @@ TEST(SteadyState, ScanStepsAllocateNothing) {
   }
 }
 
-TEST(SteadyState, JoyTimerTicksAllocateNothingDiscoveryIncluded) {
+TEST(SteadyState, TicksAndSwitchSamplesAllocateNothingDiscoveryIncluded) {
   Panel panel;
   for (int i = 0; i < 30; ++i) panel.desk.AddWindow("window " + std::to_string(i));
   ASSERT_TRUE(panel.Start());
   panel.peer().received.reserve(100000);
+  panel.desk.soundsPlayed.reserve(10000);
   TSorvaneForm& form = panel.form();
   form.ButtonCountClick(4);
-  form.ScanTimerTimer();
-  form.ScanTimerTimer();
-  panel.desk.HoldSwitch(0, 1 << 30);
-  form.JoyTimerTimer();
+  bool held = true;
+  panel.desk.switchButtons = [&held](std::int64_t) { return held ? 1U : 0U; };
+  panel.Run(1000);
+  held = false;
+  panel.Run(5000);  // capacities settle, scan steps included
+  held = true;
+  panel.Run(1000);
+  const std::function<bool()> never = [] { return false; };
+  EXPECT_EQ(AllocationsDuring([&] { panel.desk.RunFor(5000, never); }), 0) << "held";
+  held = false;
+  EXPECT_EQ(AllocationsDuring([&] { panel.desk.RunFor(5000, never); }), 0) << "released, idle";
+  EXPECT_EQ(panel.ButtonMessages().back().first, WM_JOYTOKEY_BUTTON_UP);
+  // A single sample that changes nothing, the steady state of the switch.
   EXPECT_EQ(AllocationsDuring([&] {
-              for (int i = 0; i < 500; ++i) form.JoyTimerTimer();  // held
-              panel.desk.switchButtons = [](std::int64_t) { return 0U; };
+              for (int i = 0; i < 1000; ++i) form.SampleTimerTimer();
             }),
             0);
-  EXPECT_EQ(AllocationsDuring([&] {
-              for (int i = 0; i < 500; ++i) form.JoyTimerTimer();  // released, idle
-            }),
-            0);
-  EXPECT_EQ(panel.ButtonMessages().back(), std::make_pair(WM_JOYTOKEY_BUTTON_UP, 1));
 }
 
 }  // namespace sorvane::test

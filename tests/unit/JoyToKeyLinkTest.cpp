@@ -40,6 +40,21 @@ TEST(JoyToKeyDiscovery, ALongTitleIsCutAndStillMatchesOnItsFirstNineBytes) {
   EXPECT_EQ(desk.GetWindowTitle(long_title, buffer, sizeof buffer), 255);
 }
 
+TEST(JoyToKeyDiscovery, AWindowOfAnotherProgramIsNeverTakenForJoyToKey) {
+  sim::SimDesktop desk;
+  const WindowHandle real = desk.AddWindow("JoyToKey Ver6.9", "joytokey.EXE");
+  const WindowHandle editor = desk.AddWindow("JoyToKey help.txt - Notepad", "notepad.exe");
+  JoyToKeyLink link(desk);
+  link.FindJoyToKeyWindow();
+  EXPECT_EQ(link.JoyToKeyWindow(), real);
+  desk.CloseWindow(real);
+  link.FindJoyToKeyWindow();
+  link.Send(WM_JOYTOKEY_STICK, 0);
+  link.PostQuit();
+  EXPECT_EQ(link.JoyToKeyWindow(), 0U);
+  EXPECT_TRUE(desk.Window(editor).received.empty());
+}
+
 TEST(JoyToKeyDiscovery, AClosedJoyToKeyIsForgottenAtTheNextDiscovery) {
   sim::SimDesktop desk;
   const WindowHandle window = desk.AddWindow("JoyToKey 6.0");

@@ -1,6 +1,7 @@
 #include "platform/sim/SimDesktop.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
 namespace sorvane::sim {
@@ -90,10 +91,23 @@ bool SimDesktop::OnAnyMonitor(ScreenPoint p) {
   return false;
 }
 
-WindowHandle SimDesktop::AddWindow(const std::string& title) {
+WindowHandle SimDesktop::AddWindow(const std::string& title, const std::string& programFile) {
   const WindowHandle handle = 0x1000 + windows.size() * 4;
-  windows.push_back(PeerWindow{handle, title, true, {}});
+  PeerWindow window;
+  window.handle = handle;
+  window.title = title;
+  window.programFile = programFile;
+  windows.push_back(window);
   return handle;
+}
+
+bool SimDesktop::WindowBelongsToProgram(WindowHandle handle, const char* programFileName) {
+  const std::string& program = Window(handle).programFile;
+  const std::string wanted = programFileName;
+  return program.size() == wanted.size() &&
+         std::equal(program.begin(), program.end(), wanted.begin(), [](char a, char b) {
+           return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+         });
 }
 
 PeerWindow& SimDesktop::Window(WindowHandle handle) {
@@ -118,12 +132,23 @@ int SimDesktop::GetWindowTitle(WindowHandle handle, char* buffer, int size) {
   return length;
 }
 
-void SimDesktop::SendToWindow(WindowHandle handle, std::uint32_t message, std::uintptr_t wParam,
-                              std::intptr_t lParam) {
-  if (handle == 0) return;
+SendResult SimDesktop::SendToWindow(WindowHandle handle, std::uint32_t message, std::uintptr_t wParam,
+                                    std::intptr_t lParam) {
+  if (handle == 0) return SendResult::kNoWindow;
   PeerWindow& window = Window(handle);
-  if (!window.exists) return;
+  if (!window.exists) return SendResult::kNoWindow;
+  if (now < window.stalledUntil) {
+    now += kSendTimeoutMilliseconds;
+    return SendResult::kTimedOut;
+  }
   window.received.push_back({now, message, wParam, static_cast<std::int32_t>(lParam), false});
+  if (window.stallOn != 0 && message == window.stallOn) {
+    window.stallOn = 0;
+    window.stalledUntil = now + window.stallMilliseconds;
+    now += kSendTimeoutMilliseconds;
+    return SendResult::kTimedOut;
+  }
+  return SendResult::kDelivered;
 }
 
 void SimDesktop::PostToWindow(WindowHandle handle, std::uint32_t message, std::uintptr_t wParam,
@@ -142,6 +167,7 @@ void SimDesktop::HoldSwitch(std::int64_t from, std::int64_t until) {
 }
 
 bool SimDesktop::PollJoystickZero(JoyInfo& info) {
+  ++polls;
   if (pollFails) return false;
   info.buttons = switchButtons(now);
   return true;

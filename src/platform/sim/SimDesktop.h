@@ -24,10 +24,16 @@ struct ReceivedMessage {
 };
 
 struct PeerWindow {
-  WindowHandle handle;
+  WindowHandle handle = 0;
   std::string title;
+  std::string programFile = "JoyToKey.exe";
   bool exists = true;
   std::vector<ReceivedMessage> received;
+  // A JoyToKey that stops answering: the message stallOn is taken, and then
+  // nothing is handled for stallMilliseconds; sends meanwhile time out.
+  std::uint32_t stallOn = 0;
+  std::int64_t stallMilliseconds = 0;
+  std::int64_t stalledUntil = -1;
 };
 
 struct ShownMessage {
@@ -73,7 +79,7 @@ class SimDesktop : public Desktop,
   std::int64_t sleptMilliseconds = 0;
 
   // Peer windows, enumerated in the order they were added.
-  WindowHandle AddWindow(const std::string& title);
+  WindowHandle AddWindow(const std::string& title, const std::string& programFile = "JoyToKey.exe");
   PeerWindow& Window(WindowHandle handle);
   void CloseWindow(WindowHandle handle) { Window(handle).exists = false; }
   std::vector<PeerWindow> windows;
@@ -82,6 +88,7 @@ class SimDesktop : public Desktop,
   std::function<std::uint32_t(std::int64_t now)> switchButtons = [](std::int64_t) { return 0U; };
   void HoldSwitch(std::int64_t from, std::int64_t until);
   bool pollFails = false;
+  int polls = 0;
 
   // Sound.
   int soundLengthMilliseconds = 0;
@@ -136,8 +143,11 @@ class SimDesktop : public Desktop,
   // Desktop.
   void EnumerateTopLevelWindows(WindowVisitor visit, void* context) override;
   int GetWindowTitle(WindowHandle window, char* buffer, int size) override;
-  void SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                    std::intptr_t lParam) override;
+  bool WindowBelongsToProgram(WindowHandle window, const char* programFileName) override;
+  // A send that times out costs the sender the whole bound.
+  static constexpr int kSendTimeoutMilliseconds = 500;
+  SendResult SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                          std::intptr_t lParam) override;
   void PostToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                     std::intptr_t lParam) override;
   int ScreenWidth() override { return screenWidth; }

@@ -67,9 +67,11 @@ PanelView::PanelView(SorvaneApplication& app, Win32Platform& platform)
   InitCommonControlsEx(&controls);
   nameBrush_.Reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
   CreateWindows();
+  platform_.SetTimerHandler([this](Timer& timer) { OnTimer(timer); });
 }
 
 PanelView::~PanelView() {
+  platform_.SetTimerHandler(nullptr);
   for (HWND window : {names_, notice_, main_}) {
     if (window != nullptr) DestroyWindow(window);
   }
@@ -185,17 +187,30 @@ void PanelView::Run() {
   Handle([this] { app_.MainFormShown(); });
   MSG message{};
   while (!app_.Terminated() && GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (message.message == WM_TIMER && message.hwnd == platform_.TimerWindow()) {
-      if (depth_ == 0) {
-        auto* timer = reinterpret_cast<Timer*>(message.wParam);
-        if (timer->Running()) Handle([timer] { timer->Fire(); });
-      }
-      continue;
-    }
     if (IsWindowVisible(names_) && IsDialogMessageW(names_, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+}
+
+void PanelView::OnTimer(Timer& timer) {
+  // A tick that falls due inside a handler (behind a message box) is not run
+  // nested; the timer's next one comes as usual.
+  if (depth_ != 0) return;
+  if (&timer == &form_.SampleTimer) {
+    // Most samples change nothing anyone sees; one that ran a tick may have.
+    const std::uint64_t ticks = app_.state.press.ticks;
+    ++depth_;
+    try {
+      timer.Fire();
+    } catch (const std::exception& error) {
+      ShowError(error.what());
+    }
+    --depth_;
+    if (ticks != app_.state.press.ticks || app_.Terminated()) Render();
+    return;
+  }
+  Handle([&timer] { timer.Fire(); });
 }
 
 HFONT PanelView::FontFor(const Font& font, int dpi) {
@@ -301,7 +316,7 @@ void PanelView::ShowPopupMenu(int x, int y) {
   };
   OwnedMenu root(build(build, MenuId::kNone));
   SetForegroundWindow(main_);
-  const int chosen = TrackPopupMenu(root.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, 0, main_,
+  const int chosen = TrackPopupMenu(root.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, main_,
                                     nullptr);
   PostMessageW(main_, WM_NULL, 0, 0);
   btn1Submenu_ = nullptr;

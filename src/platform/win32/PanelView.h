@@ -51,6 +51,7 @@ class PanelView {
     --depth_;
     Render();
   }
+  void OnTimer(Timer& timer);
   void ShowError(const char* what);
   void Render();
   void CreateWindows();

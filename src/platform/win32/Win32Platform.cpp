@@ -92,19 +92,33 @@ COLORREF ToColorRef(ColorValue color) {
   return static_cast<COLORREF>(color & 0x00FFFFFFU);
 }
 
+LRESULT CALLBACK Win32Platform::TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_TIMER) {
+    auto* self = reinterpret_cast<Win32Platform*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* timer = reinterpret_cast<Timer*>(wParam);
+    if (self != nullptr && self->timerHandler_ && timer->Running()) self->timerHandler_(*timer);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
 Win32Platform::Win32Platform()
     : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this} {
   WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.lpfnWndProc = &TimerProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = L"SorvaneTimers";
   RegisterClassW(&windowClass);
   timerWindow_ = CreateWindowExW(0, L"SorvaneTimers", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
+  SetWindowLongPtrW(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Win32Platform::~Win32Platform() {
   if (timerWindow_ != nullptr) DestroyWindow(timerWindow_);
+#ifdef SORVANE_E2E_SWITCH
+  if (switchFile_ != INVALID_HANDLE_VALUE) CloseHandle(switchFile_);
+#endif
 }
 
 void Win32Platform::EnumerateTopLevelWindows(WindowVisitor visit, void* context) {
@@ -127,12 +141,40 @@ int Win32Platform::GetWindowTitle(WindowHandle window, char* buffer, int size) {
   return bytes < 0 ? 0 : bytes;
 }
 
-void Win32Platform::SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                                 std::intptr_t lParam) {
-  if (window == 0) return;
+bool Win32Platform::WindowBelongsToProgram(WindowHandle window, const char* programFileName) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(AsWindow(window), &processId);
+  if (processId == 0) return false;
+  if (AsWindow(window) == checkedWindow_ && processId == checkedProcess_) return checkedAnswer_;
+  HANDLE opened = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+  if (opened == nullptr) return false;
+  OwnedFile process(opened);
+  DWORD length = static_cast<DWORD>(imagePath_.size());
+  while (!QueryFullProcessImageNameW(process.get(), 0, imagePath_.data(), &length)) {
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || imagePath_.size() >= 32768) return false;
+    imagePath_.resize(imagePath_.size() * 2);
+    length = static_cast<DWORD>(imagePath_.size());
+  }
+  const wchar_t* fileName = imagePath_.data();
+  for (DWORD i = 0; i < length; ++i) {
+    if (imagePath_[i] == L'\\' || imagePath_[i] == L'/') fileName = imagePath_.data() + i + 1;
+  }
+  const std::wstring wanted = Wide(programFileName);
+  checkedWindow_ = AsWindow(window);
+  checkedProcess_ = processId;
+  checkedAnswer_ = CompareStringOrdinal(fileName, -1, wanted.c_str(), -1, TRUE) == CSTR_EQUAL;
+  return checkedAnswer_;
+}
+
+SendResult Win32Platform::SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                       std::intptr_t lParam) {
+  if (window == 0 || !IsWindow(AsWindow(window))) return SendResult::kNoWindow;
   DWORD_PTR ignored = 0;
-  SendMessageTimeoutW(AsWindow(window), message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                      kSendTimeoutMilliseconds, &ignored);
+  if (SendMessageTimeoutW(AsWindow(window), message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                          kSendTimeoutMilliseconds, &ignored) != 0) {
+    return SendResult::kDelivered;
+  }
+  return IsWindow(AsWindow(window)) ? SendResult::kTimedOut : SendResult::kNoWindow;
 }
 
 void Win32Platform::PostToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
@@ -199,17 +241,22 @@ int Win32Platform::WindowDpi(HWND window) {
 
 #ifdef SORVANE_E2E_SWITCH
 // The end-to-end build reads the switch from a file: "1" first means down.
+// The file stays open and its first byte is read in place, as cheaply as a
+// joystick poll.
 bool Win32Platform::PollJoystickZero(JoyInfo& info) {
   info.buttons = 0;
-  wchar_t path[1024];
-  const DWORD length = GetEnvironmentVariableW(L"SORVANE_SWITCH_FILE", path, 1024);
-  if (length == 0 || length >= 1024) return true;
-  OwnedFile file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                             nullptr, OPEN_EXISTING, 0, nullptr));
-  if (!file) return true;
+  if (switchFile_ == INVALID_HANDLE_VALUE) {
+    wchar_t path[1024];
+    const DWORD length = GetEnvironmentVariableW(L"SORVANE_SWITCH_FILE", path, 1024);
+    if (length == 0 || length >= 1024) return true;
+    switchFile_ = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (switchFile_ == INVALID_HANDLE_VALUE) return true;
+  }
   char first = 0;
   DWORD read = 0;
-  if (ReadFile(file.get(), &first, 1, &read, nullptr) && read == 1 && first == '1') info.buttons = 1;
+  OVERLAPPED atStart{};
+  if (ReadFile(switchFile_, &first, 1, &read, &atStart) && read == 1 && first == '1') info.buttons = 1;
   return true;
 }
 #else

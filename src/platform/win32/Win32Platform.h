@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <vector>
+
 #include "platform/Platform.h"
 
 namespace sorvane::win32 {
@@ -21,15 +24,19 @@ class Win32Platform : public Desktop,
   ~Win32Platform();
   Platform& platform() { return platform_; }
 
-  // The window that receives the timers' WM_TIMER.
+  // The timers fire in their own window's procedure, so they go on inside the
+  // system's modal loops (the popup menu, a drag) as well as in the panel's.
+  // The view decides how a due timer is run.
   HWND TimerWindow() const { return timerWindow_; }
+  void SetTimerHandler(std::function<void(Timer&)> handler) { timerHandler_ = std::move(handler); }
   static constexpr DWORD kPanelStyle = WS_POPUP | WS_CLIPCHILDREN;
   static constexpr DWORD kPanelExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_TOPMOST;
 
   void EnumerateTopLevelWindows(WindowVisitor visit, void* context) override;
   int GetWindowTitle(WindowHandle window, char* buffer, int size) override;
-  void SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                    std::intptr_t lParam) override;
+  bool WindowBelongsToProgram(WindowHandle window, const char* programFileName) override;
+  SendResult SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                          std::intptr_t lParam) override;
   void PostToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                     std::intptr_t lParam) override;
   int ScreenWidth() override;
@@ -70,8 +77,20 @@ class Win32Platform : public Desktop,
   void TimerGone(Timer& timer) override;
 
  private:
+  static LRESULT CALLBACK TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
   Platform platform_;
   HWND timerWindow_ = nullptr;
+  std::function<void(Timer&)> timerHandler_;
+  // The last window found to belong to a program, so a tick does not open
+  // JoyToKey's process every 200 ms.
+  HWND checkedWindow_ = nullptr;
+  DWORD checkedProcess_ = 0;
+  bool checkedAnswer_ = false;
+  std::vector<wchar_t> imagePath_ = std::vector<wchar_t>(1024);
+#ifdef SORVANE_E2E_SWITCH
+  HANDLE switchFile_ = INVALID_HANDLE_VALUE;
+#endif
 };
 
 // An RGB value for a colour that may name a system colour.

@@ -1,0 +1,59 @@
+// The switch, read every few milliseconds apart from the 200 ms tick: each
+// reading is debounced, and every accepted change is latched with its time
+// until the tick takes it. A press too short for the tick to see is kept.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace sorvane {
+
+class SwitchSampler {
+ public:
+  // A new state must hold this long to count: contact bounce is ignored.
+  static constexpr std::int64_t kDebounceMilliseconds = 20;
+
+  struct Edge {
+    bool down;
+    std::int64_t time;  // when the new state was first seen
+  };
+
+  // One reading of joystick 0's buttons 1 to 8 (bit 0 is the switch).
+  void Sample(std::int64_t now, std::uint32_t buttons);
+  // A failed reading: the joystick is gone, so every button is up at once.
+  void Unplugged(std::int64_t now);
+
+  // The debounced state of the switch, and of any of buttons 1 to 8.
+  bool SwitchDown() const { return switch_.stable; }
+  bool AnyDown() const { return any_.stable; }
+  // When buttons 1 to 8 were last all seen up, debounced.
+  std::int64_t AllUpSince() const { return allUpSince_; }
+
+  // The switch's latched changes, oldest first.
+  bool HasEdge() const { return count_ > 0; }
+  const Edge& Front() const { return edges_[first_]; }
+  void Pop();
+  // Counts every latched press, so a caller can tell a new one from an old one.
+  std::uint64_t PressesLatched() const { return pressesLatched_; }
+
+ private:
+  struct Debounced {
+    bool stable = false;
+    bool candidate = false;
+    std::int64_t since = 0;
+    // True when the reading changed the stable state.
+    bool Feed(std::int64_t now, bool raw);
+  };
+  void Latch(bool down, std::int64_t time);
+
+  static constexpr int kCapacity = 16;
+  Debounced switch_;
+  Debounced any_;
+  std::int64_t allUpSince_ = 0;
+  std::array<Edge, kCapacity> edges_{};
+  int first_ = 0;
+  int count_ = 0;
+  std::uint64_t pressesLatched_ = 0;
+};
+
+}  // namespace sorvane
