@@ -24,3 +24,17 @@ start_panel "$BUILD/Sorvane.exe" 3
 read -r _ _ _ _ cw ch < <(probe rect class:TSorvaneForm)
 [ "$cw $ch" = "768 66" ] || fail "client size $cw x $ch at 144 dpi and scale 2, expected 768 x 66"
 pass "scale 2 on top of 144 dpi: client 768 x 66"
+
+# Back to ×1 from the menu's "大きさ (&Z)": the panel shrinks at once and keeps it.
+read -r x y < <(panel_origin)
+xdotool mousemove $((x + 12)) $((y + 15)) click 3
+probe wait 'class:#32768' 5000 >/dev/null || fail "no popup menu"
+xdotool key z Return
+probe gone 'class:#32768' 5000 || fail "the menu stayed open"
+sleep 0.5
+read -r _ _ _ _ cw ch < <(probe rect class:TSorvaneForm)
+[ "$cw $ch" = "384 33" ] || fail "client size $cw x $ch after choosing ×1"
+probe close class:TSorvaneForm
+wait_gone "$panel_pid" 20 || fail "the panel did not end"
+grep -q '^Scale=1' Sorvane.ini || fail "×1 was not saved"
+pass "×1 chosen from the menu: client 384 x 33, saved as Scale=1"
