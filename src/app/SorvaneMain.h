@@ -89,7 +89,8 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   int Scaled(int designPixels) const { return ScaledPixels(designPixels, LayoutDpi()); }
   // The character height in pixels of a font shown on the panel.
   int FontPixelHeight(const Font& shown) const { return PixelHeightForPoints(shown.size, LayoutDpi()); }
-  // Sizes the buttons and the frame for the dpi and the scale, then the window.
+  // Sizes the frame, the buttons and the switch-over marker for the dpi and the
+  // scale; LayoutButtons then sizes the window.
   void ApplyScale();
   // The window has moved to a monitor of another dpi; the system suggests where
   // its top-left corner goes.
