@@ -1,6 +1,7 @@
 # The Windows programs, cross-built with mingw-w64, and their end-to-end tests.
 set(SORVANE_WIN32_SOURCES
   src/platform/win32/PanelView.cpp
+  src/platform/win32/SwitchReader.cpp
   src/platform/win32/Text.cpp
   src/platform/win32/Win32Platform.cpp
   src/platform/win32/WinMain.cpp
@@ -65,7 +66,8 @@ if(NOT MSVC)
   target_link_options(probe PRIVATE -static -municode)
 endif()
 
-add_executable(searchbench tests/e2e/searchbench.cpp src/platform/win32/Win32Platform.cpp src/platform/win32/Text.cpp)
+add_executable(searchbench tests/e2e/searchbench.cpp src/platform/win32/Win32Platform.cpp
+  src/platform/win32/SwitchReader.cpp src/platform/win32/Text.cpp)
 target_link_libraries(searchbench PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
 if(NOT MSVC)
   target_link_options(searchbench PRIVATE -static)

@@ -151,6 +151,7 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   // Takes the dpi of the monitor the panel is on, and resizes when it differs.
   void FollowMonitorDpi();
   void SampleSwitch();
+  static void TakeReading(const JoystickReading& reading, void* context);
   void AdvancePress();
   void HandlePress(bool newPress);
   void ActAtPosition(bool newPress);

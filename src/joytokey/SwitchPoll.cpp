@@ -11,21 +11,23 @@ const char* const kJoyToKeyGoneWarning =
 
 }  // namespace
 
-void TSorvaneForm::SampleSwitch() {
-  const bool polled = platform_.joystick.PollJoystickZero(state_.joyInfo);
-  const std::int64_t now = platform_.clock.NowMilliseconds();
-  if (!polled) {
-    // An unplugged joystick can be slow to answer: it is tried once a tick
+void TSorvaneForm::SampleSwitch() { platform_.joystick.TakeReadings(&TakeReading, this); }
+
+void TSorvaneForm::TakeReading(const JoystickReading& reading, void* context) {
+  TSorvaneForm& form = *static_cast<TSorvaneForm*>(context);
+  if (!reading.answered) {
+    // An unplugged joystick can be slow to answer: it is asked once a tick
     // until it comes back.
-    switchSampler.Unplugged(now);
-    switchUnplugged_ = true;
-    SampleTimer.SetEnabled(false);
+    form.switchSampler.Unplugged(reading.time);
+    if (!form.switchUnplugged_) form.SampleTimer.SetEnabled(false);
+    form.switchUnplugged_ = true;
     return;
   }
-  switchSampler.Sample(now, state_.joyInfo.buttons);
-  if (switchUnplugged_) {
-    switchUnplugged_ = false;
-    SampleTimer.SetEnabled(true);
+  form.state_.joyInfo.buttons = reading.buttons;
+  form.switchSampler.Sample(reading.time, reading.buttons);
+  if (form.switchUnplugged_) {
+    form.switchUnplugged_ = false;
+    form.SampleTimer.SetEnabled(true);
   }
 }
 

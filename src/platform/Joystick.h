@@ -23,10 +23,22 @@ struct JoyInfo {
 };
 static_assert(sizeof(JoyInfo) == 52, "JoyInfo must match JOYINFOEX");
 
+// One reading of joystick 0: when it was taken (the clock's milliseconds),
+// and its buttons (bit 0 is button 1), unless the joystick did not answer.
+struct JoystickReading {
+  std::int64_t time = 0;
+  std::uint32_t buttons = 0;
+  bool answered = false;
+};
+
 class Joystick {
  public:
-  // joyGetPosEx(0, &info): true when the poll succeeded and info is filled.
-  virtual bool PollJoystickZero(JoyInfo& info) = 0;
+  using ReadingVisitor = void (*)(const JoystickReading& reading, void* context);
+  // Hands over, oldest first, the readings of joystick 0 (joyGetPosEx with the
+  // JOYINFOEX record) taken since the last call. A backend may read on its own
+  // at a steady pace, so that a caller held up for a moment loses nothing; one
+  // that does not reads once, now.
+  virtual void TakeReadings(ReadingVisitor visit, void* context) = 0;
 
  protected:
   ~Joystick() = default;

@@ -166,11 +166,13 @@ void SimDesktop::HoldSwitch(std::int64_t from, std::int64_t until) {
   };
 }
 
-bool SimDesktop::PollJoystickZero(JoyInfo& info) {
+void SimDesktop::TakeReadings(ReadingVisitor visit, void* context) {
   ++polls;
-  if (pollFails) return false;
-  info.buttons = switchButtons(now);
-  return true;
+  JoystickReading reading;
+  reading.time = now;
+  reading.answered = !pollFails;
+  reading.buttons = pollFails ? 0U : switchButtons(now);
+  visit(reading, context);
 }
 
 void SimDesktop::PlaySync(const char*) {

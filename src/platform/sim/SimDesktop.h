@@ -165,7 +165,7 @@ class SimDesktop : public Desktop,
   bool OnAnyMonitor(ScreenPoint point) override;
 
   // Joystick.
-  bool PollJoystickZero(JoyInfo& info) override;
+  void TakeReadings(ReadingVisitor visit, void* context) override;
   // Sound.
   void PlaySync(const char* fileName) override;
   // Shell.

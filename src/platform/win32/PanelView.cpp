@@ -68,10 +68,14 @@ PanelView::PanelView(SorvaneApplication& app, Win32Platform& platform)
   nameBrush_.Reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
   CreateWindows();
   platform_.SetTimerHandler([this](Timer& timer) { OnTimer(timer); });
+  platform_.SetSwitchWakeHandler([this] {
+    if (form_.SampleTimer.Running()) OnTimer(form_.SampleTimer);
+  });
 }
 
 PanelView::~PanelView() {
   platform_.SetTimerHandler(nullptr);
+  platform_.SetSwitchWakeHandler(nullptr);
   for (HWND window : {names_, notice_, main_}) {
     if (window != nullptr) DestroyWindow(window);
   }

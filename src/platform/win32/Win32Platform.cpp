@@ -93,6 +93,11 @@ COLORREF ToColorRef(ColorValue color) {
 }
 
 LRESULT CALLBACK Win32Platform::TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kSwitchWakeMessage) {
+    auto* self = reinterpret_cast<Win32Platform*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self != nullptr && self->switchWakeHandler_) self->switchWakeHandler_();
+    return 0;
+  }
   if (message == WM_TIMER) {
     auto* self = reinterpret_cast<Win32Platform*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     auto* timer = reinterpret_cast<Timer*>(wParam);
@@ -115,10 +120,8 @@ Win32Platform::Win32Platform()
 }
 
 Win32Platform::~Win32Platform() {
+  switchReader_.reset();
   if (timerWindow_ != nullptr) DestroyWindow(timerWindow_);
-#ifdef SORVANE_E2E_SWITCH
-  if (switchFile_ != INVALID_HANDLE_VALUE) CloseHandle(switchFile_);
-#endif
 }
 
 void Win32Platform::EnumerateTopLevelWindows(WindowVisitor visit, void* context) {
@@ -239,31 +242,10 @@ int Win32Platform::WindowDpi(HWND window) {
   return MonitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
 }
 
-#ifdef SORVANE_E2E_SWITCH
-// The end-to-end build reads the switch from a file: "1" first means down.
-// The file stays open and its first byte is read in place, as cheaply as a
-// joystick poll.
-bool Win32Platform::PollJoystickZero(JoyInfo& info) {
-  info.buttons = 0;
-  if (switchFile_ == INVALID_HANDLE_VALUE) {
-    wchar_t path[1024];
-    const DWORD length = GetEnvironmentVariableW(L"SORVANE_SWITCH_FILE", path, 1024);
-    if (length == 0 || length >= 1024) return true;
-    switchFile_ = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (switchFile_ == INVALID_HANDLE_VALUE) return true;
-  }
-  char first = 0;
-  DWORD read = 0;
-  OVERLAPPED atStart{};
-  if (ReadFile(switchFile_, &first, 1, &read, &atStart) && read == 1 && first == '1') info.buttons = 1;
-  return true;
+void Win32Platform::TakeReadings(ReadingVisitor visit, void* context) {
+  if (!switchReader_) switchReader_ = std::make_unique<SwitchReader>(timerWindow_, kSwitchWakeMessage);
+  switchReader_->Take(visit, context);
 }
-#else
-bool Win32Platform::PollJoystickZero(JoyInfo& info) {
-  return joyGetPosEx(JOYSTICKID1, reinterpret_cast<JOYINFOEX*>(&info)) == JOYERR_NOERROR;
-}
-#endif
 
 void Win32Platform::PlaySync(const char* fileName) {
   // A missing file stays silent rather than playing the system's default sound.
@@ -349,7 +331,7 @@ bool Win32Platform::ListFolder(const std::string& pattern, EntryVisitor visit, v
 
 void Win32Platform::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); }
 
-std::int64_t Win32Platform::NowMilliseconds() { return static_cast<std::int64_t>(GetTickCount64()); }
+std::int64_t Win32Platform::NowMilliseconds() { return MonotonicMilliseconds(); }
 
 int Win32Platform::ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
                                unsigned flags) {

@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/win32/SwitchReader.h"
 
 namespace sorvane::win32 {
 
@@ -29,6 +31,9 @@ class Win32Platform : public Desktop,
   // The view decides how a due timer is run.
   HWND TimerWindow() const { return timerWindow_; }
   void SetTimerHandler(std::function<void(Timer&)> handler) { timerHandler_ = std::move(handler); }
+  // Called on the window's thread when the switch reader has caught a press.
+  void SetSwitchWakeHandler(std::function<void()> handler) { switchWakeHandler_ = std::move(handler); }
+  static constexpr UINT kSwitchWakeMessage = WM_APP + 1;
   static constexpr DWORD kPanelStyle = WS_POPUP | WS_CLIPCHILDREN;
   static constexpr DWORD kPanelExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_TOPMOST;
 
@@ -55,7 +60,7 @@ class Win32Platform : public Desktop,
   // The dots per inch a window is drawn at.
   static int WindowDpi(HWND window);
 
-  bool PollJoystickZero(JoyInfo& info) override;
+  void TakeReadings(ReadingVisitor visit, void* context) override;
   void PlaySync(const char* fileName) override;
   void Open(WindowHandle owner, const std::string& verb, const std::string& file,
             const std::string& parameters, const std::string& folder, int showCommand) override;
@@ -82,15 +87,14 @@ class Win32Platform : public Desktop,
   Platform platform_;
   HWND timerWindow_ = nullptr;
   std::function<void(Timer&)> timerHandler_;
+  std::function<void()> switchWakeHandler_;
+  std::unique_ptr<SwitchReader> switchReader_;
   // The last window found to belong to a program, so a tick does not open
   // JoyToKey's process every 200 ms.
   HWND checkedWindow_ = nullptr;
   DWORD checkedProcess_ = 0;
   bool checkedAnswer_ = false;
   std::vector<wchar_t> imagePath_ = std::vector<wchar_t>(1024);
-#ifdef SORVANE_E2E_SWITCH
-  HANDLE switchFile_ = INVALID_HANDLE_VALUE;
-#endif
 };
 
 // An RGB value for a colour that may name a system colour.

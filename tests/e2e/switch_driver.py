@@ -1,0 +1,61 @@
+#!/usr/bin/env python3
+"""Works the switch file that SorvaneE2E.exe reads, with millisecond timing.
+
+    switch_driver.py FILE taps COUNT LENGTH_MS GAP_MS   taps, one after another
+    switch_driver.py FILE hold LENGTH_MS [CHATTER_AT_MS] a hold, optionally with
+                                                        30 ms of contact chatter
+Prints the Unix time in ms of every press, one a line.
+"""
+import sys
+import time
+
+
+def write(path, state):
+    with open(path, "w") as switch:
+        switch.write(state)
+
+
+def now_ms():
+    return int(time.time() * 1000)
+
+
+def sleep_until(deadline):
+    while True:
+        left = deadline - time.monotonic()
+        if left <= 0:
+            return
+        time.sleep(min(left, 0.002))
+
+
+def main():
+    path, command = sys.argv[1], sys.argv[2]
+    numbers = [int(a) for a in sys.argv[3:]]
+    if command == "taps":
+        count, length, gap = numbers
+        for _ in range(count):
+            start = time.monotonic()
+            write(path, "1")
+            print(now_ms(), flush=True)
+            sleep_until(start + length / 1000)
+            write(path, "0")
+            sleep_until(start + (length + gap) / 1000)
+    elif command == "hold":
+        length = numbers[0]
+        chatter_at = numbers[1] if len(numbers) > 1 else None
+        start = time.monotonic()
+        write(path, "1")
+        print(now_ms(), flush=True)
+        if chatter_at is not None:
+            # Contacts that bounce: 7 ms open, 7 ms closed, for 30 ms.
+            sleep_until(start + chatter_at / 1000)
+            for step in range(4):
+                write(path, "0" if step % 2 == 0 else "1")
+                sleep_until(start + (chatter_at + 7 * (step + 1)) / 1000)
+            write(path, "1")
+        sleep_until(start + length / 1000)
+        write(path, "0")
+    else:
+        sys.exit("unknown command " + command)
+
+
+main()

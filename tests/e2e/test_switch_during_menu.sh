@@ -1,0 +1,22 @@
+# The switch works while the panel's menu is open: a press and its release
+# reach JoyToKey at once, not when the menu closes.
+source "$(dirname "$0")/lib.sh"
+new_work switch_during_menu
+write_settings "[Interval]" "ScanTimer=1" "[Sound]" "ON=0"
+echo 0 >switch
+export SORVANE_SWITCH_FILE="$(winepath -w "$WORK/switch" 2>/dev/null)"
+start_standin
+start_panel "$BUILD/SorvaneE2E.exe" 3
+sleep 1.5  # past the first scan step, onto a button
+read -r x y < <(panel_origin)
+xdotool mousemove $((x + 8)) $((y + 10)) click 3
+probe wait 'class:#32768' 5000 >/dev/null || fail "no popup menu after a right click"
+: >JoyToKey.log
+python3 "$E2E_DIR/switch_driver.py" switch hold 300 >/dev/null
+sleep 0.6
+probe count 'class:#32768' | grep -qx 1 || fail "the menu closed by itself"
+log_messages | grep -q '^33779 ' || fail "a press with the menu open did not reach JoyToKey"
+log_messages | grep -q '^33778 ' || fail "its release did not reach JoyToKey while the menu was open"
+xdotool key Escape
+probe gone 'class:#32768' 3000 || fail "the menu stayed open"
+pass "press and release reached JoyToKey with the menu open: $(log_messages | grep -E '^3377[89] ' | tr '\n' ';')"
