@@ -121,7 +121,7 @@ void TSorvaneForm::FormShow() {
   }
   JoyTimer.SetEnabled(true);
   ScanTimer.SetEnabled(true);
-  SampleTimer.SetEnabled(true);
+  SampleTimer.SetEnabled(!platform_.joystick.ReadsOnItsOwn());
 }
 
 void TSorvaneForm::Close() {

@@ -19,15 +19,15 @@ void TSorvaneForm::TakeReading(const JoystickReading& reading, void* context) {
     // An unplugged joystick can be slow to answer: it is asked once a tick
     // until it comes back.
     form.switchSampler.Unplugged(reading.time);
-    if (!form.switchUnplugged_) form.SampleTimer.SetEnabled(false);
     form.switchUnplugged_ = true;
+    form.SampleTimer.SetEnabled(false);
     return;
   }
   form.state_.joyInfo.buttons = reading.buttons;
   form.switchSampler.Sample(reading.time, reading.buttons);
   if (form.switchUnplugged_) {
     form.switchUnplugged_ = false;
-    form.SampleTimer.SetEnabled(true);
+    form.SampleTimer.SetEnabled(!form.platform_.joystick.ReadsOnItsOwn());
   }
 }
 
@@ -57,7 +57,9 @@ void TSorvaneForm::JoyTimerTimer() {
   link.RetryPending();
   // While a press waits for its release JoyToKey hears nothing after the -1.
   if (press.wait == PressState::Wait::kNone) link.Send(WM_JOYTOKEY_STICK, scan().activeStick);
-  if (switchUnplugged_) SampleSwitch();
+  // What the switch did since the last sample (the reader's own readings,
+  // where it reads on its own; once a tick while the joystick is unplugged).
+  SampleSwitch();
   AdvancePress();
   KeepOnScreen();
 }

@@ -39,6 +39,9 @@ class Joystick {
   // at a steady pace, so that a caller held up for a moment loses nothing; one
   // that does not reads once, now.
   virtual void TakeReadings(ReadingVisitor visit, void* context) = 0;
+  // True when the backend reads on its own and says when a press has come;
+  // otherwise the caller reads every 10 ms.
+  virtual bool ReadsOnItsOwn() const = 0;
 
  protected:
   ~Joystick() = default;

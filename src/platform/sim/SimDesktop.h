@@ -166,6 +166,7 @@ class SimDesktop : public Desktop,
 
   // Joystick.
   void TakeReadings(ReadingVisitor visit, void* context) override;
+  bool ReadsOnItsOwn() const override { return false; }
   // Sound.
   void PlaySync(const char* fileName) override;
   // Shell.

@@ -69,7 +69,7 @@ PanelView::PanelView(SorvaneApplication& app, Win32Platform& platform)
   CreateWindows();
   platform_.SetTimerHandler([this](Timer& timer) { OnTimer(timer); });
   platform_.SetSwitchWakeHandler([this] {
-    if (form_.SampleTimer.Running()) OnTimer(form_.SampleTimer);
+    if (depth_ == 0 && !app_.Terminated()) Handle([this] { form_.SampleTimerTimer(); });
   });
 }
 
@@ -201,19 +201,6 @@ void PanelView::OnTimer(Timer& timer) {
   // A tick that falls due inside a handler (behind a message box) is not run
   // nested; the timer's next one comes as usual.
   if (depth_ != 0) return;
-  if (&timer == &form_.SampleTimer) {
-    // Most samples change nothing anyone sees; one that ran a tick may have.
-    const std::uint64_t ticks = app_.state.press.ticks;
-    ++depth_;
-    try {
-      timer.Fire();
-    } catch (const std::exception& error) {
-      ShowError(error.what());
-    }
-    --depth_;
-    if (ticks != app_.state.press.ticks || app_.Terminated()) Render();
-    return;
-  }
   Handle([&timer] { timer.Fire(); });
 }
 

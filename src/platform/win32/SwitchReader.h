@@ -40,7 +40,7 @@ class SwitchReader {
   static constexpr int kCapacity = 512;  // five seconds of readings
   HWND wake_;
   UINT message_;
-  HANDLE stop_ = nullptr;
+  volatile LONG stop_ = 0;
   HANDLE thread_ = nullptr;
   SRWLOCK lock_ = SRWLOCK_INIT;
   std::array<JoystickReading, kCapacity> readings_{};

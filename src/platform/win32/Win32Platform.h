@@ -61,6 +61,7 @@ class Win32Platform : public Desktop,
   static int WindowDpi(HWND window);
 
   void TakeReadings(ReadingVisitor visit, void* context) override;
+  bool ReadsOnItsOwn() const override { return true; }
   void PlaySync(const char* fileName) override;
   void Open(WindowHandle owner, const std::string& verb, const std::string& file,
             const std::string& parameters, const std::string& folder, int showCommand) override;
