@@ -44,7 +44,7 @@ TSorvaneForm::~TSorvaneForm() = default;
 
 void TSorvaneForm::BuildDesign() {
   name = "SorvaneForm";
-  frame = platform_.desktop.PanelFrame();
+  frame = platform_.desktop.PanelFrame(dpi);
   color = colors::kGreen;
   font = Font{kUiFontFace, PointsForPixelHeight(15), kFontBold, 0, kShiftJisCharset,
               colors::kWindowText};
@@ -56,9 +56,6 @@ void TSorvaneForm::BuildDesign() {
     auto button = std::make_unique<TCuteButton>(platform_.desktop, this);
     button->name = "CuteButton" + std::to_string(k);
     button->tag = k;
-    button->left = 20 + 60 * (k - 1);
-    button->top = 0;
-    button->width = 56;
     button->tabStop = false;
     button->showHint = true;
     button->hint = kButtonHint;
@@ -69,14 +66,13 @@ void TSorvaneForm::BuildDesign() {
     CuteButtons[k - 1] = std::move(button);
   }
   BtnOption.name = "BtnOption";
-  BtnOption.left = 0;
-  BtnOption.width = 21;
   BtnOption.color = colors::kAqua;
   BtnOption.visible = false;
   DummyBtn.name = "DummyBtn";
   DummyBtn.caption = "Dummy";
   DummyBtn.visible = false;
   DummyBtn.font = font;
+  ApplyScale();
 }
 
 void TSorvaneForm::Construct() {
@@ -97,13 +93,27 @@ void TSorvaneForm::Construct() {
   }
 }
 
-void TSorvaneForm::FormShow() {
-  const int screenHeight = platform_.desktop.ScreenHeight();
-  const int screenWidth = platform_.desktop.ScreenWidth();
-  if (screenHeight < top || screenWidth < left) {
-    top = screenHeight / 2;
-    left = screenWidth / 2;
+void TSorvaneForm::PlaceOnAMonitor() {
+  Desktop& desktop = platform_.desktop;
+  if (desktop.MonitorCount() <= 1) {
+    // A corner off to the left or above is left to keep-on-screen.
+    const int screenHeight = desktop.ScreenHeight();
+    const int screenWidth = desktop.ScreenWidth();
+    if (screenHeight < top || screenWidth < left) {
+      top = screenHeight / 2;
+      left = screenWidth / 2;
+    }
+  } else if (!desktop.OnAnyMonitor({left, top})) {
+    // Saved on a monitor that is no longer there.
+    const ScreenRect primary = desktop.PrimaryMonitor().bounds;
+    top = primary.top + (primary.bottom - primary.top) / 2;
+    left = primary.left + (primary.right - primary.left) / 2;
   }
+  FollowMonitorDpi();
+}
+
+void TSorvaneForm::FormShow() {
+  PlaceOnAMonitor();
   if (state_.configArgChar != 0) {
     if (HikisuuForm != nullptr) HikisuuForm->visible = false;
     link.SendReliably(WM_JOYTOKEY_CONFIG, state_.configArgChar);
@@ -194,10 +204,15 @@ bool SorvaneApplication::Start() {
   title = kApplicationTitle;
   SorvaneForm = std::make_unique<TSorvaneForm>(platform_, state);
   NameForm = std::make_unique<TNameForm>();
+  const MonitorArea editorMonitor = platform_.desktop.MonitorNearest(NameForm->Bounds());
+  if (editorMonitor.dpi > 0 && editorMonitor.dpi != NameForm->dpi) NameForm->ApplyDpi(editorMonitor.dpi);
+  NameForm->KeepInside(editorMonitor.workArea);
   NameForm->mainForm = SorvaneForm.get();
   NameForm->FormCreate(SorvaneForm->ReadSettingsFile().value_or(IniFile()));
   SorvaneForm->NameForm = NameForm.get();
   HikisuuForm = std::make_unique<THikisuuForm>(platform_);
+  const int noticeDpi = platform_.desktop.MonitorNearest(HikisuuForm->Bounds()).dpi;
+  if (noticeDpi > 0 && noticeDpi != HikisuuForm->dpi) HikisuuForm->ApplyDpi(noticeDpi);
   SorvaneForm->HikisuuForm = HikisuuForm.get();
   return true;
 }

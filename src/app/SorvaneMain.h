@@ -88,6 +88,23 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   std::optional<IniFile> ReadSettingsFile();
   bool settingsHeldBack = false;
 
+  // Size. Every pixel size of the design is multiplied by the monitor's dpi / 96
+  // and by panelScale ([PanelScale] Scale, 1 to 4); so are the fonts' points.
+  static constexpr int kMaxPanelScale = 4;
+  int panelScale = 1;
+  int LayoutDpi() const { return dpi * panelScale; }
+  int Scaled(int designPixels) const { return ScaledPixels(designPixels, LayoutDpi()); }
+  // The character height in pixels of a font shown on the panel.
+  int FontPixelHeight(const Font& shown) const { return PixelHeightForPoints(shown.size, LayoutDpi()); }
+  // Sizes the frame, the buttons and the switch-over marker for the dpi and the
+  // scale; LayoutButtons then sizes the window.
+  void ApplyScale();
+  // The window has moved to a monitor of another dpi; the system suggests where
+  // its top-left corner goes.
+  void DpiChanged(int newDpi, ScreenPoint topLeft);
+  void PanelScaleClick(int scale);  // PanelScale1Click..PanelScale4Click
+  void SetPanelScale(int scale);    // the setting and its tick, nothing resized
+
   // The scan.
   void ScanTimerTimer();
   void LayoutButtons(int count, int subCount);
@@ -144,6 +161,10 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   void PaintStripHighlight();
   void PaintSingleDisplay();
   void KeepOnScreen();
+  // At show: a position on no monitor goes to the primary screen's centre.
+  void PlaceOnAMonitor();
+  // Takes the dpi of the monitor the panel is on, and resizes when it differs.
+  void FollowMonitorDpi();
   void SampleSwitch();
   static void TakeReading(const JoystickReading& reading, void* context);
   void AdvancePress();

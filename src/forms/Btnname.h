@@ -27,6 +27,12 @@ class TNameForm : public Form {
   Control OkBtn;
   bool shownModally = false;
 
+  // Sizes the editor, its labels, fields and button for a number of dots per
+  // inch; the top-left corner stays.
+  void ApplyDpi(int newDpi);
+  // Moves the editor inside an area where it fits there.
+  void KeepInside(const ScreenRect& area);
+
   // Loads the sixteen names from the settings file.
   void FormCreate(const IniFile& settings);
 

@@ -203,12 +203,15 @@ void TSorvaneForm::ApplySwitchOptions() {
 }
 
 void TSorvaneForm::KeepOnScreen() {
-  const int fullHeight = platform_.desktop.FullScreenClientHeight();
-  if (fullHeight - height < top) top = fullHeight - height / 2;
-  if (top < 0) top = 0;
-  const int screenWidth = platform_.desktop.ScreenWidth();
-  if (screenWidth - width < left) left = screenWidth - width;
-  if (left < 0) left = 0;
+  // Within the work area of the monitor the panel is on; with one monitor and
+  // the taskbar at the bottom, that is the primary screen's metrics.
+  const MonitorArea monitor = platform_.desktop.MonitorNearest(Bounds());
+  const ScreenRect& work = monitor.workArea;
+  const int bottom = work.top + monitor.fullScreenClientHeight;
+  if (bottom - height < top) top = bottom - height / 2;
+  if (top < work.top) top = work.top;
+  if (work.right - width < left) left = work.right - width;
+  if (left < work.left) left = work.left;
 }
 
 void TSorvaneForm::JoyStickID2Click() {

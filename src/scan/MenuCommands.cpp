@@ -78,7 +78,7 @@ void TSorvaneForm::SingleDspClick() {
   ScanTimer.SetEnabled(false);
   if (!PopupMenu1.Checked(MenuId::SingleDsp)) {
     PopupMenu1.SetChecked(MenuId::SingleDsp, true);
-    SetClientWidth(72);
+    SetClientWidth(Scaled(72));
   } else {
     PopupMenu1.SetChecked(MenuId::SingleDsp, false);
     LayoutButtons(scan().scanMax, scan().subScan);
@@ -132,6 +132,10 @@ void TSorvaneForm::MenuCommand(MenuId id) {
     case MenuId::Time30: SpeedClick(3.0F); break;
     case MenuId::Time40: SpeedClick(4.0F); break;
     case MenuId::Time50: SpeedClick(5.0F); break;
+    case MenuId::PanelScale1: PanelScaleClick(1); break;
+    case MenuId::PanelScale2: PanelScaleClick(2); break;
+    case MenuId::PanelScale3: PanelScaleClick(3); break;
+    case MenuId::PanelScale4: PanelScaleClick(4); break;
     case MenuId::SingleDsp: SingleDspClick(); break;
     case MenuId::BtnNameEdit: BtnNameEditClick(); break;
     case MenuId::BtnNameDispOn: BtnNameDispOnClick(); break;

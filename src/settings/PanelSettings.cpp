@@ -75,6 +75,11 @@ void TSorvaneForm::FormCreate() {
     CuteButton(k).caption = ini.ReadString("BtnName", Key("Name", k), DefaultButtonName(k));
   }
   LoadButtonAppearance(ini);
+  const int scale = Strict(ini, "PanelScale", "Scale", 1);
+  SetPanelScale(scale >= 1 && scale <= kMaxPanelScale ? scale : 1);
+  const int monitorDpi = platform_.desktop.MonitorNearest(Bounds()).dpi;
+  if (monitorDpi > 0) dpi = monitorDpi;
+  ApplyScale();
   LoadSwitchOptions(ini);
 
   JoyTimer.SetEnabled(true);
@@ -185,6 +190,7 @@ TSorvaneForm::SaveOutcome TSorvaneForm::SaveSettings() {
     ini.WriteString("BtnFont", Key("FontName", n), WriteText(appearance.fontName));
   }
   ini.WriteString("バージョン", "Ver", kApplicationTitle);
+  ini.WriteString("PanelScale", "Scale", WriteInteger(panelScale));
   const SwitchOptions& options = state_.switchOptions;
   ini.WriteString(kSwitchSection, kKeyRange.key, WriteInteger(options.key));
   ini.WriteString(kSwitchSection, kAcceptTimeRange.key, WriteInteger(options.acceptTime));

@@ -40,6 +40,59 @@ void SimDesktop::TimerGone(Timer& timer) {
                   scheduled.end());
 }
 
+FrameInsets SimDesktop::PanelFrame(int dpi) {
+  const auto scaled = [dpi](int pixels) { return (pixels * dpi + 48) / 96; };
+  return {scaled(panelFrame.left), scaled(panelFrame.top), scaled(panelFrame.right), scaled(panelFrame.bottom)};
+}
+
+MonitorArea SimDesktop::Screen() const {
+  const ScreenRect screen{0, 0, screenWidth, screenHeight};
+  return MonitorArea{screen, screen, fullScreenClientHeight, 96, true};
+}
+
+MonitorArea SimDesktop::PrimaryMonitor() {
+  for (const MonitorArea& monitor : monitors) {
+    if (monitor.primary) return monitor;
+  }
+  return monitors.empty() ? Screen() : monitors.front();
+}
+
+MonitorArea SimDesktop::MonitorNearest(const ScreenRect& b) {
+  if (monitors.empty()) return Screen();
+  long long bestOverlap = 0;
+  long long bestDistance = -1;
+  MonitorArea best = PrimaryMonitor();
+  for (const MonitorArea& monitor : monitors) {
+    const ScreenRect& m = monitor.bounds;
+    const long long w = std::min(b.right, m.right) - std::max(b.left, m.left);
+    const long long h = std::min(b.bottom, m.bottom) - std::max(b.top, m.top);
+    if (w > 0 && h > 0 && w * h > bestOverlap) {
+      bestOverlap = w * h;
+      best = monitor;
+    }
+  }
+  if (bestOverlap > 0) return best;
+  for (const MonitorArea& monitor : monitors) {
+    const ScreenRect& m = monitor.bounds;
+    const long long dx = std::max({0, m.left - b.right, b.left - m.right});
+    const long long dy = std::max({0, m.top - b.bottom, b.top - m.bottom});
+    if (bestDistance < 0 || dx * dx + dy * dy < bestDistance) {
+      bestDistance = dx * dx + dy * dy;
+      best = monitor;
+    }
+  }
+  return best;
+}
+
+bool SimDesktop::OnAnyMonitor(ScreenPoint p) {
+  const auto on = [p](const ScreenRect& m) { return p.x >= m.left && p.x < m.right && p.y >= m.top && p.y < m.bottom; };
+  if (monitors.empty()) return on(Screen().bounds);
+  for (const MonitorArea& monitor : monitors) {
+    if (on(monitor.bounds)) return true;
+  }
+  return false;
+}
+
 WindowHandle SimDesktop::AddWindow(const std::string& title, const std::string& programFile) {
   const WindowHandle handle = 0x1000 + windows.size() * 4;
   PeerWindow window;

@@ -105,7 +105,10 @@ class SimDesktop : public Desktop,
   ScreenPoint cursor;
   bool leftButtonDown = false;
   int captureReleases = 0;
-  FrameInsets panelFrame{3, 3, 3, 3};
+  FrameInsets panelFrame{3, 3, 3, 3};  // at 96 dpi; it grows with the dpi
+  // Monitors; none listed means one, the screen above at 96 dpi.
+  std::vector<MonitorArea> monitors;
+  MonitorArea Screen() const;  // the one monitor when none are listed
 
   // Dialogs: answers are taken from the front; the default answers OK/cancel.
   std::vector<ShownMessage> messages;
@@ -160,12 +163,16 @@ class SimDesktop : public Desktop,
   int ScreenWidth() override { return screenWidth; }
   int ScreenHeight() override { return screenHeight; }
   int FullScreenClientHeight() override { return fullScreenClientHeight; }
-  ScreenRect DesktopWindowRect() override { return {0, 0, screenWidth, screenHeight}; }
+  ScreenRect DesktopWindowRect() override { return PrimaryMonitor().bounds; }
   ScreenPoint CursorPosition() override { return cursor; }
   bool LeftButtonDownNow() override { return leftButtonDown; }
   std::int16_t LeftButtonKeyState() override { return leftButtonDown ? -127 : 0; }
   void ReleaseMouseCapture() override { ++captureReleases; }
-  FrameInsets PanelFrame() override { return panelFrame; }
+  FrameInsets PanelFrame(int dpi) override;
+  int MonitorCount() override { return monitors.empty() ? 1 : static_cast<int>(monitors.size()); }
+  MonitorArea PrimaryMonitor() override;
+  MonitorArea MonitorNearest(const ScreenRect& windowBounds) override;
+  bool OnAnyMonitor(ScreenPoint point) override;
 
   // Joystick.
   void TakeReadings(ReadingVisitor visit, void* context) override;

@@ -134,7 +134,7 @@ void PanelView::CreateWindows() {
                                   WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, label.left, label.top, label.width,
                                   label.height, names_, nullptr, instance, nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&label));
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(label.font)), FALSE);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(label.font, nameForm.dpi)), FALSE);
   }
   nameEdits_.assign(16, nullptr);
   auto addEdit = [&](int slot) {
@@ -144,20 +144,47 @@ void PanelView::CreateWindows() {
         edit.top, edit.width, edit.height, names_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstEditId + slot)),
         instance, nullptr);
     SendMessageW(nameEdits_[static_cast<std::size_t>(slot)], WM_SETFONT,
-                 reinterpret_cast<WPARAM>(FontFor(edit.font)), FALSE);
+                 reinterpret_cast<WPARAM>(FontFor(edit.font, nameForm.dpi)), FALSE);
   };
   for (int slot = 0; slot < 8; ++slot) addEdit(slot);
   okButton_ = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
                               nameForm.OkBtn.left, nameForm.OkBtn.top, nameForm.OkBtn.width,
                               nameForm.OkBtn.height, names_, reinterpret_cast<HMENU>(kOkButtonId), instance,
                               nullptr);
-  SendMessageW(okButton_, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(nameForm.OkBtn.font)), FALSE);
+  SendMessageW(okButton_, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(nameForm.OkBtn.font, nameForm.dpi)),
+               FALSE);
   for (int slot = 8; slot < 16; ++slot) addEdit(slot);
 
   THikisuuForm& notice = *app_.HikisuuForm;
   notice_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, kNoticeClass, Wide(notice.caption).c_str(),
                             WS_POPUP | WS_CAPTION, notice.left, notice.top, notice.width, notice.height,
                             nullptr, nullptr, instance, nullptr);
+
+  // The system has the last word on the dots per inch each window is drawn at.
+  const int panelDpi = Win32Platform::WindowDpi(main_);
+  if (panelDpi != form_.dpi) Handle([this, panelDpi] { form_.DpiChanged(panelDpi, {form_.left, form_.top}); });
+}
+
+void PanelView::LayoutNameEditor() {
+  const TNameForm& nameForm = *app_.NameForm;
+  SetWindowPos(names_, nullptr, nameForm.left, nameForm.top, nameForm.width, nameForm.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  HWND child = GetWindow(names_, GW_CHILD);
+  for (; child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    const Control* control = nullptr;
+    const int id = GetDlgCtrlID(child);
+    if (child == okButton_) {
+      control = &nameForm.OkBtn;
+    } else if (id >= kFirstEditId && id < kFirstEditId + 16) {
+      control = &nameForm.edits[static_cast<std::size_t>(id - kFirstEditId)];
+    } else {
+      control = reinterpret_cast<const Label*>(GetWindowLongPtrW(child, GWLP_USERDATA));
+    }
+    if (control == nullptr) continue;
+    MoveWindow(child, control->left, control->top, control->width, control->height, FALSE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control->font, nameForm.dpi)), FALSE);
+  }
+  InvalidateRect(names_, nullptr, TRUE);
 }
 
 void PanelView::Run() {
@@ -177,12 +204,12 @@ void PanelView::OnTimer(Timer& timer) {
   Handle([&timer] { timer.Fire(); });
 }
 
-HFONT PanelView::FontFor(const Font& font) {
-  for (const auto& [cached, handle] : fonts_) {
-    if (cached == font) return handle.get();
+HFONT PanelView::FontFor(const Font& font, int dpi) {
+  for (const CachedFont& cached : fonts_) {
+    if (cached.dpi == dpi && cached.font == font) return cached.handle.get();
   }
   LOGFONTW logFont{};
-  logFont.lfHeight = -PixelHeightForPoints(font.size);
+  logFont.lfHeight = -PixelHeightForPoints(font.size, dpi);
   logFont.lfWeight = (font.style & kFontBold) ? FW_BOLD : FW_NORMAL;
   logFont.lfItalic = (font.style & kFontItalic) ? TRUE : FALSE;
   logFont.lfUnderline = (font.style & kFontUnderline) ? TRUE : FALSE;
@@ -192,8 +219,8 @@ HFONT PanelView::FontFor(const Font& font) {
       static_cast<BYTE>(font.pitch == 1 ? VARIABLE_PITCH : font.pitch == 2 ? FIXED_PITCH : DEFAULT_PITCH);
   lstrcpynW(logFont.lfFaceName, Wide(font.name).c_str(), LF_FACESIZE);
   if (fonts_.size() > 64) fonts_.erase(fonts_.begin());
-  fonts_.emplace_back(font, OwnedFont(CreateFontIndirectW(&logFont)));
-  return fonts_.back().second.get();
+  fonts_.push_back(CachedFont{font, dpi, OwnedFont(CreateFontIndirectW(&logFont))});
+  return fonts_.back().handle.get();
 }
 
 void PanelView::ShowError(const char* what) {
@@ -267,7 +294,7 @@ void PanelView::ShowPopupMenu(int x, int y) {
     for (const MenuItem& item : menu.Items()) {
       if (item.parent != parent) continue;
       const std::wstring caption = Wide(item.caption);
-      const UINT checked = item.checked ? MF_CHECKED : MF_UNCHECKED;
+      const UINT checked = (item.checked ? MF_CHECKED : MF_UNCHECKED) | (item.radio ? MFT_RADIOCHECK : 0);
       if (menu.HasChildren(item.id)) {
         HMENU child = self(self, item.id);
         if (item.id == MenuId::Btn1) btn1Submenu_ = child;
@@ -324,6 +351,12 @@ LRESULT PanelView::OnMain(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_INITMENUPOPUP:
       if (reinterpret_cast<HMENU>(wParam) == btn1Submenu_) Handle([this] { form_.Btn1Click(); });
       return 0;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      const int newDpi = HIWORD(wParam);
+      Handle([this, newDpi, suggested] { form_.DpiChanged(newDpi, {suggested->left, suggested->top}); });
+      return 0;
+    }
     case WM_WINDOWPOSCHANGED: {
       // A drag moves the window; the form follows.
       RECT rect{};
@@ -430,10 +463,11 @@ void PanelView::PaintButton(HWND window, const TCuteButton& button) {
   GetClientRect(window, &rect);
   OwnedBrush face(CreateSolidBrush(ToColorRef(button.color)));
   FillRect(dc, &rect, face.get());
-  DrawBevel(dc, rect, button.bevelOuter, button.bevelWidth);
-  DrawBevel(dc, rect, button.bevelInner, button.bevelWidth);
+  const int bevelWidth = ScaledPixels(button.bevelWidth, form_.LayoutDpi());
+  DrawBevel(dc, rect, button.bevelOuter, bevelWidth);
+  DrawBevel(dc, rect, button.bevelInner, bevelWidth);
   if (!button.caption.empty()) {
-    HGDIOBJ previous = SelectObject(dc, FontFor(button.font));
+    HGDIOBJ previous = SelectObject(dc, FontFor(button.font, form_.LayoutDpi()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(button.font.color));
     const std::wstring caption = Wide(button.caption);
@@ -488,6 +522,14 @@ LRESULT PanelView::OnName(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(nameBrush_.get());
     }
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      nameForm.left = suggested->left;
+      nameForm.top = suggested->top;
+      nameForm.ApplyDpi(HIWORD(wParam));
+      LayoutNameEditor();
+      return 0;
+    }
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && nameForm.visible) Handle([&nameForm] { nameForm.FormActivate(); });
       break;
@@ -512,13 +554,21 @@ LRESULT PanelView::OnNotice(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       HDC dc = BeginPaint(window, &paint);
       SetBkMode(dc, TRANSPARENT);
       for (const Label& line : app_.HikisuuForm->lines) {
-        HGDIOBJ previous = SelectObject(dc, FontFor(line.font));
+        HGDIOBJ previous = SelectObject(dc, FontFor(line.font, app_.HikisuuForm->dpi));
         SetTextColor(dc, ToColorRef(line.font.color));
         const std::wstring text = Wide(line.caption);
         TextOutW(dc, line.left, line.top, text.c_str(), static_cast<int>(text.size()));
         SelectObject(dc, previous);
       }
       EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_DPICHANGED: {
+      THikisuuForm& notice = *app_.HikisuuForm;
+      notice.ApplyDpi(HIWORD(wParam));
+      SetWindowPos(window, nullptr, notice.left, notice.top, notice.width, notice.height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      InvalidateRect(window, nullptr, TRUE);
       return 0;
     }
     case WM_CLOSE:

@@ -59,7 +59,11 @@ class PanelView {
   void PaintButton(HWND window, const TCuteButton& button);
   void PaintNotice(HWND window);
   void SyncNameFields();
-  HFONT FontFor(const Font& font);
+  // A font for text shown at a number of dots per inch.
+  HFONT FontFor(const Font& font, int dpi);
+  // Places the name editor's controls and gives them their fonts, after its
+  // dots per inch have changed.
+  void LayoutNameEditor();
   TCuteButton* ButtonOf(HWND window);
 
   SorvaneApplication& app_;
@@ -77,7 +81,12 @@ class PanelView {
   bool trackingMain_ = false;
   HWND trackingButton_ = nullptr;
   bool syncingNames_ = false;
-  std::vector<std::pair<Font, OwnedFont>> fonts_;
+  struct CachedFont {
+    Font font;
+    int dpi;
+    OwnedFont handle;
+  };
+  std::vector<CachedFont> fonts_;
   OwnedBrush nameBrush_;
 };
 

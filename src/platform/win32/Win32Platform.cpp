@@ -31,6 +31,51 @@ BOOL CALLBACK EnumTrampoline(HWND window, LPARAM lParam) {
 
 HWND AsWindow(WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
 
+// Functions of later Windows, looked up so the program still starts on Windows 7.
+template <typename Function>
+Function Later(const wchar_t* module, const char* name) {
+  HMODULE handle = GetModuleHandleW(module);
+  if (handle == nullptr) handle = LoadLibraryW(module);
+  return handle == nullptr ? nullptr : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(handle, name)));
+}
+
+int SystemDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+int MonitorDpi(HMONITOR monitor) {
+  using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+  static const auto getDpiForMonitor = Later<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
+  UINT x = 0;
+  UINT y = 0;
+  if (getDpiForMonitor != nullptr && SUCCEEDED(getDpiForMonitor(monitor, 0, &x, &y)) && y > 0) {
+    return static_cast<int>(y);
+  }
+  return SystemDpi();
+}
+
+MonitorArea AreaOf(HMONITOR monitor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoW(monitor, &info);
+  MonitorArea area;
+  area.bounds = {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+  area.workArea = {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+  area.primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+  // SM_CYFULLSCREEN is the primary work area's height less a caption; the
+  // same allowance holds on every monitor.
+  MONITORINFO primary{};
+  primary.cbSize = sizeof primary;
+  GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &primary);
+  const int allowance = (primary.rcWork.bottom - primary.rcWork.top) - GetSystemMetrics(SM_CYFULLSCREEN);
+  area.fullScreenClientHeight = (info.rcWork.bottom - info.rcWork.top) - allowance;
+  area.dpi = MonitorDpi(monitor);
+  return area;
+}
+
 // Paths longer than the classic limit need the extended-length prefix.
 std::wstring LongPath(const std::string& path) {
   std::wstring wide = Wide(path);
@@ -162,10 +207,40 @@ bool Win32Platform::LeftButtonDownNow() { return (GetAsyncKeyState(VK_LBUTTON) &
 std::int16_t Win32Platform::LeftButtonKeyState() { return GetKeyState(VK_LBUTTON); }
 void Win32Platform::ReleaseMouseCapture() { ReleaseCapture(); }
 
-FrameInsets Win32Platform::PanelFrame() {
+FrameInsets Win32Platform::PanelFrame(int dpi) {
+  using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = Later<AdjustForDpiFunction>(L"user32.dll", "AdjustWindowRectExForDpi");
   RECT rect{0, 0, 100, 100};
-  AdjustWindowRectEx(&rect, kPanelStyle, FALSE, kPanelExStyle);
+  if (adjustForDpi == nullptr || !adjustForDpi(&rect, kPanelStyle, FALSE, kPanelExStyle, static_cast<UINT>(dpi))) {
+    rect = RECT{0, 0, 100, 100};
+    AdjustWindowRectEx(&rect, kPanelStyle, FALSE, kPanelExStyle);
+  }
   return {-rect.left, -rect.top, rect.right - 100, rect.bottom - 100};
+}
+
+int Win32Platform::MonitorCount() { return GetSystemMetrics(SM_CMONITORS); }
+
+MonitorArea Win32Platform::PrimaryMonitor() {
+  return AreaOf(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+}
+
+MonitorArea Win32Platform::MonitorNearest(const ScreenRect& bounds) {
+  const RECT rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
+  return AreaOf(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST));
+}
+
+bool Win32Platform::OnAnyMonitor(ScreenPoint point) {
+  return MonitorFromPoint(POINT{point.x, point.y}, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+int Win32Platform::WindowDpi(HWND window) {
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = Later<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
+  if (getDpiForWindow != nullptr) {
+    const UINT dpi = getDpiForWindow(window);
+    if (dpi > 0) return static_cast<int>(dpi);
+  }
+  return MonitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
 }
 
 SwitchReader& Win32Platform::Reader() {

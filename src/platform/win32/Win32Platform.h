@@ -54,7 +54,13 @@ class Win32Platform : public Desktop,
   bool LeftButtonDownNow() override;
   std::int16_t LeftButtonKeyState() override;
   void ReleaseMouseCapture() override;
-  FrameInsets PanelFrame() override;
+  FrameInsets PanelFrame(int dpi) override;
+  int MonitorCount() override;
+  MonitorArea PrimaryMonitor() override;
+  MonitorArea MonitorNearest(const ScreenRect& bounds) override;
+  bool OnAnyMonitor(ScreenPoint point) override;
+  // The dots per inch a window is drawn at.
+  static int WindowDpi(HWND window);
 
   void TakeReadings(ReadingVisitor visit, void* context) override;
   bool ReadsOnItsOwn() const override { return true; }
