@@ -6,7 +6,9 @@ set(SORVANE_WIN32_SOURCES
   src/platform/win32/NoticeWindow.cpp
   src/platform/win32/PanelView.cpp
   src/platform/win32/PanelWindow.cpp
+  src/platform/win32/SwitchKeyHook.cpp
   src/platform/win32/SwitchReader.cpp
+  src/platform/win32/SwitchSettingsDialog.cpp
   src/platform/win32/Text.cpp
   src/platform/win32/Win32Platform.cpp
   src/platform/win32/WinMain.cpp
@@ -20,11 +22,42 @@ else()
   set(SORVANE_TOOL_FLAGS -Wall -Wextra -Werror)
 endif()
 
-add_executable(Sorvane ${SORVANE_WIN32_SOURCES})
+enable_language(RC)
+
+# The folder the program lands in: the build folder, or its configuration's
+# folder under a multi-configuration generator (Visual Studio).
+get_property(SORVANE_MULTI_CONFIG GLOBAL PROPERTY GENERATOR_IS_MULTI_CONFIG)
+if(SORVANE_MULTI_CONFIG)
+  set(SORVANE_PROGRAM_DIR ${CMAKE_BINARY_DIR}/$<CONFIG>)
+else()
+  set(SORVANE_PROGRAM_DIR ${CMAKE_BINARY_DIR})
+endif()
+find_program(SORVANE_PYTHON NAMES python3 python)
+find_program(SORVANE_CHMCMD chmcmd)
+if(NOT SORVANE_PYTHON)
+  message(FATAL_ERROR "Python 3 is needed: it draws the icon and the click sound")
+endif()
+
+# Resources: the icon (drawn by a script), the version and the manifest.
+set(SORVANE_MANIFEST ${CMAKE_BINARY_DIR}/Sorvane.manifest)
+configure_file(src/platform/win32/Sorvane.manifest.in ${SORVANE_MANIFEST} @ONLY)
+configure_file(src/platform/win32/Sorvane.rc.in ${CMAKE_BINARY_DIR}/Sorvane.rc @ONLY)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Sorvane.ico
+  COMMAND ${SORVANE_PYTHON} ${CMAKE_SOURCE_DIR}/tools/make_icon.py ${CMAKE_BINARY_DIR}/Sorvane.ico
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_icon.py)
+set_source_files_properties(${CMAKE_BINARY_DIR}/Sorvane.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/Sorvane.ico;${SORVANE_MANIFEST}")
+set(SORVANE_RESOURCES ${CMAKE_BINARY_DIR}/Sorvane.rc ${CMAKE_BINARY_DIR}/Sorvane.ico)
+if(MSVC)
+  # The manifest comes from the resources, not from the linker.
+  list(APPEND SORVANE_STATIC_LINK /MANIFEST:NO)
+endif()
+
+add_executable(Sorvane ${SORVANE_WIN32_SOURCES} ${SORVANE_RESOURCES})
 target_link_libraries(Sorvane PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
 target_link_options(Sorvane PRIVATE ${SORVANE_STATIC_LINK})
 
-add_executable(SorvaneE2E ${SORVANE_WIN32_SOURCES})
+add_executable(SorvaneE2E ${SORVANE_WIN32_SOURCES} ${SORVANE_RESOURCES})
 target_compile_definitions(SorvaneE2E PRIVATE SORVANE_E2E_SWITCH)
 target_link_libraries(SorvaneE2E PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
 target_link_options(SorvaneE2E PRIVATE ${SORVANE_STATIC_LINK})
@@ -35,6 +68,7 @@ target_link_options(JoyToKey PRIVATE ${SORVANE_STATIC_LINK})
 
 add_executable(probe tests/e2e/probe.cpp)
 target_compile_options(probe PRIVATE ${SORVANE_TOOL_FLAGS})
+target_link_libraries(probe PRIVATE version shell32 gdi32)
 if(NOT MSVC)
   target_link_options(probe PRIVATE -static -municode)
 endif()
@@ -44,8 +78,15 @@ target_compile_options(barepanel PRIVATE ${SORVANE_TOOL_FLAGS})
 target_link_libraries(barepanel PRIVATE winmm)
 target_link_options(barepanel PRIVATE ${SORVANE_STATIC_LINK})
 
+add_executable(holdlock tests/e2e/holdlock.cpp)
+target_compile_options(holdlock PRIVATE ${SORVANE_TOOL_FLAGS})
+if(NOT MSVC)
+  target_link_options(holdlock PRIVATE -static -municode)
+endif()
+
 add_executable(searchbench tests/e2e/searchbench.cpp src/platform/win32/Win32Platform.cpp
-  src/platform/win32/SwitchReader.cpp src/platform/win32/Text.cpp)
+  src/platform/win32/SwitchKeyHook.cpp src/platform/win32/SwitchReader.cpp
+  src/platform/win32/SwitchSettingsDialog.cpp src/platform/win32/Text.cpp)
 target_link_libraries(searchbench PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
 if(NOT MSVC)
   target_link_options(searchbench PRIVATE -static)
@@ -57,26 +98,48 @@ if(NOT MSVC)
   target_link_options(inidiff PRIVATE -static)
 endif()
 
-# The click sound and the help file beside the programs, where the tools that
-# make them are at hand (Python; chmcmd for the help).
-find_program(SORVANE_PYTHON NAMES python3 python)
-find_program(SORVANE_CHMCMD chmcmd)
-if(SORVANE_PYTHON)
-  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Zoboclick.wav
-    COMMAND ${SORVANE_PYTHON} ${CMAKE_SOURCE_DIR}/tools/make_click.py ${CMAKE_BINARY_DIR}/Zoboclick.wav
-    DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_click.py)
-  add_custom_target(click_sound ALL DEPENDS ${CMAKE_BINARY_DIR}/Zoboclick.wav)
-endif()
-if(SORVANE_PYTHON AND SORVANE_CHMCMD)
+# The click sound and the help file beside the program; building the program
+# builds them. The help needs chmcmd.
+add_custom_command(OUTPUT ${SORVANE_PROGRAM_DIR}/Zoboclick.wav
+  COMMAND ${SORVANE_PYTHON} ${CMAKE_SOURCE_DIR}/tools/make_click.py ${SORVANE_PROGRAM_DIR}/Zoboclick.wav
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_click.py)
+add_custom_target(click_sound DEPENDS ${SORVANE_PROGRAM_DIR}/Zoboclick.wav)
+add_dependencies(Sorvane click_sound)
+set(SORVANE_PACKAGE_FILES ${SORVANE_PROGRAM_DIR}/Zoboclick.wav)
+if(SORVANE_CHMCMD)
   file(GLOB SORVANE_HELP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/help/*)
-  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Sorvane.chm
+  add_custom_command(OUTPUT ${SORVANE_PROGRAM_DIR}/Sorvane.chm
     COMMAND ${SORVANE_PYTHON} ${CMAKE_SOURCE_DIR}/tools/make_help.py ${CMAKE_SOURCE_DIR}/docs/help
-            ${CMAKE_BINARY_DIR}/Sorvane.chm
+            ${SORVANE_PROGRAM_DIR}/Sorvane.chm
     DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_help.py ${SORVANE_HELP_SOURCES})
-  add_custom_target(help_file ALL DEPENDS ${CMAKE_BINARY_DIR}/Sorvane.chm)
+  add_custom_target(help_file DEPENDS ${SORVANE_PROGRAM_DIR}/Sorvane.chm)
+  add_dependencies(Sorvane help_file)
+  list(APPEND SORVANE_PACKAGE_FILES ${SORVANE_PROGRAM_DIR}/Sorvane.chm)
 else()
   message(STATUS "chmcmd not found: Sorvane.chm is not built")
 endif()
+
+# The zip a carer downloads: the program, its sound and help, a read-me and the
+# licence, all in one folder.
+foreach(text "docs/お読みください.txt" LICENSE)
+  get_filename_component(name ${text} NAME_WE)
+  set(output ${CMAKE_BINARY_DIR}/package/${name}.txt)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${SORVANE_PYTHON} ${CMAKE_SOURCE_DIR}/tools/make_text.py ${CMAKE_SOURCE_DIR}/${text} ${output}
+    DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_text.py ${CMAKE_SOURCE_DIR}/${text})
+  list(APPEND SORVANE_PACKAGE_TEXTS ${output})
+endforeach()
+add_custom_target(package_texts ALL DEPENDS ${SORVANE_PACKAGE_TEXTS})
+install(TARGETS Sorvane RUNTIME DESTINATION .)
+install(FILES ${SORVANE_PACKAGE_FILES} ${SORVANE_PACKAGE_TEXTS} DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Sorvane)
+set(CPACK_PACKAGE_FILE_NAME Sorvane-${PROJECT_VERSION}-win64)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+include(CPack)
+add_test(NAME package_contents COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/check_package.sh ${CMAKE_BINARY_DIR}
+         Sorvane-${PROJECT_VERSION}-win64.zip)
+set_tests_properties(package_contents PROPERTIES FIXTURES_SETUP package RESOURCE_LOCK package TIMEOUT 600)
 
 file(GLOB SORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
 add_test(NAME e2e_setup COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/env.sh setup ${CMAKE_BINARY_DIR})
@@ -86,5 +149,7 @@ set_tests_properties(e2e_cleanup PROPERTIES FIXTURES_CLEANUP wine LABELS e2e)
 foreach(script ${SORVANE_E2E_TESTS})
   get_filename_component(name ${script} NAME_WE)
   add_test(NAME e2e_${name} COMMAND bash ${script} ${CMAKE_BINARY_DIR})
+  set_tests_properties(e2e_${name} PROPERTIES ENVIRONMENT SORVANE_PACKAGE=Sorvane-${PROJECT_VERSION}-win64.zip)
   set_tests_properties(e2e_${name} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine LABELS e2e TIMEOUT 300)
 endforeach()
+set_tests_properties(e2e_test_package PROPERTIES FIXTURES_REQUIRED "wine;package")

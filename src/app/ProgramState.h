@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "joytokey/SwitchOptions.h"
 #include "platform/Joystick.h"
 #include "scan/ScanState.h"
 
@@ -17,6 +18,7 @@ struct PressState {
     kSwitchOverRelease,  // at the switch-over position: the stick flips at the release
   };
   bool down = false;  // the press the ticks are handling is still going on
+  bool wakeOnly = false;  // it woke the resting scan and selects nothing
   Wait wait = Wait::kNone;
   std::int64_t measuredFrom = 0;  // a one-button press is timed from here
   std::int64_t releasedAt = 0;
@@ -32,6 +34,11 @@ struct ProgramState {
   ButtonAppearances appearance;        // slots 1-8, then 11-18
   std::int32_t configArgChar = 0;      // first byte of the argument, sign-extended
   PressState press;
+  SwitchOptions switchOptions;
+  // The scan rests, nothing lit, after switchOptions.loops cycles without a press.
+  bool scanResting = false;
+  std::int32_t cyclesWithoutPress = 0;
+  bool cycleStarted = false;
   JoyInfo joyInfo;
   std::int32_t editTarget = 0;
   std::string joyToKeyFolder;

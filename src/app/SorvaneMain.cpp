@@ -45,7 +45,7 @@ TSorvaneForm::~TSorvaneForm() = default;
 
 void TSorvaneForm::BuildDesign() {
   name = "SorvaneForm";
-  frame = platform_.desktop.PanelFrame();
+  frame = platform_.desktop.PanelFrame(dpi);
   color = colors::kGreen;
   font = Font{kUiFontFace, PointsForPixelHeight(15), kFontBold, 0, kShiftJisCharset,
               colors::kWindowText};
@@ -57,9 +57,6 @@ void TSorvaneForm::BuildDesign() {
     auto button = std::make_unique<TCuteButton>(platform_.desktop, this);
     button->name = "CuteButton" + std::to_string(k);
     button->tag = k;
-    button->left = 20 + 60 * (k - 1);
-    button->top = 0;
-    button->width = 56;
     button->tabStop = false;
     button->showHint = true;
     button->hint = kButtonHint;
@@ -70,14 +67,13 @@ void TSorvaneForm::BuildDesign() {
     CuteButtons[k - 1] = std::move(button);
   }
   BtnOption.name = "BtnOption";
-  BtnOption.left = 0;
-  BtnOption.width = 21;
   BtnOption.color = colors::kAqua;
   BtnOption.visible = false;
   DummyBtn.name = "DummyBtn";
   DummyBtn.caption = "Dummy";
   DummyBtn.visible = false;
   DummyBtn.font = font;
+  ApplyScale();
 }
 
 void TSorvaneForm::Construct() {
@@ -89,21 +85,36 @@ void TSorvaneForm::Construct() {
   link.FindJoyToKeyWindow();
   if (link.JoyToKeyWindow() != 0) return;
 
-  const auto contents = platform_.files.ReadWholeFile(kSettingsFileName);
-  Path_JoyToKey = IniFile(contents.value_or("")).ReadString("UseJoyToKey", "所在フォルダー", "");
+  if (const auto settings = ReadSettingsFile()) {
+    Path_JoyToKey = settings->ReadString("UseJoyToKey", "所在フォルダー", "");
+  }
   if (Path_JoyToKey.empty()) FindJoyToKey();
   if (!LaunchJoyToKey(Path_JoyToKey)) {
     platform_.dialogs.ShowMessage(handle, kLaunchWarning, kErrorCaption, kWarningBoxStyle);
   }
 }
 
-void TSorvaneForm::FormShow() {
-  const int screenHeight = platform_.desktop.ScreenHeight();
-  const int screenWidth = platform_.desktop.ScreenWidth();
-  if (screenHeight < top || screenWidth < left) {
-    top = screenHeight / 2;
-    left = screenWidth / 2;
+void TSorvaneForm::PlaceOnAMonitor() {
+  Desktop& desktop = platform_.desktop;
+  if (desktop.MonitorCount() <= 1) {
+    // A corner off to the left or above is left to keep-on-screen.
+    const int screenHeight = desktop.ScreenHeight();
+    const int screenWidth = desktop.ScreenWidth();
+    if (screenHeight < top || screenWidth < left) {
+      top = screenHeight / 2;
+      left = screenWidth / 2;
+    }
+  } else if (!desktop.OnAnyMonitor({left, top})) {
+    // Saved on a monitor that is no longer there.
+    const ScreenRect primary = desktop.PrimaryMonitor().bounds;
+    top = primary.top + (primary.bottom - primary.top) / 2;
+    left = primary.left + (primary.right - primary.left) / 2;
   }
+  FollowMonitorDpi();
+}
+
+void TSorvaneForm::FormShow() {
+  PlaceOnAMonitor();
   if (state_.configArgChar != 0) {
     if (HikisuuForm != nullptr) HikisuuForm->visible = false;
     link.SendReliably(WM_JOYTOKEY_CONFIG, state_.configArgChar);
@@ -112,11 +123,14 @@ void TSorvaneForm::FormShow() {
   }
   JoyTimer.SetEnabled(true);
   ScanTimer.SetEnabled(true);
-  SampleTimer.SetEnabled(true);
+  SampleTimer.SetEnabled(!platform_.joystick.ReadsOnItsOwn());
 }
 
 void TSorvaneForm::Close() {
-  if (closed) return;
+  // A close request that comes while the close handler waits on a message box
+  // would otherwise save and report a second time.
+  if (closed || closing) return;
+  closing = true;
   FormClose();
   closed = true;
   visible = false;
@@ -131,9 +145,19 @@ void TSorvaneForm::FormClose() {
   link.ResumeSending();
   ReleaseHeldButton();
   link.RetryPending();
-  if (!SaveSettings()) {
-    const std::string text = std::string(kSettingsFileName) + " に書き込めません";
-    platform_.dialogs.ShowMessage(handle, text, kErrorCaption, 0x10);
+  switch (SaveSettings()) {
+    case SaveOutcome::kSaved:
+    case SaveOutcome::kHeldBack:  // the carer was told at start
+      break;
+    case SaveOutcome::kUnreadable:
+      platform_.dialogs.ShowMessage(
+          handle, std::string(kSettingsFileName) + " を読み込めないため、設定を保存できませんでした。",
+          kErrorCaption, 0x10);
+      break;
+    case SaveOutcome::kUnwritable:
+      platform_.dialogs.ShowMessage(handle, std::string(kSettingsFileName) + " に書き込めません",
+                                    kErrorCaption, 0x10);
+      break;
   }
   link.PostQuit();
 }
@@ -182,17 +206,24 @@ bool SorvaneApplication::Start() {
   const std::size_t slash = path.find_last_of("\\/");
   const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
   if (platform_.process.CreateInstanceMutex(fileName)) {
+    // Held while the box waits, the mutex would refuse every start after the
+    // first panel has ended.
+    platform_.process.CloseInstanceMutex();
     platform_.dialogs.ShowMessage(0, DuplicateStartMessage(), kApplicationTitle, kWarningBoxStyle);
     return false;
   }
   title = kApplicationTitle;
   SorvaneForm = std::make_unique<TSorvaneForm>(platform_, state, mainWindow);
   NameForm = std::make_unique<TNameForm>();
+  const MonitorArea editorMonitor = platform_.desktop.MonitorNearest(NameForm->Bounds());
+  if (editorMonitor.dpi > 0 && editorMonitor.dpi != NameForm->dpi) NameForm->ApplyDpi(editorMonitor.dpi);
+  NameForm->KeepInside(editorMonitor.workArea);
   NameForm->mainForm = SorvaneForm.get();
-  const auto contents = platform_.files.ReadWholeFile(kSettingsFileName);
-  NameForm->FormCreate(IniFile(contents.value_or("")));
+  NameForm->FormCreate(SorvaneForm->ReadSettingsFile().value_or(IniFile()));
   SorvaneForm->NameForm = NameForm.get();
   HikisuuForm = std::make_unique<THikisuuForm>(platform_);
+  const int noticeDpi = platform_.desktop.MonitorNearest(HikisuuForm->Bounds()).dpi;
+  if (noticeDpi > 0 && noticeDpi != HikisuuForm->dpi) HikisuuForm->ApplyDpi(noticeDpi);
   SorvaneForm->HikisuuForm = HikisuuForm.get();
   return true;
 }

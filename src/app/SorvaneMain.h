@@ -16,10 +16,10 @@
 #include "joytokey/SwitchSampler.h"
 #include "platform/Platform.h"
 #include "scan/PopupMenu.h"
+#include "settings/IniFile.h"
 
 namespace sorvane {
 
-class IniFile;
 
 extern const char* const kApplicationTitle;  // "「Sorvane＋。」Ver 2.10"
 extern const char* const kSettingsFileName;  // ".\Sorvane.ini"
@@ -62,6 +62,7 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   JoyToKeyLink link;
   WindowHandle handle = 0;  // the window that shows this form
   bool closed = false;
+  bool closing = false;  // FormClose runs: further close requests change nothing
 
   // Set by the application once they exist.
   TNameForm* NameForm = nullptr;
@@ -83,7 +84,30 @@ class TSorvaneForm : public Form, public CuteButtonParent {
 
   // Settings.
   void FormCreate();
-  bool SaveSettings();
+  enum class SaveOutcome { kSaved, kHeldBack, kUnreadable, kUnwritable };
+  SaveOutcome SaveSettings();
+  // The settings file for the readers at start. Nothing when it exists but
+  // cannot be read: the carer is told once, and from then on nothing is read
+  // or saved in this run.
+  std::optional<IniFile> ReadSettingsFile();
+  bool settingsHeldBack = false;
+
+  // Size. Every pixel size of the design is multiplied by the monitor's dpi / 96
+  // and by panelScale ([PanelScale] Scale, 1 to 4); so are the fonts' points.
+  static constexpr int kMaxPanelScale = 4;
+  int panelScale = 1;
+  int LayoutDpi() const { return dpi * panelScale; }
+  int Scaled(int designPixels) const { return ScaledPixels(designPixels, LayoutDpi()); }
+  // The character height in pixels of a font shown on the panel.
+  int FontPixelHeight(const Font& shown) const { return PixelHeightForPoints(shown.size, LayoutDpi()); }
+  // Sizes the frame, the buttons and the switch-over marker for the dpi and the
+  // scale; LayoutButtons then sizes the window.
+  void ApplyScale();
+  // The window has moved to a monitor of another dpi; the system suggests where
+  // its top-left corner goes.
+  void DpiChanged(int newDpi, ScreenPoint topLeft);
+  void PanelScaleClick(int scale);  // PanelScale1Click..PanelScale4Click
+  void SetPanelScale(int scale);    // the setting and its tick, nothing resized
 
   // The scan.
   void ScanTimerTimer();
@@ -96,6 +120,9 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   void JoyTimerTimer();
   void ShowStickNames();
   void JoyStickID2Click();
+  void SwitchSettingsClick();
+  // Hands the switch options to the sampler and the platform.
+  void ApplySwitchOptions();
 
   // Popup menu.
   void PopupMenu1Popup();
@@ -130,9 +157,18 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   void BuildDesign();
   void Construct();
   void LoadButtonAppearance(const IniFile& ini);
+  void LoadSwitchOptions(const IniFile& ini);
+  void PaintScanPosition();
+  bool CycleCompleted();
+  void RestScan();
+  void WakeScan();
   void PaintStripHighlight();
   void PaintSingleDisplay();
   void KeepOnScreen();
+  // At show: a position on no monitor goes to the primary screen's centre.
+  void PlaceOnAMonitor();
+  // Takes the dpi of the monitor the panel is on, and resizes when it differs.
+  void FollowMonitorDpi();
   void SampleSwitch();
   static void TakeReading(const JoystickReading& reading, void* context);
   void AdvancePress();
@@ -146,6 +182,7 @@ class TSorvaneForm : public Form, public CuteButtonParent {
 
   Platform& platform_;
   ProgramState& state_;
+  bool unholdableReported_ = false;
   bool switchUnplugged_ = false;
   std::uint64_t pressesKicked_ = 0;
 };

@@ -52,12 +52,17 @@ struct Font {
 
 // Points for a character height given in pixels at 96 dots per inch.
 constexpr int PointsForPixelHeight(int pixels) { return (pixels * 72 + 48) / 96; }
-// The character height in pixels for a size in points at 96 dots per inch,
-// within what a font can have whatever size a settings file asks for.
-constexpr int PixelHeightForPoints(int points) {
-  const long long pixels = (static_cast<long long>(points) * 96 + 36) / 72;
+// The character height in pixels for a size in points at a number of dots per
+// inch (96 unless told), as Windows scales points, within what a font can have
+// whatever size a settings file asks for.
+constexpr int PixelHeightForPoints(int points, int dpi = 96) {
+  const long long pixels = (static_cast<long long>(points) * dpi + 36) / 72;
   return pixels > 0x7FFF ? 0x7FFF : pixels < -0x7FFF ? -0x7FFF : static_cast<int>(pixels);
 }
+
+// A size the design gives in pixels at 96 dots per inch, at another number of
+// dots per inch (rounded to the nearest pixel; unchanged at 96).
+constexpr int ScaledPixels(int designPixels, int dpi) { return (designPixels * dpi + 48) / 96; }
 
 class Control {
  public:
@@ -101,7 +106,9 @@ class Form {
   Font font;
   std::string hint;
   bool visible = false;
+  int dpi = 96;  // of the monitor the window is on
 
+  ScreenRect Bounds() const { return {left, top, left + width, top + height}; }
   int ClientWidth() const { return width - frame.left - frame.right; }
   int ClientHeight() const { return height - frame.top - frame.bottom; }
   void SetClientWidth(int clientWidth) { width = clientWidth + frame.left + frame.right; }

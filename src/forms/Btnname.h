@@ -27,6 +27,12 @@ class TNameForm : public Form {
   Control OkBtn;
   bool shownModally = false;
 
+  // Sizes the editor, its labels, fields and button for a number of dots per
+  // inch; the top-left corner stays.
+  void ApplyDpi(int newDpi);
+  // Moves the editor inside an area where it fits there.
+  void KeepInside(const ScreenRect& area);
+
   // Loads the sixteen names from the settings file.
   void FormCreate(const IniFile& settings);
 
@@ -40,7 +46,7 @@ class TNameForm : public Form {
   void FormClose();
   // Whether an edit that turns a field's text from previous into edited may
   // stand: typing stops at the byte limit, but a longer name from the settings
-  // file may still be shortened.
+  // file may still be shortened; control characters are never taken.
   static bool EditFits(const std::string& previous, const std::string& edited, int maxBytes);
 };
 

@@ -14,11 +14,18 @@ class THikisuuForm : public Form {
  public:
   explicit THikisuuForm(Platform& platform);
 
+  // Sizes the notice and its lines for a number of dots per inch, centred on
+  // the desktop.
+  void ApplyDpi(int newDpi);
+
   std::array<Label, 6> lines;
   std::unique_ptr<Timer> Timer1;
 
   void Timer1Timer();
   void Close() { visible = false; }
+
+ private:
+  Desktop& desktop_;
 };
 
 }  // namespace sorvane

@@ -3,6 +3,8 @@
 
 #include "app/SorvaneMain.h"
 #include "settings/IniFile.h"
+#include "settings/SettingsFile.h"
+#include "settings/ValueForms.h"
 
 namespace sorvane {
 
@@ -56,14 +58,18 @@ bool TSorvaneForm::SearchJoyToKeyFolder(const std::string& folder) {
   if (listing.hasProgramFile) {
     scan().joyToKeyFound = 1;
     state_.joyToKeyFolder = folder;
-    const auto existing = platform_.files.ReadWholeFile(kSiblingSettingsFileName);
-    IniFile sibling(existing.value_or(""));
-    sibling.WriteString("UseJoyToKey", kFolderKey, folder);
-    platform_.files.ReplaceWholeFile(kSiblingSettingsFileName, sibling.Contents());
-    const auto written = platform_.files.ReadWholeFile(kSiblingSettingsFileName);
-    Path_JoyToKey = IniFile(written.value_or("")).ReadString("UseJoyToKey", kFolderKey, "");
-    // A sibling file that cannot be written must not cost the folder just found.
-    if (Path_JoyToKey.empty()) Path_JoyToKey = folder;
+    // The folder is used as found whenever the sibling file cannot take it:
+    // an older folder read back from there would be launched and kept.
+    Path_JoyToKey = folder;
+    const SettingsText existing = ReadSettingsText(platform_, kSiblingSettingsFileName);
+    // The sibling's own lines are never rebuilt from text that could not be read.
+    if (existing.status == FileRead::Status::kUnreadable) return true;
+    IniFile sibling(existing.text);
+    sibling.WriteString("UseJoyToKey", kFolderKey, WriteText(folder));
+    if (!WriteSettingsText(platform_, kSiblingSettingsFileName, sibling.Contents(), existing)) return true;
+    const SettingsText written = ReadSettingsText(platform_, kSiblingSettingsFileName);
+    const std::string readBack = IniFile(written.text).ReadString("UseJoyToKey", kFolderKey, "");
+    if (!readBack.empty()) Path_JoyToKey = readBack;
     return true;
   }
   for (const std::string& subFolder : listing.subFolders) {

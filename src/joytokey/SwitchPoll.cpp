@@ -19,15 +19,15 @@ void TSorvaneForm::TakeReading(const JoystickReading& reading, void* context) {
     // An unplugged joystick can be slow to answer: it is asked once a tick
     // until it comes back.
     form.switchSampler.Unplugged(reading.time);
-    if (!form.switchUnplugged_) form.SampleTimer.SetEnabled(false);
     form.switchUnplugged_ = true;
+    form.SampleTimer.SetEnabled(false);
     return;
   }
   form.state_.joyInfo.buttons = reading.buttons;
   form.switchSampler.Sample(reading.time, reading.buttons);
   if (form.switchUnplugged_) {
     form.switchUnplugged_ = false;
-    form.SampleTimer.SetEnabled(true);
+    form.SampleTimer.SetEnabled(!form.platform_.joystick.ReadsOnItsOwn());
   }
 }
 
@@ -57,7 +57,9 @@ void TSorvaneForm::JoyTimerTimer() {
   link.RetryPending();
   // While a press waits for its release JoyToKey hears nothing after the -1.
   if (press.wait == PressState::Wait::kNone) link.Send(WM_JOYTOKEY_STICK, scan().activeStick);
-  if (switchUnplugged_) SampleSwitch();
+  // What the switch did since the last sample (the reader's own readings,
+  // where it reads on its own; once a tick while the joystick is unplugged).
+  SampleSwitch();
   AdvancePress();
   KeepOnScreen();
 }
@@ -78,9 +80,10 @@ void TSorvaneForm::AdvancePress() {
     return;
   }
   if (press.down) {
-    HandlePress(false);
+    if (!press.wakeOnly) HandlePress(false);
     return;
   }
+  press.wakeOnly = false;
   // The release is never sent in the tick of its press, so JoyToKey sees the
   // button down for at least one tick.
   if (s.heldButton != 0 && press.heldTick != press.ticks) ReleaseHeldButton();
@@ -88,6 +91,16 @@ void TSorvaneForm::AdvancePress() {
   if (s.heldButton != 0) return;  // a new press waits for the held one's release
   press.down = true;
   switchSampler.Pop();
+  // Cycles without a press count afresh from the next first position.
+  state_.cyclesWithoutPress = 0;
+  state_.cycleStarted = false;
+  if (state_.scanResting) {
+    // The press that wakes the scan selects nothing: the user sees where it
+    // starts before choosing.
+    press.wakeOnly = true;
+    WakeScan();
+    return;
+  }
   HandlePress(true);
 }
 
@@ -183,13 +196,22 @@ void TSorvaneForm::ReleaseHeldButton() {
   }
 }
 
+void TSorvaneForm::ApplySwitchOptions() {
+  const SwitchOptions& options = state_.switchOptions;
+  switchSampler.SetTimes(options.acceptTime, options.ignoreRepeat);
+  platform_.joystick.SetSwitchInput({options.key, options.acceptTime, options.ignoreRepeat});
+}
+
 void TSorvaneForm::KeepOnScreen() {
-  const int fullHeight = platform_.desktop.FullScreenClientHeight();
-  if (fullHeight - height < top) top = fullHeight - height / 2;
-  if (top < 0) top = 0;
-  const int screenWidth = platform_.desktop.ScreenWidth();
-  if (screenWidth - width < left) left = screenWidth - width;
-  if (left < 0) left = 0;
+  // Within the work area of the monitor the panel is on; with one monitor and
+  // the taskbar at the bottom, that is the primary screen's metrics.
+  const MonitorArea monitor = platform_.desktop.MonitorNearest(Bounds());
+  const ScreenRect& work = monitor.workArea;
+  const int bottom = work.top + monitor.fullScreenClientHeight;
+  if (bottom - height < top) top = bottom - height / 2;
+  if (top < work.top) top = work.top;
+  if (work.right - width < left) left = work.right - width;
+  if (left < work.left) left = work.left;
 }
 
 void TSorvaneForm::JoyStickID2Click() {

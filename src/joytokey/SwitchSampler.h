@@ -18,6 +18,11 @@ class SwitchSampler {
     std::int64_t time;  // when the new state was first seen
   };
 
+  // A press counts only once the switch has been down acceptMilliseconds
+  // (never less than the debounce); a press that begins within
+  // ignoreMilliseconds of the last counted release is ignored whole.
+  void SetTimes(std::int64_t acceptMilliseconds, std::int64_t ignoreMilliseconds);
+
   // One reading of joystick 0's buttons 1 to 8 (bit 0 is the switch).
   void Sample(std::int64_t now, std::uint32_t buttons);
   // A failed reading: the joystick is gone, so every button is up at once.
@@ -42,14 +47,20 @@ class SwitchSampler {
     bool candidate = false;
     std::int64_t since = 0;
     // True when the reading changed the stable state.
-    bool Feed(std::int64_t now, bool raw);
+    bool Feed(std::int64_t now, bool raw, std::int64_t downFor = kDebounceMilliseconds);
   };
   void Latch(bool down, std::int64_t time);
+  void SwitchChanged();
 
   static constexpr int kCapacity = 16;
   Debounced switch_;
   Debounced any_;
   std::int64_t allUpSince_ = 0;
+  std::int64_t accept_ = kDebounceMilliseconds;
+  std::int64_t ignore_ = 0;
+  bool released_ = false;  // a counted press has been released
+  std::int64_t releasedAt_ = 0;
+  bool ignoring_ = false;  // the switch is down on a press that does not count
   std::array<Edge, kCapacity> edges_{};
   int first_ = 0;
   int count_ = 0;

@@ -46,8 +46,18 @@ class Desktop {
   virtual std::int16_t LeftButtonKeyState() = 0;
   virtual void ReleaseMouseCapture() = 0;
 
-  // The frame that the panel's window style adds around its client area.
-  virtual FrameInsets PanelFrame() = 0;
+  // The frame that the panel's window style adds around its client area at a
+  // number of dots per inch.
+  virtual FrameInsets PanelFrame(int dpi) = 0;
+
+  // Monitors. With one monitor, it is the screen the metrics above describe.
+  virtual int MonitorCount() = 0;
+  virtual MonitorArea PrimaryMonitor() = 0;
+  // The monitor a window with these bounds is on: the one it overlaps most,
+  // or the nearest (as MonitorFromWindow decides).
+  virtual MonitorArea MonitorNearest(const ScreenRect& windowBounds) = 0;
+  // Whether a point lies on any monitor.
+  virtual bool OnAnyMonitor(ScreenPoint point) = 0;
 
  protected:
   ~Desktop() = default;

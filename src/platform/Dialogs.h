@@ -18,6 +18,16 @@ struct FontChoice {
   ColorValue color = 0;
 };
 
+// The switch settings dialog's fields: the key it took (a virtual-key code,
+// 0 none) and the texts typed.
+struct SwitchOptionTexts {
+  std::int32_t key = 0;
+  std::string acceptTime;
+  std::string ignoreRepeat;
+  std::string firstPause;
+  std::string loops;
+};
+
 class Dialogs {
  public:
   // MessageBoxA(owner, text, caption, flags); returns the button pressed.
@@ -27,6 +37,9 @@ class Dialogs {
   virtual std::optional<ColorValue> ChooseColor(WindowHandle owner, ColorValue initial) = 0;
   // The font chooser opened on font; true and font updated on confirm.
   virtual bool ChooseFont(WindowHandle owner, FontChoice& font) = 0;
+  // The switch settings dialog, modal, opened on texts; true and texts
+  // updated on OK. The switch key does not act as the switch while it is open.
+  virtual bool EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) = 0;
 
  protected:
   ~Dialogs() = default;

@@ -3,17 +3,28 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace sorvane {
 
+// What reading a whole file found.
+struct FileRead {
+  enum class Status {
+    kRead,
+    kMissing,     // no such file (or folder on its path)
+    kUnreadable,  // it exists but could not be read: held by another program, denied, failed
+  };
+  Status status = Status::kMissing;
+  std::string contents;  // the bytes, when read
+};
+
 class FileSystem {
  public:
-  // The whole file, or nothing when it does not exist or cannot be read.
-  virtual std::optional<std::string> ReadWholeFile(const std::string& path) = 0;
+  // The whole file, or why there is none. A partial read is never a read.
+  virtual FileRead ReadWholeFile(const std::string& path) = 0;
   // Writes contents to a new file beside path and moves it over path, so that
-  // path holds either the old or the new contents, never a mix.
+  // path holds either the old or the new contents, never a mix. A temporary
+  // file left by an earlier, interrupted replace is overwritten.
   virtual bool ReplaceWholeFile(const std::string& path, const std::string& contents) = 0;
 
   struct FolderEntry {

@@ -9,6 +9,7 @@
 #include "platform/Process.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"
+#include "platform/TextCodec.h"
 #include "platform/Timers.h"
 
 namespace sorvane {
@@ -23,6 +24,7 @@ struct Platform {
   Dialogs& dialogs;
   Process& process;
   TimerHost& timers;
+  TextCodec& text;
 };
 
 }  // namespace sorvane

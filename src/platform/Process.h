@@ -14,6 +14,9 @@ class Process {
   // Creates the named mutex, not initially owned, kept open until the process
   // ends. True when the mutex already existed.
   virtual bool CreateInstanceMutex(const std::string& name) = 0;
+  // Closes the handle CreateInstanceMutex opened, so that a refused start
+  // holds nothing while it shows its message.
+  virtual void CloseInstanceMutex() = 0;
 
  protected:
   ~Process() = default;

@@ -24,6 +24,18 @@ struct ScreenRect {
   int bottom = 0;
 };
 
+// One monitor of the desktop, in screen pixels (the primary's top-left is 0, 0;
+// others may lie at negative coordinates).
+struct MonitorArea {
+  ScreenRect bounds;
+  ScreenRect workArea;  // without the taskbar
+  // The height, from the work area's top, that keep-on-screen measures
+  // against: SM_CYFULLSCREEN on the primary monitor.
+  int fullScreenClientHeight = 0;
+  int dpi = 96;
+  bool primary = false;
+};
+
 // Pixels that a window's frame adds on each side of its client area.
 struct FrameInsets {
   int left = 0;

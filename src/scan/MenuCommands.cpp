@@ -18,7 +18,8 @@ constexpr SpeedItem kSpeedItems[] = {
 }  // namespace
 
 int IntervalMilliseconds(float seconds) {
-  const double milliseconds = static_cast<double>(seconds * 1000.0F);
+  // The stored float widened first: 0.7 s is 699 ms, as the float holds 0.6999999881.
+  const double milliseconds = static_cast<double>(seconds) * 1000.0;
   if (!(milliseconds == milliseconds)) return 0;  // not a number
   if (milliseconds >= 2147483647.0) return 2147483647;
   if (milliseconds <= -2147483648.0) return -2147483647 - 1;
@@ -77,7 +78,7 @@ void TSorvaneForm::SingleDspClick() {
   ScanTimer.SetEnabled(false);
   if (!PopupMenu1.Checked(MenuId::SingleDsp)) {
     PopupMenu1.SetChecked(MenuId::SingleDsp, true);
-    SetClientWidth(72);
+    SetClientWidth(Scaled(72));
   } else {
     PopupMenu1.SetChecked(MenuId::SingleDsp, false);
     LayoutButtons(scan().scanMax, scan().subScan);
@@ -131,12 +132,17 @@ void TSorvaneForm::MenuCommand(MenuId id) {
     case MenuId::Time30: SpeedClick(3.0F); break;
     case MenuId::Time40: SpeedClick(4.0F); break;
     case MenuId::Time50: SpeedClick(5.0F); break;
+    case MenuId::PanelScale1: PanelScaleClick(1); break;
+    case MenuId::PanelScale2: PanelScaleClick(2); break;
+    case MenuId::PanelScale3: PanelScaleClick(3); break;
+    case MenuId::PanelScale4: PanelScaleClick(4); break;
     case MenuId::SingleDsp: SingleDspClick(); break;
     case MenuId::BtnNameEdit: BtnNameEditClick(); break;
     case MenuId::BtnNameDispOn: BtnNameDispOnClick(); break;
     case MenuId::Sound: SoundClick(); break;
     case MenuId::Oikake: OikakeClick(); break;
     case MenuId::JoyStickID2: JoyStickID2Click(); break;
+    case MenuId::SwitchSettings: SwitchSettingsClick(); break;
     case MenuId::Exit1: Exit1Click(); break;
     case MenuId::Web: WebClick(); break;
     case MenuId::Help: HelpClick(); break;

@@ -26,6 +26,11 @@ PopupMenu::PopupMenu()
           {MenuId::Time30, MenuId::ScanTime, "Time30", "3.0 (&3)", ""},
           {MenuId::Time40, MenuId::ScanTime, "Time40", "4.0 (&4)", ""},
           {MenuId::Time50, MenuId::ScanTime, "Time50", "5.0 (&5)", ""},
+          {MenuId::PanelSize, MenuId::kNone, "PanelSize", "大きさ (&Z)", "パネルの大きさ"},
+          {MenuId::PanelScale1, MenuId::PanelSize, "PanelScale1", "×1", "", true, true},
+          {MenuId::PanelScale2, MenuId::PanelSize, "PanelScale2", "×2", "", false, true},
+          {MenuId::PanelScale3, MenuId::PanelSize, "PanelScale3", "×3", "", false, true},
+          {MenuId::PanelScale4, MenuId::PanelSize, "PanelScale4", "×4", "", false, true},
           {MenuId::SingleDsp, MenuId::kNone, "SingleDsp", "シングル表示 (&D)", ""},
           {MenuId::BtnNameEdit, MenuId::kNone, "BtnNameEdit", "ボタン名編集(&E)", ""},
           {MenuId::BtnNameDispOn, MenuId::kNone, "BtnNameDispOn", "ボタン名表示（&N）", ""},
@@ -33,6 +38,7 @@ PopupMenu::PopupMenu()
           {MenuId::Oikake, MenuId::kNone, "Oikake", "カーソル追いかけ (&C)", ""},
           {MenuId::JoyStickID2, MenuId::kNone, "JoyStickID2", "JoyStickID2 (&J)", ""},
           {MenuId::Version, MenuId::kNone, "Version", "Ver2.10", ""},
+          {MenuId::SwitchSettings, MenuId::kNone, "SwitchSettings", "スイッチ設定 (&W)", ""},
           {MenuId::Exit1, MenuId::kNone, "Exit1", "終了(&X)", ""},
           {MenuId::Web, MenuId::kNone, "Web", kWebAddress, ""},
           {MenuId::Help, MenuId::kNone, "Help", "ヘルプ(&H)", ""},
@@ -49,6 +55,12 @@ MenuId PopupMenu::ButtonCountItem(int count) {
   static constexpr MenuId kItems[] = {MenuId::Btn1, MenuId::Btn2, MenuId::Btn3, MenuId::Btn4,
                                       MenuId::Btn5, MenuId::Btn6, MenuId::Btn7, MenuId::Btn8};
   return (count >= 1 && count <= 8) ? kItems[count - 1] : MenuId::kNone;
+}
+
+MenuId PopupMenu::PanelScaleItem(int scale) {
+  static constexpr MenuId kItems[] = {MenuId::PanelScale1, MenuId::PanelScale2, MenuId::PanelScale3,
+                                      MenuId::PanelScale4};
+  return (scale >= 1 && scale <= 4) ? kItems[scale - 1] : MenuId::kNone;
 }
 
 MenuId PopupMenu::SubCountItem(int count) {

@@ -28,6 +28,11 @@ enum class MenuId {
   Time30,
   Time40,
   Time50,
+  PanelSize,
+  PanelScale1,
+  PanelScale2,
+  PanelScale3,
+  PanelScale4,
   SingleDsp,
   BtnNameEdit,
   BtnNameDispOn,
@@ -35,6 +40,7 @@ enum class MenuId {
   Oikake,
   JoyStickID2,
   Version,
+  SwitchSettings,
   Exit1,
   Web,
   Help,
@@ -51,6 +57,7 @@ struct MenuItem {
   std::string caption;
   std::string hint;
   bool checked = false;
+  bool radio = false;  // ticked with a bullet: one of a group
 };
 
 // The project's web page: the caption of the Web item and what it opens.
@@ -69,6 +76,7 @@ class PopupMenu {
 
   static MenuId ButtonCountItem(int count);  // Btn1..Btn8, kNone otherwise
   static MenuId SubCountItem(int count);     // SubBtn2..SubBtn8, kNone otherwise
+  static MenuId PanelScaleItem(int scale);   // PanelScale1..PanelScale4, kNone otherwise
 
  private:
   static int Index(MenuId id) { return static_cast<int>(id); }

@@ -5,6 +5,11 @@ namespace sorvane {
 
 void TSorvaneForm::ScanTimerTimer() {
   ScanState& s = scan();
+  if (state_.scanResting) {
+    // Only a press wakes a resting scan.
+    ScanTimer.SetEnabled(false);
+    return;
+  }
   BtnOption.visible = false;
   if (state_.collapseCountdown != 0 && s.oneButtonMode == 1) --state_.collapseCountdown;
   if (state_.collapseCountdown == 0 && s.oneButtonMode == 1) {
@@ -26,17 +31,60 @@ void TSorvaneForm::ScanTimerTimer() {
     }
   }
 
-  if (PopupMenu1.Checked(MenuId::SingleDsp)) {
-    PaintSingleDisplay();
-  } else {
-    PaintStripHighlight();
+  if (s.scanPos == 1 && CycleCompleted()) {
+    RestScan();
+    return;
   }
+  PaintScanPosition();
 
   if (PopupMenu1.Checked(MenuId::Oikake)) {
     const ScreenPoint cursor = platform_.desktop.CursorPosition();
     top = cursor.y + 10;
     left = cursor.x + 10;
   }
+}
+
+bool TSorvaneForm::CycleCompleted() {
+  const std::int32_t loops = state_.switchOptions.loops;
+  if (!state_.cycleStarted) {
+    state_.cycleStarted = true;
+    return false;
+  }
+  ++state_.cyclesWithoutPress;
+  return loops > 0 && state_.cyclesWithoutPress >= loops;
+}
+
+void TSorvaneForm::RestScan() {
+  state_.scanResting = true;
+  ScanTimer.SetEnabled(false);
+  BtnOption.visible = false;
+  for (auto& button : CuteButtons) {
+    button->color = colors::kBtnFace;
+    button->font.color = colors::kWhite;
+  }
+}
+
+void TSorvaneForm::WakeScan() {
+  ScanState& s = scan();
+  state_.scanResting = false;
+  state_.cyclesWithoutPress = 0;
+  state_.cycleStarted = true;
+  s.scanPos = 1;
+  PaintScanPosition();
+  ScanTimer.SetEnabled(false);
+  ScanTimer.SetEnabled(true);
+}
+
+void TSorvaneForm::PaintScanPosition() {
+  if (PopupMenu1.Checked(MenuId::SingleDsp)) {
+    PaintSingleDisplay();
+  } else {
+    PaintStripHighlight();
+  }
+  // The first position of each cycle stays lit longer, where a carer asks for it.
+  const int interval = IntervalMilliseconds(scan().intervalSeconds);
+  const std::int32_t pause = state_.switchOptions.firstPause;
+  if (pause > 0 && interval > 0) ScanTimer.SetInterval(scan().scanPos == 1 ? interval + pause : interval);
 }
 
 void TSorvaneForm::PaintStripHighlight() {

@@ -47,8 +47,8 @@ constexpr int ButtonNumberAt(int position, int activeStick) {
 
 using ButtonAppearances = std::array<ButtonAppearance, kSlotCount>;
 
-// The scan timer's interval for an interval in seconds: truncated toward zero
-// to whole milliseconds, and held within the range of the timer's interval
+// The scan timer's interval for an interval in seconds: the float widened,
+// times 1000, truncated toward zero to whole milliseconds, and held within the range of the timer's interval
 // whatever a settings file holds (nothing that is not a number scans).
 int IntervalMilliseconds(float seconds);
 

@@ -2,6 +2,7 @@
 // written back when it closes.
 #include "app/SorvaneMain.h"
 #include "settings/IniFile.h"
+#include "settings/SettingsFile.h"
 #include "settings/ValueForms.h"
 
 namespace sorvane {
@@ -23,6 +24,7 @@ constexpr SwitchKey kLoadedSwitches[] = {
 const char* const kVerticalSection = "起動時の縦座標";
 const char* const kHorizontalSection = "起動時の横座標";
 const char* const kFolderKey = "所在フォルダー";
+const char* const kSwitchSection = "Switch";
 
 std::string Key(const char* family, int buttonNumber) { return family + std::to_string(buttonNumber); }
 
@@ -45,14 +47,14 @@ void TSorvaneForm::FormCreate() {
   state_.joyInfo.size = sizeof(JoyInfo);
   state_.joyInfo.flags = 0x83;
 
-  const IniFile ini(platform_.files.ReadWholeFile(kSettingsFileName).value_or(""));
+  const IniFile ini = ReadSettingsFile().value_or(IniFile());
   ScanState& s = scan();
   Path_JoyToKey = ini.ReadString("UseJoyToKey", kFolderKey, "");
   s.scanMax = Lenient(ini, "ScanMax", "ScanMax", "4");
   LayoutButtons(s.scanMax, s.subScan);
   s.subScan = Lenient(ini, "SubScan", "SubScan", "4");
   LayoutButtons(s.scanMax, s.subScan);
-  s.intervalSeconds = ReadSeconds(ini.ReadString("Interval", "ScanTimer", "2"));
+  s.intervalSeconds = ReadIntervalSeconds(ini.ReadString("Interval", "ScanTimer", "2"));
   ScanTimer.SetInterval(IntervalMilliseconds(s.intervalSeconds));
 
   for (const SwitchKey& key : kLoadedSwitches) {
@@ -73,12 +75,31 @@ void TSorvaneForm::FormCreate() {
     CuteButton(k).caption = ini.ReadString("BtnName", Key("Name", k), DefaultButtonName(k));
   }
   LoadButtonAppearance(ini);
+  const int scale = Strict(ini, "PanelScale", "Scale", 1);
+  SetPanelScale(scale >= 1 && scale <= kMaxPanelScale ? scale : 1);
+  const int monitorDpi = platform_.desktop.MonitorNearest(Bounds()).dpi;
+  if (monitorDpi > 0) dpi = monitorDpi;
+  ApplyScale();
+  LoadSwitchOptions(ini);
 
   JoyTimer.SetEnabled(true);
   ScanTimer.SetEnabled(true);
   LayoutButtons(s.scanMax, s.subScan);
   SetScanSpeed(s.intervalSeconds);
   ScanTimer.SetEnabled(true);
+}
+
+void TSorvaneForm::LoadSwitchOptions(const IniFile& ini) {
+  SwitchOptions& options = state_.switchOptions;
+  const auto read = [&ini](const OptionRange& range) {
+    return HoldInRange(Lenient(ini, kSwitchSection, range.key, "0"), range);
+  };
+  options.key = read(kKeyRange);
+  options.acceptTime = read(kAcceptTimeRange);
+  options.ignoreRepeat = read(kIgnoreRepeatRange);
+  options.firstPause = read(kFirstPauseRange);
+  options.loops = read(kLoopsRange);
+  ApplySwitchOptions();
 }
 
 void TSorvaneForm::LoadButtonAppearance(const IniFile& ini) {
@@ -103,13 +124,43 @@ void TSorvaneForm::LoadButtonAppearance(const IniFile& ini) {
   }
 }
 
-bool TSorvaneForm::SaveSettings() {
+std::optional<IniFile> TSorvaneForm::ReadSettingsFile() {
+  if (settingsHeldBack) return std::nullopt;
+  const SettingsText read = ReadSettingsText(platform_, kSettingsFileName);
+  if (read.status == FileRead::Status::kUnreadable) {
+    // Defaults written over weeks of a carer's settings would be worse than
+    // losing this run's changes: nothing is saved from now on.
+    settingsHeldBack = true;
+    platform_.dialogs.ShowMessage(
+        handle,
+        std::string(kSettingsFileName) +
+            " を読み込めません（ほかのプログラムが使用中かもしれません）。\n"
+            "設定は読み込まれず、この起動では既定の設定で動作します。終了時にも設定は保存されません。",
+        kErrorCaption, kWarningBoxStyle);
+    return std::nullopt;
+  }
+  if (!read.unholdable.empty() && !unholdableReported_) {
+    unholdableReported_ = true;
+    platform_.dialogs.ShowMessage(
+        handle,
+        std::string(kSettingsFileName) + " に、この表示盤では扱えない文字があります:\n" +
+            DescribeCharacters(read.unholdable) +
+            "\nその文字は〓と表示します。その行を変更しない限り、ファイルの文字はそのまま残ります。",
+        kErrorCaption, kWarningBoxStyle);
+  }
+  return IniFile(read.text);
+}
+
+TSorvaneForm::SaveOutcome TSorvaneForm::SaveSettings() {
+  if (settingsHeldBack) return SaveOutcome::kHeldBack;
   // The file as it is now, so that lines written by hand since the start survive.
-  IniFile ini(platform_.files.ReadWholeFile(kSettingsFileName).value_or(""));
+  const SettingsText current = ReadSettingsText(platform_, kSettingsFileName);
+  if (current.status == FileRead::Status::kUnreadable) return SaveOutcome::kUnreadable;
+  IniFile ini(current.text);
   const ScanState& s = scan();
   const auto onOff = [this](MenuId item) { return PopupMenu1.Checked(item) ? "1" : "0"; };
 
-  ini.WriteString("UseJoyToKey", kFolderKey, Path_JoyToKey);
+  ini.WriteString("UseJoyToKey", kFolderKey, WriteText(Path_JoyToKey));
   ini.WriteString("ScanMax", "ScanMax", WriteInteger(s.scanMax));
   ini.WriteString("SubScan", "SubScan", WriteInteger(s.subScan));
   ini.WriteString("Interval", "ScanTimer", WriteSeconds(s.intervalSeconds));
@@ -127,7 +178,7 @@ bool TSorvaneForm::SaveSettings() {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const int n = SlotButtonNumber(slot);
     ini.WriteString("BtnName", Key("Name", n),
-                    NameForm != nullptr ? NameForm->Name(n) : DefaultButtonName(n));
+                    WriteText(NameForm != nullptr ? NameForm->Name(n) : DefaultButtonName(n)));
   }
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const int n = SlotButtonNumber(slot);
@@ -136,10 +187,18 @@ bool TSorvaneForm::SaveSettings() {
     ini.WriteString("BtnFont", Key("FontSize", n), WriteInteger(appearance.fontSize));
     ini.WriteString("BtnFont", Key("FontPitch", n), WriteInteger(appearance.fontPitch));
     ini.WriteString("BtnFont", Key("FontColor", n), WriteColorText(appearance.fontColor));
-    ini.WriteString("BtnFont", Key("FontName", n), appearance.fontName);
+    ini.WriteString("BtnFont", Key("FontName", n), WriteText(appearance.fontName));
   }
   ini.WriteString("バージョン", "Ver", kApplicationTitle);
-  return platform_.files.ReplaceWholeFile(kSettingsFileName, ini.Contents());
+  ini.WriteString("PanelScale", "Scale", WriteInteger(panelScale));
+  const SwitchOptions& options = state_.switchOptions;
+  ini.WriteString(kSwitchSection, kKeyRange.key, WriteInteger(options.key));
+  ini.WriteString(kSwitchSection, kAcceptTimeRange.key, WriteInteger(options.acceptTime));
+  ini.WriteString(kSwitchSection, kIgnoreRepeatRange.key, WriteInteger(options.ignoreRepeat));
+  ini.WriteString(kSwitchSection, kFirstPauseRange.key, WriteInteger(options.firstPause));
+  ini.WriteString(kSwitchSection, kLoopsRange.key, WriteInteger(options.loops));
+  return WriteSettingsText(platform_, kSettingsFileName, ini.Contents(), current) ? SaveOutcome::kSaved
+                                                                                  : SaveOutcome::kUnwritable;
 }
 
 }  // namespace sorvane

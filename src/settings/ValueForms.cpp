@@ -1,5 +1,6 @@
 #include "settings/ValueForms.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -119,7 +120,17 @@ float ReadSeconds(std::string_view text) {
     }
   }
   const std::string number(text.substr(start, end - start));
-  return static_cast<float>(std::strtod(number.c_str(), nullptr));
+  // Straight to the nearest float: what a 15-digit save of a float wrote
+  // comes back as that same float, and what no float can hold as infinity.
+  return std::strtof(number.c_str(), nullptr);
+}
+
+float ReadIntervalSeconds(std::string_view text) {
+  const float seconds = ReadSeconds(text);
+  // Not a number, infinite, zero, negative or too short to see and press: a
+  // panel that never highlights anything is of no use to anyone.
+  if (!std::isfinite(seconds) || !(seconds >= kShortestIntervalSeconds)) return kDefaultIntervalSeconds;
+  return seconds;
 }
 
 std::string WriteInteger(std::int32_t value) { return std::to_string(value); }
@@ -128,6 +139,16 @@ std::string WriteSeconds(float seconds) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.15g", static_cast<double>(seconds));
   return buffer;
+}
+
+std::string WriteText(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  const bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
+                      text.back() == text.front();
+  if (!text.empty() && (blank(text.front()) || blank(text.back()) || quoted)) {
+    return "\"" + std::string(text) + "\"";
+  }
+  return std::string(text);
 }
 
 std::optional<ColorValue> ReadColorText(std::string_view text) {

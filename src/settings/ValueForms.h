@@ -16,9 +16,17 @@ std::int32_t ReadLenientInteger(std::string_view text);
 std::optional<std::int32_t> ReadStrictInteger(std::string_view text);
 // The longest leading decimal number; 0 when there is none.
 float ReadSeconds(std::string_view text);
+// The scan interval a settings file gives: its seconds when they are a finite
+// number of at least 0.2, else the default 2.
+float ReadIntervalSeconds(std::string_view text);
+constexpr float kDefaultIntervalSeconds = 2.0F;
+constexpr float kShortestIntervalSeconds = 0.2F;
 
 std::string WriteInteger(std::int32_t value);
 std::string WriteSeconds(float seconds);  // up to 15 significant digits
+// Text as a value that reads back whole: quoted when its ends are blanks, or
+// when it is itself wrapped in a pair of quotes, which the reading removes.
+std::string WriteText(std::string_view text);
 
 // A colour name of the table (any letter case), else an integer; nothing when
 // the text is neither.

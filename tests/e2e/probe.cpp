@@ -13,7 +13,11 @@
 //   probe owner NAME         the class of the window's owner, or nothing
 //   probe top NAME           puts the window at the top of the topmost ones
 //   probe foreground         the class of the window that has the keyboard
+//   probe version FILE       FileVersion, ProductName and FileDescription
+//   probe icon FILE          number of icons, then the large and small icon's sizes
+//   probe manifest FILE      the program's manifest
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <string>
@@ -97,6 +101,66 @@ std::string ClassOf(HWND window) {
   return Utf8(className);
 }
 
+std::string VersionString(const std::vector<char>& data, const wchar_t* name) {
+  const std::wstring path = std::wstring(L"\\StringFileInfo\\041104b0\\") + name;
+  void* value = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueW(data.data(), path.c_str(), &value, &length) || length == 0) return "-";
+  return Utf8(std::wstring(static_cast<const wchar_t*>(value), length - 1));
+}
+
+// What a program file holds: its version, icon or manifest.
+int ProgramFile(const std::wstring& command, const std::wstring& file) {
+  if (command == L"version") {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
+    if (size == 0) return 1;
+    std::vector<char> data(size);
+    if (!GetFileVersionInfoW(file.c_str(), 0, size, data.data())) return 1;
+    for (const wchar_t* name : {L"FileVersion", L"ProductName", L"FileDescription"}) {
+      Print(VersionString(data, name));
+    }
+    return 0;
+  }
+  if (command == L"icon") {
+    const UINT count = ExtractIconExW(file.c_str(), -1, nullptr, nullptr, 0);
+    HICON large = nullptr;
+    HICON small = nullptr;
+    ExtractIconExW(file.c_str(), 0, &large, &small, 1);
+    std::string line = std::to_string(count);
+    for (HICON icon : {large, small}) {
+      ICONINFO info{};
+      BITMAP bitmap{};
+      if (icon != nullptr && GetIconInfo(icon, &info)) {
+        GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+        const long height = info.hbmColor != nullptr ? bitmap.bmHeight : bitmap.bmHeight / 2;
+        line += " " + std::to_string(bitmap.bmWidth) + "x" + std::to_string(height);
+        if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+        if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
+        DestroyIcon(icon);
+      } else {
+        line += " -";
+      }
+    }
+    Print(line);
+    return 0;
+  }
+  if (command == L"manifest") {
+    HMODULE module = LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (module == nullptr) return 1;
+    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    int result = 1;
+    if (resource != nullptr) {
+      const auto* text = static_cast<const char*>(LockResource(LoadResource(module, resource)));
+      Print(std::string(text, SizeofResource(module, resource)));
+      result = 0;
+    }
+    FreeLibrary(module);
+    return result;
+  }
+  return 2;
+}
+
 }  // namespace
 
 int wmain(int count, wchar_t** arguments) {
@@ -123,6 +187,7 @@ int wmain(int count, wchar_t** arguments) {
     }
     return 0;
   }
+  if (command == L"version" || command == L"icon" || command == L"manifest") return ProgramFile(command, name);
   if (command == L"count") {
     Print(std::to_string(Find(name).size()));
     return 0;

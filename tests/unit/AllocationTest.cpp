@@ -57,10 +57,13 @@ TEST(SteadyState, ScanStepsAllocateNothing) {
   }
 }
 
-TEST(SteadyState, TicksAndSwitchSamplesAllocateNothingDiscoveryIncluded) {
+TEST(SteadyState, TicksAndSwitchSamplesAllocateNothingDiscoveryAndEverySwitchOptionIncluded) {
   Panel panel;
   for (int i = 0; i < 30; ++i) panel.desk.AddWindow("window " + std::to_string(i));
+  panel.desk.files[".\\Sorvane.ini"] =
+      "[Switch]\r\nKey=32\r\nAcceptTime=40\r\nIgnoreRepeat=100\r\nFirstPause=300\r\nLoops=50\r\n";
   ASSERT_TRUE(panel.Start());
+  ASSERT_EQ(panel.app->state.switchOptions.loops, 50);
   panel.peer().received.reserve(100000);
   panel.desk.soundsPlayed.reserve(10000);
   TSorvaneForm& form = panel.form();

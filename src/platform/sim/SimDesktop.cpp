@@ -1,5 +1,7 @@
 #include "platform/sim/SimDesktop.h"
 
+#include <iconv.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -7,7 +9,7 @@
 namespace sorvane::sim {
 
 SimDesktop::SimDesktop()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this} {}
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
 
 void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& stop) {
   const std::int64_t end = now + milliseconds;
@@ -36,6 +38,59 @@ void SimDesktop::TimerGone(Timer& timer) {
   scheduled.erase(std::remove_if(scheduled.begin(), scheduled.end(),
                                  [&](const Scheduled& s) { return s.timer == &timer; }),
                   scheduled.end());
+}
+
+FrameInsets SimDesktop::PanelFrame(int dpi) {
+  const auto scaled = [dpi](int pixels) { return (pixels * dpi + 48) / 96; };
+  return {scaled(panelFrame.left), scaled(panelFrame.top), scaled(panelFrame.right), scaled(panelFrame.bottom)};
+}
+
+MonitorArea SimDesktop::Screen() const {
+  const ScreenRect screen{0, 0, screenWidth, screenHeight};
+  return MonitorArea{screen, screen, fullScreenClientHeight, 96, true};
+}
+
+MonitorArea SimDesktop::PrimaryMonitor() {
+  for (const MonitorArea& monitor : monitors) {
+    if (monitor.primary) return monitor;
+  }
+  return monitors.empty() ? Screen() : monitors.front();
+}
+
+MonitorArea SimDesktop::MonitorNearest(const ScreenRect& b) {
+  if (monitors.empty()) return Screen();
+  long long bestOverlap = 0;
+  long long bestDistance = -1;
+  MonitorArea best = PrimaryMonitor();
+  for (const MonitorArea& monitor : monitors) {
+    const ScreenRect& m = monitor.bounds;
+    const long long w = std::min(b.right, m.right) - std::max(b.left, m.left);
+    const long long h = std::min(b.bottom, m.bottom) - std::max(b.top, m.top);
+    if (w > 0 && h > 0 && w * h > bestOverlap) {
+      bestOverlap = w * h;
+      best = monitor;
+    }
+  }
+  if (bestOverlap > 0) return best;
+  for (const MonitorArea& monitor : monitors) {
+    const ScreenRect& m = monitor.bounds;
+    const long long dx = std::max({0, m.left - b.right, b.left - m.right});
+    const long long dy = std::max({0, m.top - b.bottom, b.top - m.bottom});
+    if (bestDistance < 0 || dx * dx + dy * dy < bestDistance) {
+      bestDistance = dx * dx + dy * dy;
+      best = monitor;
+    }
+  }
+  return best;
+}
+
+bool SimDesktop::OnAnyMonitor(ScreenPoint p) {
+  const auto on = [p](const ScreenRect& m) { return p.x >= m.left && p.x < m.right && p.y >= m.top && p.y < m.bottom; };
+  if (monitors.empty()) return on(Screen().bounds);
+  for (const MonitorArea& monitor : monitors) {
+    if (on(monitor.bounds)) return true;
+  }
+  return false;
 }
 
 WindowHandle SimDesktop::AddWindow(const std::string& title, const std::string& programFile) {
@@ -119,6 +174,10 @@ void SimDesktop::TakeReadings(ReadingVisitor visit, void* context) {
   reading.time = now;
   reading.answered = !pollFails;
   reading.buttons = pollFails ? 0U : switchButtons(now);
+  if (switchInput.key != 0 && keyDown(now)) {
+    reading.buttons |= 1U;
+    reading.answered = true;
+  }
   visit(reading, context);
 }
 
@@ -138,14 +197,19 @@ bool SimDesktop::Launch(const std::string& verb, const std::string& file,
   return onLaunch(shellCalls.back());
 }
 
-std::optional<std::string> SimDesktop::ReadWholeFile(const std::string& path) {
+FileRead SimDesktop::ReadWholeFile(const std::string& path) {
   const auto found = files.find(path);
-  if (found == files.end()) return std::nullopt;
-  return found->second;
+  if (found == files.end()) return {FileRead::Status::kMissing, {}};
+  const auto locked = lockedUntil.find(path);
+  if (locked != lockedUntil.end() && now < locked->second) return {FileRead::Status::kUnreadable, {}};
+  return {FileRead::Status::kRead, found->second};
 }
 
 bool SimDesktop::ReplaceWholeFile(const std::string& path, const std::string& contents) {
+  ++replaceCalls;
   if (std::find(unwritable.begin(), unwritable.end(), path) != unwritable.end()) return false;
+  const auto locked = lockedUntil.find(path);
+  if (locked != lockedUntil.end() && now < locked->second) return false;
   files[path] = contents;
   return true;
 }
@@ -207,10 +271,58 @@ bool SimDesktop::ChooseFont(WindowHandle, FontChoice& font) {
   return true;
 }
 
+bool SimDesktop::EditSwitchOptions(WindowHandle, SwitchOptionTexts& texts) {
+  switchDialogInitial.push_back(texts);
+  if (switchAnswers.empty()) return false;
+  const auto answer = switchAnswers.front();
+  switchAnswers.pop_front();
+  if (!answer) return false;
+  texts = *answer;
+  return true;
+}
+
 bool SimDesktop::CreateInstanceMutex(const std::string& name) {
-  if (std::find(mutexes.begin(), mutexes.end(), name) != mutexes.end()) return true;
+  const bool existed = std::find(mutexes.begin(), mutexes.end(), name) != mutexes.end();
   mutexes.push_back(name);
-  return false;
+  return existed;
+}
+
+void SimDesktop::CloseInstanceMutex() {
+  if (!mutexes.empty()) mutexes.pop_back();
+}
+
+namespace {
+
+// iconv with exact conversion: a character without a form is a failure.
+template <typename Out>
+std::optional<Out> Convert(const char* to, const char* from, const char* data, std::size_t size) {
+  iconv_t converter = iconv_open(to, from);
+  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  std::string out(size * 4 + 8, '\0');
+  char* in = const_cast<char*>(data);
+  std::size_t inLeft = size;
+  char* put = out.data();
+  std::size_t outLeft = out.size();
+  const std::size_t result = iconv(converter, &in, &inLeft, &put, &outLeft);
+  iconv_close(converter);
+  if (result == static_cast<std::size_t>(-1) || result != 0 || inLeft != 0) return std::nullopt;
+  out.resize(out.size() - outLeft);
+  Out converted(out.size() / sizeof(typename Out::value_type), typename Out::value_type{});
+  std::memcpy(converted.data(), out.data(), converted.size() * sizeof(typename Out::value_type));
+  return converted;
+}
+
+}  // namespace
+
+std::optional<std::u16string> SimDesktop::Utf16FromShiftJis(std::string_view text) {
+  if (text.empty()) return std::u16string();
+  return Convert<std::u16string>("UTF-16LE", "CP932", text.data(), text.size());
+}
+
+std::optional<std::string> SimDesktop::ShiftJisFromUtf16(std::u16string_view text) {
+  if (text.empty()) return std::string();
+  return Convert<std::string>("CP932", "UTF-16LE", reinterpret_cast<const char*>(text.data()),
+                              text.size() * 2);
 }
 
 std::vector<std::pair<std::uint32_t, std::int32_t>> MessagesOf(const PeerWindow& window) {

@@ -66,7 +66,8 @@ class SimDesktop : public Desktop,
                    public Clock,
                    public Dialogs,
                    public Process,
-                   public TimerHost {
+                   public TimerHost,
+                   public TextCodec {
  public:
   SimDesktop();
   Platform& platform() { return platform_; }
@@ -88,6 +89,9 @@ class SimDesktop : public Desktop,
   std::function<std::uint32_t(std::int64_t now)> switchButtons = [](std::int64_t) { return 0U; };
   void HoldSwitch(std::int64_t from, std::int64_t until);
   bool pollFails = false;
+  // The switch key, while switchInput names one: down over time.
+  SwitchInput switchInput;
+  std::function<bool(std::int64_t now)> keyDown = [](std::int64_t) { return false; };
   int polls = 0;
 
   // Sound.
@@ -101,7 +105,10 @@ class SimDesktop : public Desktop,
   ScreenPoint cursor;
   bool leftButtonDown = false;
   int captureReleases = 0;
-  FrameInsets panelFrame{3, 3, 3, 3};
+  FrameInsets panelFrame{3, 3, 3, 3};  // at 96 dpi; it grows with the dpi
+  // Monitors; none listed means one, the screen above at 96 dpi.
+  std::vector<MonitorArea> monitors;
+  MonitorArea Screen() const;  // the one monitor when none are listed
 
   // Dialogs: answers are taken from the front; the default answers OK/cancel.
   std::vector<ShownMessage> messages;
@@ -110,6 +117,8 @@ class SimDesktop : public Desktop,
   std::deque<std::optional<FontChoice>> fontAnswers;
   std::vector<ColorValue> colorDialogInitial;
   std::vector<FontChoice> fontDialogInitial;
+  std::deque<std::optional<SwitchOptionTexts>> switchAnswers;  // nothing: cancel
+  std::vector<SwitchOptionTexts> switchDialogInitial;
 
   // Shell.
   std::vector<ShellCall> shellCalls;
@@ -120,6 +129,10 @@ class SimDesktop : public Desktop,
   std::map<std::string, std::string> files;
   std::map<std::string, std::vector<SimEntry>> folders;  // "C:\" -> entries
   std::vector<std::string> unwritable;  // paths whose writes fail
+  // Files held open by another program without sharing, until the clock
+  // reaches the time: they exist, but reads and replaces fail.
+  std::map<std::string, std::int64_t> lockedUntil;
+  int replaceCalls = 0;
   std::map<std::string, int> listings;  // folder -> times listed
   void AddFile(const std::string& folder, const std::string& name);
   void AddFolder(const std::string& parent, const std::string& name, std::uint32_t attributes = 0x10);
@@ -127,7 +140,7 @@ class SimDesktop : public Desktop,
   // Process.
   std::string programFilePath = "C:\\Sorvane\\Sorvane.exe";
   std::string firstArgument = "3";
-  std::vector<std::string> mutexes;
+  std::vector<std::string> mutexes;  // one entry per open handle
 
   // Timers.
   struct Scheduled {
@@ -150,15 +163,21 @@ class SimDesktop : public Desktop,
   int ScreenWidth() override { return screenWidth; }
   int ScreenHeight() override { return screenHeight; }
   int FullScreenClientHeight() override { return fullScreenClientHeight; }
-  ScreenRect DesktopWindowRect() override { return {0, 0, screenWidth, screenHeight}; }
+  ScreenRect DesktopWindowRect() override { return PrimaryMonitor().bounds; }
   ScreenPoint CursorPosition() override { return cursor; }
   bool LeftButtonDownNow() override { return leftButtonDown; }
   std::int16_t LeftButtonKeyState() override { return leftButtonDown ? -127 : 0; }
   void ReleaseMouseCapture() override { ++captureReleases; }
-  FrameInsets PanelFrame() override { return panelFrame; }
+  FrameInsets PanelFrame(int dpi) override;
+  int MonitorCount() override { return monitors.empty() ? 1 : static_cast<int>(monitors.size()); }
+  MonitorArea PrimaryMonitor() override;
+  MonitorArea MonitorNearest(const ScreenRect& windowBounds) override;
+  bool OnAnyMonitor(ScreenPoint point) override;
 
   // Joystick.
   void TakeReadings(ReadingVisitor visit, void* context) override;
+  bool ReadsOnItsOwn() const override { return false; }
+  void SetSwitchInput(const SwitchInput& input) override { switchInput = input; }
   // Sound.
   void PlaySync(const char* fileName) override;
   // Shell.
@@ -167,7 +186,7 @@ class SimDesktop : public Desktop,
   bool Launch(const std::string& verb, const std::string& file, const std::string& parameters,
               const std::string& folder, int showCommand) override;
   // Files.
-  std::optional<std::string> ReadWholeFile(const std::string& path) override;
+  FileRead ReadWholeFile(const std::string& path) override;
   bool ReplaceWholeFile(const std::string& path, const std::string& contents) override;
   bool ListFolder(const std::string& pattern, EntryVisitor visit, void* context) override;
   // Clock.
@@ -178,10 +197,15 @@ class SimDesktop : public Desktop,
                   unsigned flags) override;
   std::optional<ColorValue> ChooseColor(WindowHandle owner, ColorValue initial) override;
   bool ChooseFont(WindowHandle owner, FontChoice& font) override;
+  bool EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) override;
   // Process.
   std::string ProgramFilePath() override { return programFilePath; }
   std::string FirstArgument() override { return firstArgument; }
   bool CreateInstanceMutex(const std::string& name) override;
+  void CloseInstanceMutex() override;
+  // Text, converted as the system's code page 932 does.
+  std::optional<std::u16string> Utf16FromShiftJis(std::string_view text) override;
+  std::optional<std::string> ShiftJisFromUtf16(std::u16string_view text) override;
   // Timers.
   void TimerChanged(Timer& timer) override;
   void TimerGone(Timer& timer) override;

@@ -35,8 +35,9 @@ void DrawBevel(HDC dc, RECT& rect, Bevel bevel, int width) {
 
 }  // namespace
 
-ButtonWindow::ButtonWindow(PanelView& view, TCuteButton& button, HWND parent, FontCache& fonts)
-    : view_(view), button_(button), fonts_(fonts) {
+ButtonWindow::ButtonWindow(PanelView& view, TCuteButton& button, const TSorvaneForm& panel, HWND parent,
+                           FontCache& fonts)
+    : view_(view), button_(button), panel_(panel), fonts_(fonts) {
   RegisterOwnedClass<ButtonWindow>(kClass, nullptr);
   window_ = CreateWindowExW(0, kClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent, nullptr,
                             GetModuleHandleW(nullptr), this);
@@ -63,8 +64,10 @@ void ButtonWindow::Update() {
     SetWindowTextW(window_, Wide(b.caption).c_str());
     changed = true;
   }
+  const int dpi = panel_.LayoutDpi();
   if (b.color != s.color || b.bevelOuter != s.outer || b.bevelInner != s.inner || b.bevelWidth != s.bevelWidth ||
-      !(b.font == s.font)) {
+      dpi != s.dpi || !(b.font == s.font)) {
+    s.dpi = dpi;
     s.color = b.color;
     s.outer = b.bevelOuter;
     s.inner = b.bevelInner;
@@ -85,10 +88,12 @@ void ButtonWindow::Paint(HDC dc) {
   GetClientRect(window_, &rect);
   OwnedBrush face(CreateSolidBrush(ToColorRef(b.color)));
   FillRect(dc, &rect, face.get());
-  DrawBevel(dc, rect, b.bevelOuter, b.bevelWidth);
-  DrawBevel(dc, rect, b.bevelInner, b.bevelWidth);
+  const int dpi = panel_.LayoutDpi();
+  const int bevelWidth = ScaledPixels(b.bevelWidth, dpi);
+  DrawBevel(dc, rect, b.bevelOuter, bevelWidth);
+  DrawBevel(dc, rect, b.bevelInner, bevelWidth);
   if (b.caption.empty()) return;
-  HGDIOBJ previous = SelectObject(dc, fonts_.For(b.font));
+  HGDIOBJ previous = SelectObject(dc, fonts_.For(b.font, dpi));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ToColorRef(b.font.color));
   const std::wstring caption = Wide(b.caption);

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "app/SorvaneMain.h"
 #include "controls/Cutebtn.h"
 #include "platform/win32/Fonts.h"
 
@@ -13,7 +14,8 @@ class PanelView;
 
 class ButtonWindow {
  public:
-  ButtonWindow(PanelView& view, TCuteButton& button, HWND parent, FontCache& fonts);
+  // panel is the form the button lies on, whose dots per inch it is drawn at.
+  ButtonWindow(PanelView& view, TCuteButton& button, const TSorvaneForm& panel, HWND parent, FontCache& fonts);
   ~ButtonWindow();
   ButtonWindow(const ButtonWindow&) = delete;
   ButtonWindow& operator=(const ButtonWindow&) = delete;
@@ -30,6 +32,7 @@ class ButtonWindow {
 
   PanelView& view_;
   TCuteButton& button_;
+  const TSorvaneForm& panel_;
   FontCache& fonts_;
   HWND window_ = nullptr;
   // What the window shows now.
@@ -42,6 +45,7 @@ class ButtonWindow {
     Bevel outer = Bevel::kNone;
     Bevel inner = Bevel::kNone;
     int bevelWidth = 0;
+    int dpi = 0;
   } shown_;
 };
 

@@ -4,12 +4,12 @@
 
 namespace sorvane::win32 {
 
-HFONT FontCache::For(const Font& font) {
-  for (const auto& [cached, handle] : fonts_) {
-    if (cached == font) return handle.get();
+HFONT FontCache::For(const Font& font, int dpi) {
+  for (const CachedFont& cached : fonts_) {
+    if (cached.dpi == dpi && cached.font == font) return cached.handle.get();
   }
   LOGFONTW logFont{};
-  logFont.lfHeight = -PixelHeightForPoints(font.size);
+  logFont.lfHeight = -PixelHeightForPoints(font.size, dpi);
   logFont.lfWeight = (font.style & kFontBold) ? FW_BOLD : FW_NORMAL;
   logFont.lfItalic = (font.style & kFontItalic) ? TRUE : FALSE;
   logFont.lfUnderline = (font.style & kFontUnderline) ? TRUE : FALSE;
@@ -19,8 +19,8 @@ HFONT FontCache::For(const Font& font) {
       static_cast<BYTE>(font.pitch == 1 ? VARIABLE_PITCH : font.pitch == 2 ? FIXED_PITCH : DEFAULT_PITCH);
   lstrcpynW(logFont.lfFaceName, Wide(font.name).c_str(), LF_FACESIZE);
   if (fonts_.size() >= limit_) fonts_.erase(fonts_.begin());
-  fonts_.emplace_back(font, OwnedFont(CreateFontIndirectW(&logFont)));
-  return fonts_.back().second.get();
+  fonts_.push_back(CachedFont{font, dpi, OwnedFont(CreateFontIndirectW(&logFont))});
+  return fonts_.back().handle.get();
 }
 
 }  // namespace sorvane::win32

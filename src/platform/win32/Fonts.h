@@ -1,4 +1,5 @@
-// GDI fonts for the forms' font fields, made once and kept.
+// GDI fonts for the forms' font fields at the dots per inch they are shown at,
+// made once and kept.
 #pragma once
 
 #include <windows.h>
@@ -16,11 +17,16 @@ class FontCache {
   // The oldest fonts go once many have been made: only painters, which select
   // a font while they paint, may share a cache that drops them.
   explicit FontCache(std::size_t limit) : limit_(limit) {}
-  HFONT For(const Font& font);
+  HFONT For(const Font& font, int dpi);
 
  private:
+  struct CachedFont {
+    Font font;
+    int dpi;
+    OwnedFont handle;
+  };
   std::size_t limit_;
-  std::vector<std::pair<Font, OwnedFont>> fonts_;
+  std::vector<CachedFont> fonts_;
 };
 
 }  // namespace sorvane::win32

@@ -41,6 +41,10 @@ struct CloseKernelHandle {
   static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
   void operator()(HANDLE h) const { CloseHandle(h); }
 };
+struct CloseNullableHandle {
+  static HANDLE Invalid() { return nullptr; }
+  void operator()(HANDLE h) const { CloseHandle(h); }
+};
 struct CloseFind {
   static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
   void operator()(HANDLE h) const { FindClose(h); }
@@ -56,6 +60,7 @@ struct DestroyMenuHandle {
 };
 
 using OwnedFile = Owned<HANDLE, CloseKernelHandle>;
+using OwnedMutex = Owned<HANDLE, CloseNullableHandle>;
 using OwnedFind = Owned<HANDLE, CloseFind>;
 using OwnedFont = Owned<HFONT, DeleteGdiObject<HFONT>>;
 using OwnedBrush = Owned<HBRUSH, DeleteGdiObject<HBRUSH>>;

@@ -28,7 +28,7 @@ NameEditorWindow::NameEditorWindow(PanelView& view, TNameForm& form, HWND panel)
                                   label.left, label.top, label.width, label.height, window_, nullptr, instance,
                                   nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&label));
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(label.font)), FALSE);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(label.font, form.dpi)), FALSE);
   }
   fields_.assign(kFieldCount, nullptr);
   auto addField = [&](int slot) {
@@ -36,15 +36,15 @@ NameEditorWindow::NameEditorWindow(PanelView& view, TNameForm& form, HWND panel)
     HWND field = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
                                  edit.left, edit.top, edit.width, edit.height, window_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstFieldId + slot)), instance, nullptr);
-    SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(edit.font)), FALSE);
+    SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(edit.font, form.dpi)), FALSE);
     fields_[static_cast<std::size_t>(slot)] = field;
   };
   // The tab order runs down the first stick's fields, to OK, then the second's.
   for (int slot = 0; slot < 8; ++slot) addField(slot);
-  HWND ok = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                            form.OkBtn.left, form.OkBtn.top, form.OkBtn.width, form.OkBtn.height, window_,
-                            reinterpret_cast<HMENU>(kOkButtonId), instance, nullptr);
-  SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(form.OkBtn.font)), FALSE);
+  ok_ = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                        form.OkBtn.left, form.OkBtn.top, form.OkBtn.width, form.OkBtn.height, window_,
+                        reinterpret_cast<HMENU>(kOkButtonId), instance, nullptr);
+  SendMessageW(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(form.OkBtn.font, form.dpi)), FALSE);
   for (int slot = 8; slot < kFieldCount; ++slot) addField(slot);
 }
 
@@ -73,6 +73,25 @@ void NameEditorWindow::Update() {
   }
 }
 
+void NameEditorWindow::Layout() {
+  SetWindowPos(window_, nullptr, form_.left, form_.top, form_.width, form_.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  for (HWND child = GetWindow(window_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    const Control* control = nullptr;
+    const int id = GetDlgCtrlID(child);
+    if (child == ok_) {
+      control = &form_.OkBtn;
+    } else if (id >= kFirstFieldId && id < kFirstFieldId + kFieldCount) {
+      control = &form_.edits[static_cast<std::size_t>(id - kFirstFieldId)];
+    } else {
+      control = reinterpret_cast<const Label*>(GetWindowLongPtrW(child, GWLP_USERDATA));
+    }
+    if (control == nullptr) continue;
+    MoveWindow(child, control->left, control->top, control->width, control->height, FALSE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(control->font, form_.dpi)), FALSE);
+  }
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
 void NameEditorWindow::SetFieldsFromForm() {
   settingFields_ = true;
   for (std::size_t slot = 0; slot < fields_.size(); ++slot) {
@@ -83,19 +102,17 @@ void NameEditorWindow::SetFieldsFromForm() {
 
 void NameEditorWindow::FieldChanged(int slot, HWND field) {
   EditField& edit = form_.edits[static_cast<std::size_t>(slot)];
-  const int length = GetWindowTextLengthW(field);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(field, text.data(), length + 1)));
-  const std::string typed = Narrow(text);
-  // The limit is in Shift-JIS bytes, which the edit control cannot count.
-  if (!TNameForm::EditFits(edit.caption, typed, edit.maxTypedBytes)) {
+  // A character code page 932 cannot hold is refused, as is a name past the
+  // limit in Shift-JIS bytes, which the edit control cannot count.
+  const auto typed = NarrowExactly(WholeWindowText(field));
+  if (!typed || !TNameForm::EditFits(edit.caption, *typed, edit.maxTypedBytes)) {
     settingFields_ = true;
     SetWindowTextW(field, Wide(edit.caption).c_str());
     SendMessageW(field, EM_SETSEL, 0x7FFF, 0x7FFF);
     settingFields_ = false;
     MessageBeep(MB_OK);
   } else {
-    edit.caption = typed;
+    edit.caption = *typed;
   }
 }
 
@@ -121,6 +138,14 @@ LRESULT NameEditorWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LP
       if (label != nullptr) SetTextColor(dc, ToColorRef(label->font.color));
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(labelBrush_.get());
+    }
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      form.left = suggested->left;
+      form.top = suggested->top;
+      form.ApplyDpi(HIWORD(wParam));
+      Layout();
+      return 0;
     }
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && form.visible) view_.Handle([&form] { form.FormActivate(); });

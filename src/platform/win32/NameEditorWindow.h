@@ -31,12 +31,16 @@ class NameEditorWindow {
  private:
   void FieldChanged(int slot, HWND field);
   void SetFieldsFromForm();
+  // Places the controls and gives them their fonts, after the editor's dots
+  // per inch have changed.
+  void Layout();
 
   PanelView& view_;
   TNameForm& form_;
   HWND panel_;
   HWND window_ = nullptr;
   std::vector<HWND> fields_;  // in slot order
+  HWND ok_ = nullptr;
   bool shown_ = false;
   bool settingFields_ = false;
   // The labels and fields hold their fonts for as long as they live.

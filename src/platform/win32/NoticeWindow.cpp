@@ -39,7 +39,7 @@ LRESULT NoticeWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM
       HDC dc = BeginPaint(window, &paint);
       SetBkMode(dc, TRANSPARENT);
       for (const Label& line : form_.lines) {
-        HGDIOBJ previous = SelectObject(dc, fonts_.For(line.font));
+        HGDIOBJ previous = SelectObject(dc, fonts_.For(line.font, form_.dpi));
         SetTextColor(dc, ToColorRef(line.font.color));
         const std::wstring text = Wide(line.caption);
         TextOutW(dc, line.left, line.top, text.c_str(), static_cast<int>(text.size()));
@@ -48,6 +48,11 @@ LRESULT NoticeWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM
       EndPaint(window, &paint);
       return 0;
     }
+    case WM_DPICHANGED:
+      form_.ApplyDpi(HIWORD(wParam));
+      SetWindowPos(window, nullptr, form_.left, form_.top, form_.width, form_.height, SWP_NOZORDER | SWP_NOACTIVATE);
+      InvalidateRect(window, nullptr, TRUE);
+      return 0;
     case WM_CLOSE: {
       THikisuuForm& form = form_;
       view_.Handle([&form] { form.Close(); });

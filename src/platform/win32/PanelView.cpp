@@ -11,7 +11,7 @@ PanelView::PanelView(SorvaneApplication& app, Win32Platform& platform, PanelWind
     : app_(app), platform_(platform), form_(*app.SorvaneForm), panel_(panel) {
   panel_.Attach(*this, form_, app_.title);
   auto addButton = [&](TCuteButton& button) {
-    buttons_.push_back(std::make_unique<ButtonWindow>(*this, button, panel_.handle(), fonts_));
+    buttons_.push_back(std::make_unique<ButtonWindow>(*this, button, form_, panel_.handle(), fonts_));
     if (button.showHint) panel_.AddHint(buttons_.back()->handle(), button.hint);
   };
   for (int k = 1; k <= 8; ++k) addButton(form_.CuteButton(k));
@@ -21,8 +21,11 @@ PanelView::PanelView(SorvaneApplication& app, Win32Platform& platform, PanelWind
   platform_.SetBeforeDialog([this] { ShowChanges(); });
   platform_.SetTimerHandler([this](Timer& timer) { OnTimer(timer); });
   platform_.SetSwitchWakeHandler([this] {
-    if (form_.SampleTimer.Running()) OnTimer(form_.SampleTimer);
+    if (depth_ == 0 && !app_.Terminated()) Handle([this] { form_.SampleTimerTimer(); });
   });
+  // The system has the last word on the dots per inch each window is drawn at.
+  const int panelDpi = Win32Platform::WindowDpi(panel_.handle());
+  if (panelDpi != form_.dpi) Handle([this, panelDpi] { form_.DpiChanged(panelDpi, {form_.left, form_.top}); });
 }
 
 PanelView::~PanelView() {
@@ -49,19 +52,6 @@ void PanelView::OnTimer(Timer& timer) {
   // A tick that falls due inside a handler (behind a message box) is not run
   // nested; the timer's next one comes as usual.
   if (depth_ != 0) return;
-  if (&timer == &form_.SampleTimer) {
-    // Most samples change nothing anyone sees; one that ran a tick may have.
-    const std::uint64_t ticks = app_.state.press.ticks;
-    ++depth_;
-    try {
-      timer.Fire();
-    } catch (const std::exception& error) {
-      ShowError(error.what());
-    }
-    --depth_;
-    if (ticks != app_.state.press.ticks || app_.Terminated()) Render();
-    return;
-  }
   Handle([&timer] { timer.Fire(); });
 }
 
@@ -144,7 +134,7 @@ void PanelView::ShowPopupMenu(int x, int y) {
     for (const MenuItem& item : menu.Items()) {
       if (item.parent != parent) continue;
       const std::wstring caption = Wide(item.caption);
-      const UINT checked = item.checked ? MF_CHECKED : MF_UNCHECKED;
+      const UINT checked = (item.checked ? MF_CHECKED : MF_UNCHECKED) | (item.radio ? MFT_RADIOCHECK : 0);
       if (menu.HasChildren(item.id)) {
         HMENU child = self(self, item.id);
         if (item.id == MenuId::Btn1) btn1Submenu_ = child;

@@ -135,6 +135,12 @@ LRESULT PanelWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_INITMENUPOPUP:
       view_->SubmenuOpened(reinterpret_cast<HMENU>(wParam));
       return 0;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      const int dpi = HIWORD(wParam);
+      view_->Handle([&form, dpi, suggested] { form.DpiChanged(dpi, {suggested->left, suggested->top}); });
+      return 0;
+    }
     case WM_WINDOWPOSCHANGED:
       // A drag moves the window; the form follows.
       GetWindowRect(window, &bounds_);

@@ -16,7 +16,6 @@ std::int64_t MonotonicMilliseconds() {
 }
 
 SwitchReader::SwitchReader(HWND wake, UINT message) : wake_(wake), message_(message) {
-  stop_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   // A timer resolution of 1 ms while the panel runs keeps the reading steady.
   timeBeginPeriod(1);
   thread_ = CreateThread(nullptr, 0, &Run, this, 0, nullptr);
@@ -25,12 +24,11 @@ SwitchReader::SwitchReader(HWND wake, UINT message) : wake_(wake), message_(mess
 
 SwitchReader::~SwitchReader() {
   if (thread_ != nullptr) {
-    SetEvent(stop_);
+    InterlockedExchange(&stop_, 1);
     WaitForSingleObject(thread_, INFINITE);
     CloseHandle(thread_);
   }
   timeEndPeriod(1);
-  if (stop_ != nullptr) CloseHandle(stop_);
 #ifdef SORVANE_E2E_SWITCH
   if (switchFile_ != INVALID_HANDLE_VALUE) CloseHandle(switchFile_);
 #endif
@@ -42,11 +40,31 @@ DWORD WINAPI SwitchReader::Run(void* self) {
 }
 
 void SwitchReader::Loop() {
+  // A plain sleep, not a wait on an event: it costs the system nothing
+  // between readings.
   DWORD wait = 0;
-  while (WaitForSingleObject(stop_, wait) == WAIT_TIMEOUT) {
+  bool joystickAnswers = true;
+  for (;;) {
+    Sleep(wait);
+    if (InterlockedCompareExchange(&stop_, 0, 0) != 0) return;
+    AcquireSRWLockExclusive(&lock_);
+    if (inputChanged_) {
+      preview_.SetTimes(input_.acceptMilliseconds, input_.ignoreMilliseconds);
+      inputChanged_ = false;
+    }
+    ReleaseSRWLockExclusive(&lock_);
     JoystickReading reading;
-    reading.answered = Read(reading.buttons);
     reading.time = MonotonicMilliseconds();
+    // An unplugged joystick is asked again only every 200 ms; the key is read every time.
+    if (joystickAnswers || static_cast<ULONGLONG>(reading.time) >= nextJoystickRead_) {
+      joystickAnswers = Read(reading.buttons);
+      if (!joystickAnswers) nextJoystickRead_ = static_cast<ULONGLONG>(reading.time) + kUnpluggedInterval;
+    }
+    reading.answered = joystickAnswers;
+    if (InterlockedCompareExchange(&keySet_, 0, 0) != 0) {
+      reading.answered = true;
+      if (keyHook_.Down()) reading.buttons |= 1U;
+    }
     const std::uint64_t presses = preview_.PressesLatched();
     if (reading.answered) {
       preview_.Sample(reading.time, reading.buttons);
@@ -66,6 +84,15 @@ void SwitchReader::Loop() {
     if (preview_.PressesLatched() != presses) PostMessageW(wake_, message_, 0, 0);
     wait = reading.answered ? kReadInterval : kUnpluggedInterval;
   }
+}
+
+void SwitchReader::Configure(const SwitchInput& input) {
+  keyHook_.SetKey(input.key);
+  InterlockedExchange(&keySet_, input.key != 0 ? 1 : 0);
+  AcquireSRWLockExclusive(&lock_);
+  input_ = input;
+  inputChanged_ = true;
+  ReleaseSRWLockExclusive(&lock_);
 }
 
 void SwitchReader::Take(Joystick::ReadingVisitor visit, void* context) {

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "joytokey/SwitchSampler.h"
+#include "platform/win32/SwitchKeyHook.h"
 #include "platform/Joystick.h"
 
 namespace sorvane::win32 {
@@ -31,6 +32,8 @@ class SwitchReader {
   SwitchReader& operator=(const SwitchReader&) = delete;
 
   void Take(Joystick::ReadingVisitor visit, void* context);
+  // The switch key and the times of the caller's own sampler.
+  void Configure(const SwitchInput& input);
 
  private:
   static DWORD WINAPI Run(void* self);
@@ -40,13 +43,18 @@ class SwitchReader {
   static constexpr int kCapacity = 512;  // five seconds of readings
   HWND wake_;
   UINT message_;
-  HANDLE stop_ = nullptr;
+  volatile LONG stop_ = 0;
   HANDLE thread_ = nullptr;
   SRWLOCK lock_ = SRWLOCK_INIT;
   std::array<JoystickReading, kCapacity> readings_{};
   int first_ = 0;
   int count_ = 0;
   SwitchSampler preview_;  // tells the thread when a press is complete
+  SwitchKeyHook keyHook_;
+  volatile LONG keySet_ = 0;
+  SwitchInput input_;  // under lock_
+  bool inputChanged_ = false;
+  ULONGLONG nextJoystickRead_ = 0;
 #ifdef SORVANE_E2E_SWITCH
   HANDLE switchFile_ = INVALID_HANDLE_VALUE;
 #endif

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/SwitchSettingsDialog.h"
 #include "platform/win32/Text.h"
 
 namespace sorvane::win32 {
@@ -29,6 +30,51 @@ BOOL CALLBACK EnumTrampoline(HWND window, LPARAM lParam) {
 }
 
 HWND AsWindow(WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
+
+// Functions of later Windows, looked up so the program still starts on Windows 7.
+template <typename Function>
+Function Later(const wchar_t* module, const char* name) {
+  HMODULE handle = GetModuleHandleW(module);
+  if (handle == nullptr) handle = LoadLibraryW(module);
+  return handle == nullptr ? nullptr : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(handle, name)));
+}
+
+int SystemDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+int MonitorDpi(HMONITOR monitor) {
+  using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+  static const auto getDpiForMonitor = Later<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
+  UINT x = 0;
+  UINT y = 0;
+  if (getDpiForMonitor != nullptr && SUCCEEDED(getDpiForMonitor(monitor, 0, &x, &y)) && y > 0) {
+    return static_cast<int>(y);
+  }
+  return SystemDpi();
+}
+
+MonitorArea AreaOf(HMONITOR monitor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoW(monitor, &info);
+  MonitorArea area;
+  area.bounds = {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+  area.workArea = {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+  area.primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+  // SM_CYFULLSCREEN is the primary work area's height less a caption; the
+  // same allowance holds on every monitor.
+  MONITORINFO primary{};
+  primary.cbSize = sizeof primary;
+  GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &primary);
+  const int allowance = (primary.rcWork.bottom - primary.rcWork.top) - GetSystemMetrics(SM_CYFULLSCREEN);
+  area.fullScreenClientHeight = (info.rcWork.bottom - info.rcWork.top) - allowance;
+  area.dpi = MonitorDpi(monitor);
+  return area;
+}
 
 // Paths longer than the classic limit need the extended-length prefix.
 std::wstring LongPath(const std::string& path) {
@@ -63,7 +109,7 @@ LRESULT CALLBACK Win32Platform::TimerProc(HWND window, UINT message, WPARAM wPar
 }
 
 Win32Platform::Win32Platform()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this} {
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = &TimerProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -161,15 +207,66 @@ bool Win32Platform::LeftButtonDownNow() { return (GetAsyncKeyState(VK_LBUTTON) &
 std::int16_t Win32Platform::LeftButtonKeyState() { return GetKeyState(VK_LBUTTON); }
 void Win32Platform::ReleaseMouseCapture() { ReleaseCapture(); }
 
-FrameInsets Win32Platform::PanelFrame() {
+FrameInsets Win32Platform::PanelFrame(int dpi) {
+  using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = Later<AdjustForDpiFunction>(L"user32.dll", "AdjustWindowRectExForDpi");
   RECT rect{0, 0, 100, 100};
-  AdjustWindowRectEx(&rect, kPanelStyle, FALSE, kPanelExStyle);
+  if (adjustForDpi == nullptr || !adjustForDpi(&rect, kPanelStyle, FALSE, kPanelExStyle, static_cast<UINT>(dpi))) {
+    rect = RECT{0, 0, 100, 100};
+    AdjustWindowRectEx(&rect, kPanelStyle, FALSE, kPanelExStyle);
+  }
   return {-rect.left, -rect.top, rect.right - 100, rect.bottom - 100};
 }
 
-void Win32Platform::TakeReadings(ReadingVisitor visit, void* context) {
-  if (!switchReader_) switchReader_ = std::make_unique<SwitchReader>(timerWindow_, kSwitchWakeMessage);
-  switchReader_->Take(visit, context);
+int Win32Platform::MonitorCount() { return GetSystemMetrics(SM_CMONITORS); }
+
+MonitorArea Win32Platform::PrimaryMonitor() {
+  return AreaOf(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+}
+
+MonitorArea Win32Platform::MonitorNearest(const ScreenRect& bounds) {
+  const RECT rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
+  return AreaOf(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST));
+}
+
+bool Win32Platform::OnAnyMonitor(ScreenPoint point) {
+  return MonitorFromPoint(POINT{point.x, point.y}, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+int Win32Platform::WindowDpi(HWND window) {
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = Later<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
+  if (getDpiForWindow != nullptr) {
+    const UINT dpi = getDpiForWindow(window);
+    if (dpi > 0) return static_cast<int>(dpi);
+  }
+  return MonitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
+}
+
+SwitchReader& Win32Platform::Reader() {
+  if (!switchReader_) {
+    switchReader_ = std::make_unique<SwitchReader>(timerWindow_, kSwitchWakeMessage);
+    switchReader_->Configure(switchInput_);
+  }
+  return *switchReader_;
+}
+
+void Win32Platform::TakeReadings(ReadingVisitor visit, void* context) { Reader().Take(visit, context); }
+
+void Win32Platform::SetSwitchInput(const SwitchInput& input) {
+  switchInput_ = input;
+  Reader().Configure(input);
+}
+
+bool Win32Platform::EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) {
+  // The key must reach the dialog's key field, not act as the switch.
+  SwitchInput paused = switchInput_;
+  paused.key = 0;
+  Reader().Configure(paused);
+  BeforeDialog();
+  const bool confirmed = RunSwitchSettingsDialog(AsWindow(owner), texts);
+  Reader().Configure(switchInput_);
+  return confirmed;
 }
 
 void Win32Platform::PlaySync(const char* fileName) {
@@ -206,20 +303,32 @@ bool Win32Platform::Launch(const std::string& verb, const std::string& file,
   return ShellExecuteExW(&info) != FALSE;
 }
 
-std::optional<std::string> Win32Platform::ReadWholeFile(const std::string& path) {
+FileRead Win32Platform::ReadWholeFile(const std::string& path) {
   OwnedFile file(CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return std::nullopt;
-  std::string contents;
+  if (!file) {
+    const DWORD error = GetLastError();
+    // Only a file that is not there is missing; held, denied or failing is not.
+    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return {missing ? FileRead::Status::kMissing : FileRead::Status::kUnreadable, {}};
+  }
+  FileRead result{FileRead::Status::kRead, {}};
   char chunk[16384];
-  DWORD read = 0;
-  while (ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr) && read > 0) contents.append(chunk, read);
-  return contents;
+  for (;;) {
+    DWORD read = 0;
+    if (!ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr)) return {FileRead::Status::kUnreadable, {}};
+    if (read == 0) break;
+    result.contents.append(chunk, read);
+  }
+  return result;
 }
 
 bool Win32Platform::ReplaceWholeFile(const std::string& path, const std::string& contents) {
   const std::wstring target = LongPath(path);
   const std::wstring temporary = target + L".new";
+  // A temporary file left by an interrupted replace is overwritten, even one
+  // marked read-only, hidden or system.
+  SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
   {
     OwnedFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -341,8 +450,22 @@ std::string Win32Platform::FirstArgument() {
 
 bool Win32Platform::CreateInstanceMutex(const std::string& name) {
   // Kept open for the life of the process on purpose.
-  CreateMutexW(nullptr, FALSE, Wide(name).c_str());
-  return GetLastError() == ERROR_ALREADY_EXISTS;
+  HANDLE mutex = CreateMutexW(nullptr, FALSE, Wide(name).c_str());
+  const bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
+  instanceMutex_.Reset(mutex);
+  return existed;
+}
+
+void Win32Platform::CloseInstanceMutex() { instanceMutex_.Reset(); }
+
+std::optional<std::u16string> Win32Platform::Utf16FromShiftJis(std::string_view text) {
+  const auto wide = WideExactly(text);
+  if (!wide) return std::nullopt;
+  return std::u16string(wide->begin(), wide->end());
+}
+
+std::optional<std::string> Win32Platform::ShiftJisFromUtf16(std::u16string_view text) {
+  return NarrowExactly(std::wstring(text.begin(), text.end()));
 }
 
 void Win32Platform::TimerChanged(Timer& timer) {

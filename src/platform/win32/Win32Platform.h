@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/KeyboardReturn.h"
 #include "platform/win32/SwitchReader.h"
 
@@ -21,7 +22,8 @@ class Win32Platform : public Desktop,
                       public Clock,
                       public Dialogs,
                       public Process,
-                      public TimerHost {
+                      public TimerHost,
+                      public TextCodec {
  public:
   Win32Platform();
   ~Win32Platform();
@@ -61,15 +63,23 @@ class Win32Platform : public Desktop,
   bool LeftButtonDownNow() override;
   std::int16_t LeftButtonKeyState() override;
   void ReleaseMouseCapture() override;
-  FrameInsets PanelFrame() override;
+  FrameInsets PanelFrame(int dpi) override;
+  int MonitorCount() override;
+  MonitorArea PrimaryMonitor() override;
+  MonitorArea MonitorNearest(const ScreenRect& bounds) override;
+  bool OnAnyMonitor(ScreenPoint point) override;
+  // The dots per inch a window is drawn at.
+  static int WindowDpi(HWND window);
 
   void TakeReadings(ReadingVisitor visit, void* context) override;
+  bool ReadsOnItsOwn() const override { return true; }
+  void SetSwitchInput(const SwitchInput& input) override;
   void PlaySync(const char* fileName) override;
   void Open(WindowHandle owner, const std::string& verb, const std::string& file,
             const std::string& parameters, const std::string& folder, int showCommand) override;
   bool Launch(const std::string& verb, const std::string& file, const std::string& parameters,
               const std::string& folder, int showCommand) override;
-  std::optional<std::string> ReadWholeFile(const std::string& path) override;
+  FileRead ReadWholeFile(const std::string& path) override;
   bool ReplaceWholeFile(const std::string& path, const std::string& contents) override;
   bool ListFolder(const std::string& pattern, EntryVisitor visit, void* context) override;
   void Sleep(int milliseconds) override;
@@ -78,9 +88,13 @@ class Win32Platform : public Desktop,
                   unsigned flags) override;
   std::optional<ColorValue> ChooseColor(WindowHandle owner, ColorValue initial) override;
   bool ChooseFont(WindowHandle owner, FontChoice& font) override;
+  bool EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) override;
   std::string ProgramFilePath() override;
   std::string FirstArgument() override;
   bool CreateInstanceMutex(const std::string& name) override;
+  void CloseInstanceMutex() override;
+  std::optional<std::u16string> Utf16FromShiftJis(std::string_view text) override;
+  std::optional<std::string> ShiftJisFromUtf16(std::u16string_view text) override;
   void TimerChanged(Timer& timer) override;
   void TimerGone(Timer& timer) override;
 
@@ -90,9 +104,12 @@ class Win32Platform : public Desktop,
 
   Platform platform_;
   HWND timerWindow_ = nullptr;
+  OwnedMutex instanceMutex_;  // open for the life of the process
   std::function<void(Timer&)> timerHandler_;
   std::function<void()> switchWakeHandler_;
   std::unique_ptr<SwitchReader> switchReader_;
+  SwitchInput switchInput_;
+  SwitchReader& Reader();
   // The last window found to belong to a program, so a tick does not open
   // JoyToKey's process every 200 ms.
   HWND checkedWindow_ = nullptr;

@@ -1,0 +1,50 @@
+// What a carer can set about the switch: a key that works as the switch, and
+// the times that suit a user's tremor, slow release or need for rest.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/Dialogs.h"
+
+namespace sorvane {
+
+struct SwitchOptions {
+  std::int32_t key = 0;           // a virtual-key code acting as the switch, 0 none
+  std::int32_t acceptTime = 0;    // ms a press must last to count
+  std::int32_t ignoreRepeat = 0;  // ms after a release in which presses are ignored
+  std::int32_t firstPause = 0;    // ms more on the first position of each cycle
+  std::int32_t loops = 0;         // whole cycles without a press before the scan rests, 0 never
+
+  bool operator==(const SwitchOptions& other) const {
+    return key == other.key && acceptTime == other.acceptTime && ignoreRepeat == other.ignoreRepeat &&
+           firstPause == other.firstPause && loops == other.loops;
+  }
+};
+
+struct OptionRange {
+  const char* key;  // in the settings file
+  const char* label;  // in the dialog and its messages
+  std::int32_t low;
+  std::int32_t high;
+};
+
+constexpr OptionRange kKeyRange{"Key", "キー", 0, 254};
+constexpr OptionRange kAcceptTimeRange{"AcceptTime", "受付時間", 0, 5000};
+constexpr OptionRange kIgnoreRepeatRange{"IgnoreRepeat", "連続押し無視", 0, 5000};
+constexpr OptionRange kFirstPauseRange{"FirstPause", "最初の項目の延長", 0, 5000};
+constexpr OptionRange kLoopsRange{"Loops", "休止までの周回", 0, 99};
+
+// A value from the file, held to the nearest end of its range.
+std::int32_t HoldInRange(std::int32_t value, const OptionRange& range);
+
+SwitchOptionTexts TextsOf(const SwitchOptions& options);
+// The options the texts give, or the message that says which field is wrong.
+struct ParsedOptions {
+  std::optional<SwitchOptions> options;
+  std::string problem;
+};
+ParsedOptions ParseOptionTexts(const SwitchOptionTexts& texts);
+
+}  // namespace sorvane

@@ -1,0 +1,47 @@
+// A settings file as the settings engine sees it: code page 932 text, whatever
+// encoding the carer's editor saved it in, and written back in that encoding.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace sorvane {
+
+enum class TextEncoding { kShiftJis, kUtf8, kUtf16LittleEndian, kUtf16BigEndian };
+
+struct SettingsText {
+  FileRead::Status status = FileRead::Status::kMissing;
+  TextEncoding encoding = TextEncoding::kShiftJis;
+  std::string text;  // code page 932
+  // Characters of the file that code page 932 cannot hold, each once. They
+  // read as "〓"; the lines holding them are kept as the file has them for as
+  // long as the panel leaves their values alone.
+  std::vector<char32_t> unholdable;
+  std::vector<std::pair<std::string, std::u16string>> keptLines;  // (as read, as in the file)
+};
+
+// A file that exists but cannot be read is tried again for this long.
+constexpr int kUnreadableRetryMilliseconds = 2000;
+constexpr int kUnreadableRetryPause = 100;
+
+// Reads and decodes path. Without a byte-order mark the file is code page 932.
+SettingsText ReadSettingsText(Platform& platform, const std::string& path);
+SettingsText DecodeSettingsText(std::string_view bytes, TextCodec& codec);
+
+// text in the encoding of original, byte-order mark first; nothing when a
+// character cannot be put in that encoding.
+std::optional<std::string> EncodeSettingsText(const std::string& text, const SettingsText& original,
+                                              TextCodec& codec);
+// Encodes and replaces path; false when nothing was written.
+bool WriteSettingsText(Platform& platform, const std::string& path, const std::string& text,
+                       const SettingsText& original);
+
+// "U+00E9 U+1F600": characters named for the carer, in text the panel can show.
+std::string DescribeCharacters(const std::vector<char32_t>& characters);
+
+}  // namespace sorvane

@@ -1,0 +1,21 @@
+# Builds the zip a carer downloads and checks that it holds exactly the program,
+# its sound and help, the read-me and the licence, in one folder.
+set -euo pipefail
+BUILD=$(cd "$1" && pwd)
+ZIP="$BUILD/$2"
+rm -f "$ZIP"
+cmake --build "$BUILD" --target package >/dev/null
+[ -f "$ZIP" ] || { echo "FAIL: no $ZIP"; exit 1; }
+listing=$(python3 - "$ZIP" <<'PY'
+import sys, zipfile
+with zipfile.ZipFile(sys.argv[1]) as z:
+    for info in sorted(z.infolist(), key=lambda i: i.filename):
+        # Bit 11: the name is UTF-8, so Windows shows the Japanese name right.
+        print(info.filename, "utf8" if info.flag_bits & 0x800 else "")
+PY
+)
+expected=$'LICENSE.txt \nSorvane.chm \nSorvane.exe \nZoboclick.wav \nお読みください.txt utf8'
+if [ "$listing" != "$expected" ]; then
+  echo "FAIL: the zip holds:"; echo "$listing"; exit 1
+fi
+echo "ok: $(basename "$ZIP") holds $(echo "$listing" | awk '{print $1}' | paste -sd' ')"

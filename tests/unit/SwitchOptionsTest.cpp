@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "Harness.h"
+
+namespace sorvane::test {
+
+namespace {
+
+// A panel of four buttons scanning at 1 s, with the given [Switch] lines.
+struct WithOptions : Panel {
+  explicit WithOptions(const std::string& lines) {
+    desk.files[".\\Sorvane.ini"] = "[Interval]\r\nScanTimer=1\r\n[Sound]\r\nON=0\r\n[Switch]\r\n" + lines;
+    EXPECT_TRUE(Start());
+    ClearReceived();
+  }
+  void Press(std::int64_t after, std::int64_t length) {
+    desk.HoldSwitch(desk.now + after, desk.now + after + length);
+  }
+  // Whole presses: each ends in one release.
+  int Presses() const {
+    int count = 0;
+    for (const auto& m : ButtonMessages()) count += m.first == WM_JOYTOKEY_BUTTON_UP;
+    return count;
+  }
+  // When each scan step lands, as (time, position), over the next milliseconds.
+  std::vector<std::pair<std::int64_t, int>> Steps(std::int64_t milliseconds) {
+    std::vector<std::pair<std::int64_t, int>> steps;
+    int last = scan().scanPos;
+    desk.RunFor(milliseconds, [&] {
+      if (scan().scanPos != last) steps.emplace_back(desk.now, last = scan().scanPos);
+      return false;
+    });
+    return steps;
+  }
+};
+
+}  // namespace
+
+TEST(SwitchOptions, ValuesOutOfRangeInTheFileAreHeldToTheEndsAndSavedSo) {
+  WithOptions panel("Key=999\r\nAcceptTime=-5\r\nIgnoreRepeat=70000\r\nFirstPause=12\r\nLoops=100\r\n");
+  const SwitchOptions& options = panel.app->state.switchOptions;
+  EXPECT_EQ(options, (SwitchOptions{254, 0, 5000, 12, 99}));
+  EXPECT_EQ(panel.desk.switchInput.key, 254);
+  panel.form().Close();
+  const std::string& saved = panel.desk.files.at(".\\Sorvane.ini");
+  EXPECT_NE(saved.find("[Switch]\r\nKey=254\r\nAcceptTime=0\r\nIgnoreRepeat=5000\r\nFirstPause=12\r\nLoops=99\r\n"),
+            std::string::npos);
+}
+
+TEST(SwitchOptions, AcceptTimeIgnoresShortPressesEntirelyAndMeetsIgnoreRepeat) {
+  WithOptions panel("AcceptTime=500\r\nIgnoreRepeat=1500\r\n");
+  panel.Run(1100);  // onto button 1
+  panel.form().PopupMenu1.SetChecked(MenuId::Sound, true);
+  panel.form().ScanTimer.SetEnabled(false);
+  panel.Press(10, 200);
+  panel.Run(800);
+  EXPECT_EQ(panel.Presses(), 0);
+  EXPECT_TRUE(panel.desk.soundsPlayed.empty());
+  panel.Press(10, 900);
+  panel.Run(1200);
+  EXPECT_EQ(panel.Presses(), 1);
+  // Released; a press 300 ms later, however long, is ignored, and so is its release.
+  panel.Press(300, 900);
+  panel.Run(1500);
+  EXPECT_EQ(panel.Presses(), 1);
+  // 1.5 s after the last counted release a press counts again.
+  panel.Press(1600, 700);
+  panel.Run(2500);
+  EXPECT_EQ(panel.Presses(), 2);
+  EXPECT_EQ(panel.ButtonMessages().back().first, WM_JOYTOKEY_BUTTON_UP);
+}
+
+TEST(SwitchOptions, TheSwitchKeyIsASecondSwitch) {
+  WithOptions panel("Key=32\r\n");
+  panel.Run(1100);
+  panel.form().ScanTimer.SetEnabled(false);
+  const std::int64_t t = panel.desk.now;
+  panel.desk.keyDown = [t](std::int64_t now) { return now >= t + 10 && now < t + 300; };
+  panel.Run(600);
+  EXPECT_EQ(panel.ButtonMessages().front(), std::make_pair(WM_JOYTOKEY_BUTTON_DOWN, 0));
+  EXPECT_EQ(panel.Presses(), 1);
+}
+
+TEST(SwitchOptions, FirstPauseKeepsTheFirstPositionOfEachCycleLitLonger) {
+  {
+    WithOptions panel("FirstPause=1500\r\n");
+    const auto steps = panel.Steps(6000);
+    ASSERT_GE(steps.size(), 4U);
+    EXPECT_EQ(steps[0].second, 1);
+    EXPECT_EQ(steps[1].first - steps[0].first, 2500);  // button 1: 1 s and 1.5 s more
+    EXPECT_EQ(steps[2].first - steps[1].first, 1000);
+    EXPECT_EQ(steps[3].first - steps[2].first, 1000);
+  }
+  {
+    WithOptions panel("FirstPause=1500\r\n");
+    panel.form().SingleDspClick();
+    const auto steps = panel.Steps(6000);
+    ASSERT_GE(steps.size(), 2U);
+    EXPECT_EQ(steps[1].first - steps[0].first, 2500);
+  }
+  {
+    // One-button mode: the single button is the whole cycle, so every step is first.
+    WithOptions panel("FirstPause=500\r\n");
+    panel.form().SubButtonCountClick(2);
+    panel.Run(1600);
+    EXPECT_EQ(panel.form().ScanTimer.Interval(), 1500);
+  }
+}
+
+TEST(SwitchOptions, LoopsRestTheScanUntilAPressThatSelectsNothing) {
+  WithOptions panel("Loops=1\r\n[JoyStickID]\r\nON=1\r\n");
+  panel.form().ButtonCountClick(2);
+  // 1, 2, the switch-over position, and then rest instead of 1 again.
+  panel.Run(3100);
+  EXPECT_EQ(panel.scan().scanPos, 0);
+  panel.Run(1000);
+  EXPECT_TRUE(panel.app->state.scanResting);
+  EXPECT_FALSE(panel.form().ScanTimer.Enabled());
+  EXPECT_FALSE(panel.form().BtnOption.visible);
+  for (int k = 1; k <= 2; ++k) EXPECT_EQ(panel.form().CuteButton(k).color, colors::kBtnFace);
+  panel.Run(5000);  // resting stays resting
+  EXPECT_TRUE(panel.app->state.scanResting);
+
+  panel.Press(10, 600);
+  panel.Run(900);
+  EXPECT_FALSE(panel.app->state.scanResting);
+  EXPECT_EQ(panel.scan().scanPos, 1);
+  EXPECT_NE(panel.form().CuteButton(1).color, colors::kBtnFace);
+  EXPECT_TRUE(panel.ButtonMessages().empty());  // the waking press selected nothing
+  // A press at the switch-over position counts as a press: no rest after it.
+  panel.Run(1200);
+  ASSERT_EQ(panel.scan().scanPos, 0);
+  panel.Press(10, 50);
+  panel.Run(500);
+  EXPECT_EQ(panel.scan().activeStick, 1);
+  panel.Run(2000);
+  EXPECT_FALSE(panel.app->state.scanResting);
+}
+
+TEST(SwitchOptions, TheDialogKeepsOnlyValuesInRange) {
+  WithOptions panel("");
+  panel.desk.switchAnswers.push_back(SwitchOptionTexts{32, "600", "9000", "0", "2"});
+  panel.desk.switchAnswers.push_back(SwitchOptionTexts{32, "600", "1500", "abc", "2"});
+  panel.desk.switchAnswers.push_back(SwitchOptionTexts{32, "600", "1500", "200", "2"});
+  panel.form().MenuCommand(MenuId::SwitchSettings);
+  ASSERT_EQ(panel.desk.messages.size(), 2U);
+  EXPECT_EQ(panel.desk.messages[0].text, "連続押し無視は 0 から 5000 までの整数で入力してください");
+  EXPECT_EQ(panel.desk.switchDialogInitial[1].ignoreRepeat, "9000");  // what was typed comes back
+  EXPECT_EQ(panel.app->state.switchOptions, (SwitchOptions{32, 600, 1500, 200, 2}));
+  EXPECT_EQ(panel.desk.switchInput.key, 32);
+  EXPECT_TRUE(panel.form().ScanTimer.Enabled());
+
+  panel.desk.switchAnswers.push_back(SwitchOptionTexts{0, "1", "1", "1", "1"});
+  panel.desk.switchAnswers.push_back(std::nullopt);
+  panel.form().MenuCommand(MenuId::SwitchSettings);  // cancelled
+  panel.form().MenuCommand(MenuId::SwitchSettings);
+  EXPECT_EQ(panel.app->state.switchOptions, (SwitchOptions{0, 1, 1, 1, 1}));
+}
+
+}  // namespace sorvane::test
