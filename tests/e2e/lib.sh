@@ -92,4 +92,12 @@ highlighted() {
   echo 0
 }
 
+# Opens the panel's menu with a right click on its margin.
+open_menu() {
+  local x y
+  read -r x y < <(panel_origin)
+  xdotool mousemove $((x + 8)) $((y + 10)) click 3
+  probe wait 'class:#32768' 5000 >/dev/null || fail "no popup menu after a right click"
+}
+
 write_settings() { printf '%s\r\n' "$@" >"$WORK/Sorvane.ini"; }

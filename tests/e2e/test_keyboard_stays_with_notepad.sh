@@ -37,8 +37,7 @@ xdotool mousemove $((x + 8)) $((y + 10)) click 1
 sleep 0.5
 types_into_notepad "a click on the margin" margin
 
-xdotool mousemove $((x + 8)) $((y + 10)) click 3
-probe wait 'class:#32768' 5000 >/dev/null || fail "no popup menu"
+open_menu
 xdotool key Escape
 probe gone 'class:#32768' 3000 || fail "the menu stayed open"
 sleep 0.3
@@ -56,8 +55,7 @@ probe gone 'class:#32770' 5000 || fail "the font dialog stayed"
 sleep 0.5
 types_into_notepad "the colour and font dialogs" dialogs
 
-xdotool mousemove $((x + 8)) $((y + 10)) click 3
-probe wait 'class:#32768' 5000 >/dev/null || fail "no popup menu"
+open_menu
 xdotool key e
 probe wait class:TNameForm 5000 >/dev/null || fail "the name editor did not open"
 sleep 0.3

@@ -8,9 +8,7 @@ write_settings "[Sound]" "ON=0" "[Interval]" "ScanTimer=5" "[BtnName]" "Name2=$l
 start_standin
 start_panel "$BUILD/Sorvane.exe" 3
 sleep 0.5
-read -r x y < <(panel_origin)
-xdotool mousemove $((x + 8)) $((y + 10)) click 3
-probe wait 'class:#32768' 5000 >/dev/null || fail "no popup menu"
+open_menu
 xdotool key e
 probe wait class:TNameForm 5000 >/dev/null || fail "the name editor did not open"
 probe text class:TNameForm | head -1 | grep -qx 'ボタン名編集' || fail "editor caption"

@@ -5,9 +5,7 @@ write_settings "[Sound]" "ON=0"
 start_standin
 start_panel "$BUILD/Sorvane.exe" 3
 sleep 0.5
-read -r x y < <(panel_origin)
-xdotool mousemove $((x + 8)) $((y + 10)) click 3
-probe wait 'class:#32768' 5000 >/dev/null || fail "no popup menu after a right click"
+open_menu
 screenshot menu.png
 cp menu.png "$BUILD/menu-screenshot.png"
 xdotool key b

@@ -16,9 +16,7 @@ for _ in $(seq 15); do
   [ "$(last_stick)" = 1 ] && break
 done
 [ "$(last_stick)" = 1 ] || fail "never switched over to the second joystick"
-read -r x y < <(panel_origin)
-xdotool mousemove $((x + 8)) $((y + 10)) click 3
-probe wait 'class:#32768' 5000 >/dev/null || fail "no popup menu after a right click"
+open_menu
 xdotool key b
 sleep 0.3
 xdotool key 1

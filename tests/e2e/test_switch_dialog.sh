@@ -6,9 +6,7 @@ write_settings "[Sound]" "ON=0"
 start_standin
 start_panel "$BUILD/Sorvane.exe" 3
 sleep 0.5
-read -r x y < <(panel_origin)
-xdotool mousemove $((x + 8)) $((y + 10)) click 3
-probe wait 'class:#32768' 5000 >/dev/null || fail "no popup menu after a right click"
+open_menu
 xdotool key w
 probe wait 'class:SorvaneSwitchSettings' 5000 >/dev/null || fail "スイッチ設定 (&W) opened no dialog"
 probe text 'class:SorvaneSwitchSettings' | head -1 | grep -qx 'スイッチの設定' || fail "dialog caption"

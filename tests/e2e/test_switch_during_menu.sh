@@ -8,9 +8,7 @@ export SORVANE_SWITCH_FILE="$(winepath -w "$WORK/switch" 2>/dev/null)"
 start_standin
 start_panel "$BUILD/SorvaneE2E.exe" 3
 sleep 1.5  # past the first scan step, onto a button
-read -r x y < <(panel_origin)
-xdotool mousemove $((x + 8)) $((y + 10)) click 3
-probe wait 'class:#32768' 5000 >/dev/null || fail "no popup menu after a right click"
+open_menu
 : >JoyToKey.log
 python3 "$E2E_DIR/switch_driver.py" switch hold 300 >/dev/null
 sleep 0.6

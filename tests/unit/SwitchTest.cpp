@@ -28,6 +28,16 @@ struct Scanning : Panel {
   void Press(std::int64_t after, std::int64_t length) {
     desk.HoldSwitch(desk.now + after, desk.now + after + length);
   }
+  // A hold whose contacts chatter for 30 ms from chatterAt into it: open 7 ms,
+  // closed 7 ms, never open long enough to count.
+  void HoldWithChatter(std::int64_t after, std::int64_t length, std::int64_t chatterAt) {
+    const std::int64_t t = desk.now;
+    desk.switchButtons = [=](std::int64_t now) {
+      const std::int64_t into = now - t;
+      const bool open = into >= chatterAt && into < chatterAt + 30 && into % 14 < 7;
+      return (into >= after && into < after + length && !open) ? 1U : 0U;
+    };
+  }
   // Every message but the first stick's reports that open the ticks.
   Messages WithoutTickReports() const {
     Messages result = received();
@@ -106,12 +116,7 @@ TEST(SwitchPress, ContactBounceShorterThanTheDebounceIsNoPressAndSplitsNoHold) {
   for (int i = 0; i < 4; ++i) panel.Press(50 + 15 * i, 7);
   panel.Run(300);
   EXPECT_TRUE(panel.ButtonMessages().empty());
-  const std::int64_t t = panel.desk.now;
-  panel.desk.switchButtons = [t](std::int64_t now) {
-    const std::int64_t into = now - t;
-    const bool chatter = into >= 400 && into < 430 && into % 14 < 7;
-    return (into >= 0 && into < 800 && !chatter) ? 1U : 0U;
-  };
+  panel.HoldWithChatter(0, 800, 400);
   panel.Run(1200);
   const Messages buttons = panel.ButtonMessages();
   EXPECT_EQ(std::count(buttons.begin(), buttons.end(), UpOf(4)), 1);
@@ -264,12 +269,7 @@ TEST(OneButtonPress, ALongPressOpensTheSubButtonsEvenWithBounceInsideIt) {
   Scanning panel;
   panel.form().SubButtonCountClick(6);
   panel.form().ScanTimerTimer();
-  const std::int64_t t = panel.desk.now;
-  panel.desk.switchButtons = [t](std::int64_t now) {
-    const std::int64_t into = now - t;
-    const bool chatter = into >= 500 && into < 530 && into % 14 < 7;
-    return (into >= 5 && into < 1100 && !chatter) ? 1U : 0U;
-  };
+  panel.HoldWithChatter(5, 1095, 500);
   panel.Run(1500);
   EXPECT_EQ(panel.WithoutTickReports(), (Messages{Stick(-1)}));
   const Messages got = panel.received();
