@@ -17,7 +17,8 @@ sleep 0.3
 read -r moved_left moved_top _ _ _ _ < <(probe rect class:TSorvaneForm)
 [ "$((moved_left - left)) $((moved_top - top))" = "100 50" ] ||
   fail "a drag of 100,50 moved the panel by $((moved_left - left)),$((moved_top - top))"
-pass "a drag on the margin moved the panel by 100,50"
+[ "$(probe foreground)" != TSorvaneForm ] || fail "the drag gave the panel the keyboard"
+pass "a drag on the margin moved the panel by 100,50 without taking the keyboard"
 
 xdotool mousemove $((moved_left + 1)) $((moved_top + 1)) mousedown 1
 for step in 1 2 3 4 5; do xdotool mousemove $((moved_left + 1 - 20 * step)) $((moved_top + 1 - 10 * step)); sleep 0.05; done
