@@ -128,7 +128,6 @@ void PanelView::SubmenuOpened(HMENU menu) {
 void PanelView::ShowPopupMenu(int x, int y) {
   Handle([this] { form_.PopupMenu1Popup(); });
   const PopupMenu& menu = form_.PopupMenu1;
-  std::vector<OwnedMenu> owned;
   auto build = [&](auto&& self, MenuId parent) -> HMENU {
     HMENU handle = CreatePopupMenu();
     for (const MenuItem& item : menu.Items()) {
