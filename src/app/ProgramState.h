@@ -1,6 +1,7 @@
 // State that several handlers share, alive for the whole run.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -28,6 +29,14 @@ struct PressState {
   std::uint64_t ticks = 0;
 };
 
+// One move of the highlight, so a press can act on the position that was lit
+// when the switch closed, not on the one lit when the press was recognised.
+struct ScanStep {
+  std::int64_t time = 0;
+  std::int32_t before = 0;
+  std::int32_t after = 0;
+};
+
 struct ProgramState {
   ScanState scanState;
   std::int32_t collapseCountdown = 0;  // scan steps left before open sub-buttons close
@@ -39,6 +48,8 @@ struct ProgramState {
   bool scanResting = false;
   std::int32_t cyclesWithoutPress = 0;
   bool cycleStarted = false;
+  std::array<ScanStep, 16> scanSteps{};  // the latest steps, a ring
+  int scanStepCount = 0;
   JoyInfo joyInfo;
   std::int32_t editTarget = 0;
   std::string joyToKeyFolder;

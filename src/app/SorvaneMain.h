@@ -160,6 +160,7 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   void LoadSwitchOptions(const IniFile& ini);
   void PaintScanPosition();
   bool CycleCompleted();
+  std::int32_t ScanPositionAt(std::int64_t time) const;
   void RestScan();
   void WakeScan();
   void PaintStripHighlight();

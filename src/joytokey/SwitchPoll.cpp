@@ -90,6 +90,7 @@ void TSorvaneForm::AdvancePress() {
   if (!switchSampler.HasEdge() || !switchSampler.Front().down) return;
   if (s.heldButton != 0) return;  // a new press waits for the held one's release
   press.down = true;
+  const std::int64_t closedAt = switchSampler.Front().time;
   switchSampler.Pop();
   // Cycles without a press count afresh from the next first position.
   state_.cyclesWithoutPress = 0;
@@ -100,6 +101,14 @@ void TSorvaneForm::AdvancePress() {
     press.wakeOnly = true;
     WakeScan();
     return;
+  }
+  // The press belongs to what was lit when the switch closed: with an
+  // acceptance time the highlight may have moved on since.
+  const std::int32_t lit = ScanPositionAt(closedAt);
+  if (lit != s.scanPos) {
+    s.scanPos = lit;
+    BtnOption.visible = lit == 0;
+    PaintScanPosition();
   }
   HandlePress(true);
 }
@@ -158,6 +167,9 @@ void TSorvaneForm::FinishWait() {
       s.scanMax = s.subScan;
       s.scanPos = 0;
       LayoutButtons(s.scanMax, s.subScan);
+      // Nothing is lit until the first step: the single button's highlight
+      // left on the first sub-button would invite a press that does nothing.
+      if (!PopupMenu1.Checked(MenuId::SingleDsp)) PaintStripHighlight();
       s.oneButtonMode = 1;
       s.activeStick = 0;
       link.Send(WM_JOYTOKEY_STICK, 0);

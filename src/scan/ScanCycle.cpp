@@ -19,6 +19,7 @@ void TSorvaneForm::ScanTimerTimer() {
   }
   ClearButtonCaptions();
   if (PopupMenu1.Checked(MenuId::Sound) && s.scanMax >= 2) platform_.sound.PlaySync(kClickSoundFile);
+  const std::int32_t before = s.scanPos;
 
   ++s.scanPos;
   if (s.scanPos == s.scanMax + 1) {
@@ -31,6 +32,9 @@ void TSorvaneForm::ScanTimerTimer() {
     }
   }
 
+  ScanStep& step = state_.scanSteps[static_cast<std::size_t>(state_.scanStepCount++ % 16)];
+  step = ScanStep{platform_.clock.NowMilliseconds(), before, s.scanPos};
+
   if (s.scanPos == 1 && CycleCompleted()) {
     RestScan();
     return;
@@ -42,6 +46,19 @@ void TSorvaneForm::ScanTimerTimer() {
     top = cursor.y + 10;
     left = cursor.x + 10;
   }
+}
+
+std::int32_t TSorvaneForm::ScanPositionAt(std::int64_t time) const {
+  // Back through the steps taken since then, as long as nothing else (a
+  // layout, a collapse) moved the highlight in between.
+  std::int32_t position = state_.scanState.scanPos;
+  const int count = state_.scanStepCount < 16 ? state_.scanStepCount : 16;
+  for (int i = 1; i <= count; ++i) {
+    const ScanStep& step = state_.scanSteps[static_cast<std::size_t>((state_.scanStepCount - i) % 16)];
+    if (step.time <= time || step.after != position) break;
+    position = step.before;
+  }
+  return position;
 }
 
 bool TSorvaneForm::CycleCompleted() {

@@ -70,6 +70,17 @@ TEST(SwitchOptions, AcceptTimeIgnoresShortPressesEntirelyAndMeetsIgnoreRepeat) {
   EXPECT_EQ(panel.ButtonMessages().back().first, WM_JOYTOKEY_BUTTON_UP);
 }
 
+TEST(SwitchOptions, APressActsOnTheButtonLitWhenTheSwitchClosedThoughAcceptedLater) {
+  WithOptions panel("AcceptTime=300\r\n");
+  panel.Run(1100);  // button 1 lit; the next step comes at 2000
+  ASSERT_EQ(panel.scan().scanPos, 1);
+  panel.Press(700, 500);  // closes at 1800, counts at 2100, after the step to 2
+  panel.Run(1000);
+  ASSERT_FALSE(panel.ButtonMessages().empty());
+  EXPECT_EQ(panel.ButtonMessages().front(), std::make_pair(WM_JOYTOKEY_BUTTON_DOWN, 0));
+  EXPECT_NE(panel.form().CuteButton(1).color, colors::kBtnFace);  // lit again while held
+}
+
 TEST(SwitchOptions, TheSwitchKeyIsASecondSwitch) {
   WithOptions panel("Key=32\r\n");
   panel.Run(1100);

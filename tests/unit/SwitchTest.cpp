@@ -278,6 +278,7 @@ TEST(OneButtonPress, ALongPressOpensTheSubButtonsEvenWithBounceInsideIt) {
   EXPECT_EQ(*(minusOne + 1), Stick(0));
   EXPECT_TRUE(panel.ButtonMessages().empty());
   EXPECT_EQ(panel.scan().scanMax, 6);
+  EXPECT_EQ(panel.form().CuteButton(1).color, colors::kBtnFace);  // nothing lit before the first step
   EXPECT_EQ(panel.scan().activeStick, 0);
   EXPECT_EQ(panel.app->state.collapseCountdown, 7);
   EXPECT_FALSE(panel.form().PopupMenu1.Checked(MenuId::Btn1));
