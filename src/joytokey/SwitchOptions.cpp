@@ -17,9 +17,29 @@ SwitchOptionTexts TextsOf(const SwitchOptions& options) {
 
 namespace {
 
+// Full-width digits (０ to ９, typed with the input method on) as ASCII.
+std::string NarrowDigits(const std::string& text) {
+  std::string result;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const auto trail = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+    if (lead == 0x82 && trail >= 0x4F && trail <= 0x58) {
+      result += static_cast<char>('0' + (trail - 0x4F));
+      ++i;
+    } else if (lead == 0x81 && trail == 0x40) {
+      result += ' ';  // the full-width blank
+      ++i;
+    } else {
+      result += text[i];
+    }
+  }
+  return result;
+}
+
 // Digits only, blanks around them allowed; a value too long to be in range is
 // out of range rather than wrapped.
-std::optional<std::int64_t> WholeNumber(const std::string& text) {
+std::optional<std::int64_t> WholeNumber(const std::string& typed) {
+  const std::string text = NarrowDigits(typed);
   std::size_t begin = 0;
   std::size_t end = text.size();
   while (begin < end && text[begin] == ' ') ++begin;

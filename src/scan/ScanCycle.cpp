@@ -79,6 +79,8 @@ void TSorvaneForm::RestScan() {
     button->color = colors::kBtnFace;
     button->font.color = colors::kWhite;
   }
+  // The single display shows nothing either, not the last position's caption.
+  if (PopupMenu1.Checked(MenuId::SingleDsp)) CuteButton(1).caption.clear();
 }
 
 void TSorvaneForm::WakeScan() {

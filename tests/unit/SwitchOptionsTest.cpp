@@ -152,7 +152,7 @@ TEST(SwitchOptions, TheDialogKeepsOnlyValuesInRange) {
   WithOptions panel("");
   panel.desk.switchAnswers.push_back(SwitchOptionTexts{32, "600", "9000", "0", "2"});
   panel.desk.switchAnswers.push_back(SwitchOptionTexts{32, "600", "1500", "abc", "2"});
-  panel.desk.switchAnswers.push_back(SwitchOptionTexts{32, "600", "1500", "200", "2"});
+  panel.desk.switchAnswers.push_back(SwitchOptionTexts{32, "600", "1500", "２００", "2"});
   panel.form().MenuCommand(MenuId::SwitchSettings);
   ASSERT_EQ(panel.desk.messages.size(), 2U);
   EXPECT_EQ(panel.desk.messages[0].text, "連続押し無視は 0 から 5000 までの整数で入力してください");

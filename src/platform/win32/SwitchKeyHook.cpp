@@ -5,6 +5,17 @@ namespace sorvane::win32 {
 namespace {
 // A low-level hook's procedure gets no context of its own; one panel runs one hook.
 SwitchKeyHook* g_hook = nullptr;
+// The hook sees the left and right keys; a settings file may name either side.
+bool Matches(DWORD seen, LONG wanted) {
+  if (static_cast<LONG>(seen) == wanted) return true;
+  switch (wanted) {
+    case VK_SHIFT: return seen == VK_LSHIFT || seen == VK_RSHIFT;
+    case VK_CONTROL: return seen == VK_LCONTROL || seen == VK_RCONTROL;
+    case VK_MENU: return seen == VK_LMENU || seen == VK_RMENU;
+    default: return false;
+  }
+}
+
 }  // namespace
 
 void SwitchKeyHook::SetKey(int virtualKey) {
@@ -45,7 +56,7 @@ LRESULT CALLBACK SwitchKeyHook::HookProc(int code, WPARAM message, LPARAM info) 
   if (code == HC_ACTION && hook != nullptr) {
     const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(info);
     const LONG wanted = InterlockedCompareExchange(&hook->key_, 0, 0);
-    if (wanted != 0 && static_cast<LONG>(key->vkCode) == wanted) {
+    if (wanted != 0 && Matches(key->vkCode, wanted)) {
       const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
       InterlockedExchange(&hook->down_, down ? 1 : 0);
       return 1;  // the program with the keyboard never sees it

@@ -16,7 +16,7 @@ constexpr int kKeyField = 101;
 constexpr int kNoKeyButton = 102;
 constexpr int kFirstTimeField = 103;  // then 104, 105, 106
 constexpr int kWidth = 380;
-constexpr int kHeight = 250;
+constexpr int kHeight = 276;
 
 struct DialogState {
   SwitchOptionTexts& texts;
@@ -49,26 +49,38 @@ DialogState* StateOf(HWND window) {
   return reinterpret_cast<DialogState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-// The key field takes whatever key comes next, Tab excepted so the carer can
-// still move on.
+// Keys that keep their own work in the dialog and everywhere else: moving on,
+// OK, Cancel, and the modifiers, which are never a key on their own.
+bool KeepsItsWork(WPARAM key) {
+  switch (key) {
+    case VK_TAB: case VK_RETURN: case VK_ESCAPE: case VK_SHIFT: case VK_CONTROL: case VK_MENU:
+    case VK_LSHIFT: case VK_RSHIFT: case VK_LCONTROL: case VK_RCONTROL: case VK_LMENU: case VK_RMENU:
+    case VK_LWIN: case VK_RWIN: case VK_APPS:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The key field takes the next key pressed, except the keys above and those
+// pressed with Alt (Alt+F4 still closes).
 LRESULT CALLBACK KeyFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
   auto* state = reinterpret_cast<DialogState*>(data);
+  constexpr LPARAM kAltDown = 1 << 29;
   switch (message) {
     case WM_GETDLGCODE: {
       const auto* pending = reinterpret_cast<const MSG*>(lParam);
-      if (pending != nullptr && pending->message == WM_KEYDOWN && pending->wParam == VK_TAB) return 0;
+      if (pending != nullptr && pending->message == WM_KEYDOWN && KeepsItsWork(pending->wParam)) return 0;
       return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
     }
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      if (wParam == VK_TAB) break;
+      if (KeepsItsWork(wParam) || (lParam & kAltDown) != 0) break;
       state->key = static_cast<std::int32_t>(wParam);
       SetWindowTextW(field, KeyName(state->key).c_str());
       return 0;
     case WM_CHAR:
-    case WM_SYSCHAR:
     case WM_KEYUP:
-    case WM_SYSKEYUP:
       return 0;
     default:
       break;
@@ -76,10 +88,14 @@ LRESULT CALLBACK KeyFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lP
   return DefSubclassProc(field, message, wParam, lParam);
 }
 
+// Sizes are designed at 96 DPI and scaled to the screen's.
+int g_dpi = 96;
+int Scaled(int pixels) { return MulDiv(pixels, g_dpi, 96); }
+
 HWND AddControl(HWND parent, const wchar_t* kind, const std::wstring& text, DWORD style, DWORD exStyle, int id,
                 int x, int y, int width, int height, HFONT font) {
-  HWND control = CreateWindowExW(exStyle, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                                 parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+  HWND control = CreateWindowExW(exStyle, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, Scaled(x), Scaled(y),
+                                 Scaled(width), Scaled(height), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                  GetModuleHandleW(nullptr), nullptr);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return control;
@@ -145,9 +161,13 @@ bool RunSwitchSettingsDialog(HWND owner, SwitchOptionTexts& texts) {
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   OwnedFont font(CreateFontIndirectW(&metrics.lfMessageFont));
 
+  HDC screen = GetDC(nullptr);
+  g_dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+
   DialogState state{texts, texts.key};
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  RECT outer{0, 0, kWidth, kHeight};
+  RECT outer{0, 0, Scaled(kWidth), Scaled(kHeight)};
   AdjustWindowRectEx(&outer, style, FALSE, WS_EX_DLGMODALFRAME);
   const int width = outer.right - outer.left;
   const int height = outer.bottom - outer.top;
@@ -164,17 +184,19 @@ bool RunSwitchSettingsDialog(HWND owner, SwitchOptionTexts& texts) {
   SetWindowSubclass(state.keyField, &KeyFieldProc, 1, reinterpret_cast<DWORD_PTR>(&state));
   AddControl(window, L"BUTTON", Wide("なし"), WS_TABSTOP | BS_PUSHBUTTON, 0, kNoKeyButton, 298, 12, 70, 24,
              font.get());
+  AddControl(window, L"STATIC", Wide("欄を選んでキーを押します（Enter・Esc・Tab・Shift などは使えません）"),
+             SS_LEFT, 0, -1, 12, 42, 356, 20, font.get());
   const char* const labels[4] = {"受付時間 (0〜5000 ミリ秒)", "連続押し無視 (0〜5000 ミリ秒)",
                                  "最初の項目の延長 (0〜5000 ミリ秒)", "休止までの周回 (0〜99、0 は休止なし)"};
   const std::string* values[4] = {&texts.acceptTime, &texts.ignoreRepeat, &texts.firstPause, &texts.loops};
   for (int i = 0; i < 4; ++i) {
-    const int top = 52 + 34 * i;
+    const int top = 76 + 34 * i;
     AddControl(window, L"STATIC", Wide(labels[i]), SS_LEFT, 0, -1, 12, top + 4, 270, 20, font.get());
     state.fields[i] = AddControl(window, L"EDIT", Wide(*values[i]), WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
                                  kFirstTimeField + i, 288, top, 80, 24, font.get());
   }
-  AddControl(window, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 190, 206, 84, 28, font.get());
-  AddControl(window, L"BUTTON", Wide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 284, 206, 84, 28,
+  AddControl(window, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 190, 232, 84, 28, font.get());
+  AddControl(window, L"BUTTON", Wide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 284, 232, 84, 28,
              font.get());
 
   // The program the user works in gets the keyboard back afterwards.
