@@ -96,7 +96,10 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   // and by panelScale ([PanelScale] Scale, 1 to 4); so are the fonts' points.
   static constexpr int kMaxPanelScale = 4;
   int panelScale = 1;
-  int LayoutDpi() const { return dpi * panelScale; }
+  // The scale the layout uses: panelScale, or less where the strip would not
+  // fit the width of its monitor's work area.
+  int fittedScale = 1;
+  int LayoutDpi() const { return dpi * fittedScale; }
   int Scaled(int designPixels) const { return ScaledPixels(designPixels, LayoutDpi()); }
   // The character height in pixels of a font shown on the panel.
   int FontPixelHeight(const Font& shown) const { return PixelHeightForPoints(shown.size, LayoutDpi()); }
@@ -159,6 +162,7 @@ class TSorvaneForm : public Form, public CuteButtonParent {
   void LoadButtonAppearance(const IniFile& ini);
   void LoadSwitchOptions(const IniFile& ini);
   void PaintScanPosition();
+  void LayoutStrip(int count, int subCount);
   bool CycleCompleted();
   std::int32_t ScanPositionAt(std::int64_t time) const;
   void RestScan();

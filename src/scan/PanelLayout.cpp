@@ -67,6 +67,21 @@ void TSorvaneForm::PanelScaleClick(int scale) {
 }
 
 void TSorvaneForm::LayoutButtons(int count, int subCount) {
+  if (fittedScale != panelScale) {
+    fittedScale = panelScale;
+    ApplyScale();
+  }
+  LayoutStrip(count, subCount);
+  // Buttons beyond the screen's edge would be scanned where nobody sees them.
+  const ScreenRect work = platform_.desktop.MonitorNearest(Bounds()).workArea;
+  while (fittedScale > 1 && width > work.right - work.left) {
+    --fittedScale;
+    ApplyScale();
+    LayoutStrip(count, subCount);
+  }
+}
+
+void TSorvaneForm::LayoutStrip(int count, int subCount) {
   SetClientHeight(Scaled(kPanelClientHeight));
   ClearButtonCaptions();
   for (int k = 1; k <= 8; ++k) PopupMenu1.SetChecked(PopupMenu::ButtonCountItem(k), false);

@@ -22,6 +22,7 @@ TEST(Scaling, EveryPanelSizeAndFontFollowsTheDpiAndTheScaleAndIsTodaysAt96) {
   for (int dpi : {96, 120, 144, 192}) {
     for (int scale = 1; scale <= 4; ++scale) {
       Panel panel;
+      panel.desk.screenWidth = 8192;  // wide enough for every size
       ASSERT_TRUE(panel.Start());
       TSorvaneForm& form = panel.form();
       form.dpi = dpi;
@@ -61,6 +62,19 @@ TEST(Scaling, EveryPanelSizeAndFontFollowsTheDpiAndTheScaleAndIsTodaysAt96) {
   }
 }
 
+TEST(Scaling, AStripTooWideForItsMonitorTakesTheLargestScaleThatFitsAndKeepsTheCarersChoice) {
+  Panel panel;  // 1024 pixels wide
+  ASSERT_TRUE(panel.Start());
+  TSorvaneForm& form = panel.form();
+  form.MenuCommand(MenuId::PanelScale4);
+  form.ButtonCountClick(8);
+  EXPECT_LE(form.width, panel.desk.screenWidth);
+  EXPECT_EQ(form.fittedScale, 2);  // 8 buttons at x3 would be 1488 wide
+  form.ButtonCountClick(3);
+  EXPECT_EQ(form.fittedScale, 4);
+  EXPECT_EQ(form.panelScale, 4);
+}
+
 TEST(Scaling, TheSizeMenuTicksOneScaleWhichIsSavedAndReadBackWithinOneToFour) {
   Panel panel;
   ASSERT_TRUE(panel.Start());
@@ -84,6 +98,7 @@ TEST(Scaling, TheSizeMenuTicksOneScaleWhichIsSavedAndReadBackWithinOneToFour) {
   for (const auto& [text, expected] : std::vector<std::pair<std::string, int>>{
            {"3", 3}, {"4", 4}, {"0", 1}, {"5", 1}, {"-2", 1}, {"abc", 1}}) {
     Panel again;
+    again.desk.screenWidth = 2048;
     again.desk.files[".\\Sorvane.ini"] = "[PanelScale]\r\nScale=" + text + "\r\n";
     ASSERT_TRUE(again.Start());
     EXPECT_EQ(again.form().panelScale, expected) << text;
