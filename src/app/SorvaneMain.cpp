@@ -145,19 +145,28 @@ void TSorvaneForm::FormClose() {
   link.ResumeSending();
   ReleaseHeldButton();
   link.RetryPending();
-  switch (SaveSettings()) {
-    case SaveOutcome::kSaved:
-    case SaveOutcome::kHeldBack:  // the carer was told at start
+  // A file another program holds for a while need not cost the carer this
+  // session's changes: the box offers to try again.
+  constexpr unsigned kRetryCancelWarning = 0x35;  // MB_RETRYCANCEL | MB_ICONWARNING
+  constexpr int kRetry = 4;                       // IDRETRY
+  const std::string retryQuestion = "\n（ほかのプログラムが使用中かもしれません）\nもう一度試しますか？";
+  for (;;) {
+    std::string problem;
+    switch (SaveSettings()) {
+      case SaveOutcome::kSaved:
+      case SaveOutcome::kHeldBack:  // the carer was told at start
+        break;
+      case SaveOutcome::kUnreadable:
+        problem = std::string(kSettingsFileName) + " を読み込めないため、設定を保存できませんでした。";
+        break;
+      case SaveOutcome::kUnwritable:
+        problem = std::string(kSettingsFileName) + " に書き込めません";
+        break;
+    }
+    if (problem.empty() ||
+        platform_.dialogs.ShowMessage(handle, problem + retryQuestion, kErrorCaption, kRetryCancelWarning) != kRetry) {
       break;
-    case SaveOutcome::kUnreadable:
-      platform_.dialogs.ShowMessage(
-          handle, std::string(kSettingsFileName) + " を読み込めないため、設定を保存できませんでした。",
-          kErrorCaption, 0x10);
-      break;
-    case SaveOutcome::kUnwritable:
-      platform_.dialogs.ShowMessage(handle, std::string(kSettingsFileName) + " に書き込めません",
-                                    kErrorCaption, 0x10);
-      break;
+    }
   }
   link.PostQuit();
 }

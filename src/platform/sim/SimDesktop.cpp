@@ -250,7 +250,10 @@ int SimDesktop::ShowMessage(WindowHandle owner, const std::string& text, const s
                             unsigned flags) {
   messages.push_back({now, owner, text, caption, flags});
   if (onMessageBox) onMessageBox(messages.back());
-  return 1;
+  if (messageAnswers.empty()) return 1;
+  const int answer = messageAnswers.front();
+  messageAnswers.pop_front();
+  return answer;
 }
 
 std::optional<ColorValue> SimDesktop::ChooseColor(WindowHandle, ColorValue initial) {

@@ -113,6 +113,7 @@ class SimDesktop : public Desktop,
   // Dialogs: answers are taken from the front; the default answers OK/cancel.
   std::vector<ShownMessage> messages;
   std::function<void(const ShownMessage&)> onMessageBox;
+  std::deque<int> messageAnswers;  // the buttons pressed, in turn; then 1 (OK)
   std::deque<std::optional<ColorValue>> colorAnswers;
   std::deque<std::optional<FontChoice>> fontAnswers;
   std::vector<ColorValue> colorDialogInitial;
