@@ -111,6 +111,43 @@ void DecodeUnicode(const std::u16string& wide, TextCodec& codec, SettingsText& r
 
 }  // namespace
 
+// Well-formed UTF-8 with at least one character beyond ASCII.
+bool IsUtf8BeyondAscii(std::string_view bytes) {
+  bool beyondAscii = false;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    int length = 0;
+    char32_t value = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+      value = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+      value = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+      value = lead & 0x07;
+    } else {
+      return false;
+    }
+    if (i + static_cast<std::size_t>(length) > bytes.size()) return false;
+    for (int k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
+      if ((next & 0xC0) != 0x80) return false;
+      value = (value << 6) | (next & 0x3F);
+    }
+    const char32_t smallest = length == 3 ? 0x800 : length == 4 ? 0x10000 : 0x80;
+    if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return false;
+    beyondAscii = true;
+    i += static_cast<std::size_t>(length);
+  }
+  return beyondAscii;
+}
+
 SettingsText DecodeSettingsText(std::string_view bytes, TextCodec& codec) {
   SettingsText result;
   result.status = FileRead::Status::kRead;
@@ -123,6 +160,9 @@ SettingsText DecodeSettingsText(std::string_view bytes, TextCodec& codec) {
   } else if (StartsWith(bytes, {0xFE, 0xFF})) {
     result.encoding = TextEncoding::kUtf16BigEndian;
     DecodeUnicode(Utf16FromBytes(bytes.substr(2), true), codec, result);
+  } else if (IsUtf8BeyondAscii(bytes)) {
+    result.encoding = TextEncoding::kUtf8WithoutMark;
+    DecodeUnicode(Utf16FromUtf8(bytes), codec, result);
   } else {
     result.text = std::string(bytes);
   }
@@ -172,6 +212,8 @@ std::optional<std::string> EncodeSettingsText(const std::string& text, const Set
   switch (original.encoding) {
     case TextEncoding::kUtf8:
       return std::string(reinterpret_cast<const char*>(kUtf8Mark), 3) + Utf8FromUtf16(wide);
+    case TextEncoding::kUtf8WithoutMark:
+      return Utf8FromUtf16(wide);
     case TextEncoding::kUtf16LittleEndian:
       return std::string("\xFF\xFE", 2) + BytesFromUtf16(wide, false);
     default:

@@ -12,7 +12,7 @@
 
 namespace sorvane {
 
-enum class TextEncoding { kShiftJis, kUtf8, kUtf16LittleEndian, kUtf16BigEndian };
+enum class TextEncoding { kShiftJis, kUtf8, kUtf8WithoutMark, kUtf16LittleEndian, kUtf16BigEndian };
 
 struct SettingsText {
   FileRead::Status status = FileRead::Status::kMissing;
@@ -29,7 +29,9 @@ struct SettingsText {
 constexpr int kUnreadableRetryMilliseconds = 2000;
 constexpr int kUnreadableRetryPause = 100;
 
-// Reads and decodes path. Without a byte-order mark the file is code page 932.
+// Reads and decodes path. Without a byte-order mark the file is code page 932,
+// unless it is UTF-8 beyond doubt: Notepad saves UTF-8 without a mark today,
+// and Japanese in code page 932 is never well-formed UTF-8.
 SettingsText ReadSettingsText(Platform& platform, const std::string& path);
 SettingsText DecodeSettingsText(std::string_view bytes, TextCodec& codec);
 
