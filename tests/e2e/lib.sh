@@ -100,4 +100,11 @@ open_menu() {
   probe wait 'class:#32768' 5000 >/dev/null || fail "no popup menu after a right click"
 }
 
+# The switch of SorvaneE2E.exe: a file in the working folder, up to begin with.
+use_switch_file() {
+  echo 0 >"$WORK/switch"
+  SORVANE_SWITCH_FILE="$(winepath -w "$WORK/switch" 2>/dev/null)"
+  export SORVANE_SWITCH_FILE
+}
+
 write_settings() { printf '%s\r\n' "$@" >"$WORK/Sorvane.ini"; }

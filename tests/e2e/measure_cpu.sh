@@ -5,8 +5,7 @@ source "$(dirname "$0")/lib.sh"
 seconds=${4:-60}
 new_work cpu
 start_standin
-echo 0 >switch
-export SORVANE_SWITCH_FILE="$(winepath -w "$WORK/switch" 2>/dev/null)"
+use_switch_file
 names=()
 for i in 1 2; do
   exe=$([ "$i" = 1 ] && echo "$2" || echo "$3")

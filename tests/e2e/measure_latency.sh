@@ -5,8 +5,7 @@ source "$(dirname "$0")/lib.sh"
 panel=${2:-$BUILD/SorvaneE2E.exe}
 new_work latency
 write_settings "[Interval]" "ScanTimer=5" "[Sound]" "ON=0"
-echo 0 >switch
-export SORVANE_SWITCH_FILE="$(winepath -w "$WORK/switch" 2>/dev/null)"
+use_switch_file
 start "$BUILD/JoyToKey.exe" --log "$WORK/JoyToKey.log" --unix-time
 probe wait "(stand-in)" 20000 >/dev/null || fail "the stand-in did not open its window"
 start_panel "$panel" 3

@@ -3,8 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 new_work lookalike
 write_settings "[Interval]" "ScanTimer=1" "[Sound]" "ON=0"
-echo 0 >switch
-export SORVANE_SWITCH_FILE="$(winepath -w "$WORK/switch" 2>/dev/null)"
+use_switch_file
 echo "notes" >"JoyToKey help.txt"
 # Notepad opens first, so the search meets it after JoyToKey's window.
 start notepad "JoyToKey help.txt"

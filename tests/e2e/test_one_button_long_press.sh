@@ -2,8 +2,7 @@
 source "$(dirname "$0")/lib.sh"
 new_work one_button
 write_settings "[ScanMax]" "ScanMax=1" "[SubScan]" "SubScan=2" "[Interval]" "ScanTimer=5" "[Sound]" "ON=0"
-echo 0 >switch
-export SORVANE_SWITCH_FILE="$(winepath -w "$WORK/switch" 2>/dev/null)"
+use_switch_file
 start_standin
 start_panel "$BUILD/SorvaneE2E.exe" 3
 read -r _ _ w _ _ _ < <(probe rect class:TSorvaneForm)

@@ -3,8 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 new_work submenu_first_stick
 write_settings "[Interval]" "ScanTimer=0.5" "[Sound]" "ON=0" "[JoyStickID]" "ON=1"
-echo 0 >switch
-export SORVANE_SWITCH_FILE="$(winepath -w "$WORK/switch" 2>/dev/null)"
+use_switch_file
 start_standin
 start_panel "$BUILD/SorvaneE2E.exe" 3
 sleep 1

@@ -3,8 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 new_work switch_during_menu
 write_settings "[Interval]" "ScanTimer=1" "[Sound]" "ON=0"
-echo 0 >switch
-export SORVANE_SWITCH_FILE="$(winepath -w "$WORK/switch" 2>/dev/null)"
+use_switch_file
 start_standin
 start_panel "$BUILD/SorvaneE2E.exe" 3
 sleep 1.5  # past the first scan step, onto a button

@@ -2,8 +2,7 @@
 # merged, a longer first position, a scan that rests and a press that wakes it.
 source "$(dirname "$0")/lib.sh"
 new_work switch_options
-echo 0 >switch
-export SORVANE_SWITCH_FILE="$(winepath -w "$WORK/switch" 2>/dev/null)"
+use_switch_file
 presses() { log_messages | grep -c '^33778 ' || true; }
 run_panel() {  # settings lines...; JoyToKey quits with each panel
   write_settings "[Sound]" "ON=0" "$@"

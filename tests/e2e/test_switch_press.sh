@@ -2,8 +2,7 @@
 source "$(dirname "$0")/lib.sh"
 new_work switch_press
 write_settings "[Interval]" "ScanTimer=1" "[Sound]" "ON=0"
-echo 0 >switch
-export SORVANE_SWITCH_FILE="$(winepath -w "$WORK/switch" 2>/dev/null)"
+use_switch_file
 start_standin
 start_panel "$BUILD/SorvaneE2E.exe" 3
 for _ in $(seq 60); do

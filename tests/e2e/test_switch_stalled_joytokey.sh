@@ -3,8 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 new_work switch_stalled
 write_settings "[Interval]" "ScanTimer=1" "[Sound]" "ON=0"
-echo 0 >switch
-export SORVANE_SWITCH_FILE="$(winepath -w "$WORK/switch" 2>/dev/null)"
+use_switch_file
 start_standin --stall-on 33779 --stall-ms 3000
 start_panel "$BUILD/SorvaneE2E.exe" 3
 sleep 1.5

@@ -3,8 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 new_work switch_taps
 write_settings "[Interval]" "ScanTimer=1" "[Sound]" "ON=0"
-echo 0 >switch
-export SORVANE_SWITCH_FILE="$(winepath -w "$WORK/switch" 2>/dev/null)"
+use_switch_file
 start "$BUILD/JoyToKey.exe" --log "$WORK/JoyToKey.log" --unix-time
 probe wait "JoyToKey " 20000 >/dev/null || fail "the stand-in did not open its window"
 start_panel "${SORVANE_PANEL:-$BUILD/SorvaneE2E.exe}" 3

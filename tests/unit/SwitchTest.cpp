@@ -38,6 +38,14 @@ struct Scanning : Panel {
       return (into >= after && into < after + length && !open) ? 1U : 0U;
     };
   }
+  // Two buttons and the second stick on, the highlight on the switch-over position.
+  void ToSwitchOverOfTwoButtons() {
+    form().JoyStickID2Click();
+    form().ButtonCountClick(2);
+    ScanTo(2);
+    form().ScanTimerTimer();
+    ASSERT_EQ(scan().scanPos, 0);
+  }
   // Every message but the first stick's reports that open the ticks.
   Messages WithoutTickReports() const {
     Messages result = received();
@@ -167,11 +175,7 @@ TEST(SwitchPress, AScanFasterThanTheTickKeepsRepeatingTheHeldButton) {
 TEST(SwitchPress, AHeldButtonIsReleasedOnTheStickItWentDownOn) {
   Scanning panel;
   TSorvaneForm& form = panel.form();
-  form.JoyStickID2Click();
-  form.ButtonCountClick(2);
-  panel.ScanTo(2);
-  form.ScanTimerTimer();
-  ASSERT_EQ(panel.scan().scanPos, 0);
+  panel.ToSwitchOverOfTwoButtons();
   panel.Press(5, 60);  // over to the second stick
   panel.Run(400);
   ASSERT_EQ(panel.scan().activeStick, 1);
@@ -308,11 +312,7 @@ TEST(OneButtonPress, TheLongPressIsOneSecondOnTheClock) {
 TEST(SwitchOver, APressAtPositionZeroTogglesTheStickColourAndNamesAtItsRelease) {
   Scanning panel;
   TSorvaneForm& form = panel.form();
-  form.JoyStickID2Click();
-  form.ButtonCountClick(2);
-  panel.ScanTo(2);
-  form.ScanTimerTimer();
-  ASSERT_EQ(panel.scan().scanPos, 0);
+  panel.ToSwitchOverOfTwoButtons();
   panel.Press(5, 500);
   panel.Run(300);
   EXPECT_EQ(panel.scan().activeStick, 0);  // not while held
