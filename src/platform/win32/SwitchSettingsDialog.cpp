@@ -199,8 +199,6 @@ bool RunSwitchSettingsDialog(HWND owner, SwitchOptionTexts& texts) {
   AddControl(window, L"BUTTON", Wide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 284, 232, 84, 28,
              font.get());
 
-  // The program the user works in gets the keyboard back afterwards.
-  HWND previous = GetForegroundWindow();
   if (owner != nullptr) EnableWindow(owner, FALSE);
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);
@@ -219,7 +217,6 @@ bool RunSwitchSettingsDialog(HWND owner, SwitchOptionTexts& texts) {
   }
   if (owner != nullptr) EnableWindow(owner, TRUE);
   DestroyWindow(window);
-  if (previous != nullptr && previous != owner && IsWindow(previous)) SetForegroundWindow(previous);
   // The message loop outside ends as it was asked to.
   if (quit) PostQuitMessage(static_cast<int>(message.wParam));
   return state.confirmed;
