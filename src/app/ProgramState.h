@@ -23,7 +23,6 @@ struct PressState {
   Wait wait = Wait::kNone;
   std::int64_t measuredFrom = 0;  // a one-button press is timed from here
   std::int64_t releasedAt = 0;
-  std::int64_t lastHoldMilliseconds = 0;
   std::int32_t heldStick = 0;  // the stick heldButton went down on
   std::uint64_t heldTick = 0;  // the tick heldButton went down in
   std::uint64_t ticks = 0;
@@ -50,7 +49,6 @@ struct ProgramState {
   bool cycleStarted = false;
   std::array<ScanStep, 16> scanSteps{};  // the latest steps, a ring
   int scanStepCount = 0;
-  JoyInfo joyInfo;
   std::int32_t editTarget = 0;
   std::string joyToKeyFolder;
 

@@ -23,7 +23,6 @@ void TSorvaneForm::TakeReading(const JoystickReading& reading, void* context) {
     form.SampleTimer.SetEnabled(false);
     return;
   }
-  form.state_.joyInfo.buttons = reading.buttons;
   form.switchSampler.Sample(reading.time, reading.buttons);
   if (form.switchUnplugged_) {
     form.switchUnplugged_ = false;
@@ -162,8 +161,7 @@ void TSorvaneForm::FinishWait() {
   if (wait == PressState::Wait::kSwitchOverRelease) {
     SwitchStick();
   } else {
-    press.lastHoldMilliseconds = press.releasedAt - press.measuredFrom;
-    if (press.lastHoldMilliseconds >= kLongPressMilliseconds) {
+    if (press.releasedAt - press.measuredFrom >= kLongPressMilliseconds) {
       s.scanMax = s.subScan;
       s.scanPos = 0;
       LayoutButtons(s.scanMax, s.subScan);

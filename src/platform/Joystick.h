@@ -1,27 +1,9 @@
-// The user's switch: joystick 0, read with the JOYINFOEX record.
+// The user's switch: joystick 0, and a keyboard key that may stand beside it.
 #pragma once
 
 #include <cstdint>
 
 namespace sorvane {
-
-// Same layout as the system's JOYINFOEX (52 bytes).
-struct JoyInfo {
-  std::uint32_t size = 0;
-  std::uint32_t flags = 0;
-  std::uint32_t xPos = 0;
-  std::uint32_t yPos = 0;
-  std::uint32_t zPos = 0;
-  std::uint32_t rPos = 0;
-  std::uint32_t uPos = 0;
-  std::uint32_t vPos = 0;
-  std::uint32_t buttons = 0;
-  std::uint32_t buttonNumber = 0;
-  std::uint32_t pov = 0;
-  std::uint32_t reserved1 = 0;
-  std::uint32_t reserved2 = 0;
-};
-static_assert(sizeof(JoyInfo) == 52, "JoyInfo must match JOYINFOEX");
 
 // One reading of joystick 0: when it was taken (the clock's milliseconds),
 // and its buttons (bit 0 is button 1), unless the joystick did not answer.

@@ -41,12 +41,6 @@ std::int32_t Strict(const IniFile& ini, const char* section, const std::string& 
 }  // namespace
 
 void TSorvaneForm::FormCreate() {
-  // The design's pixel sizes are kept whatever the screen's text size: nothing
-  // here scales.
-  state_.joyInfo = JoyInfo{};
-  state_.joyInfo.size = sizeof(JoyInfo);
-  state_.joyInfo.flags = 0x83;
-
   const IniFile ini = ReadSettingsFile().value_or(IniFile());
   ScanState& s = scan();
   Path_JoyToKey = ini.ReadString("UseJoyToKey", kFolderKey, "");

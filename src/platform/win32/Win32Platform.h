@@ -32,7 +32,6 @@ class Win32Platform : public Desktop,
   // The timers fire in their own window's procedure, so they go on inside the
   // system's modal loops (the popup menu, a drag) as well as in the panel's.
   // The view decides how a due timer is run.
-  HWND TimerWindow() const { return timerWindow_; }
   void SetTimerHandler(std::function<void(Timer&)> handler) { timerHandler_ = std::move(handler); }
   // Called on the window's thread when the switch reader has caught a press.
   void SetSwitchWakeHandler(std::function<void()> handler) { switchWakeHandler_ = std::move(handler); }
