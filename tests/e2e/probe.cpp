@@ -4,7 +4,7 @@
 //   probe gone NAME MS       wait until no visible window of that name exists
 //   probe count NAME         number of visible windows of that name
 //   probe text NAME          the title and every child's text, one a line
-//   probe click NAME LABEL   clicks the child button whose text is LABEL
+//   probe click NAME LABEL   clicks the enabled child button whose text is LABEL
 //   probe close NAME         asks the window to close
 //   probe rect NAME          left top width height (outer), and the client size
 //   probe style NAME         style and extended style in hexadecimal
@@ -219,8 +219,12 @@ int wmain(int count, wchar_t** arguments) {
           return TRUE;
         },
         reinterpret_cast<LPARAM>(&context));
-    if (context.button == nullptr) return 1;
-    PostMessageW(context.button, BM_CLICK, 0, 0);
+    if (context.button == nullptr || !IsWindowEnabled(context.button)) return 1;
+    // What the button tells its window when clicked. BM_CLICK would go through
+    // the button's own press, which under Wine depends on who has the focus and
+    // the capture at that moment and is lost now and then.
+    PostMessageW(GetParent(context.button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(context.button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(context.button));
     return 0;
   }
   if (command == L"close") {
