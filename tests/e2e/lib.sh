@@ -14,7 +14,16 @@ WORK=""
 # ImageMagick itself, ahead of any wrapper of the same name earlier on PATH.
 CONVERT=$(command -v /usr/bin/convert || command -v convert)
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# Wine's own complaints (it cannot start, its server went away) are kept in
+# the working folder and shown with a failure.
+wine_errors() { echo "${WORK:-$BUILD}/wine-errors.log"; }
+fail() {
+  echo "FAIL: $*" >&2
+  local said
+  said=$(grep -v '^ALSA lib' "$(wine_errors)" 2>/dev/null | tail -n 20) || true
+  [ -z "$said" ] || printf 'Wine said:\n%s\n' "$said" >&2
+  exit 1
+}
 pass() { echo "ok: $*"; }
 
 # A fresh working folder for one test, under the build folder.
@@ -24,13 +33,17 @@ new_work() {
   mkdir -p "$WORK"
   cp "$BUILD/Zoboclick.wav" "$WORK/"
   cd "$WORK"
+  # Wine's server is started here, ahead of the test's first programs: two
+  # programs started together with no server running race to start one, and
+  # now and then one of them gives up at once.
+  wineserver -p3 </dev/null >/dev/null 2>&1 || true
 }
 
-probe() { wine "$BUILD/probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
+probe() { wine "$BUILD/probe.exe" "$@" 2>>"$(wine_errors)" | tr -d '\r'; }
 
 # Starts a Windows program in the background in the working folder.
 start() {
-  wine "$@" >/dev/null 2>&1 &
+  wine "$@" >/dev/null 2>>"$(wine_errors)" &
   PIDS+=($!)
 }
 
