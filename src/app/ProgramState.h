@@ -19,7 +19,7 @@ struct PressState {
     kSwitchOverRelease,  // at the switch-over position: the stick flips at the release
   };
   bool down = false;  // the press the ticks are handling is still going on
-  bool wakeOnly = false;  // it woke the resting scan and selects nothing
+  bool selectsNothing = false;  // it woke the resting scan, or a dialog cut it short
   Wait wait = Wait::kNone;
   std::int64_t measuredFrom = 0;  // a one-button press is timed from here
   std::int64_t releasedAt = 0;

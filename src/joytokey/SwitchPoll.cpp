@@ -79,10 +79,17 @@ void TSorvaneForm::AdvancePress() {
     return;
   }
   if (press.down) {
-    if (!press.wakeOnly) HandlePress(false);
+    if (!press.selectsNothing) {
+      HandlePress(false);
+    } else {
+      // It holds the scan where it is, as any held press does: a slow
+      // release must not let a woken scan rest again.
+      ScanTimer.SetEnabled(false);
+      ScanTimer.SetEnabled(true);
+    }
     return;
   }
-  press.wakeOnly = false;
+  press.selectsNothing = false;
   // The release is never sent in the tick of its press, so JoyToKey sees the
   // button down for at least one tick.
   if (s.heldButton != 0 && press.heldTick != press.ticks) ReleaseHeldButton();
@@ -97,7 +104,7 @@ void TSorvaneForm::AdvancePress() {
   if (state_.scanResting) {
     // The press that wakes the scan selects nothing: the user sees where it
     // starts before choosing.
-    press.wakeOnly = true;
+    press.selectsNothing = true;
     WakeScan();
     return;
   }

@@ -61,11 +61,11 @@ sleep 1.2
 screenshot rest2.png
 [ "$(highlighted rest1.png 2)" = 0 ] && [ "$(highlighted rest2.png 2)" = 0 ] ||
   fail "Loops=1 did not rest: $(highlighted rest1.png 2) then $(highlighted rest2.png 2) lit"
-hold 150
+hold 1300  # a slow release, longer than a cycle
 sleep 0.2
 screenshot woke.png
 [ "$(highlighted woke.png 2)" = 1 ] || fail "the press did not start the scan at button 1"
 sleep 0.5
 [ "$(log_messages | grep -c '^3377[89] ' || true)" = 0 ] || fail "the press that woke the scan selected a button"
 end_panel
-pass "Loops=1: rested after a cycle; a press started it at button 1 and selected nothing"
+pass "Loops=1: rested after a cycle; a press held 1.3 s started it at button 1 and selected nothing"

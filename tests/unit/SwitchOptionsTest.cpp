@@ -139,13 +139,42 @@ TEST(SwitchOptions, LoopsRestTheScanUntilAPressThatSelectsNothing) {
   EXPECT_NE(panel.form().CuteButton(1).color, colors::kBtnFace);
   EXPECT_TRUE(panel.ButtonMessages().empty());  // the waking press selected nothing
   // A press at the switch-over position counts as a press: no rest after it.
-  panel.Run(1200);
+  // (The scan's steps count from the waking press's release.)
+  panel.Run(2000);
   ASSERT_EQ(panel.scan().scanPos, 0);
   panel.Press(10, 50);
   panel.Run(500);
   EXPECT_EQ(panel.scan().activeStick, 1);
   panel.Run(2000);
   EXPECT_FALSE(panel.app->state.scanResting);
+}
+
+TEST(SwitchOptions, AWakingPressHeldLongerThanACycleHoldsTheScanUntilItsRelease) {
+  // A slow release must not put the scan back to rest, or use up the next
+  // press as another waking one.
+  WithOptions panel("Loops=1\r\n");
+  panel.form().ButtonCountClick(2);
+  panel.Run(4100);
+  ASSERT_TRUE(panel.app->state.scanResting);
+  panel.Press(10, 3500);
+  panel.Run(3400);
+  EXPECT_FALSE(panel.app->state.scanResting);
+  EXPECT_EQ(panel.scan().scanPos, 1);
+  panel.Run(300);  // released
+  panel.Press(100, 50);
+  panel.Run(500);
+  EXPECT_EQ(panel.ButtonMessages(), (Messages{{WM_JOYTOKEY_BUTTON_DOWN, 0}, {WM_JOYTOKEY_BUTTON_UP, 0}}));
+
+  // In one-button mode the press after the waking one is a one-button press.
+  panel.form().MenuCommand(MenuId::SubBtn2);
+  panel.Run(3100);
+  ASSERT_TRUE(panel.app->state.scanResting);
+  panel.Press(10, 2500);
+  panel.Run(2800);
+  EXPECT_FALSE(panel.app->state.scanResting);
+  panel.Press(10, 1500);
+  panel.Run(1800);
+  EXPECT_EQ(panel.scan().scanMax, 2);  // the long press opened the sub-buttons
 }
 
 TEST(SwitchOptions, TheDialogKeepsOnlyValuesInRange) {
