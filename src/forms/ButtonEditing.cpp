@@ -7,6 +7,12 @@ namespace sorvane {
 void TSorvaneForm::CuteButtonClick(int number) {
   ScanTimer.SetEnabled(false);
   JoyTimer.SetEnabled(false);
+  // The dialogs hold the ticks, so no key may stay down at JoyToKey through
+  // them: a held press ends here and selects nothing more until its release.
+  if (scan().heldButton != 0) {
+    ReleaseHeldButton();
+    state_.press.selectsNothing = state_.press.down;
+  }
   const int target = scan().activeStick == 0 ? number : number + 10;
   state_.editTarget = target;
   ButtonAppearance& slot = state_.Appearance(target);

@@ -248,6 +248,26 @@ TEST(SwitchPress, TheWindowAnswersAndTheMenuOpensWhileTheSwitchIsHeld) {
   EXPECT_EQ(panel.form().ScanTimer.Interval(), 1000);
 }
 
+TEST(SwitchPress, AButtonHeldWhenTheColourDialogOpensIsReleasedAndTheHoldSelectsNothingMore) {
+  Scanning panel;
+  panel.form().SpeedClick(1.0F);
+  panel.ScanTo(3);
+  panel.Press(1, 1500);
+  panel.Run(500);
+  panel.form().CuteButtonClick(2);  // both dialogs cancelled
+  Messages buttons = panel.ButtonMessages();
+  ASSERT_FALSE(buttons.empty());
+  EXPECT_EQ(buttons.back(), UpOf(3));  // before the dialogs took the ticks
+  const std::size_t before = buttons.size();
+  panel.Run(1500);  // the rest of the hold, and its release
+  EXPECT_EQ(panel.ButtonMessages().size(), before);
+  panel.Press(1, 50);
+  panel.Run(500);
+  buttons = panel.ButtonMessages();
+  ASSERT_EQ(buttons.size(), before + 2);
+  EXPECT_EQ(buttons.back().first, WM_JOYTOKEY_BUTTON_UP);
+}
+
 TEST(OneButtonPress, AShortPressSendsMinusOneThenThePressAfterTheReleaseAndItsReleaseATickLater) {
   Scanning panel;
   panel.form().SubButtonCountClick(2);
