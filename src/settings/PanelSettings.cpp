@@ -1,5 +1,7 @@
 // The panel's settings: everything is read when the panel is created and
 // written back when it closes.
+#include <algorithm>
+
 #include "app/SorvaneMain.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsFile.h"
@@ -44,9 +46,11 @@ void TSorvaneForm::FormCreate() {
   const IniFile ini = ReadSettingsFile().value_or(IniFile());
   ScanState& s = scan();
   Path_JoyToKey = ini.ReadString("UseJoyToKey", kFolderKey, "");
-  s.scanMax = Lenient(ini, "ScanMax", "ScanMax", "4");
+  // A count no layout shows would leave an empty strip whose presses go to
+  // buttons nobody sees: the counts are held to 1 to 8.
+  s.scanMax = std::clamp<std::int32_t>(Lenient(ini, "ScanMax", "ScanMax", "4"), 1, 8);
   LayoutButtons(s.scanMax, s.subScan);
-  s.subScan = Lenient(ini, "SubScan", "SubScan", "4");
+  s.subScan = std::clamp<std::int32_t>(Lenient(ini, "SubScan", "SubScan", "4"), 1, 8);
   LayoutButtons(s.scanMax, s.subScan);
   s.intervalSeconds = ReadIntervalSeconds(ini.ReadString("Interval", "ScanTimer", "2"));
   ScanTimer.SetInterval(IntervalMilliseconds(s.intervalSeconds));

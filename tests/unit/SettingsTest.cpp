@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 #include "Harness.h"
 #include "settings/IniFile.h"
@@ -206,6 +207,17 @@ TEST(SettingsLoad, OutlandishNumbersFromTheFileAreHeldSafely) {
   ASSERT_TRUE(panel.Start());
   EXPECT_EQ(panel.form().ScanTimer.Interval(), 2147483647);
   EXPECT_EQ(panel.app->state.Appearance(1).fontSize, 2000000000);
+
+  // Button counts no layout can show are held to 1 to 8.
+  for (const auto& [file, count, sub] : {std::tuple{"ScanMax=0\r\n[SubScan]\r\nSubScan=9", 1, 8},
+                                         std::tuple{"ScanMax=2147483647\r\n[SubScan]\r\nSubScan=-3", 8, 1}}) {
+    Panel held;
+    held.desk.files[kIni] = std::string("[ScanMax]\r\n") + file + "\r\n";
+    ASSERT_TRUE(held.Start());
+    EXPECT_EQ(held.scan().scanMax, count);
+    EXPECT_EQ(held.scan().subScan, sub);
+    EXPECT_TRUE(held.form().CuteButton(count).visible);
+  }
 }
 
 TEST(SettingsLoad, ANameLongerThanTheReadLimitComesBackCut) {
