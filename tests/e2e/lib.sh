@@ -39,7 +39,19 @@ new_work() {
   wineserver -p3 </dev/null >/dev/null 2>&1 || true
 }
 
-probe() { wine "$BUILD/probe.exe" "$@" 2>>"$(wine_errors)" | tr -d '\r'; }
+# The probe answers 0 or 1 (found or not); anything else means it never ran
+# its course (it was seen ending at once, silently, under load), and it is run
+# once more.
+probe() {
+  local rc=0
+  wine "$BUILD/probe.exe" "$@" 2>>"$(wine_errors)" | tr -d '\r' || rc=$?
+  if [ "$rc" -gt 1 ]; then
+    echo "probe $* ended with $rc; once more" >>"$(wine_errors)"
+    rc=0
+    wine "$BUILD/probe.exe" "$@" 2>>"$(wine_errors)" | tr -d '\r' || rc=$?
+  fi
+  return "$rc"
+}
 
 # Starts a Windows program in the background in the working folder.
 start() {
