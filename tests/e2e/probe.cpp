@@ -85,13 +85,16 @@ std::vector<HWND> Find(const std::wstring& name) {
   return context.found;
 }
 
+// Waits are counted in 50 ms sleeps rather than read off the tick count, so a
+// wait never ends before its time, whatever the clock does.
+constexpr DWORD kPollMilliseconds = 50;
+
 HWND WaitFor(const std::wstring& name, DWORD milliseconds) {
-  const ULONGLONG end = GetTickCount64() + milliseconds;
-  for (;;) {
+  for (DWORD waited = 0;; waited += kPollMilliseconds) {
     const auto found = Find(name);
     if (!found.empty()) return found.front();
-    if (GetTickCount64() >= end) return nullptr;
-    Sleep(50);
+    if (waited >= milliseconds) return nullptr;
+    Sleep(kPollMilliseconds);
   }
 }
 
@@ -180,10 +183,9 @@ int wmain(int count, wchar_t** arguments) {
     return 0;
   }
   if (command == L"gone") {
-    const ULONGLONG end = GetTickCount64() + wait;
-    while (!Find(name).empty()) {
-      if (GetTickCount64() >= end) return 1;
-      Sleep(50);
+    for (DWORD waited = 0; !Find(name).empty(); waited += kPollMilliseconds) {
+      if (waited >= wait) return 1;
+      Sleep(kPollMilliseconds);
     }
     return 0;
   }

@@ -8,10 +8,12 @@ start_standin
 start_panel "$BUILD/SorvaneE2E.exe" 3
 sleep 1
 last_stick() { awk '$2 == 33768 {s = $4} END {print s}' JoyToKey.log; }
-# Tap along the scan until a tap lands on the switch-over position.
+# Tap along the scan until a tap lands on the switch-over position. Each tap
+# starts the 0.5 s interval afresh, so the taps come further apart than that
+# for the highlight to move on between them.
 for _ in $(seq 15); do
   python3 "$E2E_DIR/switch_driver.py" switch taps 1 60 0 >/dev/null
-  sleep 0.35
+  sleep 0.7
   [ "$(last_stick)" = 1 ] && break
 done
 [ "$(last_stick)" = 1 ] || fail "never switched over to the second joystick"
