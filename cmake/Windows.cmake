@@ -1,17 +1,17 @@
 # The Windows programs, cross-built with mingw-w64, and their end-to-end tests.
 set(SORVANE_WIN32_SOURCES
-  src/platform/win32/ButtonWindow.cpp
-  src/platform/win32/Fonts.cpp
-  src/platform/win32/NameEditorWindow.cpp
-  src/platform/win32/NoticeWindow.cpp
-  src/platform/win32/PanelView.cpp
-  src/platform/win32/PanelWindow.cpp
-  src/platform/win32/SwitchKeyHook.cpp
-  src/platform/win32/SwitchReader.cpp
-  src/platform/win32/SwitchSettingsDialog.cpp
-  src/platform/win32/Text.cpp
-  src/platform/win32/Win32Platform.cpp
-  src/platform/win32/WinMain.cpp
+  src/win32/ButtonWindow.cpp
+  src/win32/Fonts.cpp
+  src/win32/NameEditorWindow.cpp
+  src/win32/NoticeWindow.cpp
+  src/win32/PanelView.cpp
+  src/win32/PanelWindow.cpp
+  src/win32/SwitchKeyHook.cpp
+  src/win32/SwitchReader.cpp
+  src/win32/SwitchSettingsDialog.cpp
+  src/win32/Text.cpp
+  src/win32/Win32Platform.cpp
+  src/win32/WinMain.cpp
 )
 set(SORVANE_WIN32_LIBS winmm comctl32 comdlg32 shell32 gdi32 user32)
 if(MSVC)
@@ -40,8 +40,8 @@ endif()
 
 # Resources: the icon (drawn by a script), the version and the manifest.
 set(SORVANE_MANIFEST ${CMAKE_BINARY_DIR}/Sorvane.manifest)
-configure_file(src/platform/win32/Sorvane.manifest.in ${SORVANE_MANIFEST} @ONLY)
-configure_file(src/platform/win32/Sorvane.rc.in ${CMAKE_BINARY_DIR}/Sorvane.rc @ONLY)
+configure_file(src/win32/Sorvane.manifest.in ${SORVANE_MANIFEST} @ONLY)
+configure_file(src/win32/Sorvane.rc.in ${CMAKE_BINARY_DIR}/Sorvane.rc @ONLY)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Sorvane.ico
   COMMAND ${SORVANE_PYTHON} ${CMAKE_SOURCE_DIR}/tools/make_icon.py ${CMAKE_BINARY_DIR}/Sorvane.ico
   DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_icon.py)
@@ -84,9 +84,9 @@ if(NOT MSVC)
   target_link_options(holdlock PRIVATE -static -municode)
 endif()
 
-add_executable(searchbench tests/e2e/searchbench.cpp src/platform/win32/Win32Platform.cpp
-  src/platform/win32/SwitchKeyHook.cpp src/platform/win32/SwitchReader.cpp
-  src/platform/win32/SwitchSettingsDialog.cpp src/platform/win32/Text.cpp)
+add_executable(searchbench tests/e2e/searchbench.cpp src/win32/Win32Platform.cpp
+  src/win32/SwitchKeyHook.cpp src/win32/SwitchReader.cpp
+  src/win32/SwitchSettingsDialog.cpp src/win32/Text.cpp)
 target_link_libraries(searchbench PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
 if(NOT MSVC)
   target_link_options(searchbench PRIVATE -static)

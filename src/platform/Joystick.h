@@ -13,27 +13,19 @@ struct JoystickReading {
   bool answered = false;
 };
 
-// How the switch is read besides joystick 0's button 1: a keyboard key that
-// counts as the switch while it is down (0 none), and the times a backend
-// that watches for presses on its own must apply as the caller does.
-struct SwitchInput {
-  int key = 0;
-  std::int64_t acceptMilliseconds = 0;
-  std::int64_t ignoreMilliseconds = 0;
-};
-
 class Joystick {
  public:
   using ReadingVisitor = void (*)(const JoystickReading& reading, void* context);
-  // Hands over, oldest first, the readings of joystick 0 (joyGetPosEx with the
-  // JOYINFOEX record) taken since the last call. A backend may read on its own
-  // at a steady pace, so that a caller held up for a moment loses nothing; one
-  // that does not reads once, now.
+  // Hands over, oldest first, the raw readings of joystick 0 (joyGetPosEx with
+  // the JOYINFOEX record) taken since the last call. A backend may read on its
+  // own at a steady pace, so that a caller held up for a moment loses nothing;
+  // one that does not reads once, now.
   virtual void TakeReadings(ReadingVisitor visit, void* context) = 0;
-  // True when the backend reads on its own and says when a press has come;
-  // otherwise the caller reads every 10 ms.
+  // True when the backend reads on its own and tells the caller whenever a
+  // reading differs from the one before; otherwise the caller reads every 10 ms.
   virtual bool ReadsOnItsOwn() const = 0;
-  virtual void SetSwitchInput(const SwitchInput& input) = 0;
+  // A keyboard key that counts as the switch while it is down (0 none).
+  virtual void SetSwitchKey(int virtualKey) = 0;
 
  protected:
   ~Joystick() = default;

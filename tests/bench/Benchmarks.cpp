@@ -1,7 +1,7 @@
 // How long the panel's steady-state work takes on the simulated desktop.
 #include <benchmark/benchmark.h>
 
-#include "app/SorvaneMain.h"
+#include "panel/Application.h"
 #include "platform/sim/SimDesktop.h"
 #include "settings/IniFile.h"
 
@@ -13,26 +13,26 @@ struct BenchPanel {
     desk.AddWindow("Program Manager");
     for (int i = 0; i < 40; ++i) desk.AddWindow("Some window " + std::to_string(i));
     desk.AddWindow("JoyToKey Ver6.9");
-    app = std::make_unique<SorvaneApplication>(desk.platform());
+    app = std::make_unique<Application>(desk.platform());
     app->Start();
     app->MainFormShown();
   }
   sim::SimDesktop desk;
-  std::unique_ptr<SorvaneApplication> app;
+  std::unique_ptr<Application> app;
 };
 
 void ScanStep(benchmark::State& state) {
   BenchPanel panel;
-  panel.app->SorvaneForm->ButtonCountClick(8);
-  panel.app->SorvaneForm->PopupMenu1.SetChecked(MenuId::JoyStickID2, true);
-  for (auto _ : state) panel.app->SorvaneForm->ScanTimerTimer();
+  panel.app->panel->ButtonCountClick(8);
+  panel.app->panel->scan().secondStick = true;
+  for (auto _ : state) panel.app->panel->scanner.TimerElapsed();
 }
 BENCHMARK(ScanStep);
 
 void JoyTimerTick(benchmark::State& state) {
   BenchPanel panel;
   for (auto _ : state) {
-    panel.app->SorvaneForm->JoyTimerTimer();
+    panel.app->panel->Tick();
     panel.desk.windows.back().received.clear();
   }
 }
@@ -41,17 +41,17 @@ BENCHMARK(JoyTimerTick);
 // The 10 ms reading of a switch that has not changed.
 void SwitchSample(benchmark::State& state) {
   BenchPanel panel;
-  for (auto _ : state) panel.app->SorvaneForm->SampleTimerTimer();
+  for (auto _ : state) panel.app->panel->SampleSwitchNow();
 }
 BENCHMARK(SwitchSample);
 
 void SettingsLoadAndSave(benchmark::State& state) {
   BenchPanel panel;
-  panel.app->SorvaneForm->SaveSettings();
+  panel.app->panel->SaveSettings();
   const std::string full = panel.desk.files.at(kSettingsFileName);
   for (auto _ : state) {
-    panel.app->SorvaneForm->FormCreate();
-    panel.app->SorvaneForm->SaveSettings();
+    panel.app->panel->FormCreate();
+    panel.app->panel->SaveSettings();
   }
   state.counters["fileBytes"] = static_cast<double>(full.size());
 }

@@ -5,14 +5,13 @@
 
 #include <cstdio>
 
-#include "app/SorvaneMain.h"
-#include "platform/win32/Win32Platform.h"
+#include "panel/Application.h"
+#include "win32/Win32Platform.h"
 
 int main(int count, char** arguments) {
   if (count < 2) return 2;
   sorvane::win32::Win32Platform platform;
-  sorvane::ProgramState state;
-  sorvane::TSorvaneForm form(platform.platform(), state);
+  sorvane::PanelForm form(platform.platform());
   if (form.link.JoyToKeyWindow() == 0) return 3;
   LARGE_INTEGER frequency{};
   LARGE_INTEGER start{};

@@ -42,15 +42,15 @@ TEST(SteadyState, ScanStepsAllocateNothing) {
     Panel panel;
     for (int i = 0; i < 30; ++i) panel.desk.AddWindow("window " + std::to_string(i));
     ASSERT_TRUE(panel.Start());
-    TSorvaneForm& form = panel.form();
+    PanelForm& form = panel.form();
     form.ButtonCountClick(8);
-    form.PopupMenu1.SetChecked(MenuId::JoyStickID2, true);
-    form.PopupMenu1.SetChecked(MenuId::Oikake, true);
-    if (single) form.SingleDspClick();
-    for (int i = 0; i < 40; ++i) form.ScanTimerTimer();  // capacities settle
+    form.scan().secondStick = true;
+    form.options.cursorChase = true;
+    if (single) form.SingleDisplayClick();
+    for (int i = 0; i < 40; ++i) form.scanner.TimerElapsed();  // capacities settle
     panel.desk.soundsPlayed.reserve(10000);
     EXPECT_EQ(AllocationsDuring([&] {
-                for (int i = 0; i < 900; ++i) form.ScanTimerTimer();
+                for (int i = 0; i < 900; ++i) form.scanner.TimerElapsed();
               }),
               0)
         << (single ? "single display" : "strip");
@@ -63,10 +63,10 @@ TEST(SteadyState, TicksAndSwitchSamplesAllocateNothingDiscoveryAndEverySwitchOpt
   panel.desk.files[".\\Sorvane.ini"] =
       "[Switch]\r\nKey=32\r\nAcceptTime=40\r\nIgnoreRepeat=100\r\nFirstPause=300\r\nLoops=50\r\n";
   ASSERT_TRUE(panel.Start());
-  ASSERT_EQ(panel.app->state.switchOptions.loops, 50);
+  ASSERT_EQ(panel.form().switchOptions.loops, 50);
   panel.peer().received.reserve(100000);
   panel.desk.soundsPlayed.reserve(10000);
-  TSorvaneForm& form = panel.form();
+  PanelForm& form = panel.form();
   form.ButtonCountClick(4);
   bool held = true;
   panel.desk.switchButtons = [&held](std::int64_t) { return held ? 1U : 0U; };
@@ -82,7 +82,7 @@ TEST(SteadyState, TicksAndSwitchSamplesAllocateNothingDiscoveryAndEverySwitchOpt
   EXPECT_EQ(panel.ButtonMessages().back().first, WM_JOYTOKEY_BUTTON_UP);
   // A single sample that changes nothing, the steady state of the switch.
   EXPECT_EQ(AllocationsDuring([&] {
-              for (int i = 0; i < 1000; ++i) form.SampleTimerTimer();
+              for (int i = 0; i < 1000; ++i) form.SampleSwitchNow();
             }),
             0);
 }

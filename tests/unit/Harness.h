@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "app/SorvaneMain.h"
+#include "panel/Application.h"
 #include "platform/sim/SimDesktop.h"
 
 namespace sorvane::test {
@@ -19,7 +19,7 @@ class Panel {
 
   // Runs the entry up to the shown main window. False when refused.
   bool Start() {
-    app = std::make_unique<SorvaneApplication>(desk.platform());
+    app = std::make_unique<Application>(desk.platform());
     app->mainWindow = kPanelWindow;  // made hidden before the forms, as the entry does
     if (!app->Start()) return false;
     app->MainFormShown();
@@ -29,8 +29,8 @@ class Panel {
     desk.RunFor(milliseconds, [this] { return app->Terminated(); });
   }
 
-  TSorvaneForm& form() { return *app->SorvaneForm; }
-  ScanState& scan() { return app->state.scanState; }
+  PanelForm& form() { return *app->panel; }
+  ScanState& scan() { return app->panel->scan(); }
   PeerWindow& peer() { return desk.Window(joyToKey); }
   Messages received() const { return sim::MessagesOf(const_cast<Panel*>(this)->peer()); }
   // Messages other than the stick report that opens every tick.
@@ -45,7 +45,7 @@ class Panel {
 
   sim::SimDesktop desk;
   WindowHandle joyToKey;
-  std::unique_ptr<SorvaneApplication> app;
+  std::unique_ptr<Application> app;
 };
 
 }  // namespace sorvane::test

@@ -27,8 +27,8 @@ TEST(FindJoyToKey, FindsItDirectlyOnC) {
   panel.desk.AddFolder("C:\\", "Windows");
   panel.desk.AddFile("C:\\", "JoyToKey.exe");
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.app->state.joyToKeyFolder, "C:\\");
-  EXPECT_EQ(panel.form().Path_JoyToKey, "C:\\");
+  EXPECT_EQ(panel.form().joyToKeyFoundIn, "C:\\");
+  EXPECT_EQ(panel.form().joyToKeyFolder, "C:\\");
   EXPECT_EQ(panel.desk.listings.size(), 1U);  // nothing below C:\, no other drive
   EXPECT_EQ(panel.desk.files.at(".\\Tramvik.ini"), "[UseJoyToKey]\r\n所在フォルダー=C:\\\r\n");
   const sim::ShellCall& launch = panel.desk.shellCalls.at(0);
@@ -52,7 +52,7 @@ TEST(FindJoyToKey, TakesTheFirstFolderInDepthFirstListingOrderAndListsEachFolder
   panel.desk.AddFile("C:\\a\\b\\", "JoyToKey.exe");
   panel.desk.AddFile("C:\\z\\", "JoyToKey.exe");
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().Path_JoyToKey, "C:\\a\\b\\");
+  EXPECT_EQ(panel.form().joyToKeyFolder, "C:\\a\\b\\");
   EXPECT_EQ(panel.desk.listings.count("C:\\z\\"), 0U);
   for (const auto& [folder, times] : panel.desk.listings) EXPECT_EQ(times, 1) << folder;
 }
@@ -64,7 +64,7 @@ TEST(FindJoyToKey, SearchesCAndDInFullBeforeFindingItOnEAndNeverTouchesF) {
   panel.desk.AddFolder("E:\\", "tools");
   panel.desk.AddFile("E:\\tools\\", "JoyToKey.exe");
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().Path_JoyToKey, "E:\\tools\\");
+  EXPECT_EQ(panel.form().joyToKeyFolder, "E:\\tools\\");
   EXPECT_EQ(panel.desk.listings.count("C:\\one\\"), 1U);
   EXPECT_EQ(panel.desk.listings.count("D:\\two\\"), 1U);
   EXPECT_EQ(panel.desk.listings.count("F:\\"), 0U);
@@ -79,7 +79,7 @@ TEST(FindJoyToKey, NeverEntersJunctionsAndCountsUnlistableFoldersAsEmpty) {
   panel.desk.AddFile("C:\\deep\\", "JoyToKey.exe");
   ASSERT_TRUE(panel.Start());
   EXPECT_EQ(panel.desk.listings.count("C:\\loop\\"), 0U);
-  EXPECT_EQ(panel.form().Path_JoyToKey, "C:\\deep\\");
+  EXPECT_EQ(panel.form().joyToKeyFolder, "C:\\deep\\");
 }
 
 TEST(FindJoyToKey, HandlesPathsLongerThan255Bytes) {
@@ -97,7 +97,7 @@ TEST(FindJoyToKey, HandlesPathsLongerThan255Bytes) {
   };
   ASSERT_GT(folder.size(), 255U);
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().Path_JoyToKey, folder);
+  EXPECT_EQ(panel.form().joyToKeyFolder, folder);
   EXPECT_TRUE(panel.desk.messages.empty());
 }
 
@@ -116,7 +116,7 @@ TEST(FindJoyToKey, AnUnwritableSiblingFileDoesNotLoseTheFolderFound) {
   panel.desk.AddFile("C:\\JTK\\", "JoyToKey.exe");
   panel.desk.unwritable.push_back(".\\Tramvik.ini");
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().Path_JoyToKey, "C:\\JTK\\");
+  EXPECT_EQ(panel.form().joyToKeyFolder, "C:\\JTK\\");
   EXPECT_EQ(panel.desk.files.count(".\\Tramvik.ini"), 0U);
 }
 

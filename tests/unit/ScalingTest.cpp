@@ -24,14 +24,14 @@ TEST(Scaling, EveryPanelSizeAndFontFollowsTheDpiAndTheScaleAndIsTodaysAt96) {
       Panel panel;
       panel.desk.screenWidth = 8192;  // wide enough for every size
       ASSERT_TRUE(panel.Start());
-      TSorvaneForm& form = panel.form();
+      PanelForm& form = panel.form();
       form.dpi = dpi;
       form.PanelScaleClick(scale);
       const FrameInsets frame = panel.desk.PanelFrame(dpi);
       EXPECT_EQ(form.frame.left, frame.left);
       const std::string at = std::to_string(dpi) + " dpi, scale " + std::to_string(scale);
       for (int count = 1; count <= 8; ++count) {
-        form.LayoutButtons(count, 4);
+        form.LayoutButtons(count);
         EXPECT_EQ(form.ClientHeight(), At(22, dpi, scale)) << at;
         if (count <= 3) {
           constexpr int kOuterWidths[] = {76, 142, 202};
@@ -39,23 +39,23 @@ TEST(Scaling, EveryPanelSizeAndFontFollowsTheDpiAndTheScaleAndIsTodaysAt96) {
         } else {
           EXPECT_EQ(form.ClientWidth(), At(60 * count + 16, dpi, scale)) << at;
           // The last button's right edge is the client's right edge.
-          EXPECT_EQ(form.CuteButton(count).left + form.CuteButton(count).width, form.ClientWidth()) << at;
+          EXPECT_EQ(form.Button(count).left + form.Button(count).width, form.ClientWidth()) << at;
         }
       }
       for (int k = 1; k <= 8; ++k) {
-        EXPECT_EQ(form.CuteButton(k).left, At(20 + 60 * (k - 1), dpi, scale)) << at;
-        EXPECT_EQ(form.CuteButton(k).width, At(56, dpi, scale)) << at;
-        EXPECT_EQ(form.CuteButton(k).height, At(25, dpi, scale)) << at;
+        EXPECT_EQ(form.Button(k).left, At(20 + 60 * (k - 1), dpi, scale)) << at;
+        EXPECT_EQ(form.Button(k).width, At(56, dpi, scale)) << at;
+        EXPECT_EQ(form.Button(k).height, At(25, dpi, scale)) << at;
       }
-      EXPECT_EQ(form.BtnOption.width, At(21, dpi, scale)) << at;
+      EXPECT_EQ(form.switchOverMarker.width, At(21, dpi, scale)) << at;
       // Points scale as Windows scales them: 11 points are 15 pixels at 96 dpi.
-      EXPECT_EQ(form.FontPixelHeight(form.CuteButton(1).font), (11 * dpi * scale + 36) / 72) << at;
-      form.PopupMenu1.SetChecked(MenuId::SingleDsp, true);
-      form.LayoutButtons(4, 4);
+      EXPECT_EQ(form.FontPixelHeight(form.Button(1).font), (11 * dpi * scale + 36) / 72) << at;
+      form.options.singleDisplay = true;
+      form.LayoutButtons(4);
       EXPECT_EQ(form.ClientWidth(), At(72, dpi, scale)) << at;
       if (dpi == 96 && scale == 1) {
-        EXPECT_EQ(form.FontPixelHeight(form.CuteButton(1).font), 15);
-        EXPECT_EQ(form.CuteButton(8).left, 440);
+        EXPECT_EQ(form.FontPixelHeight(form.Button(1).font), 15);
+        EXPECT_EQ(form.Button(8).left, 440);
         EXPECT_EQ(form.ClientHeight(), 22);
       }
     }
@@ -65,7 +65,7 @@ TEST(Scaling, EveryPanelSizeAndFontFollowsTheDpiAndTheScaleAndIsTodaysAt96) {
 TEST(Scaling, AStripTooWideForItsMonitorTakesTheLargestScaleThatFitsAndKeepsTheCarersChoice) {
   Panel panel;  // 1024 pixels wide
   ASSERT_TRUE(panel.Start());
-  TSorvaneForm& form = panel.form();
+  PanelForm& form = panel.form();
   form.MenuCommand(MenuId::PanelScale4);
   form.ButtonCountClick(8);
   EXPECT_LE(form.width, panel.desk.screenWidth);
@@ -78,17 +78,17 @@ TEST(Scaling, AStripTooWideForItsMonitorTakesTheLargestScaleThatFitsAndKeepsTheC
 TEST(Scaling, TheSizeMenuTicksOneScaleWhichIsSavedAndReadBackWithinOneToFour) {
   Panel panel;
   ASSERT_TRUE(panel.Start());
-  TSorvaneForm& form = panel.form();
-  const MenuItem& size = form.PopupMenu1.Item(MenuId::PanelSize);
+  PanelForm& form = panel.form();
+  const MenuItem& size = form.menu.Item(MenuId::PanelSize);
   EXPECT_EQ(size.caption, "大きさ (&Z)");
-  EXPECT_TRUE(form.PopupMenu1.Checked(MenuId::PanelScale1));
+  EXPECT_TRUE(form.MenuChecked(MenuId::PanelScale1));
   form.MenuCommand(MenuId::PanelScale3);
   for (int n = 1; n <= 4; ++n) {
-    const MenuItem& item = form.PopupMenu1.Item(PopupMenu::PanelScaleItem(n));
+    const MenuItem& item = form.menu.Item(PanelMenu::PanelScaleItem(n));
     EXPECT_EQ(item.caption, "×" + std::to_string(n));
     EXPECT_EQ(item.parent, MenuId::PanelSize);
     EXPECT_TRUE(item.radio);
-    EXPECT_EQ(item.checked, n == 3);
+    EXPECT_EQ(form.MenuChecked(item.id), n == 3);
   }
   EXPECT_EQ(form.ClientWidth(), 3 * 256);
   form.Close();
@@ -103,7 +103,7 @@ TEST(Scaling, TheSizeMenuTicksOneScaleWhichIsSavedAndReadBackWithinOneToFour) {
     ASSERT_TRUE(again.Start());
     EXPECT_EQ(again.form().panelScale, expected) << text;
     EXPECT_EQ(again.form().ClientWidth(), expected * 256) << text;
-    EXPECT_TRUE(again.form().PopupMenu1.Checked(PopupMenu::PanelScaleItem(expected))) << text;
+    EXPECT_TRUE(again.form().MenuChecked(PanelMenu::PanelScaleItem(expected))) << text;
   }
 }
 
@@ -113,7 +113,7 @@ TEST(Scaling, ThePanelStartsAtItsMonitorsDpiAndFollowsAMoveToAnother) {
   panel.desk.files[".\\Sorvane.ini"] =
       "[起動時の横座標]\r\nXPOS=2000\r\n[起動時の縦座標]\r\nYPOS=100\r\n";
   ASSERT_TRUE(panel.Start());
-  TSorvaneForm& form = panel.form();
+  PanelForm& form = panel.form();
   EXPECT_EQ(form.dpi, 144);
   EXPECT_EQ(form.ClientWidth(), 384);
   EXPECT_EQ(form.ClientHeight(), 33);
@@ -133,14 +133,14 @@ TEST(Scaling, TheNameEditorAndTheNoticeFollowTheDpi) {
   panel.desk.monitors = {Monitor(0, 0, 1920, 1080, 144, true)};
   panel.desk.firstArgument = "";
   ASSERT_TRUE(panel.Start());
-  const TNameForm& editor = *panel.app->NameForm;
+  const NameEditor& editor = *panel.app->nameEditor;
   EXPECT_EQ(editor.width, 414);
   EXPECT_EQ(editor.height, 524);
   EXPECT_EQ(editor.Edit(18).left, 312);
   EXPECT_EQ(editor.Edit(18).top, 360);
   EXPECT_EQ(editor.Edit(18).width, 74);
   EXPECT_EQ(editor.OkBtn.top, 420);
-  const THikisuuForm& notice = *panel.app->HikisuuForm;
+  const ArgumentNotice& notice = *panel.app->argumentNotice;
   EXPECT_EQ(notice.width, 318);
   EXPECT_EQ(notice.height, 317);
   EXPECT_EQ(notice.lines[5].top, 192);
@@ -154,32 +154,32 @@ TEST(KeepOnScreen, KeepsThePanelOnTheMonitorItIsOnAtEitherSideOfThePrimary) {
     Panel panel;
     panel.desk.monitors = {Monitor(0, 0, 1920, 1080, 96, true), Monitor(secondLeft, 0, 1280, 1024, 96, false)};
     ASSERT_TRUE(panel.Start());
-    TSorvaneForm& form = panel.form();
+    PanelForm& form = panel.form();
     const int right = secondLeft + 1280;
     const std::string side = secondLeft > 0 ? "right" : "left";
 
     form.left = secondLeft + 300;
     form.top = 500;
-    form.JoyTimerTimer();
+    form.Tick();
     EXPECT_EQ(form.left, secondLeft + 300) << side;
     EXPECT_EQ(form.top, 500) << side;
 
     // Partly off the desktop's outer edge: flush to that edge.
     const int outer = secondLeft > 0 ? right - form.width / 3 : secondLeft - form.width / 3;
     form.left = outer;
-    form.JoyTimerTimer();
+    form.Tick();
     EXPECT_EQ(form.left, secondLeft > 0 ? right - form.width : secondLeft) << side;
     // Across the edge between the two: wholly onto the monitor it is mostly on.
     form.left = secondLeft > 0 ? secondLeft - form.width / 3 : -form.width / 3;
-    form.JoyTimerTimer();
+    form.Tick();
     EXPECT_EQ(form.left, secondLeft > 0 ? secondLeft : 0) << side;
 
     form.left = secondLeft + 100;
     form.top = 1024 - 40 - 5;  // into the second monitor's taskbar
-    form.JoyTimerTimer();
+    form.Tick();
     EXPECT_EQ(form.top, 1024 - 40 - 23 - form.height / 2) << side;
     form.top = -30;
-    form.JoyTimerTimer();
+    form.Tick();
     EXPECT_EQ(form.top, 0) << side;
   }
 }

@@ -32,8 +32,8 @@ TEST(HeldSettingsFile, AFileHeldForASecondAtStartIsWaitedForAndRead) {
   panel.desk.files[kIni] = "[ScanMax]\r\nScanMax=3\r\n[BtnName]\r\nName1=いち\r\n";
   panel.desk.lockedUntil[kIni] = 1000;
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.scan().scanMax, 3);
-  EXPECT_EQ(panel.app->NameForm->Name(1), "いち");
+  EXPECT_EQ(panel.scan().buttonCount, 3);
+  EXPECT_EQ(panel.app->nameEditor->Name(1), "いち");
   EXPECT_TRUE(panel.desk.messages.empty());
   EXPECT_GE(panel.desk.sleptMilliseconds, 1000);
   EXPECT_LT(panel.desk.sleptMilliseconds, 1200);
@@ -51,11 +51,11 @@ TEST(HeldSettingsFile, AFileHeldLongerIsReportedOnceTheDefaultsRunAndNoCloseRout
     EXPECT_EQ(panel.desk.messages[0].text,
               ".\\Sorvane.ini を読み込めません（ほかのプログラムが使用中かもしれません）。\n"
               "設定は読み込まれず、この起動では既定の設定で動作します。終了時にも設定は保存されません。");
-    EXPECT_EQ(panel.scan().scanMax, 4);
-    EXPECT_EQ(panel.app->NameForm->Name(1), "ボタン１");
+    EXPECT_EQ(panel.scan().buttonCount, 4);
+    EXPECT_EQ(panel.app->nameEditor->Name(1), "ボタン１");
     panel.desk.now = 10000;  // the lock is gone by the close
     panel.form().ButtonCountClick(6);
-    if (route == 0) panel.form().Exit1Click();
+    if (route == 0) panel.form().ExitClick();
     if (route == 1) panel.form().Close();
     if (route == 2) {
       panel.desk.CloseWindow(panel.joyToKey);
@@ -107,10 +107,10 @@ TEST(UnicodeSettingsFile, UTF8AndUTF16FilesAreReadAndWrittenBackInTheirEncodingW
     Panel panel;
     panel.desk.files[kIni] = files[kind];
     ASSERT_TRUE(panel.Start());
-    EXPECT_EQ(panel.scan().scanMax, 3) << kind;  // the first section is not lost to the mark
+    EXPECT_EQ(panel.scan().buttonCount, 3) << kind;  // the first section is not lost to the mark
     EXPECT_EQ(panel.form().top, 100) << kind;
-    EXPECT_EQ(panel.app->NameForm->Name(1), "いち") << kind;
-    EXPECT_EQ(panel.app->NameForm->Name(12), "じゅうに") << kind;
+    EXPECT_EQ(panel.app->nameEditor->Name(1), "いち") << kind;
+    EXPECT_EQ(panel.app->nameEditor->Name(12), "じゅうに") << kind;
     EXPECT_TRUE(panel.desk.messages.empty()) << kind;
     panel.form().Close();
     const std::string saved = panel.desk.files.at(kIni);
@@ -134,8 +134,8 @@ TEST(UnicodeSettingsFile, ACharacterThePanelCannotHoldIsReportedAndKeptInTheFile
   EXPECT_EQ(panel.desk.messages[0].text,
             ".\\Sorvane.ini に、この表示盤では扱えない文字があります:\nU+1F600 U+00E9 U+00EB\n"
             "その文字は〓と表示します。その行を変更しない限り、ファイルの文字はそのまま残ります。");
-  EXPECT_EQ(panel.app->NameForm->Name(2), "Caf〓");
-  panel.app->NameForm->Edit(3).caption = "Noel";
+  EXPECT_EQ(panel.app->nameEditor->Name(2), "Caf〓");
+  panel.app->nameEditor->Edit(3).caption = "Noel";
   panel.form().Close();
   const std::string saved = panel.desk.files.at(kIni);
   // Literals outside the assertion: its text is kept in the execution character set.
@@ -151,7 +151,7 @@ TEST(IntervalFromTheFile, NotANumberNotFiniteOrBelowAFifthOfASecondIsTwoSeconds)
     Panel panel;
     panel.desk.files[kIni] = std::string("[Interval]\r\nScanTimer=") + text + "\r\n";
     ASSERT_TRUE(panel.Start());
-    EXPECT_EQ(panel.form().ScanTimer.Interval(), milliseconds) << text;
+    EXPECT_EQ(panel.form().scanner.timer().Interval(), milliseconds) << text;
     panel.form().Close();
     Panel again;  // what was saved reads back as the same value
     again.desk.files[kIni] = panel.desk.files.at(kIni);
@@ -166,12 +166,12 @@ TEST(ValuesWritten, TextWithBlanksOrQuotesAtItsEndsReadsBackWhole) {
   Panel panel;
   ASSERT_TRUE(panel.Start());
   const std::string names[] = {" まえ", "うしろ ", "\"引用\"", "'a'", "\"half"};
-  for (int k = 0; k < 5; ++k) panel.app->NameForm->Edit(k + 1).caption = names[k];
+  for (int k = 0; k < 5; ++k) panel.app->nameEditor->Edit(k + 1).caption = names[k];
   panel.form().Close();
   Panel again;
   again.desk.files[kIni] = panel.desk.files.at(kIni);
   ASSERT_TRUE(again.Start());
-  for (int k = 0; k < 5; ++k) EXPECT_EQ(again.app->NameForm->Name(k + 1), names[k]);
+  for (int k = 0; k < 5; ++k) EXPECT_EQ(again.app->nameEditor->Name(k + 1), names[k]);
   EXPECT_TRUE(Contains(panel.desk.files.at(kIni), "Name5=\"half\r\n"));  // quoted only when needed
 }
 
@@ -191,7 +191,7 @@ TEST(Startup, ARefusedStartHoldsNoMutexWhileItsBoxIsShown) {
   ASSERT_TRUE(first.Start());
   std::vector<std::string> heldAtTheBox;
   first.desk.onMessageBox = [&](const sim::ShownMessage&) { heldAtTheBox = first.desk.mutexes; };
-  SorvaneApplication second(first.desk.platform());
+  Application second(first.desk.platform());
   EXPECT_FALSE(second.Start());
   EXPECT_EQ(heldAtTheBox, (std::vector<std::string>{"Sorvane.exe"}));  // the first's only
 }
@@ -215,7 +215,7 @@ TEST(FindJoyToKey, AFolderTramvikIniCannotTakeIsUsedAsFoundWhateverItHeld) {
       panel.desk.unwritable.push_back(".\\Tramvik.ini");
     }
     ASSERT_TRUE(panel.Start());
-    EXPECT_EQ(panel.form().Path_JoyToKey, "C:\\New\\") << locked;
+    EXPECT_EQ(panel.form().joyToKeyFolder, "C:\\New\\") << locked;
     EXPECT_EQ(panel.desk.shellCalls.at(0).folder, "C:\\New\\") << locked;
     EXPECT_EQ(panel.desk.files.at(".\\Tramvik.ini"), older) << locked;
     panel.form().Close();
@@ -224,9 +224,9 @@ TEST(FindJoyToKey, AFolderTramvikIniCannotTakeIsUsedAsFoundWhateverItHeld) {
 }
 
 TEST(NameEditor, ControlCharactersAreNeverTakenIntoAName) {
-  EXPECT_FALSE(TNameForm::EditFits("ab", "ab\r\n[x]", 8));
-  EXPECT_FALSE(TNameForm::EditFits("ab", "a\tb", 8));
-  EXPECT_TRUE(TNameForm::EditFits("ab", "abc", 8));
+  EXPECT_FALSE(NameEditor::EditFits("ab", "ab\r\n[x]", 8));
+  EXPECT_FALSE(NameEditor::EditFits("ab", "a\tb", 8));
+  EXPECT_TRUE(NameEditor::EditFits("ab", "abc", 8));
 }
 
 }  // namespace sorvane::test

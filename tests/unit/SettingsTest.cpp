@@ -30,21 +30,21 @@ std::vector<std::string> SectionsOf(const std::string& contents) {
 TEST(SettingsLoad, AMissingFileGivesEveryDefault) {
   Panel panel;
   ASSERT_TRUE(panel.Start());
-  TSorvaneForm& form = panel.form();
+  PanelForm& form = panel.form();
   const ScanState& s = panel.scan();
-  EXPECT_EQ(s.scanMax, 4);
-  EXPECT_EQ(s.subScan, 4);
+  EXPECT_EQ(s.buttonCount, 4);
+  EXPECT_EQ(s.subButtonCount, 4);
   EXPECT_EQ(s.intervalSeconds, 2.0F);
-  EXPECT_EQ(form.ScanTimer.Interval(), 2000);
-  EXPECT_TRUE(form.PopupMenu1.Checked(MenuId::Time20));
-  EXPECT_FALSE(form.PopupMenu1.Checked(MenuId::SingleDsp));
-  EXPECT_TRUE(form.PopupMenu1.Checked(MenuId::BtnNameDispOn));
-  EXPECT_TRUE(form.PopupMenu1.Checked(MenuId::Sound));
-  EXPECT_FALSE(form.PopupMenu1.Checked(MenuId::Oikake));
-  EXPECT_FALSE(form.PopupMenu1.Checked(MenuId::JoyStickID2));
+  EXPECT_EQ(form.scanner.timer().Interval(), 2000);
+  EXPECT_TRUE(form.MenuChecked(MenuId::Speed20));
+  EXPECT_FALSE(form.MenuChecked(MenuId::SingleDisplay));
+  EXPECT_TRUE(form.MenuChecked(MenuId::ShowNames));
+  EXPECT_TRUE(form.MenuChecked(MenuId::Sound));
+  EXPECT_FALSE(form.MenuChecked(MenuId::CursorChase));
+  EXPECT_FALSE(form.MenuChecked(MenuId::SecondStick));
   EXPECT_EQ(form.top, 384);
   EXPECT_EQ(form.left, 512);
-  for (const ButtonAppearance& slot : panel.app->state.appearance) {
+  for (const ButtonAppearance& slot : panel.form().appearance) {
     EXPECT_EQ(slot.color, 65535U);
     EXPECT_EQ(slot.fontColor, colors::kWindowText);
     EXPECT_EQ(slot.fontStyle, 0);
@@ -52,9 +52,9 @@ TEST(SettingsLoad, AMissingFileGivesEveryDefault) {
     EXPECT_EQ(slot.fontPitch, 0);
     EXPECT_EQ(slot.fontName, "ＭＳ Ｐゴシック");
   }
-  EXPECT_EQ(panel.app->NameForm->Name(1), "ボタン１");
-  EXPECT_EQ(panel.app->NameForm->Name(18), "ボタン18");
-  EXPECT_EQ(form.Path_JoyToKey, "");
+  EXPECT_EQ(panel.app->nameEditor->Name(1), "ボタン１");
+  EXPECT_EQ(panel.app->nameEditor->Name(18), "ボタン18");
+  EXPECT_EQ(form.joyToKeyFolder, "");
   EXPECT_EQ(panel.desk.files.count(kIni), 0U);  // the load writes nothing
 }
 
@@ -94,8 +94,8 @@ TEST(SettingsSave, ALoadAndASaveWithNoChangeRewriteEveryValueUnchanged) {
   ASSERT_TRUE(first.Start());
   first.form().ButtonCountClick(6);
   first.form().SpeedClick(0.5F);
-  first.app->state.Appearance(13).fontColor = 0x123456;
-  first.app->NameForm->Edit(12).caption = "つぎ";
+  first.form().Appearance(13).fontColor = 0x123456;
+  first.app->nameEditor->Edit(12).caption = "つぎ";
   first.form().Close();
   const std::string saved = first.desk.files.at(kIni);
 
@@ -116,15 +116,15 @@ TEST(SettingsLoad, ReadsEachValueFormLeniently) {
       "[BtnFont]\nFontColor1=clred\nFontColor2=255\nFontColor3=$000000FF\nFontStyle1=3\nFontStyle2=259\n"
       "FontStyle3=abc\nFontSize1=0x10\n";
   ASSERT_TRUE(panel.Start());
-  ProgramState& state = panel.app->state;
-  EXPECT_EQ(panel.scan().scanMax, 3);
-  EXPECT_EQ(panel.form().ScanTimer.Interval(), 1500);
+  PanelForm& state = panel.form();
+  EXPECT_EQ(panel.scan().buttonCount, 3);
+  EXPECT_EQ(panel.form().scanner.timer().Interval(), 1500);
   EXPECT_EQ(state.configArgChar, 51);
   EXPECT_EQ(panel.form().top, 384);
   EXPECT_EQ(panel.form().left, 64);
-  EXPECT_FALSE(panel.form().PopupMenu1.Checked(MenuId::Sound));
-  EXPECT_TRUE(panel.form().PopupMenu1.Checked(MenuId::Oikake));
-  EXPECT_TRUE(panel.form().PopupMenu1.Checked(MenuId::JoyStickID2));
+  EXPECT_FALSE(panel.form().MenuChecked(MenuId::Sound));
+  EXPECT_TRUE(panel.form().MenuChecked(MenuId::CursorChase));
+  EXPECT_TRUE(panel.form().MenuChecked(MenuId::SecondStick));
   EXPECT_EQ(state.Appearance(1).color, colors::kRed);
   EXPECT_EQ(state.Appearance(2).color, 0U);
   for (int n : {1, 2, 3}) EXPECT_EQ(state.Appearance(n).fontColor, colors::kRed) << n;
@@ -132,8 +132,8 @@ TEST(SettingsLoad, ReadsEachValueFormLeniently) {
   EXPECT_EQ(state.Appearance(2).fontStyle, kFontBold | kFontItalic);
   EXPECT_EQ(state.Appearance(3).fontStyle, 0);
   EXPECT_EQ(state.Appearance(1).fontSize, 16);
-  for (MenuId id : {MenuId::Time05, MenuId::Time10, MenuId::Time20, MenuId::Time30, MenuId::Time40, MenuId::Time50}) {
-    EXPECT_FALSE(panel.form().PopupMenu1.Checked(id));
+  for (MenuId id : {MenuId::Speed05, MenuId::Speed10, MenuId::Speed20, MenuId::Speed30, MenuId::Speed40, MenuId::Speed50}) {
+    EXPECT_FALSE(panel.form().MenuChecked(id));
   }
 }
 
@@ -205,8 +205,8 @@ TEST(SettingsLoad, OutlandishNumbersFromTheFileAreHeldSafely) {
   Panel panel;
   panel.desk.files[kIni] = "[Interval]\r\nScanTimer=1e30\r\n[BtnFont]\r\nFontSize1=2000000000\r\n";
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().ScanTimer.Interval(), 2147483647);
-  EXPECT_EQ(panel.app->state.Appearance(1).fontSize, 2000000000);
+  EXPECT_EQ(panel.form().scanner.timer().Interval(), 2147483647);
+  EXPECT_EQ(panel.form().Appearance(1).fontSize, 2000000000);
 
   // Button counts no layout can show are held to 1 to 8.
   for (const auto& [file, count, sub] : {std::tuple{"ScanMax=0\r\n[SubScan]\r\nSubScan=9", 1, 8},
@@ -214,9 +214,9 @@ TEST(SettingsLoad, OutlandishNumbersFromTheFileAreHeldSafely) {
     Panel held;
     held.desk.files[kIni] = std::string("[ScanMax]\r\n") + file + "\r\n";
     ASSERT_TRUE(held.Start());
-    EXPECT_EQ(held.scan().scanMax, count);
-    EXPECT_EQ(held.scan().subScan, sub);
-    EXPECT_TRUE(held.form().CuteButton(count).visible);
+    EXPECT_EQ(held.scan().buttonCount, count);
+    EXPECT_EQ(held.scan().subButtonCount, sub);
+    EXPECT_TRUE(held.form().Button(count).visible);
   }
 }
 
@@ -224,8 +224,8 @@ TEST(SettingsLoad, ANameLongerThanTheReadLimitComesBackCut) {
   Panel panel;
   panel.desk.files[kIni] = "[BtnName]\r\nName2=" + std::string(5000, 'n') + "\r\n";
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.app->NameForm->Name(2).size(), 2047U);
-  EXPECT_EQ(panel.form().CuteButton(2).caption.size(), 2047U);
+  EXPECT_EQ(panel.app->nameEditor->Name(2).size(), 2047U);
+  EXPECT_EQ(panel.form().Button(2).caption.size(), 2047U);
 }
 
 TEST(SettingsLoad, AFontColourTypoCostsOnlyThatKey) {
@@ -235,12 +235,12 @@ TEST(SettingsLoad, AFontColourTypoCostsOnlyThatKey) {
   ASSERT_TRUE(panel.Start());
   ASSERT_EQ(panel.desk.messages.size(), 1U);
   EXPECT_EQ(panel.desk.messages[0].text, "'reddish' は整数ではありません");
-  ProgramState& state = panel.app->state;
+  PanelForm& state = panel.form();
   EXPECT_EQ(state.Appearance(2).fontColor, colors::kWindowText);
   EXPECT_EQ(state.Appearance(2).fontName, "Arial");
   EXPECT_EQ(state.Appearance(3).fontSize, 20);
   EXPECT_EQ(state.Appearance(3).fontColor, colors::kRed);
-  EXPECT_TRUE(panel.form().ScanTimer.Enabled());
+  EXPECT_TRUE(panel.form().scanner.timer().Enabled());
 }
 
 TEST(SettingsSave, AnUnwritableFileIsReportedLeftUntouchedAndThePanelStillCloses) {

@@ -9,9 +9,9 @@ TEST(Startup, SendsTheConfigurationNumberAndStartsBothTimersWhenShown) {
   panel.desk.firstArgument = "3";
   ASSERT_TRUE(panel.Start());
   EXPECT_EQ(panel.received(), (Messages{{WM_JOYTOKEY_CONFIG, 51}}));
-  EXPECT_FALSE(panel.app->HikisuuForm->visible);
-  EXPECT_TRUE(panel.form().JoyTimer.Enabled());
-  EXPECT_TRUE(panel.form().ScanTimer.Enabled());
+  EXPECT_FALSE(panel.app->argumentNotice->visible);
+  EXPECT_TRUE(panel.form().tickTimer.Enabled());
+  EXPECT_TRUE(panel.form().scanner.timer().Enabled());
   EXPECT_EQ(panel.app->title, "「Sorvane＋。」Ver 2.10");
 }
 
@@ -22,9 +22,9 @@ TEST(Startup, ConfigArgCharIsTheFirstByteSignExtended) {
     Panel panel;
     panel.desk.firstArgument = argument;
     ASSERT_TRUE(panel.Start());
-    EXPECT_EQ(panel.app->state.configArgChar, expected) << argument;
+    EXPECT_EQ(panel.form().configArgChar, expected) << argument;
     if (expected == 0) {
-      EXPECT_TRUE(panel.app->HikisuuForm->visible);
+      EXPECT_TRUE(panel.app->argumentNotice->visible);
       EXPECT_TRUE(panel.received().empty());
     } else {
       EXPECT_EQ(panel.received(), (Messages{{WM_JOYTOKEY_CONFIG, expected}}));
@@ -34,13 +34,13 @@ TEST(Startup, ConfigArgCharIsTheFirstByteSignExtended) {
 
 TEST(Startup, NoTimerTicksBetweenCreationAndShow) {
   Panel panel;
-  panel.app = std::make_unique<SorvaneApplication>(panel.desk.platform());
+  panel.app = std::make_unique<Application>(panel.desk.platform());
   ASSERT_TRUE(panel.app->Start());
-  EXPECT_FALSE(panel.form().JoyTimer.Enabled());
-  EXPECT_FALSE(panel.form().ScanTimer.Enabled());
+  EXPECT_FALSE(panel.form().tickTimer.Enabled());
+  EXPECT_FALSE(panel.form().scanner.timer().Enabled());
   panel.desk.RunFor(10000);
   EXPECT_TRUE(panel.received().empty());
-  EXPECT_EQ(panel.scan().scanPos, 0);
+  EXPECT_EQ(panel.scan().litPosition, 0);
 }
 
 TEST(Startup, ASecondStartUnderTheSameFileNameIsRefusedWithItsMessage) {
@@ -48,28 +48,27 @@ TEST(Startup, ASecondStartUnderTheSameFileNameIsRefusedWithItsMessage) {
   first.desk.programFilePath = "C:\\a\\Sorvane.exe";
   ASSERT_TRUE(first.Start());
   // The same desktop, a second process of the same program file in another folder.
-  SorvaneApplication second(first.desk.platform());
+  Application second(first.desk.platform());
   first.desk.programFilePath = "D:\\b\\Sorvane.exe";
   EXPECT_FALSE(second.Start());
   ASSERT_EQ(first.desk.messages.size(), 1U);
   EXPECT_EQ(first.desk.messages[0].text,
             "二重起動は出来ません。[Sorvane＋。」 はすでに実行されています！");
-  EXPECT_EQ(second.SorvaneForm, nullptr);
+  EXPECT_EQ(second.panel, nullptr);
   EXPECT_EQ(first.desk.mutexes, (std::vector<std::string>{"Sorvane.exe"}));
 
   // A copy under another name runs beside it.
   first.desk.programFilePath = "C:\\a\\Sorvane2.exe";
-  SorvaneApplication copy(first.desk.platform());
+  Application copy(first.desk.platform());
   EXPECT_TRUE(copy.Start());
 }
 
-TEST(Startup, ParaamStrGivesTheFirstArgumentWhateverTheIndex) {
+TEST(Startup, TheConfigurationNumberIsTheFirstArgument) {
   sim::SimDesktop desk;
   desk.firstArgument = "12";
-  EXPECT_EQ(ParaamStr(desk, 1), "12");
-  EXPECT_EQ(ParaamStr(desk, 7), "12");
+  EXPECT_EQ(FirstArgument(desk), "12");
   desk.firstArgument = "";
-  EXPECT_EQ(ParaamStr(desk, 1), "");
+  EXPECT_EQ(FirstArgument(desk), "");
 }
 
 TEST(Shutdown, EveryRouteThatClosesThePanelMakesJoyToKeyQuit) {
@@ -80,14 +79,14 @@ TEST(Shutdown, EveryRouteThatClosesThePanelMakesJoyToKeyQuit) {
     panel.form().Close();
     EXPECT_EQ(panel.received(), (Messages{{WM_QUIT_MESSAGE, 0}}));
     EXPECT_TRUE(panel.peer().received.back().posted);
-    EXPECT_FALSE(panel.form().ScanTimer.Enabled());
+    EXPECT_FALSE(panel.form().scanner.timer().Enabled());
     EXPECT_TRUE(panel.app->Terminated());
   }
   {
     Panel panel;  // the exit command
     ASSERT_TRUE(panel.Start());
     panel.ClearReceived();
-    panel.form().MenuCommand(MenuId::Exit1);
+    panel.form().MenuCommand(MenuId::Exit);
     EXPECT_EQ(panel.received(), (Messages{{WM_JOYTOKEY_STICK, -1}, {WM_QUIT_MESSAGE, 0}}));
     EXPECT_TRUE(panel.app->Terminated());
   }

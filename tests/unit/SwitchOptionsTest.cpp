@@ -25,9 +25,9 @@ struct WithOptions : Panel {
   // When each scan step lands, as (time, position), over the next milliseconds.
   std::vector<std::pair<std::int64_t, int>> Steps(std::int64_t milliseconds) {
     std::vector<std::pair<std::int64_t, int>> steps;
-    int last = scan().scanPos;
+    int last = scan().litPosition;
     desk.RunFor(milliseconds, [&] {
-      if (scan().scanPos != last) steps.emplace_back(desk.now, last = scan().scanPos);
+      if (scan().litPosition != last) steps.emplace_back(desk.now, last = scan().litPosition);
       return false;
     });
     return steps;
@@ -38,9 +38,9 @@ struct WithOptions : Panel {
 
 TEST(SwitchOptions, ValuesOutOfRangeInTheFileAreHeldToTheEndsAndSavedSo) {
   WithOptions panel("Key=999\r\nAcceptTime=-5\r\nIgnoreRepeat=70000\r\nFirstPause=12\r\nLoops=100\r\n");
-  const SwitchOptions& options = panel.app->state.switchOptions;
+  const SwitchOptions& options = panel.form().switchOptions;
   EXPECT_EQ(options, (SwitchOptions{254, 0, 5000, 12, 99}));
-  EXPECT_EQ(panel.desk.switchInput.key, 254);
+  EXPECT_EQ(panel.desk.switchKey, 254);
   panel.form().Close();
   const std::string& saved = panel.desk.files.at(".\\Sorvane.ini");
   EXPECT_NE(saved.find("[Switch]\r\nKey=254\r\nAcceptTime=0\r\nIgnoreRepeat=5000\r\nFirstPause=12\r\nLoops=99\r\n"),
@@ -50,8 +50,8 @@ TEST(SwitchOptions, ValuesOutOfRangeInTheFileAreHeldToTheEndsAndSavedSo) {
 TEST(SwitchOptions, AcceptTimeIgnoresShortPressesEntirelyAndMeetsIgnoreRepeat) {
   WithOptions panel("AcceptTime=500\r\nIgnoreRepeat=1500\r\n");
   panel.Run(1100);  // onto button 1
-  panel.form().PopupMenu1.SetChecked(MenuId::Sound, true);
-  panel.form().ScanTimer.SetEnabled(false);
+  panel.form().options.clickSound = true;
+  panel.form().scanner.timer().SetEnabled(false);
   panel.Press(10, 200);
   panel.Run(800);
   EXPECT_EQ(panel.Presses(), 0);
@@ -73,18 +73,18 @@ TEST(SwitchOptions, AcceptTimeIgnoresShortPressesEntirelyAndMeetsIgnoreRepeat) {
 TEST(SwitchOptions, APressActsOnTheButtonLitWhenTheSwitchClosedThoughAcceptedLater) {
   WithOptions panel("AcceptTime=300\r\n");
   panel.Run(1100);  // button 1 lit; the next step comes at 2000
-  ASSERT_EQ(panel.scan().scanPos, 1);
+  ASSERT_EQ(panel.scan().litPosition, 1);
   panel.Press(700, 500);  // closes at 1800, counts at 2100, after the step to 2
   panel.Run(1000);
   ASSERT_FALSE(panel.ButtonMessages().empty());
   EXPECT_EQ(panel.ButtonMessages().front(), std::make_pair(WM_JOYTOKEY_BUTTON_DOWN, 0));
-  EXPECT_NE(panel.form().CuteButton(1).color, colors::kBtnFace);  // lit again while held
+  EXPECT_NE(panel.form().Button(1).color, colors::kBtnFace);  // lit again while held
 }
 
 TEST(SwitchOptions, TheSwitchKeyIsASecondSwitch) {
   WithOptions panel("Key=32\r\n");
   panel.Run(1100);
-  panel.form().ScanTimer.SetEnabled(false);
+  panel.form().scanner.timer().SetEnabled(false);
   const std::int64_t t = panel.desk.now;
   panel.desk.keyDown = [t](std::int64_t now) { return now >= t + 10 && now < t + 300; };
   panel.Run(600);
@@ -104,7 +104,7 @@ TEST(SwitchOptions, FirstPauseKeepsTheFirstPositionOfEachCycleLitLonger) {
   }
   {
     WithOptions panel("FirstPause=1500\r\n");
-    panel.form().SingleDspClick();
+    panel.form().SingleDisplayClick();
     const auto steps = panel.Steps(6000);
     ASSERT_GE(steps.size(), 2U);
     EXPECT_EQ(steps[1].first - steps[0].first, 2500);
@@ -114,7 +114,7 @@ TEST(SwitchOptions, FirstPauseKeepsTheFirstPositionOfEachCycleLitLonger) {
     WithOptions panel("FirstPause=500\r\n");
     panel.form().SubButtonCountClick(2);
     panel.Run(1600);
-    EXPECT_EQ(panel.form().ScanTimer.Interval(), 1500);
+    EXPECT_EQ(panel.form().scanner.timer().Interval(), 1500);
   }
 }
 
@@ -123,30 +123,30 @@ TEST(SwitchOptions, LoopsRestTheScanUntilAPressThatSelectsNothing) {
   panel.form().ButtonCountClick(2);
   // 1, 2, the switch-over position, and then rest instead of 1 again.
   panel.Run(3100);
-  EXPECT_EQ(panel.scan().scanPos, 0);
+  EXPECT_EQ(panel.scan().litPosition, 0);
   panel.Run(1000);
-  EXPECT_TRUE(panel.app->state.scanResting);
-  EXPECT_FALSE(panel.form().ScanTimer.Enabled());
-  EXPECT_FALSE(panel.form().BtnOption.visible);
-  for (int k = 1; k <= 2; ++k) EXPECT_EQ(panel.form().CuteButton(k).color, colors::kBtnFace);
+  EXPECT_TRUE(panel.form().scanner.Resting());
+  EXPECT_FALSE(panel.form().scanner.timer().Enabled());
+  EXPECT_FALSE(panel.form().switchOverMarker.visible);
+  for (int k = 1; k <= 2; ++k) EXPECT_EQ(panel.form().Button(k).color, colors::kBtnFace);
   panel.Run(5000);  // resting stays resting
-  EXPECT_TRUE(panel.app->state.scanResting);
+  EXPECT_TRUE(panel.form().scanner.Resting());
 
   panel.Press(10, 600);
   panel.Run(900);
-  EXPECT_FALSE(panel.app->state.scanResting);
-  EXPECT_EQ(panel.scan().scanPos, 1);
-  EXPECT_NE(panel.form().CuteButton(1).color, colors::kBtnFace);
+  EXPECT_FALSE(panel.form().scanner.Resting());
+  EXPECT_EQ(panel.scan().litPosition, 1);
+  EXPECT_NE(panel.form().Button(1).color, colors::kBtnFace);
   EXPECT_TRUE(panel.ButtonMessages().empty());  // the waking press selected nothing
   // A press at the switch-over position counts as a press: no rest after it.
   // (The scan's steps count from the waking press's release.)
   panel.Run(2000);
-  ASSERT_EQ(panel.scan().scanPos, 0);
+  ASSERT_EQ(panel.scan().litPosition, 0);
   panel.Press(10, 50);
   panel.Run(500);
   EXPECT_EQ(panel.scan().activeStick, 1);
   panel.Run(2000);
-  EXPECT_FALSE(panel.app->state.scanResting);
+  EXPECT_FALSE(panel.form().scanner.Resting());
 }
 
 TEST(SwitchOptions, AWakingPressHeldLongerThanACycleHoldsTheScanUntilItsRelease) {
@@ -155,26 +155,26 @@ TEST(SwitchOptions, AWakingPressHeldLongerThanACycleHoldsTheScanUntilItsRelease)
   WithOptions panel("Loops=1\r\n");
   panel.form().ButtonCountClick(2);
   panel.Run(4100);
-  ASSERT_TRUE(panel.app->state.scanResting);
+  ASSERT_TRUE(panel.form().scanner.Resting());
   panel.Press(10, 3500);
   panel.Run(3400);
-  EXPECT_FALSE(panel.app->state.scanResting);
-  EXPECT_EQ(panel.scan().scanPos, 1);
+  EXPECT_FALSE(panel.form().scanner.Resting());
+  EXPECT_EQ(panel.scan().litPosition, 1);
   panel.Run(300);  // released
   panel.Press(100, 50);
   panel.Run(500);
   EXPECT_EQ(panel.ButtonMessages(), (Messages{{WM_JOYTOKEY_BUTTON_DOWN, 0}, {WM_JOYTOKEY_BUTTON_UP, 0}}));
 
   // In one-button mode the press after the waking one is a one-button press.
-  panel.form().MenuCommand(MenuId::SubBtn2);
+  panel.form().MenuCommand(MenuId::SubButtons2);
   panel.Run(3100);
-  ASSERT_TRUE(panel.app->state.scanResting);
+  ASSERT_TRUE(panel.form().scanner.Resting());
   panel.Press(10, 2500);
   panel.Run(2800);
-  EXPECT_FALSE(panel.app->state.scanResting);
+  EXPECT_FALSE(panel.form().scanner.Resting());
   panel.Press(10, 1500);
   panel.Run(1800);
-  EXPECT_EQ(panel.scan().scanMax, 2);  // the long press opened the sub-buttons
+  EXPECT_EQ(panel.scan().buttonCount, 2);  // the long press opened the sub-buttons
 }
 
 TEST(SwitchOptions, TheDialogKeepsOnlyValuesInRange) {
@@ -186,15 +186,15 @@ TEST(SwitchOptions, TheDialogKeepsOnlyValuesInRange) {
   ASSERT_EQ(panel.desk.messages.size(), 2U);
   EXPECT_EQ(panel.desk.messages[0].text, "連続押し無視は 0 から 5000 までの整数で入力してください");
   EXPECT_EQ(panel.desk.switchDialogInitial[1].ignoreRepeat, "9000");  // what was typed comes back
-  EXPECT_EQ(panel.app->state.switchOptions, (SwitchOptions{32, 600, 1500, 200, 2}));
-  EXPECT_EQ(panel.desk.switchInput.key, 32);
-  EXPECT_TRUE(panel.form().ScanTimer.Enabled());
+  EXPECT_EQ(panel.form().switchOptions, (SwitchOptions{32, 600, 1500, 200, 2}));
+  EXPECT_EQ(panel.desk.switchKey, 32);
+  EXPECT_TRUE(panel.form().scanner.timer().Enabled());
 
   panel.desk.switchAnswers.push_back(SwitchOptionTexts{0, "1", "1", "1", "1"});
   panel.desk.switchAnswers.push_back(std::nullopt);
   panel.form().MenuCommand(MenuId::SwitchSettings);  // cancelled
   panel.form().MenuCommand(MenuId::SwitchSettings);
-  EXPECT_EQ(panel.app->state.switchOptions, (SwitchOptions{0, 1, 1, 1, 1}));
+  EXPECT_EQ(panel.form().switchOptions, (SwitchOptions{0, 1, 1, 1, 1}));
 }
 
 }  // namespace sorvane::test

@@ -22,7 +22,7 @@ struct Scanning : Panel {
   }
   // Lets the scan land on position k (first stick, no switch-over).
   void ScanTo(int k) {
-    while (scan().scanPos != k) form().ScanTimerTimer();
+    while (scan().litPosition != k) form().scanner.TimerElapsed();
   }
   // Presses the switch from now + after for length milliseconds.
   void Press(std::int64_t after, std::int64_t length) {
@@ -40,11 +40,11 @@ struct Scanning : Panel {
   }
   // Two buttons and the second stick on, the highlight on the switch-over position.
   void ToSwitchOverOfTwoButtons() {
-    form().JoyStickID2Click();
+    form().SecondStickClick();
     form().ButtonCountClick(2);
     ScanTo(2);
-    form().ScanTimerTimer();
-    ASSERT_EQ(scan().scanPos, 0);
+    form().scanner.TimerElapsed();
+    ASSERT_EQ(scan().litPosition, 0);
   }
   // Every message but the first stick's reports that open the ticks.
   Messages WithoutTickReports() const {
@@ -74,7 +74,7 @@ TEST(SwitchPress, HoldingTheSwitchOnButtonThreeRepeatsItsPressEveryTickAndReleas
   EXPECT_EQ(buttons.back(), UpOf(3));
   buttons.pop_back();
   for (const auto& m : buttons) EXPECT_EQ(m, DownOf(3));
-  EXPECT_EQ(panel.scan().scanPos, 3);  // the highlight stood still
+  EXPECT_EQ(panel.scan().litPosition, 3);  // the highlight stood still
   EXPECT_EQ(panel.scan().heldButton, 0);
 }
 
@@ -96,7 +96,7 @@ TEST(SwitchPress, GoesOutWithinThirtyMillisecondsOfTheSwitchClosing) {
 TEST(SwitchPress, EveryShortTapIsOnePressAndOneReleaseAtTheTickAfter) {
   Scanning panel;
   panel.ScanTo(2);
-  panel.form().ScanTimer.SetEnabled(false);  // the highlight stays on button 2
+  panel.form().scanner.timer().SetEnabled(false);  // the highlight stays on button 2
   for (int i = 0; i < 10; ++i) panel.Press(100 + 500 * i, 40);
   panel.Run(5500);
   Messages expected;
@@ -119,7 +119,7 @@ TEST(SwitchPress, EveryShortTapIsOnePressAndOneReleaseAtTheTickAfter) {
 TEST(SwitchPress, ContactBounceShorterThanTheDebounceIsNoPressAndSplitsNoHold) {
   Scanning panel;
   panel.ScanTo(4);
-  panel.form().ScanTimer.SetEnabled(false);
+  panel.form().scanner.timer().SetEnabled(false);
   // Chatter on its own, then a hold with chatter in its middle.
   for (int i = 0; i < 4; ++i) panel.Press(50 + 15 * i, 7);
   panel.Run(300);
@@ -134,7 +134,7 @@ TEST(SwitchPress, ContactBounceShorterThanTheDebounceIsNoPressAndSplitsNoHold) {
 TEST(SwitchPress, ButtonOneIsReleasedLikeTheOthers) {
   Scanning panel;
   panel.ScanTo(1);
-  panel.form().ScanTimer.SetEnabled(false);
+  panel.form().scanner.timer().SetEnabled(false);
   panel.Press(5, 100);
   panel.Run(600);
   EXPECT_EQ(panel.ButtonMessages(), (Messages{DownOf(1), UpOf(1)}));
@@ -174,15 +174,15 @@ TEST(SwitchPress, AScanFasterThanTheTickKeepsRepeatingTheHeldButton) {
 
 TEST(SwitchPress, AHeldButtonIsReleasedOnTheStickItWentDownOn) {
   Scanning panel;
-  TSorvaneForm& form = panel.form();
+  PanelForm& form = panel.form();
   panel.ToSwitchOverOfTwoButtons();
   panel.Press(5, 60);  // over to the second stick
   panel.Run(400);
   ASSERT_EQ(panel.scan().activeStick, 1);
-  form.ScanTimerTimer();
+  form.scanner.TimerElapsed();
   panel.Press(5, 300);
   panel.Run(100);
-  form.JoyStickID2Click();  // back to the first stick while the press is held
+  form.SecondStickClick();  // back to the first stick while the press is held
   panel.ClearReceived();
   panel.Run(600);
   EXPECT_EQ(panel.received()[0], Stick(0));
@@ -200,7 +200,7 @@ TEST(SwitchPress, EveryWayOfClosingReleasesAHeldButtonBeforeTheQuit) {
     panel.Press(5, 100000);
     panel.Run(300);
     if (byMenu) {
-      panel.form().Exit1Click();
+      panel.form().ExitClick();
     } else {
       panel.form().Close();
     }
@@ -218,7 +218,7 @@ TEST(SwitchPress, EveryWayOfClosingReleasesAHeldButtonBeforeTheQuit) {
 TEST(SwitchPress, AReleaseJoyToKeyCouldNotTakeIsSentOnceItAnswersAgain) {
   Scanning panel;
   panel.ScanTo(2);
-  panel.form().ScanTimer.SetEnabled(false);
+  panel.form().scanner.timer().SetEnabled(false);
   panel.peer().stallOn = WM_JOYTOKEY_BUTTON_DOWN;
   panel.peer().stallMilliseconds = 3000;
   panel.Press(5, 100);
@@ -243,9 +243,9 @@ TEST(SwitchPress, TheWindowAnswersAndTheMenuOpensWhileTheSwitchIsHeld) {
   panel.form().SubButtonCountClick(2);
   panel.Press(5, 5000);
   panel.Run(1000);  // held: the panel is between handlers, not in a wait
-  panel.form().PopupMenu1Popup();
-  panel.form().MenuCommand(MenuId::Time10);
-  EXPECT_EQ(panel.form().ScanTimer.Interval(), 1000);
+  panel.form().MenuOpening();
+  panel.form().MenuCommand(MenuId::Speed10);
+  EXPECT_EQ(panel.form().scanner.timer().Interval(), 1000);
 }
 
 TEST(SwitchPress, AButtonHeldWhenTheColourDialogOpensIsReleasedAndTheHoldSelectsNothingMore) {
@@ -254,7 +254,7 @@ TEST(SwitchPress, AButtonHeldWhenTheColourDialogOpensIsReleasedAndTheHoldSelects
   panel.ScanTo(3);
   panel.Press(1, 1500);
   panel.Run(500);
-  panel.form().CuteButtonClick(2);  // both dialogs cancelled
+  panel.form().ButtonClick(2);  // both dialogs cancelled
   Messages buttons = panel.ButtonMessages();
   ASSERT_FALSE(buttons.empty());
   EXPECT_EQ(buttons.back(), UpOf(3));  // before the dialogs took the ticks
@@ -271,9 +271,9 @@ TEST(SwitchPress, AButtonHeldWhenTheColourDialogOpensIsReleasedAndTheHoldSelects
 TEST(OneButtonPress, AShortPressSendsMinusOneThenThePressAfterTheReleaseAndItsReleaseATickLater) {
   Scanning panel;
   panel.form().SubButtonCountClick(2);
-  panel.form().ScanTimerTimer();
-  ASSERT_TRUE(panel.form().PopupMenu1.Checked(MenuId::Btn1));
-  panel.form().PopupMenu1.SetChecked(MenuId::Sound, true);
+  panel.form().scanner.TimerElapsed();
+  ASSERT_TRUE(panel.form().MenuChecked(MenuId::OneButton));
+  panel.form().options.clickSound = true;
   panel.desk.soundLengthMilliseconds = 300;
   panel.Press(5, 300 + 950);  // 950 ms after the click ends
   panel.Run(2000);
@@ -286,13 +286,13 @@ TEST(OneButtonPress, AShortPressSendsMinusOneThenThePressAfterTheReleaseAndItsRe
   });
   ASSERT_NE(minusOne, got.end());
   EXPECT_EQ((minusOne + 1)->message, WM_JOYTOKEY_BUTTON_DOWN);
-  EXPECT_EQ(panel.scan().scanMax, 1);
+  EXPECT_EQ(panel.scan().buttonCount, 1);
 }
 
 TEST(OneButtonPress, ALongPressOpensTheSubButtonsEvenWithBounceInsideIt) {
   Scanning panel;
   panel.form().SubButtonCountClick(6);
-  panel.form().ScanTimerTimer();
+  panel.form().scanner.TimerElapsed();
   panel.HoldWithChatter(5, 1095, 500);
   panel.Run(1500);
   EXPECT_EQ(panel.WithoutTickReports(), (Messages{Stick(-1)}));
@@ -301,17 +301,17 @@ TEST(OneButtonPress, ALongPressOpensTheSubButtonsEvenWithBounceInsideIt) {
   ASSERT_NE(minusOne, got.end());
   EXPECT_EQ(*(minusOne + 1), Stick(0));
   EXPECT_TRUE(panel.ButtonMessages().empty());
-  EXPECT_EQ(panel.scan().scanMax, 6);
-  EXPECT_EQ(panel.form().CuteButton(1).color, colors::kBtnFace);  // nothing lit before the first step
+  EXPECT_EQ(panel.scan().buttonCount, 6);
+  EXPECT_EQ(panel.form().Button(1).color, colors::kBtnFace);  // nothing lit before the first step
   EXPECT_EQ(panel.scan().activeStick, 0);
-  EXPECT_EQ(panel.app->state.collapseCountdown, 7);
-  EXPECT_FALSE(panel.form().PopupMenu1.Checked(MenuId::Btn1));
-  EXPECT_TRUE(panel.form().PopupMenu1.Checked(MenuId::Btn6));
+  EXPECT_EQ(panel.form().scanner.StepsBeforeSubButtonsClose(), 7);
+  EXPECT_FALSE(panel.form().MenuChecked(MenuId::OneButton));
+  EXPECT_TRUE(panel.form().MenuChecked(MenuId::Buttons6));
 
   // On the open sub-buttons a press goes out at once.
-  panel.form().ScanTimer.SetEnabled(false);
-  panel.form().ScanTimerTimer();
-  panel.form().ScanTimerTimer();
+  panel.form().scanner.timer().SetEnabled(false);
+  panel.form().scanner.TimerElapsed();
+  panel.form().scanner.TimerElapsed();
   panel.ClearReceived();
   panel.Press(5, 50);
   panel.Run(100);
@@ -322,16 +322,16 @@ TEST(OneButtonPress, TheLongPressIsOneSecondOnTheClock) {
   for (const auto& [held, long_] : {std::pair{980, false}, std::pair{1020, true}}) {
     Scanning panel;
     panel.form().SubButtonCountClick(4);
-    panel.form().ScanTimerTimer();
+    panel.form().scanner.TimerElapsed();
     panel.Press(5, held);
     panel.Run(2000);
-    EXPECT_EQ(panel.scan().scanMax, long_ ? 4 : 1) << held;
+    EXPECT_EQ(panel.scan().buttonCount, long_ ? 4 : 1) << held;
   }
 }
 
 TEST(SwitchOver, APressAtPositionZeroTogglesTheStickColourAndNamesAtItsRelease) {
   Scanning panel;
-  TSorvaneForm& form = panel.form();
+  PanelForm& form = panel.form();
   panel.ToSwitchOverOfTwoButtons();
   panel.Press(5, 500);
   panel.Run(300);
@@ -339,7 +339,7 @@ TEST(SwitchOver, APressAtPositionZeroTogglesTheStickColourAndNamesAtItsRelease) 
   panel.Run(500);
   EXPECT_EQ(panel.scan().activeStick, 1);
   EXPECT_EQ(form.color, colors::kFuchsia);
-  EXPECT_EQ(form.CuteButton(1).caption, "ボタン11");
+  EXPECT_EQ(form.Button(1).caption, "ボタン11");
   EXPECT_EQ(panel.WithoutTickReports().front(), Stick(1));
   EXPECT_TRUE(panel.ButtonMessages().empty());
 
@@ -347,22 +347,22 @@ TEST(SwitchOver, APressAtPositionZeroTogglesTheStickColourAndNamesAtItsRelease) 
   panel.Run(400);
   EXPECT_EQ(panel.scan().activeStick, 0);
   EXPECT_EQ(form.color, colors::kGreen);
-  EXPECT_EQ(form.CuteButton(1).caption, "ボタン１");
+  EXPECT_EQ(form.Button(1).caption, "ボタン１");
 
   // With names hidden the captions are left alone.
-  form.BtnNameDispOnClick();
-  form.CuteButton(1).caption.clear();
+  form.ShowNamesClick();
+  form.Button(1).caption.clear();
   panel.Press(5, 50);
   panel.Run(400);
   EXPECT_EQ(form.color, colors::kFuchsia);
-  EXPECT_EQ(form.CuteButton(1).caption, "");
+  EXPECT_EQ(form.Button(1).caption, "");
 }
 
 TEST(SwitchOver, APressAtPositionZeroDoesNothingWithoutTheSecondJoystick) {
   Scanning panel;
   panel.form().ButtonCountClick(3);
-  ASSERT_FALSE(panel.form().PopupMenu1.Checked(MenuId::JoyStickID2));
-  ASSERT_EQ(panel.scan().scanPos, 0);
+  ASSERT_FALSE(panel.form().MenuChecked(MenuId::SecondStick));
+  ASSERT_EQ(panel.scan().litPosition, 0);
   panel.Press(5, 50);
   panel.Run(400);
   EXPECT_EQ(panel.scan().activeStick, 0);
@@ -375,8 +375,8 @@ TEST(JoyToKeyGone, StopsEveryTimerWarnsAndClosesThePanel) {
   panel.desk.CloseWindow(panel.joyToKey);
   bool timersStoppedBehindTheBox = false;
   panel.desk.onMessageBox = [&](const sim::ShownMessage&) {
-    timersStoppedBehindTheBox = !panel.form().JoyTimer.Enabled() && !panel.form().ScanTimer.Enabled() &&
-                                !panel.form().SampleTimer.Enabled();
+    timersStoppedBehindTheBox = !panel.form().tickTimer.Enabled() && !panel.form().scanner.timer().Enabled() &&
+                                !panel.form().sampleTimer.Enabled();
   };
   panel.Run(400);
   ASSERT_EQ(panel.desk.messages.size(), 1U);
@@ -391,17 +391,17 @@ TEST(JoyToKeyGone, StopsEveryTimerWarnsAndClosesThePanel) {
 
 TEST(KeepOnScreen, PullsThePanelBackAtEveryTick) {
   Scanning panel;
-  TSorvaneForm& form = panel.form();
+  PanelForm& form = panel.form();
   const int width = form.width;
   const int height = form.height;
   form.top = 720;
   form.left = 1000;
-  form.JoyTimerTimer();
+  form.Tick();
   EXPECT_EQ(form.top, panel.desk.fullScreenClientHeight - height / 2);
   EXPECT_EQ(form.left, panel.desk.screenWidth - width);
   form.top = -40;
   form.left = -7;
-  form.JoyTimerTimer();
+  form.Tick();
   EXPECT_EQ(form.top, 0);
   EXPECT_EQ(form.left, 0);
 }

@@ -174,7 +174,7 @@ void SimDesktop::TakeReadings(ReadingVisitor visit, void* context) {
   reading.time = now;
   reading.answered = !pollFails;
   reading.buttons = pollFails ? 0U : switchButtons(now);
-  if (switchInput.key != 0 && keyDown(now)) {
+  if (switchKey != 0 && keyDown(now)) {
     reading.buttons |= 1U;
     reading.answered = true;
   }

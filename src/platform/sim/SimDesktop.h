@@ -89,8 +89,8 @@ class SimDesktop : public Desktop,
   std::function<std::uint32_t(std::int64_t now)> switchButtons = [](std::int64_t) { return 0U; };
   void HoldSwitch(std::int64_t from, std::int64_t until);
   bool pollFails = false;
-  // The switch key, while switchInput names one: down over time.
-  SwitchInput switchInput;
+  // The switch key, while switchKey names one: down over time.
+  int switchKey = 0;
   std::function<bool(std::int64_t now)> keyDown = [](std::int64_t) { return false; };
   int polls = 0;
 
@@ -178,7 +178,7 @@ class SimDesktop : public Desktop,
   // Joystick.
   void TakeReadings(ReadingVisitor visit, void* context) override;
   bool ReadsOnItsOwn() const override { return false; }
-  void SetSwitchInput(const SwitchInput& input) override { switchInput = input; }
+  void SetSwitchKey(int virtualKey) override { switchKey = virtualKey; }
   // Sound.
   void PlaySync(const char* fileName) override;
   // Shell.

@@ -1,0 +1,31 @@
+// ArgumentNotice: the notice shown for five seconds when no configuration number
+// was given on the command line.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "controls/Control.h"
+#include "platform/Platform.h"
+
+namespace sorvane {
+
+class ArgumentNotice : public Form {
+ public:
+  explicit ArgumentNotice(Platform& platform);
+
+  // Sizes the notice and its lines for a number of dots per inch, centred on
+  // the desktop.
+  void ApplyDpi(int newDpi);
+
+  std::array<Label, 6> lines;
+  std::unique_ptr<Timer> Timer1;
+
+  void Timer1Timer();
+  void Close() { visible = false; }
+
+ private:
+  Desktop& desktop_;
+};
+
+}  // namespace sorvane

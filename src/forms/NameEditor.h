@@ -1,0 +1,66 @@
+// The button-name editor, and the store of the sixteen names.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "controls/Control.h"
+
+namespace sorvane {
+
+class IniFile;
+
+// The panel behind the editor: its scan holds still while names are edited,
+// and it shows the names once they are confirmed.
+class NameEditorOwner {
+ public:
+  virtual void NameEditingStarted() = 0;
+  virtual void NamesEdited() = 0;
+
+ protected:
+  ~NameEditorOwner() = default;
+};
+
+class NameEditor : public Form {
+ public:
+  static constexpr int kNameBytes = 8;
+
+  NameEditor();
+
+  // The field of button number 1..8 or 11..18 (Edit1..Edit8, Edit11..Edit18).
+  EditField& Edit(int buttonNumber);
+  const EditField& Edit(int buttonNumber) const;
+  const std::string& Name(int buttonNumber) const { return Edit(buttonNumber).caption; }
+
+  std::array<Label, 16> labels;  // Label1..Label16
+  std::array<EditField, 16> edits;  // in slot order
+  Control OkBtn;
+  bool shownModally = false;
+
+  // Sizes the editor, its labels, fields and button for a number of dots per
+  // inch; the top-left corner stays.
+  void ApplyDpi(int newDpi);
+  // Moves the editor inside an area where it fits there.
+  void KeepInside(const ScreenRect& area);
+
+  // Loads the sixteen names from the settings file.
+  void FormCreate(const IniFile& settings);
+
+  // Set by the application once both forms exist.
+  NameEditorOwner* owner = nullptr;
+
+  void Open();  // shows the editor modally
+  void FormShow();
+  void FormActivate();
+  void OkBtnClick();
+  void FormClose();
+  // Whether an edit that turns a field's text from previous into edited may
+  // stand: typing stops at the byte limit, but a longer name from the settings
+  // file may still be shortened; control characters are never taken.
+  static bool EditFits(const std::string& previous, const std::string& edited, int maxBytes);
+};
+
+// The default name of a button number ("ボタン１".."ボタン８", "ボタン11".."ボタン18").
+std::string DefaultButtonName(int buttonNumber);
+
+}  // namespace sorvane

@@ -1,0 +1,100 @@
+// Finding JoyToKey's program file on the drives and starting it.
+#include <vector>
+
+#include "panel/PanelForm.h"
+#include "settings/IniFile.h"
+#include "settings/SettingsFile.h"
+#include "settings/ValueForms.h"
+
+namespace sorvane {
+
+namespace {
+
+const char* const kProgramFileName = "JoyToKey.exe";
+const char* const kFolderKey = "所在フォルダー";
+constexpr std::uint32_t kDirectoryAttribute = 0x10;
+constexpr std::uint32_t kReparsePointAttribute = 0x400;
+constexpr int kLaunchPollInterval = 100;
+constexpr int kLaunchWaitLimit = 10000;
+
+struct FolderListing {
+  bool hasProgramFile = false;
+  std::vector<std::string> subFolders;
+};
+
+bool CollectEntry(const FileSystem::FolderEntry& entry, void* context) {
+  auto& listing = *static_cast<FolderListing*>(context);
+  const std::string_view entryName(entry.name);
+  if (entryName == kProgramFileName) {
+    listing.hasProgramFile = true;
+    return false;  // found: nothing else in this folder matters
+  }
+  // A junction or link is not entered: the search can neither loop nor wander
+  // onto another drive.
+  if ((entry.attributes & kDirectoryAttribute) != 0 &&
+      (entry.attributes & kReparsePointAttribute) == 0 && entryName != "." && entryName != "..") {
+    listing.subFolders.emplace_back(entryName);
+  }
+  return true;
+}
+
+}  // namespace
+
+void PanelForm::FindJoyToKey() {
+  listingCount = 0;
+  for (const char* root : {"C:\\", "D:\\", "E:\\", "F:\\"}) {
+    if (SearchJoyToKeyFolder(root)) return;
+  }
+  platform_.dialogs.ShowMessage(handle, "JoyToKeyがインストールされていません", kErrorCaption,
+                                kWarningBoxStyle);
+}
+
+bool PanelForm::SearchJoyToKeyFolder(const std::string& folder) {
+  // One listing serves both questions: is the program file here, and which
+  // sub-folders are there. The file is checked before any sub-folder is entered.
+  FolderListing listing;
+  ++listingCount;
+  platform_.files.ListFolder(folder + "*.*", &CollectEntry, &listing);
+  if (listing.hasProgramFile) {
+    joyToKeyFound = true;
+    joyToKeyFoundIn = folder;
+    // The folder is used as found whenever the sibling file cannot take it:
+    // an older folder read back from there would be launched and kept.
+    joyToKeyFolder = folder;
+    const SettingsText existing = ReadSettingsText(platform_, kSiblingSettingsFileName);
+    // The sibling's own lines are never rebuilt from text that could not be read.
+    if (existing.status == FileRead::Status::kUnreadable) return true;
+    IniFile sibling(existing.text);
+    sibling.WriteString("UseJoyToKey", kFolderKey, WriteText(folder));
+    if (!WriteSettingsText(platform_, kSiblingSettingsFileName, sibling.Contents(), existing)) return true;
+    const SettingsText written = ReadSettingsText(platform_, kSiblingSettingsFileName);
+    const std::string readBack = IniFile(written.text).ReadString("UseJoyToKey", kFolderKey, "");
+    if (!readBack.empty()) joyToKeyFolder = readBack;
+    return true;
+  }
+  for (const std::string& subFolder : listing.subFolders) {
+    if (SearchJoyToKeyFolder(folder + subFolder + "\\")) return true;
+  }
+  return joyToKeyFound;
+}
+
+bool PanelForm::WaitForJoyToKeyWindow() {
+  const std::int64_t start = platform_.clock.NowMilliseconds();
+  for (;;) {
+    link.FindJoyToKeyWindow();
+    if (link.JoyToKeyWindow() != 0) return true;
+    if (platform_.clock.NowMilliseconds() - start >= kLaunchWaitLimit) return false;
+    platform_.clock.Sleep(kLaunchPollInterval);
+  }
+}
+
+bool PanelForm::LaunchJoyToKey(const std::string& folder) {
+  if (!platform_.shell.Launch("open", "JoyToKey", "", folder, 0)) return false;
+  link.ForgetWindow();
+  if (!WaitForJoyToKeyWindow()) return false;
+  link.SendReliably(WM_JOYTOKEY_AFTER_LAUNCH1, 0);
+  link.SendReliably(WM_JOYTOKEY_AFTER_LAUNCH2, 0);
+  return true;
+}
+
+}  // namespace sorvane

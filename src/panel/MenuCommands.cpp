@@ -1,0 +1,154 @@
+// The commands of the popup menu, and its check marks drawn from the state.
+#include "panel/PanelForm.h"
+
+namespace sorvane {
+
+namespace {
+
+struct SpeedItem {
+  MenuId item;
+  float seconds;
+};
+
+constexpr SpeedItem kSpeedItems[] = {
+    {MenuId::Speed05, 0.5F}, {MenuId::Speed10, 1.0F}, {MenuId::Speed20, 2.0F},
+    {MenuId::Speed30, 3.0F}, {MenuId::Speed40, 4.0F}, {MenuId::Speed50, 5.0F},
+};
+
+}  // namespace
+
+bool PanelForm::MenuChecked(MenuId id) const {
+  const ScanState& s = scan();
+  for (int count = 1; count <= 8; ++count) {
+    if (id == PanelMenu::ButtonCountItem(count)) return shownButtons == count;
+  }
+  for (int sub : {2, 4, 6, 8}) {
+    if (id == PanelMenu::SubCountItem(sub)) return s.subButtonCount == sub && !subCountUnticked;
+  }
+  for (const SpeedItem& speed : kSpeedItems) {
+    if (id == speed.item) return s.intervalSeconds == speed.seconds;
+  }
+  for (int scale = 1; scale <= kMaxPanelScale; ++scale) {
+    if (id == PanelMenu::PanelScaleItem(scale)) return panelScale == scale;
+  }
+  switch (id) {
+    case MenuId::SingleDisplay: return options.singleDisplay;
+    case MenuId::ShowNames: return options.namesShown;
+    case MenuId::Sound: return options.clickSound;
+    case MenuId::CursorChase: return options.cursorChase;
+    case MenuId::SecondStick: return s.secondStick;
+    default: return false;
+  }
+}
+
+void PanelForm::MenuOpening() { scanner.timer().SetEnabled(false); }
+
+void PanelForm::OneButtonMenuOpened() { scanner.ChooseFirstStick(); }
+
+void PanelForm::ButtonCountClick(int count) {
+  tickTimer.SetEnabled(false);
+  scanner.ShowButtons(count);
+  tickTimer.SetEnabled(true);
+  SetScanSpeed(scan().intervalSeconds);
+}
+
+void PanelForm::SubButtonCountClick(int subCount) {
+  // The count in force, chosen again, only loses its tick until the next layout.
+  const bool chosenAgain = MenuChecked(PanelMenu::SubCountItem(subCount));
+  if (!chosenAgain) options.singleDisplay = false;
+  tickTimer.SetEnabled(false);
+  scanner.ShowOneButton(chosenAgain ? scan().subButtonCount : subCount);
+  tickTimer.SetEnabled(true);
+  if (chosenAgain) {
+    subCountUnticked = true;
+  } else if (nameEditor != nullptr) {
+    Button(1).caption = nameEditor->Name(1);
+  }
+}
+
+void PanelForm::SpeedClick(float seconds) {
+  scan().intervalSeconds = seconds;
+  SetScanSpeed(scan().intervalSeconds);
+}
+
+void PanelForm::SetScanSpeed(float seconds) {
+  scan().intervalSeconds = seconds;
+  scanner.ApplyTiming();
+}
+
+void PanelForm::SingleDisplayClick() {
+  scanner.timer().SetEnabled(false);
+  options.singleDisplay = !options.singleDisplay;
+  if (options.singleDisplay) {
+    SetClientWidth(Scaled(72));
+  } else {
+    LayoutButtons(scan().buttonCount);
+    PanelButton& button = Button(1);
+    if (nameEditor != nullptr) button.caption = nameEditor->Name(1);
+    button.font = buttonOneFont;
+    button.font.color = Appearance(1).fontColor;
+    button.color = Appearance(1).color;
+  }
+  scanner.timer().SetEnabled(true);
+}
+
+void PanelForm::SoundClick() {
+  scanner.timer().SetEnabled(false);
+  options.clickSound = !options.clickSound;
+  scanner.timer().SetEnabled(true);
+}
+
+void PanelForm::CursorChaseClick() {
+  options.cursorChase = !options.cursorChase;
+}
+
+void PanelForm::ExitClick() {
+  scanner.timer().SetEnabled(false);
+  scanner.ReleaseHeldButton();
+  link.Send(WM_JOYTOKEY_STICK, -1);
+  Close();
+}
+
+void PanelForm::HelpClick() { platform_.shell.Open(handle, "open", kHelpFile, "", "", 5); }
+
+void PanelForm::WebClick() { platform_.shell.Open(0, "open", kWebAddress, "", "", 1); }
+
+void PanelForm::MenuCommand(MenuId id) {
+  switch (id) {
+    case MenuId::OneButton: OneButtonMenuOpened(); break;
+    case MenuId::Buttons2: ButtonCountClick(2); break;
+    case MenuId::Buttons3: ButtonCountClick(3); break;
+    case MenuId::Buttons4: ButtonCountClick(4); break;
+    case MenuId::Buttons5: ButtonCountClick(5); break;
+    case MenuId::Buttons6: ButtonCountClick(6); break;
+    case MenuId::Buttons7: ButtonCountClick(7); break;
+    case MenuId::Buttons8: ButtonCountClick(8); break;
+    case MenuId::SubButtons2: SubButtonCountClick(2); break;
+    case MenuId::SubButtons4: SubButtonCountClick(4); break;
+    case MenuId::SubButtons6: SubButtonCountClick(6); break;
+    case MenuId::SubButtons8: SubButtonCountClick(8); break;
+    case MenuId::Speed05: SpeedClick(0.5F); break;
+    case MenuId::Speed10: SpeedClick(1.0F); break;
+    case MenuId::Speed20: SpeedClick(2.0F); break;
+    case MenuId::Speed30: SpeedClick(3.0F); break;
+    case MenuId::Speed40: SpeedClick(4.0F); break;
+    case MenuId::Speed50: SpeedClick(5.0F); break;
+    case MenuId::PanelScale1: PanelScaleClick(1); break;
+    case MenuId::PanelScale2: PanelScaleClick(2); break;
+    case MenuId::PanelScale3: PanelScaleClick(3); break;
+    case MenuId::PanelScale4: PanelScaleClick(4); break;
+    case MenuId::SingleDisplay: SingleDisplayClick(); break;
+    case MenuId::EditNames: EditNamesClick(); break;
+    case MenuId::ShowNames: ShowNamesClick(); break;
+    case MenuId::Sound: SoundClick(); break;
+    case MenuId::CursorChase: CursorChaseClick(); break;
+    case MenuId::SecondStick: SecondStickClick(); break;
+    case MenuId::SwitchSettings: SwitchSettingsClick(); break;
+    case MenuId::Exit: ExitClick(); break;
+    case MenuId::Web: WebClick(); break;
+    case MenuId::Help: HelpClick(); break;
+    default: break;
+  }
+}
+
+}  // namespace sorvane

@@ -1,0 +1,237 @@
+// The panel: the strip of buttons, its menu and its settings. The scan and the
+// press live in the scanner; the panel draws what the scanner lights, tells
+// JoyToKey what it presses, and turns menu commands and clicks into changes of
+// its plain options.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "controls/ButtonAppearance.h"
+#include "controls/Control.h"
+#include "controls/PanelButton.h"
+#include "forms/ArgumentNotice.h"
+#include "forms/NameEditor.h"
+#include "joytokey/JoyToKeyLink.h"
+#include "panel/PanelMenu.h"
+#include "platform/Platform.h"
+#include "scanning/Scanner.h"
+#include "settings/IniFile.h"
+#include "switch/SwitchOptions.h"
+#include "switch/SwitchSampler.h"
+
+namespace sorvane {
+
+extern const char* const kApplicationTitle;  // "「Sorvane＋。」Ver 2.10"
+extern const char* const kSettingsFileName;  // ".\Sorvane.ini"
+extern const char* const kSiblingSettingsFileName;  // ".\Tramvik.ini"
+extern const char* const kClickSoundFile;  // "Zoboclick.wav"
+extern const char* const kHelpFile;  // "Sorvane.chm"
+extern const char* const kErrorCaption;  // "エラー"
+constexpr unsigned kWarningBoxStyle = 0x30;  // MB_OK | MB_ICONWARNING
+
+// What the carer chooses in the menu, besides the scan's own counts, speed
+// and second stick (in the scanner's state).
+struct PanelOptions {
+  bool singleDisplay = false;  // one button shows each position in turn
+  bool namesShown = true;      // buttons carry the names of the name editor
+  bool clickSound = true;
+  bool cursorChase = false;    // the panel follows the pointer at every step
+};
+
+class PanelForm : public Form, public PanelButtonParent, public ScanOutput, public NameEditorOwner {
+ public:
+  // Answers to the system's hit test: the surface, or a caption to drag by.
+  static constexpr int kHtClient = 1;
+  static constexpr int kHtCaption = 2;
+  static constexpr int kTickInterval = 200;
+  static constexpr int kSampleInterval = 10;
+
+  // Builds the panel from its design, loads its settings, then finds or
+  // launches JoyToKey, with the scan and the ticks held off until it is shown.
+  // window is the panel's window, made hidden beforehand so that the boxes
+  // shown on the way have an owner (0 where there is none).
+  PanelForm(Platform& platform, WindowHandle window = 0);
+  ~PanelForm();
+
+  // Controls.
+  PanelButton& Button(int number) { return *buttons[number - 1]; }
+  const PanelButton& Button(int number) const { return *buttons[number - 1]; }
+  std::array<std::unique_ptr<PanelButton>, 8> buttons;
+  PanelButton switchOverMarker;
+  // Button 1's own font: the single display shows other buttons' fonts on it.
+  Font buttonOneFont;
+  std::string joyToKeyFolder;
+  PanelMenu menu;
+
+  // State.
+  Scanner scanner;
+  ScanState& scan() { return scanner.state(); }
+  const ScanState& scan() const { return scanner.state(); }
+  PanelOptions options;
+  // The stick whose buttons the strip stands for, as its tint (green 1-8,
+  // fuchsia 11-18) and names show; it follows the switch-over marker and the
+  // second stick's menu item, not every change of the active stick.
+  int shownStick = 0;
+  void SetShownStick(int stick);
+  // The in-force sub-button count was chosen again: its tick is off until the
+  // next layout.
+  bool subCountUnticked = false;
+  SwitchOptions switchOptions;
+  ButtonAppearances appearance;  // slots 1-8, then 11-18
+  ButtonAppearance& Appearance(int buttonNumber) { return appearance[SlotIndex(buttonNumber)]; }
+  std::int32_t configArgChar = 0;  // first byte of the argument, sign-extended
+  std::int32_t editTarget = 0;     // the button number whose colour and font are being chosen
+
+  Timer tickTimer;    // 200 ms: JoyToKey, the press, keep-on-screen
+  Timer sampleTimer;  // reads the switch between ticks
+  SwitchSampler switchSampler;
+  JoyToKeyLink link;
+  WindowHandle handle = 0;  // the window that shows this form
+  bool closed = false;
+  bool closing = false;  // FormClose runs: further close requests change nothing
+
+  // Set by the application once they exist.
+  NameEditor* nameEditor = nullptr;
+  ArgumentNotice* argumentNotice = nullptr;
+
+  // Window behaviour.
+  void FormShow();
+  void Close();  // runs FormClose once; closing the main form ends the program
+  void FormClose();
+  // The system's hit test: where the panel may be dragged from.
+  int HitTest();
+  void PointerEntered();
+  void PointerLeft();
+  void ChildMouseEnter(PanelButton& button) override;
+  void ChildMouseLeave(PanelButton& button) override;
+  bool Showing() const override { return visible; }
+  // Whether the pointer is within the panel's outer edge.
+  bool PointerOverPanel();
+
+  // Settings.
+  void FormCreate();
+  enum class SaveOutcome { kSaved, kHeldBack, kUnreadable, kUnwritable };
+  SaveOutcome SaveSettings();
+  // The settings file for the readers at start. Nothing when it exists but
+  // cannot be read: the carer is told once, and from then on nothing is read
+  // or saved in this run.
+  std::optional<IniFile> ReadSettingsFile();
+  bool settingsHeldBack = false;
+
+  // Size. Every pixel size of the design is multiplied by the monitor's dpi / 96
+  // and by panelScale ([PanelScale] Scale, 1 to 4); so are the fonts' points.
+  static constexpr int kMaxPanelScale = 4;
+  int panelScale = 1;
+  // The scale the layout uses: panelScale, or less where the strip would not
+  // fit the width of its monitor's work area.
+  int fittedScale = 1;
+  int LayoutDpi() const { return dpi * fittedScale; }
+  int Scaled(int designPixels) const { return ScaledPixels(designPixels, LayoutDpi()); }
+  // The character height in pixels of a font shown on the panel.
+  int FontPixelHeight(const Font& shown) const { return PixelHeightForPoints(shown.size, LayoutDpi()); }
+  // Sizes the frame, the buttons and the switch-over marker for the dpi and the
+  // scale; LayoutButtons then sizes the window.
+  void ApplyScale();
+  // The window has moved to a monitor of another dpi; the system suggests where
+  // its top-left corner goes.
+  void DpiChanged(int newDpi, ScreenPoint topLeft);
+  void PanelScaleClick(int scale);
+
+  // The strip.
+  int shownButtons = 0;  // buttons the strip shows, 1 to 8 (0 none)
+  void LayoutButtons(int count);
+  void ClearButtonCaptions();
+  void SetScanSpeed(float seconds);
+
+  // The switch and the tick.
+  void SampleSwitchNow();  // the switch reader has news, or the sample timer ran out
+  void Tick();
+  void ShowStickNames();
+  void SecondStickClick();
+  void SwitchSettingsClick();
+  // Hands the switch options to the sampler, the scanner and the platform.
+  void ApplySwitchOptions();
+
+  // The menu. Its check marks are drawn from the state, never read back.
+  bool MenuChecked(MenuId id) const;
+  void MenuOpening();
+  void OneButtonMenuOpened();
+  void ButtonCountClick(int count);
+  void SubButtonCountClick(int subCount);
+  void SpeedClick(float seconds);
+  void SingleDisplayClick();
+  void SoundClick();
+  void CursorChaseClick();
+  void ExitClick();
+  void EditNamesClick();
+  void ShowNamesClick();
+  void HelpClick();
+  void WebClick();
+  void MenuCommand(MenuId id);
+
+  // Colours and fonts.
+  void ButtonClick(int number);
+
+  // JoyToKey's program file.
+  void FindJoyToKey();
+  bool SearchJoyToKeyFolder(const std::string& folder);
+  bool LaunchJoyToKey(const std::string& folder);
+  bool joyToKeyFound = false;
+  std::string joyToKeyFoundIn;  // where the search found the program file
+  // Folder listings made by the last search (for measurements).
+  long listingCount = 0;
+
+  // What the scanner asks of the panel.
+  void Light(int position, bool byStep) override;
+  void ButtonDown(int position) override;
+  void ButtonUp(int position, std::int32_t stick) override;
+  void ReportStick(std::int32_t stick) override;
+  void StickSwitched(std::int32_t stick) override;
+  void Relayout(int buttonCount) override;
+  void Click() override;
+
+  // The name editor.
+  void NameEditingStarted() override;
+  void NamesEdited() override;
+
+ private:
+  void BuildDesign();
+  void Construct();
+  void LoadButtonAppearance(const IniFile& ini);
+  void LoadSwitchOptions(const IniFile& ini);
+  void LayoutStrip(int count);
+  void PaintStripHighlight(int position);
+  void PaintSingleDisplay(int position);
+  void PaintNothingLit();
+  void KeepOnScreen();
+  // At show: a position on no monitor goes to the primary screen's centre.
+  void PlaceOnAMonitor();
+  // Takes the dpi of the monitor the panel is on, and resizes when it differs.
+  void FollowMonitorDpi();
+  void SampleSwitch();
+  static void TakeReading(const JoystickReading& reading, void* context);
+  // Around a dialog that holds the ticks: nothing the switch does meanwhile
+  // reaches JoyToKey, and a held button is released before it opens.
+  void BeforeDialog();
+  void AfterDialog();
+  void SetButtonCaptionsFromNames(bool secondStick);
+  bool WaitForJoyToKeyWindow();
+
+  Platform& platform_;
+  bool unholdableReported_ = false;
+  bool switchUnplugged_ = false;
+  std::uint64_t changesKicked_ = 0;
+  std::uint64_t pressesKicked_ = 0;
+};
+
+// The first command-line argument: the JoyToKey configuration number.
+std::string FirstArgument(Process& process);
+
+// The text of the message shown when the program is started a second time.
+std::string DuplicateStartMessage();
+
+}  // namespace sorvane

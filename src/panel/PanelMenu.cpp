@@ -1,0 +1,76 @@
+#include "panel/PanelMenu.h"
+
+namespace sorvane {
+
+const char* const kWebAddress = "https://sorvane.example.org/";
+
+PanelMenu::PanelMenu()
+    : items_{{
+          {MenuId::ButtonCount, MenuId::kNone, "Zoboボタン+ (&B)", "ボタンの数を設定"},
+          {MenuId::OneButton, MenuId::ButtonCount, "１個 (&1)", ""},
+          {MenuId::SubButtons2, MenuId::OneButton, "２個 (&2)", ""},
+          {MenuId::SubButtons4, MenuId::OneButton, "４個 (&4)", ""},
+          {MenuId::SubButtons6, MenuId::OneButton, "６個 (&6)", ""},
+          {MenuId::SubButtons8, MenuId::OneButton, "８個 (&8)", ""},
+          {MenuId::Buttons2, MenuId::ButtonCount, "２個 (&2)", ""},
+          {MenuId::Buttons3, MenuId::ButtonCount, "３個 (&3)", ""},
+          {MenuId::Buttons4, MenuId::ButtonCount, "４個 (&4)", ""},
+          {MenuId::Buttons5, MenuId::ButtonCount, "５個 (&5)", ""},
+          {MenuId::Buttons6, MenuId::ButtonCount, "６個 (&6)", ""},
+          {MenuId::Buttons7, MenuId::ButtonCount, "７個 (&7)", ""},
+          {MenuId::Buttons8, MenuId::ButtonCount, "８個 (&8)", ""},
+          {MenuId::ScanSpeed, MenuId::kNone, "スキャン速度 (&T）", "スキャン速度設定"},
+          {MenuId::Speed05, MenuId::ScanSpeed, "0.5 (&L)", ""},
+          {MenuId::Speed10, MenuId::ScanSpeed, "1.0 (&1)", ""},
+          {MenuId::Speed20, MenuId::ScanSpeed, "2.0 (&2)", ""},
+          {MenuId::Speed30, MenuId::ScanSpeed, "3.0 (&3)", ""},
+          {MenuId::Speed40, MenuId::ScanSpeed, "4.0 (&4)", ""},
+          {MenuId::Speed50, MenuId::ScanSpeed, "5.0 (&5)", ""},
+          {MenuId::PanelSize, MenuId::kNone, "大きさ (&Z)", "パネルの大きさ"},
+          {MenuId::PanelScale1, MenuId::PanelSize, "×1", "", true},
+          {MenuId::PanelScale2, MenuId::PanelSize, "×2", "", true},
+          {MenuId::PanelScale3, MenuId::PanelSize, "×3", "", true},
+          {MenuId::PanelScale4, MenuId::PanelSize, "×4", "", true},
+          {MenuId::SingleDisplay, MenuId::kNone, "シングル表示 (&D)", ""},
+          {MenuId::EditNames, MenuId::kNone, "ボタン名編集(&E)", ""},
+          {MenuId::ShowNames, MenuId::kNone, "ボタン名表示（&N）", ""},
+          {MenuId::Sound, MenuId::kNone, "サウンド （&S）", ""},
+          {MenuId::CursorChase, MenuId::kNone, "カーソル追いかけ (&C)", ""},
+          {MenuId::SecondStick, MenuId::kNone, "JoyStickID2 (&J)", ""},
+          {MenuId::Version, MenuId::kNone, "Ver2.10", ""},
+          {MenuId::SwitchSettings, MenuId::kNone, "スイッチ設定 (&W)", ""},
+          {MenuId::Exit, MenuId::kNone, "終了(&X)", ""},
+          {MenuId::Web, MenuId::kNone, kWebAddress, ""},
+          {MenuId::Help, MenuId::kNone, "ヘルプ(&H)", ""},
+      }} {}
+
+bool PanelMenu::HasChildren(MenuId id) const {
+  for (const MenuItem& item : items_) {
+    if (item.parent == id) return true;
+  }
+  return false;
+}
+
+MenuId PanelMenu::ButtonCountItem(int count) {
+  static constexpr MenuId kItems[] = {MenuId::OneButton, MenuId::Buttons2, MenuId::Buttons3, MenuId::Buttons4,
+                                      MenuId::Buttons5, MenuId::Buttons6, MenuId::Buttons7, MenuId::Buttons8};
+  return (count >= 1 && count <= 8) ? kItems[count - 1] : MenuId::kNone;
+}
+
+MenuId PanelMenu::PanelScaleItem(int scale) {
+  static constexpr MenuId kItems[] = {MenuId::PanelScale1, MenuId::PanelScale2, MenuId::PanelScale3,
+                                      MenuId::PanelScale4};
+  return (scale >= 1 && scale <= 4) ? kItems[scale - 1] : MenuId::kNone;
+}
+
+MenuId PanelMenu::SubCountItem(int count) {
+  switch (count) {
+    case 2: return MenuId::SubButtons2;
+    case 4: return MenuId::SubButtons4;
+    case 6: return MenuId::SubButtons6;
+    case 8: return MenuId::SubButtons8;
+    default: return MenuId::kNone;
+  }
+}
+
+}  // namespace sorvane

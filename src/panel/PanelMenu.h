@@ -1,0 +1,82 @@
+// menu: the panel's one menu. Its check marks are settings that the
+// handlers read directly.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace sorvane {
+
+enum class MenuId {
+  ButtonCount,
+  OneButton,
+  SubButtons2,
+  SubButtons4,
+  SubButtons6,
+  SubButtons8,
+  Buttons2,
+  Buttons3,
+  Buttons4,
+  Buttons5,
+  Buttons6,
+  Buttons7,
+  Buttons8,
+  ScanSpeed,
+  Speed05,
+  Speed10,
+  Speed20,
+  Speed30,
+  Speed40,
+  Speed50,
+  PanelSize,
+  PanelScale1,
+  PanelScale2,
+  PanelScale3,
+  PanelScale4,
+  SingleDisplay,
+  EditNames,
+  ShowNames,
+  Sound,
+  CursorChase,
+  SecondStick,
+  Version,
+  SwitchSettings,
+  Exit,
+  Web,
+  Help,
+  kCount,
+  kNone = kCount,
+};
+
+constexpr int kMenuItemCount = static_cast<int>(MenuId::kCount);
+
+struct MenuItem {
+  MenuId id;
+  MenuId parent;  // kNone: the top level
+  std::string caption;
+  std::string hint;
+  bool radio = false;  // ticked with a bullet: one of a group
+};
+
+// The project's web page: the caption of the Web item and what it opens.
+extern const char* const kWebAddress;
+
+class PanelMenu {
+ public:
+  PanelMenu();
+
+  const MenuItem& Item(MenuId id) const { return items_[Index(id)]; }
+  MenuItem& Item(MenuId id) { return items_[Index(id)]; }
+  const std::array<MenuItem, kMenuItemCount>& Items() const { return items_; }
+  bool HasChildren(MenuId id) const;
+
+  static MenuId ButtonCountItem(int count);  // OneButton, Buttons2..Buttons8, kNone otherwise
+  static MenuId SubCountItem(int count);     // SubButtons2..SubButtons8, kNone otherwise
+  static MenuId PanelScaleItem(int scale);   // PanelScale1..PanelScale4, kNone otherwise
+
+ private:
+  static int Index(MenuId id) { return static_cast<int>(id); }
+  std::array<MenuItem, kMenuItemCount> items_;
+};
+
+}  // namespace sorvane

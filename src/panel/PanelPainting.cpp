@@ -1,0 +1,102 @@
+// What the scanner asks of the panel: the highlight drawn on the strip or the
+// single display, and the presses told to JoyToKey.
+#include "panel/PanelForm.h"
+
+namespace sorvane {
+
+void PanelForm::Light(int position, bool byStep) {
+  switchOverMarker.visible = position == 0;
+  if (position == kNothingLit) {
+    PaintNothingLit();
+    return;
+  }
+  if (byStep) ClearButtonCaptions();
+  if (options.singleDisplay) {
+    PaintSingleDisplay(position);
+  } else {
+    PaintStripHighlight(position);
+  }
+  if (byStep && options.cursorChase) {
+    const ScreenPoint cursor = platform_.desktop.CursorPosition();
+    top = cursor.y + 10;
+    left = cursor.x + 10;
+  }
+}
+
+void PanelForm::PaintNothingLit() {
+  for (auto& button : buttons) {
+    button->color = colors::kBtnFace;
+    button->font.color = colors::kWhite;
+  }
+  // The single display shows nothing either, not the last position's caption.
+  if (options.singleDisplay) Button(1).caption.clear();
+}
+
+void PanelForm::PaintStripHighlight(int position) {
+  for (auto& button : buttons) {
+    button->color = colors::kBtnFace;
+    button->font.color = colors::kWhite;
+  }
+  if (position < 1 || position > 8) return;
+  const ButtonAppearance& look = Appearance(ButtonNumberAt(position, scan().activeStick));
+  PanelButton& button = Button(position);
+  button.color = look.color;
+  button.font.color = look.fontColor;
+  button.font.style = look.fontStyle;
+  button.font.size = look.fontSize;
+}
+
+void PanelForm::PaintSingleDisplay(int position) {
+  PanelButton& display = Button(1);
+  if (position == 0) {
+    display.caption = "切替";
+    display.color = colors::kBtnFace;
+    display.font = buttonOneFont;
+    display.font.color = colors::kPurple;
+    return;
+  }
+  if (position < 1 || position > 8) return;
+  const int n = ButtonNumberAt(position, scan().activeStick);
+  const ButtonAppearance& look = Appearance(n);
+  // Button 1 shows other buttons' fonts in turn; its own is kept aside.
+  const Font& shown = position == 1 ? buttonOneFont : Button(position).font;
+  display.font.name = shown.name;
+  display.font.size = shown.size;
+  display.font.style = shown.style;
+  display.font.pitch = shown.pitch;
+  display.font.charset = shown.charset;
+  display.color = look.color;
+  display.font.color = look.fontColor;
+  if (options.namesShown && nameEditor != nullptr) display.caption = nameEditor->Name(n);
+}
+
+void PanelForm::ButtonDown(int position) { link.Send(WM_JOYTOKEY_BUTTON_DOWN, position - 1); }
+
+void PanelForm::ButtonUp(int position, std::int32_t stick) {
+  link.SendReliably(WM_JOYTOKEY_BUTTON_UP, position - 1, stick);
+  // The release went out after a report of its own stick: JoyToKey hears of
+  // the active one again.
+  if (link.ReportedStick() == stick && stick != scan().activeStick) {
+    link.Send(WM_JOYTOKEY_STICK, scan().activeStick);
+  }
+}
+
+void PanelForm::ReportStick(std::int32_t stick) { link.Send(WM_JOYTOKEY_STICK, stick); }
+
+void PanelForm::StickSwitched(std::int32_t stick) {
+  SetShownStick(stick);
+  ShowStickNames();
+}
+
+void PanelForm::SetShownStick(int stick) {
+  shownStick = stick;
+  color = stick == 0 ? colors::kGreen : colors::kFuchsia;
+}
+
+void PanelForm::Relayout(int buttonCount) { LayoutButtons(buttonCount); }
+
+void PanelForm::Click() {
+  if (options.clickSound) platform_.sound.PlaySync(kClickSoundFile);
+}
+
+}  // namespace sorvane

@@ -1,0 +1,192 @@
+// The panel's settings: everything is read when the panel is created and
+// written back when it closes.
+#include <algorithm>
+
+#include "panel/PanelForm.h"
+#include "settings/IniFile.h"
+#include "settings/SettingsFile.h"
+#include "settings/ValueForms.h"
+
+namespace sorvane {
+
+namespace {
+
+const char* const kVerticalSection = "起動時の縦座標";
+const char* const kHorizontalSection = "起動時の横座標";
+const char* const kFolderKey = "所在フォルダー";
+const char* const kSwitchSection = "Switch";
+
+std::string Key(const char* family, int buttonNumber) { return family + std::to_string(buttonNumber); }
+
+std::int32_t Lenient(const IniFile& ini, const char* section, const char* key, const char* fallback) {
+  return ReadLenientInteger(ini.ReadString(section, key, fallback));
+}
+
+std::int32_t Strict(const IniFile& ini, const char* section, const std::string& key,
+                    std::int32_t fallback) {
+  if (!ini.HasKey(section, key)) return fallback;
+  return ReadStrictInteger(ini.ReadString(section, key, "")).value_or(fallback);
+}
+
+}  // namespace
+
+void PanelForm::FormCreate() {
+  const IniFile ini = ReadSettingsFile().value_or(IniFile());
+  ScanState& s = scan();
+  joyToKeyFolder = ini.ReadString("UseJoyToKey", kFolderKey, "");
+  // A count no layout shows would leave an empty strip whose presses go to
+  // buttons nobody sees: the counts are held to 1 to 8.
+  s.buttonCount = std::clamp<std::int32_t>(Lenient(ini, "ScanMax", "ScanMax", "4"), 1, 8);
+  LayoutButtons(s.buttonCount);
+  s.subButtonCount = std::clamp<std::int32_t>(Lenient(ini, "SubScan", "SubScan", "4"), 1, 8);
+  s.intervalSeconds = ReadIntervalSeconds(ini.ReadString("Interval", "ScanTimer", "2"));
+  scanner.ApplyTiming();
+
+  const auto on = [&ini](const char* section, bool byDefault) {
+    return Lenient(ini, section, "ON", byDefault ? "1" : "0") != 0;
+  };
+  options.singleDisplay = on("SingleDsp", false);
+  options.namesShown = on("BtnNameOn", true);
+  options.clickSound = on("Sound", true);
+  options.cursorChase = on("Oikake", false);
+  s.secondStick = on("JoyStickID", false);
+
+  const ScreenRect desktop = platform_.desktop.DesktopWindowRect();
+  top = Strict(ini, kVerticalSection, "YPOS", (desktop.bottom - desktop.top) / 2);
+  left = Strict(ini, kHorizontalSection, "XPOS", (desktop.right - desktop.left) / 2);
+
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const std::string key = Key("Btn", SlotButtonNumber(slot)) + "Color";
+    appearance[slot].color = static_cast<ColorValue>(
+        ReadLenientInteger(ini.ReadString("BtnColor", key, "65535")));
+  }
+  for (int k = 1; k <= 8; ++k) {
+    Button(k).caption = ini.ReadString("BtnName", Key("Name", k), DefaultButtonName(k));
+  }
+  LoadButtonAppearance(ini);
+  const int scale = Strict(ini, "PanelScale", "Scale", 1);
+  panelScale = scale >= 1 && scale <= kMaxPanelScale ? scale : 1;
+  const int monitorDpi = platform_.desktop.MonitorNearest(Bounds()).dpi;
+  if (monitorDpi > 0) dpi = monitorDpi;
+  ApplyScale();
+  LoadSwitchOptions(ini);
+
+  tickTimer.SetEnabled(true);
+  scanner.timer().SetEnabled(true);
+  scanner.ShowLayout();
+  scanner.ApplyTiming();
+  scanner.timer().SetEnabled(true);
+}
+
+void PanelForm::LoadSwitchOptions(const IniFile& ini) {
+  SwitchOptions& chosen = switchOptions;
+  const auto read = [&ini](const OptionRange& range) {
+    return HoldInRange(Lenient(ini, kSwitchSection, range.key, "0"), range);
+  };
+  chosen.key = read(kKeyRange);
+  chosen.acceptTime = read(kAcceptTimeRange);
+  chosen.ignoreRepeat = read(kIgnoreRepeatRange);
+  chosen.firstPause = read(kFirstPauseRange);
+  chosen.loops = read(kLoopsRange);
+  ApplySwitchOptions();
+}
+
+void PanelForm::LoadButtonAppearance(const IniFile& ini) {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const int n = SlotButtonNumber(slot);
+    ButtonAppearance& look = appearance[slot];
+    look.fontStyle =
+        static_cast<std::uint8_t>(Strict(ini, "BtnFont", Key("FontStyle", n), 0) & 0xFF);
+    look.fontSize = Strict(ini, "BtnFont", Key("FontSize", n), 11);
+    look.fontPitch = Strict(ini, "BtnFont", Key("FontPitch", n), 0);
+    const std::string colorText = ini.ReadString("BtnFont", Key("FontColor", n), "clWindowText");
+    if (const auto fontColor = ReadColorText(colorText)) {
+      look.fontColor = *fontColor;
+    } else {
+      // A carer's typing slip costs this one key its default, never the rest
+      // of the file.
+      platform_.dialogs.ShowMessage(handle, "'" + colorText + "' は整数ではありません",
+                                    kErrorCaption, 0x10);
+      look.fontColor = colors::kWindowText;
+    }
+    look.fontName = ini.ReadString("BtnFont", Key("FontName", n), kUiFontFace);
+  }
+}
+
+std::optional<IniFile> PanelForm::ReadSettingsFile() {
+  if (settingsHeldBack) return std::nullopt;
+  const SettingsText read = ReadSettingsText(platform_, kSettingsFileName);
+  if (read.status == FileRead::Status::kUnreadable) {
+    // Defaults written over weeks of a carer's settings would be worse than
+    // losing this run's changes: nothing is saved from now on.
+    settingsHeldBack = true;
+    platform_.dialogs.ShowMessage(
+        handle,
+        std::string(kSettingsFileName) +
+            " を読み込めません（ほかのプログラムが使用中かもしれません）。\n"
+            "設定は読み込まれず、この起動では既定の設定で動作します。終了時にも設定は保存されません。",
+        kErrorCaption, kWarningBoxStyle);
+    return std::nullopt;
+  }
+  if (!read.unholdable.empty() && !unholdableReported_) {
+    unholdableReported_ = true;
+    platform_.dialogs.ShowMessage(
+        handle,
+        std::string(kSettingsFileName) + " に、この表示盤では扱えない文字があります:\n" +
+            DescribeCharacters(read.unholdable) +
+            "\nその文字は〓と表示します。その行を変更しない限り、ファイルの文字はそのまま残ります。",
+        kErrorCaption, kWarningBoxStyle);
+  }
+  return IniFile(read.text);
+}
+
+PanelForm::SaveOutcome PanelForm::SaveSettings() {
+  if (settingsHeldBack) return SaveOutcome::kHeldBack;
+  // The file as it is now, so that lines written by hand since the start survive.
+  const SettingsText current = ReadSettingsText(platform_, kSettingsFileName);
+  if (current.status == FileRead::Status::kUnreadable) return SaveOutcome::kUnreadable;
+  IniFile ini(current.text);
+  const ScanState& s = scan();
+  const auto onOff = [](bool on) { return on ? "1" : "0"; };
+
+  ini.WriteString("UseJoyToKey", kFolderKey, WriteText(joyToKeyFolder));
+  ini.WriteString("ScanMax", "ScanMax", WriteInteger(s.buttonCount));
+  ini.WriteString("SubScan", "SubScan", WriteInteger(s.subButtonCount));
+  ini.WriteString("Interval", "ScanTimer", WriteSeconds(s.intervalSeconds));
+  ini.WriteString("SingleDsp", "ON", onOff(options.singleDisplay));
+  ini.WriteString("Sound", "ON", onOff(options.clickSound));
+  ini.WriteString("Oikake", "ON", onOff(options.cursorChase));
+  ini.WriteString("JoyStickID", "ON", onOff(s.secondStick));
+  ini.WriteString(kVerticalSection, "YPOS", WriteInteger(top));
+  ini.WriteString(kHorizontalSection, "XPOS", WriteInteger(left));
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    ini.WriteString("BtnColor", Key("Btn", SlotButtonNumber(slot)) + "Color",
+                    WriteInteger(static_cast<std::int32_t>(appearance[slot].color)));
+  }
+  ini.WriteString("BtnNameOn", "ON", onOff(options.namesShown));
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const int n = SlotButtonNumber(slot);
+    ini.WriteString("BtnName", Key("Name", n),
+                    WriteText(nameEditor != nullptr ? nameEditor->Name(n) : DefaultButtonName(n)));
+  }
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const int n = SlotButtonNumber(slot);
+    const ButtonAppearance& look = appearance[slot];
+    ini.WriteString("BtnFont", Key("FontStyle", n), WriteInteger(look.fontStyle));
+    ini.WriteString("BtnFont", Key("FontSize", n), WriteInteger(look.fontSize));
+    ini.WriteString("BtnFont", Key("FontPitch", n), WriteInteger(look.fontPitch));
+    ini.WriteString("BtnFont", Key("FontColor", n), WriteColorText(look.fontColor));
+    ini.WriteString("BtnFont", Key("FontName", n), WriteText(look.fontName));
+  }
+  ini.WriteString("バージョン", "Ver", kApplicationTitle);
+  ini.WriteString("PanelScale", "Scale", WriteInteger(panelScale));
+  ini.WriteString(kSwitchSection, kKeyRange.key, WriteInteger(switchOptions.key));
+  ini.WriteString(kSwitchSection, kAcceptTimeRange.key, WriteInteger(switchOptions.acceptTime));
+  ini.WriteString(kSwitchSection, kIgnoreRepeatRange.key, WriteInteger(switchOptions.ignoreRepeat));
+  ini.WriteString(kSwitchSection, kFirstPauseRange.key, WriteInteger(switchOptions.firstPause));
+  ini.WriteString(kSwitchSection, kLoopsRange.key, WriteInteger(switchOptions.loops));
+  return WriteSettingsText(platform_, kSettingsFileName, ini.Contents(), current) ? SaveOutcome::kSaved
+                                                                                  : SaveOutcome::kUnwritable;
+}
+
+}  // namespace sorvane

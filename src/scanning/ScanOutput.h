@@ -1,0 +1,34 @@
+// What the scanner asks of the panel: the one way out of the scan and the
+// press. Positions are 0 for the switch-over marker and 1 to 8 for the buttons.
+#pragma once
+
+#include <cstdint>
+
+namespace sorvane {
+
+class ScanOutput {
+ public:
+  static constexpr int kNothingLit = -1;
+
+  // The highlight is now on position (kNothingLit: nothing is lit). byStep is
+  // true when the scan moved on by itself, false when a press or a layout
+  // change put it there.
+  virtual void Light(int position, bool byStep) = 0;
+  // Virtual button `position` of the active stick went down (again, while held).
+  virtual void ButtonDown(int position) = 0;
+  // Its release, on the stick it went down on; this one must arrive.
+  virtual void ButtonUp(int position, std::int32_t stick) = 0;
+  // Tells JoyToKey which stick is active; -1 while a one-button press is timed.
+  virtual void ReportStick(std::int32_t stick) = 0;
+  // The switch-over marker took the user to the other stick, already reported.
+  virtual void StickSwitched(std::int32_t stick) = 0;
+  // The strip now shows this many buttons.
+  virtual void Relayout(int buttonCount) = 0;
+  // A step or a one-button press the user may want to hear.
+  virtual void Click() = 0;
+
+ protected:
+  ~ScanOutput() = default;
+};
+
+}  // namespace sorvane

@@ -1,0 +1,153 @@
+// The scan and the press: which position is lit, what the switch's presses
+// and releases do to it, and what JoyToKey must hear of them. Driven by the
+// scan timer, the 200 ms tick and the switch's latched changes; it speaks to
+// the rest of the program only through ScanOutput.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "platform/Clock.h"
+#include "platform/Timers.h"
+#include "scanning/ScanMethod.h"
+#include "scanning/ScanOutput.h"
+#include "switch/SwitchSampler.h"
+
+namespace sorvane {
+
+struct ScanState {
+  int litPosition = 0;      // 0 the switch-over marker, 1..8 button k
+  int heldButton = 0;       // position held down at JoyToKey, 0 none
+  std::int32_t activeStick = 0;  // 0 buttons 1-8, 1 buttons 11-18
+  int buttonCount = 4;      // positions the strip shows now
+  int subButtonCount = 4;   // positions a long press opens in one-button mode
+  bool oneButtonMode = false;  // one button, whose long press opens the sub-buttons
+  bool secondStick = false;    // the switch-over marker takes the user to buttons 11-18
+  float intervalSeconds = 0.0F;
+  std::int32_t firstPause = 0;  // ms more on the first position of each cycle
+  std::int32_t restAfterCycles = 0;  // quiet cycles before the scan rests, 0 never
+};
+
+// Where the switch's current press stands between ticks.
+struct PressState {
+  enum class Wait {
+    kNone,
+    kOneButtonRelease,   // one-button mode: -1 told, the rest comes with the release
+    kSwitchOverRelease,  // at the switch-over marker: the stick flips at the release
+  };
+  bool down = false;            // the press the ticks are handling is still going on
+  bool selectsNothing = false;  // it woke the resting scan, or a dialog cut it short
+  Wait wait = Wait::kNone;
+  std::int64_t measuredFrom = 0;  // a one-button press is timed from here
+  std::int64_t releasedAt = 0;
+  std::int32_t heldStick = 0;  // the stick heldButton went down on
+  std::uint64_t heldTick = 0;  // the tick heldButton went down in
+  std::uint64_t ticks = 0;
+};
+
+// The scan timer's interval for an interval in seconds: the float widened,
+// times 1000, truncated toward zero to whole milliseconds, and held within the
+// range of the timer's interval whatever a settings file holds (nothing that
+// is not a number scans).
+int IntervalMilliseconds(float seconds);
+
+class Scanner {
+ public:
+  static constexpr std::int64_t kLongPressMilliseconds = 1000;
+
+  Scanner(ScanOutput& output, TimerHost& timers, Clock& clock);
+  Scanner(const Scanner&) = delete;
+  Scanner& operator=(const Scanner&) = delete;
+
+  ScanState& state() { return state_; }
+  const ScanState& state() const { return state_; }
+  const PressState& press() const { return press_; }
+  bool Resting() const { return resting_; }
+  // Steps left before the open sub-buttons close (one-button mode).
+  int StepsBeforeSubButtonsClose() const { return collapseCountdown_; }
+  // The highlight's own timer; handlers that hold the scan stop and restart it.
+  Timer& timer() { return timer_; }
+
+  // The interval and the longer first position, from state().
+  void ApplyTiming();
+  // The strip shows count buttons from its first position on the first stick.
+  void ShowButtons(int count);
+  // One button, whose long press opens subCount sub-buttons.
+  void ShowOneButton(int subCount);
+  // The layout at start: state().buttonCount as it stands.
+  void ShowLayout();
+
+  // The 200 ms tick: tells JoyToKey the active stick and advances the press
+  // with what the switch did since the last tick.
+  void Tick(SwitchSampler& switchSamples);
+  // A dialog that holds the ticks is about to open: a held button is released
+  // and a press under way selects nothing more.
+  void Interrupt();
+  // The dialog has closed; whatever the switch did meanwhile is dropped. A
+  // switch still down is a press that selects nothing until its release.
+  void Resume(SwitchSampler& switchSamples);
+  // The stick the user is on changes (the switch-over marker, or the menu).
+  void SwitchStick();
+  void ChooseFirstStick();
+  // What a long press in one-button mode does.
+  void OpenSubButtons();
+  void ReleaseHeldButton();
+  // The press waits for its release to act (one-button mode, the switch-over
+  // marker), so the release should be taken as soon as it is seen.
+  bool WaitsForRelease() const { return press_.wait != PressState::Wait::kNone; }
+
+  // Shared moves, for the scanning methods.
+  // Moves the highlight on by one position, as the interval does.
+  void Step();
+  // The position that was lit at time, undoing the steps taken since.
+  void LightWhatWasLitAt(std::int64_t time);
+  // The press acts on the lit position.
+  void Select(bool newPress);
+  // The press under way selects nothing more until its release.
+  void SelectNothingUntilRelease() { press_.selectsNothing = true; }
+  void HoldStill();  // restarts the interval from now
+  // Lights the position the last step reached, as a step does.
+  void LightStep() { Light(true); }
+  // The scan timer's interval has run out: the method decides what moves.
+  void TimerElapsed() { method_->TimerElapsed(*this); }
+  void Rest();
+  void Wake();
+  // Counts a completed cycle; true when the scan should rest.
+  bool CycleCompleted();
+  void PressSeen() {
+    cyclesWithoutPress_ = 0;
+    cycleStarted_ = false;
+  }
+
+ private:
+  // One move of the highlight, so a press can act on the position that was lit
+  // when the switch closed, not on the one lit when the press was recognised.
+  struct ScanStep {
+    std::int64_t time = 0;
+    int before = 0;
+    int after = 0;
+    int countBefore = 0;  // the strip's count before; differs when the step closed the sub-buttons
+  };
+  void AdvancePress(SwitchSampler& switchSamples);
+  void ActAtPosition(bool newPress);
+  void FinishWait();
+  void Light(bool byStep);
+
+  ScanOutput& output_;
+  Clock& clock_;
+  Timer timer_;
+  std::unique_ptr<ScanMethod> method_;
+  ScanState state_;
+  PressState press_;
+  int collapseCountdown_ = 0;  // steps left before open sub-buttons close
+  bool resting_ = false;
+  int cyclesWithoutPress_ = 0;
+  bool cycleStarted_ = false;
+  std::array<ScanStep, 16> steps_{};  // the latest steps, a ring
+  int stepCount_ = 0;
+  // Presses that began before this moment were made while a dialog held the ticks.
+  std::int64_t resumedAt_ = 0;
+};
+
+}  // namespace sorvane

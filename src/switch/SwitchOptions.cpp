@@ -1,0 +1,82 @@
+#include "switch/SwitchOptions.h"
+
+#include <cctype>
+
+namespace sorvane {
+
+std::int32_t HoldInRange(std::int32_t value, const OptionRange& range) {
+  if (value < range.low) return range.low;
+  if (value > range.high) return range.high;
+  return value;
+}
+
+SwitchOptionTexts TextsOf(const SwitchOptions& options) {
+  return {options.key, std::to_string(options.acceptTime), std::to_string(options.ignoreRepeat),
+          std::to_string(options.firstPause), std::to_string(options.loops)};
+}
+
+namespace {
+
+// Full-width digits (０ to ９, typed with the input method on) as ASCII.
+std::string NarrowDigits(const std::string& text) {
+  std::string result;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const auto trail = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+    if (lead == 0x82 && trail >= 0x4F && trail <= 0x58) {
+      result += static_cast<char>('0' + (trail - 0x4F));
+      ++i;
+    } else if (lead == 0x81 && trail == 0x40) {
+      result += ' ';  // the full-width blank
+      ++i;
+    } else {
+      result += text[i];
+    }
+  }
+  return result;
+}
+
+// Digits only, blanks around them allowed; a value too long to be in range is
+// out of range rather than wrapped.
+std::optional<std::int64_t> WholeNumber(const std::string& typed) {
+  const std::string text = NarrowDigits(typed);
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && text[begin] == ' ') ++begin;
+  while (end > begin && text[end - 1] == ' ') --end;
+  if (begin == end || end - begin > 12) return std::nullopt;
+  std::int64_t value = 0;
+  for (std::size_t i = begin; i < end; ++i) {
+    if (!std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
+    value = value * 10 + (text[i] - '0');
+  }
+  return value;
+}
+
+bool Take(const std::string& text, const OptionRange& range, std::int32_t& into, std::string& problem) {
+  const auto value = WholeNumber(text);
+  if (!value || *value < range.low || *value > range.high) {
+    problem = std::string(range.label) + "は " + std::to_string(range.low) + " から " +
+              std::to_string(range.high) + " までの整数で入力してください";
+    return false;
+  }
+  into = static_cast<std::int32_t>(*value);
+  return true;
+}
+
+}  // namespace
+
+ParsedOptions ParseOptionTexts(const SwitchOptionTexts& texts) {
+  ParsedOptions parsed;
+  SwitchOptions options;
+  options.key = HoldInRange(texts.key, kKeyRange);
+  if (Take(texts.acceptTime, kAcceptTimeRange, options.acceptTime, parsed.problem) &&
+      Take(texts.ignoreRepeat, kIgnoreRepeatRange, options.ignoreRepeat, parsed.problem) &&
+      Take(texts.firstPause, kFirstPauseRange, options.firstPause, parsed.problem) &&
+      Take(texts.loops, kLoopsRange, options.loops, parsed.problem)) {
+    parsed.options = options;
+  }
+  return parsed;
+}
+
+}  // namespace sorvane

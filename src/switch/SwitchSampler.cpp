@@ -1,0 +1,74 @@
+#include "switch/SwitchSampler.h"
+
+namespace sorvane {
+
+void SwitchSampler::SetTimes(std::int64_t acceptMilliseconds, std::int64_t ignoreMilliseconds) {
+  accept_ = acceptMilliseconds > kDebounceMilliseconds ? acceptMilliseconds : kDebounceMilliseconds;
+  ignore_ = ignoreMilliseconds;
+}
+
+bool SwitchSampler::Debounced::Feed(std::int64_t now, bool raw, std::int64_t downFor) {
+  if (raw == stable) {
+    candidate = stable;
+    return false;
+  }
+  if (candidate != raw) {
+    candidate = raw;
+    since = now;
+  }
+  if (now - since < (raw ? downFor : kDebounceMilliseconds)) return false;
+  stable = raw;
+  return true;
+}
+
+void SwitchSampler::Sample(std::int64_t now, std::uint32_t buttons) {
+  if (any_.Feed(now, (buttons & 0xFFU) != 0) && !any_.stable) allUpSince_ = any_.since;
+  if (switch_.Feed(now, (buttons & 0x01U) != 0, accept_)) SwitchChanged();
+}
+
+void SwitchSampler::Unplugged(std::int64_t now) {
+  if (any_.stable) allUpSince_ = now;
+  any_ = Debounced{};
+  if (switch_.stable) {
+    switch_.stable = false;
+    switch_.since = now;
+    SwitchChanged();
+  }
+  switch_ = Debounced{};
+}
+
+void SwitchSampler::SwitchChanged() {
+  if (switch_.stable) {
+    ignoring_ = released_ && ignore_ > 0 && switch_.since - releasedAt_ < ignore_;
+    if (!ignoring_) Latch(true, switch_.since);
+    return;
+  }
+  if (ignoring_) {
+    ignoring_ = false;
+    return;
+  }
+  released_ = true;
+  releasedAt_ = switch_.since;
+  Latch(false, switch_.since);
+}
+
+void SwitchSampler::Latch(bool down, std::int64_t time) {
+  if (down) ++pressesLatched_;
+  ++changesLatched_;
+  if (count_ == kCapacity) {
+    // Nobody takes the changes: forget the oldest whole press rather than
+    // the newest, so what is kept still alternates down and up.
+    first_ = (first_ + 2) % kCapacity;
+    count_ -= 2;
+  }
+  edges_[(first_ + count_) % kCapacity] = Edge{down, time};
+  ++count_;
+}
+
+void SwitchSampler::Pop() {
+  if (count_ == 0) return;
+  first_ = (first_ + 1) % kCapacity;
+  --count_;
+}
+
+}  // namespace sorvane

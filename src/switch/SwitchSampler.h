@@ -1,0 +1,76 @@
+// The switch, read every few milliseconds apart from the 200 ms tick: each
+// reading is debounced, and every accepted change is latched with its time
+// until the tick takes it. A press too short for the tick to see is kept.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace sorvane {
+
+class SwitchSampler {
+ public:
+  // A new state must hold this long to count: contact bounce is ignored.
+  static constexpr std::int64_t kDebounceMilliseconds = 20;
+
+  struct Edge {
+    bool down;
+    std::int64_t time;  // when the new state was first seen
+  };
+
+  // A press counts only once the switch has been down acceptMilliseconds
+  // (never less than the debounce); a press that begins within
+  // ignoreMilliseconds of the last counted release is ignored whole.
+  void SetTimes(std::int64_t acceptMilliseconds, std::int64_t ignoreMilliseconds);
+
+  // One reading of joystick 0's buttons 1 to 8 (bit 0 is the switch).
+  void Sample(std::int64_t now, std::uint32_t buttons);
+  // A failed reading: the joystick is gone, so every button is up at once.
+  void Unplugged(std::int64_t now);
+
+  // The debounced state of the switch, and of any of buttons 1 to 8.
+  bool SwitchDown() const { return switch_.stable; }
+  bool AnyDown() const { return any_.stable; }
+  // When buttons 1 to 8 were last all seen up, debounced.
+  std::int64_t AllUpSince() const { return allUpSince_; }
+
+  // The switch's latched changes, oldest first.
+  bool HasEdge() const { return count_ > 0; }
+  const Edge& Front() const { return edges_[first_]; }
+  void Pop();
+  // Counts every latched press, and every latched change, so a caller can
+  // tell a new one from an old one.
+  std::uint64_t PressesLatched() const { return pressesLatched_; }
+  std::uint64_t ChangesLatched() const { return changesLatched_; }
+  // A reading differs from the debounced state and waits to be confirmed or
+  // dropped: the switch should be read again soon.
+  bool Settling() const { return switch_.candidate != switch_.stable || any_.candidate != any_.stable; }
+
+ private:
+  struct Debounced {
+    bool stable = false;
+    bool candidate = false;
+    std::int64_t since = 0;
+    // True when the reading changed the stable state.
+    bool Feed(std::int64_t now, bool raw, std::int64_t downFor = kDebounceMilliseconds);
+  };
+  void Latch(bool down, std::int64_t time);
+  void SwitchChanged();
+
+  static constexpr int kCapacity = 16;
+  Debounced switch_;
+  Debounced any_;
+  std::int64_t allUpSince_ = 0;
+  std::int64_t accept_ = kDebounceMilliseconds;
+  std::int64_t ignore_ = 0;
+  bool released_ = false;  // a counted press has been released
+  std::int64_t releasedAt_ = 0;
+  bool ignoring_ = false;  // the switch is down on a press that does not count
+  std::array<Edge, kCapacity> edges_{};
+  int first_ = 0;
+  int count_ = 0;
+  std::uint64_t pressesLatched_ = 0;
+  std::uint64_t changesLatched_ = 0;
+};
+
+}  // namespace sorvane

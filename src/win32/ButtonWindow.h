@@ -1,0 +1,52 @@
+// The window of one panel button (PanelButton): paints the face, the bevels
+// and the caption, and turns the mouse into the button's handlers.
+#pragma once
+
+#include <windows.h>
+
+#include "panel/PanelForm.h"
+#include "controls/PanelButton.h"
+#include "win32/Fonts.h"
+
+namespace sorvane::win32 {
+
+class PanelView;
+
+class ButtonWindow {
+ public:
+  // panel is the form the button lies on, whose dots per inch it is drawn at.
+  ButtonWindow(PanelView& view, PanelButton& button, const PanelForm& panel, HWND parent, FontCache& fonts);
+  ~ButtonWindow();
+  ButtonWindow(const ButtonWindow&) = delete;
+  ButtonWindow& operator=(const ButtonWindow&) = delete;
+
+  HWND handle() const { return window_; }
+  PanelButton& button() const { return button_; }
+  // Brings the window in line with the button; repaints only what changed.
+  void Update();
+
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  void Paint(HDC dc);
+
+  PanelView& view_;
+  PanelButton& button_;
+  const PanelForm& panel_;
+  FontCache& fonts_;
+  HWND window_ = nullptr;
+  // What the window shows now.
+  struct Look {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool visible = false;
+    std::string caption;
+    ColorValue color = 0;
+    Font font;
+    Bevel outer = Bevel::kNone;
+    Bevel inner = Bevel::kNone;
+    int bevelWidth = 0;
+    int dpi = 0;
+  } shown_;
+};
+
+}  // namespace sorvane::win32

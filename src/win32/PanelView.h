@@ -1,0 +1,82 @@
+// The windows that show the program's forms, one small class each. Each window
+// message becomes a call of a form's handler; after every handler the windows
+// show what it changed.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <memory>
+#include <vector>
+
+#include "panel/Application.h"
+#include "win32/ButtonWindow.h"
+#include "win32/Fonts.h"
+#include "win32/NameEditorWindow.h"
+#include "win32/NoticeWindow.h"
+#include "win32/PanelWindow.h"
+#include "win32/Win32Platform.h"
+
+namespace sorvane::win32 {
+
+class PanelView {
+ public:
+  // panel is the panel's window, made before the forms.
+  PanelView(Application& app, Win32Platform& platform, PanelWindow& panel);
+  ~PanelView();
+  PanelView(const PanelView&) = delete;
+  PanelView& operator=(const PanelView&) = delete;
+
+  // Shows the panel and runs the message loop until the panel has closed.
+  void Run();
+
+  // Runs a handler of the program, then renders. Handlers never nest: a timer
+  // that comes due inside one (behind a message box) waits for its next tick.
+  // Nothing is thrown through the window system: what escapes a handler is
+  // shown, and the panel goes on.
+  template <typename Handler>
+  void Handle(Handler&& handler) {
+    ++depth_;
+    try {
+      handler();
+    } catch (const std::exception& error) {
+      ShowError(error.what());
+    }
+    --depth_;
+    Render();
+  }
+
+  // The pointer moved over one of the panel's windows, or left it.
+  void PointerOver(HWND window);
+  void PointerLeft(HWND window);
+  void ShowPopupMenu(int x, int y);
+  void SubmenuOpened(HMENU menu);
+  // The dialog character: true when a button took it.
+  bool AcceleratorKey(char character);
+
+  Win32Platform& platform() { return platform_; }
+
+ private:
+  void OnTimer(Timer& timer);
+  void ShowError(const char* what);
+  void Render();
+  void ShowChanges();
+  void PointerEntered(HWND window);
+  void PointerLeftWindow(HWND window);
+
+  Application& app_;
+  Win32Platform& platform_;
+  PanelForm& form_;
+  PanelWindow& panel_;
+  FontCache fonts_{64};
+  std::vector<std::unique_ptr<ButtonWindow>> buttons_;
+  std::unique_ptr<NameEditorWindow> names_;
+  std::unique_ptr<NoticeWindow> notice_;
+  HMENU btn1Submenu_ = nullptr;
+  bool menuOpen_ = false;
+  // The one window of the panel that tracks the pointer.
+  HWND pointerWindow_ = nullptr;
+  int depth_ = 0;
+};
+
+}  // namespace sorvane::win32

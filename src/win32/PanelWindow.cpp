@@ -1,0 +1,175 @@
+#include "win32/PanelWindow.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "win32/PanelView.h"
+#include "win32/Text.h"
+#include "win32/WindowClass.h"
+
+namespace sorvane::win32 {
+
+namespace {
+
+constexpr wchar_t kClass[] = L"PanelForm";
+
+}  // namespace
+
+PanelWindow::PanelWindow() {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  RegisterOwnedClass<PanelWindow>(kClass, nullptr);
+  window_ = CreateWindowExW(Win32Platform::kPanelExStyle, kClass, L"", Win32Platform::kPanelStyle, 0, 0, 0, 0,
+                            nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  GetWindowRect(window_, &bounds_);
+}
+
+PanelWindow::~PanelWindow() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+void PanelWindow::Attach(PanelView& view, PanelForm& form, const std::string& title) {
+  view_ = &view;
+  form_ = &form;
+  form.handle = reinterpret_cast<WindowHandle>(window_);
+  SetWindowTextW(window_, Wide(title).c_str());
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  AddHint(window_, form.hint);
+}
+
+void PanelWindow::Detach() {
+  view_ = nullptr;
+  form_ = nullptr;
+}
+
+void PanelWindow::AddHint(HWND control, const std::string& text) {
+  const std::wstring hint = Wide(text);
+  TOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<wchar_t*>(hint.c_str());
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void PanelWindow::Update() {
+  const PanelForm& form = *form_;
+  if (bounds_.left != form.left || bounds_.top != form.top || bounds_.right - bounds_.left != form.width ||
+      bounds_.bottom - bounds_.top != form.height) {
+    bounds_ = RECT{form.left, form.top, form.left + form.width, form.top + form.height};
+    SetWindowPos(window_, nullptr, form.left, form.top, form.width, form.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (form.color != color_ || !background_) {
+    color_ = form.color;
+    background_.Reset(CreateSolidBrush(ToColorRef(color_)));
+    InvalidateRect(window_, nullptr, TRUE);
+  }
+  if (form.visible != shown_) {
+    shown_ = form.visible;
+    if (shown_) {
+      SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    } else {
+      ShowWindow(window_, SW_HIDE);
+    }
+  }
+}
+
+void PanelWindow::FollowDrag() {
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  SetWindowPos(window_, nullptr, pointer.x - grab_.x, pointer.y - grab_.y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT PanelWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (form_ == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  PanelForm& form = *form_;
+  switch (message) {
+    case WM_NCHITTEST:
+      // Every point, the frame included, is surface or caption.
+      return form.HitTest();
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_NCLBUTTONDOWN:
+      if (wParam != HTCAPTION) break;
+      // The system's own move would make the panel the active window: the
+      // window follows the pointer itself until the button is released.
+      // Where the button went down, which the pointer may have left already.
+      grab_ = POINT{GET_X_LPARAM(lParam) - bounds_.left, GET_Y_LPARAM(lParam) - bounds_.top};
+      dragging_ = true;
+      SetCapture(window);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (dragging_) {
+        FollowDrag();
+      } else {
+        view_->PointerOver(window);
+      }
+      return 0;
+    case WM_LBUTTONUP:
+      if (dragging_) {
+        FollowDrag();
+        dragging_ = false;
+        ReleaseCapture();
+      }
+      return 0;
+    case WM_CAPTURECHANGED:
+      dragging_ = false;
+      return 0;
+    case WM_MOUSELEAVE:
+      view_->PointerLeft(window);
+      return 0;
+    case WM_CONTEXTMENU: {
+      int x = GET_X_LPARAM(lParam);
+      int y = GET_Y_LPARAM(lParam);
+      if (x == -1 && y == -1) {
+        x = form.left;
+        y = form.top;
+      }
+      view_->ShowPopupMenu(x, y);
+      return 0;
+    }
+    case WM_INITMENUPOPUP:
+      view_->SubmenuOpened(reinterpret_cast<HMENU>(wParam));
+      return 0;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      const int dpi = HIWORD(wParam);
+      view_->Handle([&form, dpi, suggested] { form.DpiChanged(dpi, {suggested->left, suggested->top}); });
+      return 0;
+    }
+    case WM_WINDOWPOSCHANGED:
+      // A drag moves the window; the form follows.
+      GetWindowRect(window, &bounds_);
+      form.left = bounds_.left;
+      form.top = bounds_.top;
+      form.width = bounds_.right - bounds_.left;
+      form.height = bounds_.bottom - bounds_.top;
+      return 0;
+    case WM_ERASEBKGND: {
+      RECT rect{};
+      GetClientRect(window, &rect);
+      FillRect(reinterpret_cast<HDC>(wParam), &rect, background_.get());
+      return 1;
+    }
+    case WM_SYSCHAR:
+      if (view_->AcceleratorKey(static_cast<char>(wParam))) return 0;
+      break;
+    case WM_CLOSE:
+      view_->Handle([&form] { form.Close(); });
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam != FALSE) view_->Handle([&form] { form.Close(); });
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace sorvane::win32

@@ -1,0 +1,68 @@
+#include "win32/SwitchKeyHook.h"
+
+namespace sorvane::win32 {
+
+namespace {
+// A low-level hook's procedure gets no context of its own; one panel runs one hook.
+SwitchKeyHook* g_hook = nullptr;
+// The hook sees the left and right keys; a settings file may name either side.
+bool Matches(DWORD seen, LONG wanted) {
+  if (static_cast<LONG>(seen) == wanted) return true;
+  switch (wanted) {
+    case VK_SHIFT: return seen == VK_LSHIFT || seen == VK_RSHIFT;
+    case VK_CONTROL: return seen == VK_LCONTROL || seen == VK_RCONTROL;
+    case VK_MENU: return seen == VK_LMENU || seen == VK_RMENU;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+void SwitchKeyHook::SetKey(int virtualKey) {
+  InterlockedExchange(&key_, virtualKey);
+  if (virtualKey == 0) InterlockedExchange(&down_, 0);
+  if (virtualKey != 0 && thread_ == nullptr) {
+    g_hook = this;
+    ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    thread_ = CreateThread(nullptr, 0, &Run, this, 0, &threadId_);
+    // The hook is in place before the caller goes on.
+    if (thread_ != nullptr) WaitForSingleObject(ready_, 5000);
+  } else if (virtualKey == 0 && thread_ != nullptr) {
+    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+    CloseHandle(ready_);
+    thread_ = nullptr;
+    ready_ = nullptr;
+    g_hook = nullptr;
+  }
+}
+
+DWORD WINAPI SwitchKeyHook::Run(void* self) {
+  auto* hook = static_cast<SwitchKeyHook*>(self);
+  MSG message{};
+  PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the thread's queue, for WM_QUIT
+  HHOOK handle = SetWindowsHookExW(WH_KEYBOARD_LL, &HookProc, GetModuleHandleW(nullptr), 0);
+  SetEvent(hook->ready_);
+  // The hook's calls arrive through this thread's message loop; it has
+  // nothing else to do, so it always answers in time.
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+  if (handle != nullptr) UnhookWindowsHookEx(handle);
+  return 0;
+}
+
+LRESULT CALLBACK SwitchKeyHook::HookProc(int code, WPARAM message, LPARAM info) {
+  SwitchKeyHook* hook = g_hook;
+  if (code == HC_ACTION && hook != nullptr) {
+    const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(info);
+    const LONG wanted = InterlockedCompareExchange(&hook->key_, 0, 0);
+    if (wanted != 0 && Matches(key->vkCode, wanted)) {
+      const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
+      InterlockedExchange(&hook->down_, down ? 1 : 0);
+      return 1;  // the program with the keyboard never sees it
+    }
+  }
+  return CallNextHookEx(nullptr, code, message, info);
+}
+
+}  // namespace sorvane::win32
