@@ -138,3 +138,21 @@ use_switch_file() {
 }
 
 write_settings() { printf '%s\r\n' "$@" >"$WORK/Sorvane.ini"; }
+
+# Waits until button $1 of a strip of $2 is highlighted.
+wait_highlight() {
+  for _ in $(seq 100); do
+    screenshot now.png
+    [ "$(highlighted now.png "$2")" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "the highlight never reached button $1"
+}
+
+# The presses in stand-in log lines on stdin, as a user meets them: a run of
+# button downs (repeated every tick while held) ended by its up. Prints
+# "presses ups downs-left-unreleased".
+joytokey_presses() {
+  awk '$2 == 33779 {held = 1} $2 == 33778 {ups++; if (held) presses++; held = 0}
+       END {print presses + 0, ups + 0, held + 0}'
+}
