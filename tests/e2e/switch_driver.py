@@ -7,6 +7,10 @@
                                                         every release instead
     switch_driver.py FILE hold LENGTH_MS [CHATTER_AT_MS] a hold, optionally with
                                                         30 ms of contact chatter
+    switch_driver.py FILE release-chatter LENGTH_MS CHATTER_MS STEP_MS
+                                                        a hold whose release bounces:
+                                                        open and closed by turns every
+                                                        STEP_MS for CHATTER_MS, then open
 Prints the Unix time in ms of every press (or release), one a line.
 """
 import sys
@@ -45,6 +49,16 @@ def main():
             if command == "releases":
                 print(now_ms(), flush=True)
             sleep_until(start + (length + gap) / 1000)
+    elif command == "release-chatter":
+        length, chatter, step = numbers
+        start = time.monotonic()
+        write(path, "1")
+        print(now_ms(), flush=True)
+        sleep_until(start + length / 1000)
+        for i in range(chatter // step):
+            write(path, "0" if i % 2 == 0 else "1")
+            sleep_until(start + (length + step * (i + 1)) / 1000)
+        write(path, "0")
     elif command == "hold":
         length = numbers[0]
         chatter_at = numbers[1] if len(numbers) > 1 else None
