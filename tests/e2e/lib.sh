@@ -138,3 +138,50 @@ use_switch_file() {
 }
 
 write_settings() { printf '%s\r\n' "$@" >"$WORK/Sorvane.ini"; }
+
+# Waits until button $1 of a strip of $2 is highlighted.
+wait_highlight() {
+  for _ in $(seq 100); do
+    screenshot now.png
+    [ "$(highlighted now.png "$2")" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "the highlight never reached button $1"
+}
+
+# The presses in stand-in log lines on stdin, as a user meets them: a run of
+# button downs (repeated every tick while held) ended by its up. Prints
+# "presses ups downs-left-unreleased".
+joytokey_presses() {
+  awk '$2 == 33779 {held = 1} $2 == 33778 {ups++; if (held) presses++; held = 0}
+       END {print presses + 0, ups + 0, held + 0}'
+}
+
+# Starts the probe watching for window $1 in the background, writing to $2
+# "watching" and then the Unix time in ms at which the window first showed;
+# returns once it watches. Written straight to the file: a pipe would hold the
+# lines back until the probe ends. A probe that ends at once is started again.
+watch_appearance() {
+  local name=$1 file=$2 attempt watcher
+  for attempt in 1 2; do
+    wine "$BUILD/probe.exe" appear "$name" 60000 >"$file" 2>>"$(wine_errors)" &
+    watcher=$!
+    PIDS+=("$watcher")
+    for _ in $(seq 300); do
+      grep -q watching "$file" && return 0
+      kill -0 "$watcher" 2>/dev/null || break
+      sleep 0.1
+    done
+    echo "probe appear $name: not watching (attempt $attempt)" >>"$(wine_errors)"
+  done
+  fail "the probe did not start watching for $name"
+}
+
+# The time watch_appearance saw the window, waiting up to $2 seconds.
+appeared_at() {
+  for _ in $(seq $(($2 * 10))); do
+    [ "$(wc -l <"$1")" -ge 2 ] && break
+    sleep 0.1
+  done
+  sed -n 2p "$1" | tr -d '\r'
+}

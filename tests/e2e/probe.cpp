@@ -2,6 +2,8 @@
 // them. Windows are named "class:NAME" or by a part of their title (UTF-8).
 //   probe wait NAME MS       wait until a visible window exists; prints its handle
 //   probe gone NAME MS       wait until no visible window of that name exists
+//   probe appear NAME MS     prints "watching", then the Unix time in ms at which
+//                            a visible window of that name was first seen
 //   probe count NAME         number of visible windows of that name
 //   probe text NAME          the title and every child's text, one a line
 //   probe click NAME LABEL   clicks the enabled child button whose text is LABEL
@@ -98,6 +100,13 @@ HWND WaitFor(const std::wstring& name, DWORD milliseconds) {
   }
 }
 
+unsigned long long UnixMilliseconds() {
+  FILETIME now{};
+  GetSystemTimeAsFileTime(&now);
+  const unsigned long long ticks = (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+  return ticks / 10000ULL - 11644473600000ULL;
+}
+
 std::string ClassOf(HWND window) {
   wchar_t className[256] = {};
   if (window != nullptr) GetClassNameW(window, className, 256);
@@ -181,6 +190,19 @@ int wmain(int count, wchar_t** arguments) {
     if (window == nullptr) return 1;
     Print(std::to_string(reinterpret_cast<std::uintptr_t>(window)));
     return 0;
+  }
+  if (command == L"appear") {
+    // Polled every millisecond rather than every 50: the time is what a test
+    // measures against. "watching" tells the test the probe is up.
+    Print("watching");
+    for (DWORD waited = 0; waited < wait; ++waited) {
+      if (!Find(name).empty()) {
+        Print(std::to_string(UnixMilliseconds()));
+        return 0;
+      }
+      Sleep(1);
+    }
+    return 1;
   }
   if (command == L"gone") {
     for (DWORD waited = 0; !Find(name).empty(); waited += kPollMilliseconds) {

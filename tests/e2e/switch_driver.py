@@ -2,9 +2,16 @@
 """Works the switch file that SorvaneE2E.exe reads, with millisecond timing.
 
     switch_driver.py FILE taps COUNT LENGTH_MS GAP_MS   taps, one after another
+    switch_driver.py FILE releases COUNT LENGTH_MS GAP_MS
+                                                        the same taps; prints the time of
+                                                        every release instead
     switch_driver.py FILE hold LENGTH_MS [CHATTER_AT_MS] a hold, optionally with
                                                         30 ms of contact chatter
-Prints the Unix time in ms of every press, one a line.
+    switch_driver.py FILE release-chatter LENGTH_MS CHATTER_MS STEP_MS
+                                                        a hold whose release bounces:
+                                                        open and closed by turns every
+                                                        STEP_MS for CHATTER_MS, then open
+Prints the Unix time in ms of every press (or release), one a line.
 """
 import sys
 import time
@@ -30,15 +37,28 @@ def sleep_until(deadline):
 def main():
     path, command = sys.argv[1], sys.argv[2]
     numbers = [int(a) for a in sys.argv[3:]]
-    if command == "taps":
+    if command in ("taps", "releases"):
         count, length, gap = numbers
         for _ in range(count):
             start = time.monotonic()
             write(path, "1")
-            print(now_ms(), flush=True)
+            if command == "taps":
+                print(now_ms(), flush=True)
             sleep_until(start + length / 1000)
             write(path, "0")
+            if command == "releases":
+                print(now_ms(), flush=True)
             sleep_until(start + (length + gap) / 1000)
+    elif command == "release-chatter":
+        length, chatter, step = numbers
+        start = time.monotonic()
+        write(path, "1")
+        print(now_ms(), flush=True)
+        sleep_until(start + length / 1000)
+        for i in range(chatter // step):
+            write(path, "0" if i % 2 == 0 else "1")
+            sleep_until(start + (length + step * (i + 1)) / 1000)
+        write(path, "0")
     elif command == "hold":
         length = numbers[0]
         chatter_at = numbers[1] if len(numbers) > 1 else None
