@@ -66,7 +66,6 @@ constexpr int ScaledPixels(int designPixels, int dpi) { return (designPixels * d
 
 class Control {
  public:
-  std::string name;
   int left = 0;
   int top = 0;
   int width = 0;
@@ -94,7 +93,6 @@ class Label : public Control {};
 
 class Form {
  public:
-  std::string name;
   std::string caption;
   // Outer bounds in screen pixels, frame included.
   int left = 0;

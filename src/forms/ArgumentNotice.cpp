@@ -22,14 +22,12 @@ constexpr int kHeight = 211;
 }  // namespace
 
 ArgumentNotice::ArgumentNotice(Platform& platform) : desktop_(platform.desktop) {
-  name = "argumentNotice";
   caption = "引数のお知らせ";
   color = colors::kBtnFace;
   font = Font{kUiFontFace, PointsForPixelHeight(12), 0, 0, kShiftJisCharset, colors::kWindowText};
   visible = true;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     Label& line = lines[i];
-    line.name = "Label" + std::to_string(i + 1);
     line.caption = kNoticeLines[i].text;
     line.color = color;
     line.font = Font{kUiFontFace, PointsForPixelHeight(kNoticeLines[i].pixelHeight), kFontBold, 0,

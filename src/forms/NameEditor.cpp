@@ -32,7 +32,6 @@ std::string DefaultButtonName(int buttonNumber) {
 }
 
 NameEditor::NameEditor() {
-  name = "nameEditor";
   caption = "ボタン名編集";
   left = 594;
   top = 293;
@@ -42,20 +41,17 @@ NameEditor::NameEditor() {
     for (int column = 0; column < 2; ++column) {
       const int slot = row + 8 * column;
       Label& label = labels[slot];
-      label.name = "Label" + std::to_string(slot + 1);
       label.caption = DefaultButtonName(SlotButtonNumber(slot));
       label.font = Font{kUiFontFace, PointsForPixelHeight(16), kFontBold, 0, kShiftJisCharset,
                         column == 0 ? colors::kGreen : colors::kFuchsia};
       label.color = color;
       EditField& edit = edits[slot];
-      edit.name = "Edit" + std::to_string(SlotButtonNumber(slot));
       edit.maxTypedBytes = kNameBytes;
       edit.tabStop = true;
       edit.color = 0x80000005;  // the window colour
       edit.font = font;
     }
   }
-  OkBtn.name = "OkBtn";
   OkBtn.caption = "OK";
   OkBtn.tabStop = true;
   OkBtn.font = Font{kUiFontFace, PointsForPixelHeight(15), kFontBold, 0, kShiftJisCharset,

@@ -42,7 +42,6 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
 PanelForm::~PanelForm() = default;
 
 void PanelForm::BuildDesign() {
-  name = "panel";
   frame = platform_.desktop.PanelFrame(dpi);
   color = colors::kGreen;
   font = Font{kUiFontFace, PointsForPixelHeight(15), kFontBold, 0, kShiftJisCharset,
@@ -53,7 +52,6 @@ void PanelForm::BuildDesign() {
 
   for (int k = 1; k <= 8; ++k) {
     auto button = std::make_unique<PanelButton>(platform_.desktop, this);
-    button->name = "CuteButton" + std::to_string(k);
     button->tag = k;
     button->tabStop = false;
     button->showHint = true;
@@ -64,7 +62,6 @@ void PanelForm::BuildDesign() {
     button->OnClick = [this](PanelButton& clicked) { ButtonClick(clicked.tag); };
     buttons[k - 1] = std::move(button);
   }
-  switchOverMarker.name = "switchOverMarker";
   switchOverMarker.color = colors::kAqua;
   switchOverMarker.visible = false;
   buttonOneFont = font;

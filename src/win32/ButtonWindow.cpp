@@ -10,7 +10,7 @@ namespace sorvane::win32 {
 
 namespace {
 
-constexpr wchar_t kClass[] = L"PanelButton";
+constexpr wchar_t kClass[] = L"TCuteButton";
 
 void DrawBevel(HDC dc, RECT& rect, Bevel bevel, int width) {
   if (bevel == Bevel::kNone) return;

@@ -8,7 +8,7 @@ namespace sorvane::win32 {
 
 namespace {
 
-constexpr wchar_t kClass[] = L"NameEditor";
+constexpr wchar_t kClass[] = L"TNameForm";
 constexpr int kOkButtonId = 100;
 constexpr int kFirstFieldId = 200;
 constexpr int kFieldCount = 16;

@@ -8,7 +8,7 @@ namespace sorvane::win32 {
 
 namespace {
 
-constexpr wchar_t kClass[] = L"ArgumentNotice";
+constexpr wchar_t kClass[] = L"THikisuuForm";
 
 }  // namespace
 

@@ -11,7 +11,7 @@ namespace sorvane::win32 {
 
 namespace {
 
-constexpr wchar_t kClass[] = L"PanelForm";
+constexpr wchar_t kClass[] = L"TSorvaneForm";
 
 }  // namespace
 
