@@ -268,6 +268,20 @@ TEST(SwitchPress, AButtonHeldWhenTheColourDialogOpensIsReleasedAndTheHoldSelects
   EXPECT_EQ(buttons.back().first, WM_JOYTOKEY_BUTTON_UP);
 }
 
+TEST(SwitchPress, AButtonHeldWhenTheSwitchSettingsDialogOpensIsReleasedBeforeItAndTheHoldSelectsNothingMore) {
+  Scanning panel;
+  panel.form().SpeedClick(1.0F);
+  panel.ScanTo(3);
+  panel.Press(1, 1500);
+  panel.Run(500);
+  panel.form().SwitchSettingsClick();  // cancelled
+  ASSERT_EQ(panel.desk.switchDialogInitial.size(), 1U);
+  EXPECT_EQ(panel.ButtonMessages().back(), UpOf(3));
+  const std::size_t before = panel.ButtonMessages().size();
+  panel.Run(1500);
+  EXPECT_EQ(panel.ButtonMessages().size(), before);
+}
+
 TEST(OneButtonPress, AShortPressSendsMinusOneThenThePressAfterTheReleaseAndItsReleaseATickLater) {
   Scanning panel;
   panel.form().SubButtonCountClick(2);
