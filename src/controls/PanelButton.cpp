@@ -18,8 +18,8 @@ PanelButton::PanelButton(Desktop& desktop, PanelButtonParent* parent)
 }
 
 void PanelButton::SetFlat(bool flat) {
-  if (flat == FFlat) return;
-  FFlat = flat;
+  if (flat == flat_) return;
+  flat_ = flat;
   bevelInner = flat ? Bevel::kNone : Bevel::kRaised;
 }
 

@@ -37,7 +37,7 @@ class PanelButton : public Control {
   Bevel bevelInner = Bevel::kRaised;
   int bevelWidth = 1;
 
-  bool Flat() const { return FFlat; }
+  bool Flat() const { return flat_; }
   void SetFlat(bool flat);
 
   std::function<void(PanelButton&)> OnClick;
@@ -65,7 +65,7 @@ class PanelButton : public Control {
  private:
   Desktop& desktop_;
   PanelButtonParent* parent_;
-  bool FFlat = false;
+  bool flat_ = false;
 };
 
 }  // namespace sorvane

@@ -34,7 +34,7 @@ ArgumentNotice::ArgumentNotice(Platform& platform) : desktop_(platform.desktop) 
                      kShiftJisCharset, colors::kWindowText};
   }
   ApplyDpi(96);
-  Timer1 = std::make_unique<Timer>(platform.timers, 5000, true, [this] { Timer1Timer(); });
+  closeTimer = std::make_unique<Timer>(platform.timers, 5000, true, [this] { CloseAfterFiveSeconds(); });
 }
 
 void ArgumentNotice::ApplyDpi(int newDpi) {
@@ -54,6 +54,6 @@ void ArgumentNotice::ApplyDpi(int newDpi) {
   }
 }
 
-void ArgumentNotice::Timer1Timer() { Close(); }
+void ArgumentNotice::CloseAfterFiveSeconds() { Close(); }
 
 }  // namespace sorvane

@@ -19,9 +19,9 @@ class ArgumentNotice : public Form {
   void ApplyDpi(int newDpi);
 
   std::array<Label, 6> lines;
-  std::unique_ptr<Timer> Timer1;
+  std::unique_ptr<Timer> closeTimer;
 
-  void Timer1Timer();
+  void CloseAfterFiveSeconds();
   void Close() { visible = false; }
 
  private:

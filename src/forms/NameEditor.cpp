@@ -52,9 +52,9 @@ NameEditor::NameEditor() {
       edit.font = font;
     }
   }
-  OkBtn.caption = "OK";
-  OkBtn.tabStop = true;
-  OkBtn.font = Font{kUiFontFace, PointsForPixelHeight(15), kFontBold, 0, kShiftJisCharset,
+  okButton.caption = "OK";
+  okButton.tabStop = true;
+  okButton.font = Font{kUiFontFace, PointsForPixelHeight(15), kFontBold, 0, kShiftJisCharset,
                     colors::kWindowText};
   ApplyDpi(96);
 }
@@ -79,10 +79,10 @@ void NameEditor::ApplyDpi(int newDpi) {
       edit.height = scaled(kRowHeight);
     }
   }
-  OkBtn.left = scaled(kOkLeft);
-  OkBtn.top = scaled(kOkTop);
-  OkBtn.width = scaled(kOkWidth);
-  OkBtn.height = scaled(kOkHeight);
+  okButton.left = scaled(kOkLeft);
+  okButton.top = scaled(kOkTop);
+  okButton.width = scaled(kOkWidth);
+  okButton.height = scaled(kOkHeight);
 }
 
 void NameEditor::KeepInside(const ScreenRect& area) {
@@ -96,7 +96,7 @@ EditField& NameEditor::Edit(int buttonNumber) { return edits[SlotIndex(buttonNum
 
 const EditField& NameEditor::Edit(int buttonNumber) const { return edits[SlotIndex(buttonNumber)]; }
 
-void NameEditor::FormCreate(const IniFile& settings) {
+void NameEditor::LoadNames(const IniFile& settings) {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const int n = SlotButtonNumber(slot);
     edits[slot].caption = settings.ReadString("BtnName", "Name" + std::to_string(n), DefaultButtonName(n));
@@ -107,24 +107,24 @@ void NameEditor::Open() {
   shownModally = true;
   visible = true;
   FormShow();
-  FormActivate();
+  Activated();
 }
 
 void NameEditor::FormShow() {
   if (owner != nullptr) owner->NameEditingStarted();
 }
 
-void NameEditor::FormActivate() {
+void NameEditor::Activated() {
   if (owner != nullptr) owner->NameEditingStarted();
 }
 
-void NameEditor::OkBtnClick() {
+void NameEditor::OkClick() {
   visible = false;
   shownModally = false;
   if (owner != nullptr) owner->NamesEdited();
 }
 
-void NameEditor::FormClose() { OkBtnClick(); }
+void NameEditor::FormClose() { OkClick(); }
 
 bool NameEditor::EditFits(const std::string& previous, const std::string& edited, int maxBytes) {
   // A line break or other control character pasted into a name would break the

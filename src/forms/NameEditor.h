@@ -34,7 +34,7 @@ class NameEditor : public Form {
 
   std::array<Label, 16> labels;  // Label1..Label16
   std::array<EditField, 16> edits;  // in slot order
-  Control OkBtn;
+  Control okButton;
   bool shownModally = false;
 
   // Sizes the editor, its labels, fields and button for a number of dots per
@@ -44,15 +44,15 @@ class NameEditor : public Form {
   void KeepInside(const ScreenRect& area);
 
   // Loads the sixteen names from the settings file.
-  void FormCreate(const IniFile& settings);
+  void LoadNames(const IniFile& settings);
 
   // Set by the application once both forms exist.
   NameEditorOwner* owner = nullptr;
 
   void Open();  // shows the editor modally
   void FormShow();
-  void FormActivate();
-  void OkBtnClick();
+  void Activated();
+  void OkClick();
   void FormClose();
   // Whether an edit that turns a field's text from previous into edited may
   // stand: typing stops at the byte limit, but a longer name from the settings

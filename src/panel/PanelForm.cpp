@@ -35,7 +35,7 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
       platform_(platform) {
   handle = window;
   BuildDesign();
-  FormCreate();
+  LoadSettings();
   Construct();
 }
 

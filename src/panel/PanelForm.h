@@ -113,7 +113,7 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   bool PointerOverPanel();
 
   // Settings.
-  void FormCreate();
+  void LoadSettings();
   enum class SaveOutcome { kSaved, kHeldBack, kUnreadable, kUnwritable };
   SaveOutcome SaveSettings();
   // The settings file for the readers at start. Nothing when it exists but

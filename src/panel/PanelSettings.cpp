@@ -30,7 +30,7 @@ std::int32_t Strict(const IniFile& ini, const char* section, const std::string& 
 
 }  // namespace
 
-void PanelForm::FormCreate() {
+void PanelForm::LoadSettings() {
   const IniFile ini = ReadSettingsFile().value_or(IniFile());
   ScanState& s = scan();
   joyToKeyFolder = ini.ReadString("UseJoyToKey", kFolderKey, "");

@@ -42,9 +42,9 @@ NameEditorWindow::NameEditorWindow(PanelView& view, NameEditor& form, HWND panel
   // The tab order runs down the first stick's fields, to OK, then the second's.
   for (int slot = 0; slot < 8; ++slot) addField(slot);
   ok_ = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                        form.OkBtn.left, form.OkBtn.top, form.OkBtn.width, form.OkBtn.height, window_,
+                        form.okButton.left, form.okButton.top, form.okButton.width, form.okButton.height, window_,
                         reinterpret_cast<HMENU>(kOkButtonId), instance, nullptr);
-  SendMessageW(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(form.OkBtn.font, form.dpi)), FALSE);
+  SendMessageW(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(form.okButton.font, form.dpi)), FALSE);
   for (int slot = 8; slot < kFieldCount; ++slot) addField(slot);
 }
 
@@ -79,7 +79,7 @@ void NameEditorWindow::Layout() {
     const Control* control = nullptr;
     const int id = GetDlgCtrlID(child);
     if (child == ok_) {
-      control = &form_.OkBtn;
+      control = &form_.okButton;
     } else if (id >= kFirstFieldId && id < kFirstFieldId + kFieldCount) {
       control = &form_.edits[static_cast<std::size_t>(id - kFirstFieldId)];
     } else {
@@ -122,7 +122,7 @@ LRESULT NameEditorWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LP
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
       if ((id == kOkButtonId && HIWORD(wParam) == BN_CLICKED) || id == IDOK) {
-        view_.Handle([&form] { form.OkBtnClick(); });
+        view_.Handle([&form] { form.OkClick(); });
         return 0;
       }
       if (id >= kFirstFieldId && id < kFirstFieldId + kFieldCount && HIWORD(wParam) == EN_CHANGE && !settingFields_) {
@@ -148,7 +148,7 @@ LRESULT NameEditorWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LP
       return 0;
     }
     case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE && form.visible) view_.Handle([&form] { form.FormActivate(); });
+      if (LOWORD(wParam) != WA_INACTIVE && form.visible) view_.Handle([&form] { form.Activated(); });
       break;
     case WM_CLOSE:
       view_.Handle([&form] { form.FormClose(); });

@@ -122,7 +122,7 @@ bool PanelView::AcceleratorKey(char character) {
 }
 
 void PanelView::SubmenuOpened(HMENU menu) {
-  if (menu == btn1Submenu_) Handle([this] { form_.OneButtonMenuOpened(); });
+  if (menu == oneButtonSubmenu_) Handle([this] { form_.OneButtonMenuOpened(); });
 }
 
 void PanelView::ShowPopupMenu(int x, int y) {
@@ -136,7 +136,7 @@ void PanelView::ShowPopupMenu(int x, int y) {
       const UINT checked = (form_.MenuChecked(item.id) ? MF_CHECKED : MF_UNCHECKED) | (item.radio ? MFT_RADIOCHECK : 0);
       if (menu.HasChildren(item.id)) {
         HMENU child = self(self, item.id);
-        if (item.id == MenuId::OneButton) btn1Submenu_ = child;
+        if (item.id == MenuId::OneButton) oneButtonSubmenu_ = child;
         AppendMenuW(handle, MF_POPUP | MF_STRING | checked, reinterpret_cast<UINT_PTR>(child), caption.c_str());
       } else {
         AppendMenuW(handle, MF_STRING | checked, static_cast<UINT_PTR>(item.id) + 1, caption.c_str());
@@ -154,7 +154,7 @@ void PanelView::ShowPopupMenu(int x, int y) {
   const int chosen = TrackPopupMenu(root.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, window, nullptr);
   menuOpen_ = false;
   PostMessageW(window, WM_NULL, 0, 0);
-  btn1Submenu_ = nullptr;
+  oneButtonSubmenu_ = nullptr;
   if (chosen > 0) {
     Handle([this, chosen] { form_.MenuCommand(static_cast<MenuId>(chosen - 1)); });
   } else {

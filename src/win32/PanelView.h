@@ -72,7 +72,7 @@ class PanelView {
   std::vector<std::unique_ptr<ButtonWindow>> buttons_;
   std::unique_ptr<NameEditorWindow> names_;
   std::unique_ptr<NoticeWindow> notice_;
-  HMENU btn1Submenu_ = nullptr;
+  HMENU oneButtonSubmenu_ = nullptr;
   bool menuOpen_ = false;
   // The one window of the panel that tracks the pointer.
   HWND pointerWindow_ = nullptr;

@@ -36,7 +36,7 @@ TEST(NameEditor, OkAppliesTheNamesOfThePanelColoursStickAndRestartsTheScan) {
   names.Edit(1).caption = "はい";
   names.Edit(11).caption = "いいえ";
   form.SetShownStick(1);  // with activeStick still 0
-  names.OkBtnClick();
+  names.OkClick();
   EXPECT_FALSE(names.visible);
   EXPECT_EQ(form.Button(1).caption, "いいえ");
   EXPECT_TRUE(form.scanner.timer().Enabled());
@@ -60,7 +60,7 @@ TEST(NameEditor, OkWithTheDisplayOffShowsNamesUntilTheNextScanStep) {
   PanelForm& form = panel.form();
   form.ShowNamesClick();
   form.EditNamesClick();
-  panel.app->nameEditor->OkBtnClick();
+  panel.app->nameEditor->OkClick();
   EXPECT_EQ(form.Button(2).caption, "ボタン２");
   form.scanner.TimerElapsed();
   EXPECT_EQ(form.Button(2).caption, "");

@@ -32,7 +32,7 @@ struct ButtonOnDesk {
 
 }  // namespace
 
-TEST(CuteButton, StartsAtRestWithARaisedInnerBevel) {
+TEST(PanelButton, StartsAtRestWithARaisedInnerBevel) {
   ButtonOnDesk b;
   EXPECT_EQ(b.button.bevelOuter, Bevel::kNone);
   EXPECT_EQ(b.button.bevelInner, Bevel::kRaised);
@@ -41,7 +41,7 @@ TEST(CuteButton, StartsAtRestWithARaisedInnerBevel) {
   EXPECT_TRUE(b.button.tabStop);
 }
 
-TEST(CuteButton, ThePointerMakesItHotOrPressedAndLeavingRestsIt) {
+TEST(PanelButton, ThePointerMakesItHotOrPressedAndLeavingRestsIt) {
   ButtonOnDesk b;
   b.button.PointerEntered();
   EXPECT_EQ(b.button.bevelOuter, Bevel::kRaised);
@@ -54,7 +54,7 @@ TEST(CuteButton, ThePointerMakesItHotOrPressedAndLeavingRestsIt) {
   EXPECT_EQ(b.button.bevelOuter, Bevel::kLowered);
 }
 
-TEST(CuteButton, AClickFiresWhileLoweredAndLeavesItAtRest) {
+TEST(PanelButton, AClickFiresWhileLoweredAndLeavesItAtRest) {
   ButtonOnDesk b;
   b.button.PointerEntered();
   b.button.MouseDown(MouseButton::kLeft);
@@ -70,7 +70,7 @@ TEST(CuteButton, AClickFiresWhileLoweredAndLeavesItAtRest) {
   EXPECT_EQ(b.clicks, 1);
 }
 
-TEST(CuteButton, SpaceAndEnterClickOnlyAnEnabledButton) {
+TEST(PanelButton, SpaceAndEnterClickOnlyAnEnabledButton) {
   ButtonOnDesk b;
   b.button.KeyDown(PanelButton::kVkSpace);
   b.button.KeyDown(PanelButton::kVkReturn);
@@ -89,7 +89,7 @@ TEST(CuteButton, SpaceAndEnterClickOnlyAnEnabledButton) {
   EXPECT_EQ(b.button.bevelOuter, Bevel::kRaised);
 }
 
-TEST(CuteButton, AnAcceleratorClicksOnlyWhenEnabledAndItsParentIsVisible) {
+TEST(PanelButton, AnAcceleratorClicksOnlyWhenEnabledAndItsParentIsVisible) {
   ButtonOnDesk b;
   b.button.caption = "ボタン&x";
   EXPECT_TRUE(b.button.KeyAccel('X'));
@@ -106,7 +106,7 @@ TEST(CuteButton, AnAcceleratorClicksOnlyWhenEnabledAndItsParentIsVisible) {
   EXPECT_EQ(b.clicks, 1);
 }
 
-TEST(CuteButton, FlatRemovesAndRestoresTheInnerBevelOnly) {
+TEST(PanelButton, FlatRemovesAndRestoresTheInnerBevelOnly) {
   ButtonOnDesk b;
   b.button.SetFlat(false);
   EXPECT_EQ(b.button.bevelInner, Bevel::kRaised);

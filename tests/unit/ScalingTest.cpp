@@ -139,7 +139,7 @@ TEST(Scaling, TheNameEditorAndTheNoticeFollowTheDpi) {
   EXPECT_EQ(editor.Edit(18).left, 312);
   EXPECT_EQ(editor.Edit(18).top, 360);
   EXPECT_EQ(editor.Edit(18).width, 74);
-  EXPECT_EQ(editor.OkBtn.top, 420);
+  EXPECT_EQ(editor.okButton.top, 420);
   const ArgumentNotice& notice = *panel.app->argumentNotice;
   EXPECT_EQ(notice.width, 318);
   EXPECT_EQ(notice.height, 317);
