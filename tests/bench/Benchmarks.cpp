@@ -50,7 +50,7 @@ void SettingsLoadAndSave(benchmark::State& state) {
   panel.app->panel->SaveSettings();
   const std::string full = panel.desk.files.at(kSettingsFileName);
   for (auto _ : state) {
-    panel.app->panel->FormCreate();
+    panel.app->panel->LoadSettings();
     panel.app->panel->SaveSettings();
   }
   state.counters["fileBytes"] = static_cast<double>(full.size());
