@@ -88,9 +88,16 @@ LRESULT PanelWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
   if (form_ == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   TSorvaneForm& form = *form_;
   switch (message) {
-    case WM_NCHITTEST:
-      // Every point, the frame included, is surface or caption.
+    case WM_NCHITTEST: {
+      // The frame is caption whatever the button reads now: the system may
+      // ask only once the press is old and the button already up again, and
+      // a frame taken for client would drop the press (nothing is there).
+      POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      RECT client{};
+      GetClientRect(window, &client);
+      if (ScreenToClient(window, &point) && !PtInRect(&client, point)) return HTCAPTION;
       return *form.Dispatch(TSorvaneForm::kWmNcHitTest);
+    }
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
     case WM_NCLBUTTONDOWN:
@@ -116,11 +123,26 @@ LRESULT PanelWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         ReleaseCapture();
       }
       return 0;
+    // A right click on the frame opens the menu, as on the margin; the
+    // system's own caption handling would show nothing.
+    case WM_NCRBUTTONDOWN:
+      if (wParam != HTCAPTION) break;
+      return 0;
+    case WM_NCRBUTTONUP:
+      if (wParam != HTCAPTION) break;
+      SendMessageW(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), lParam);
+      return 0;
     case WM_CAPTURECHANGED:
       dragging_ = false;
       return 0;
     case WM_MOUSELEAVE:
       view_->PointerLeft(window);
+      return 0;
+    case WM_NCMOUSEMOVE:
+      if (!dragging_) view_->PointerOver(window, true);
+      break;
+    case WM_NCMOUSELEAVE:
+      view_->PointerLeft(window, true);
       return 0;
     case WM_CONTEXTMENU: {
       int x = GET_X_LPARAM(lParam);
