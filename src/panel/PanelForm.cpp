@@ -163,7 +163,9 @@ void PanelForm::FormClose() {
   link.PostQuit();
 }
 
-int PanelForm::HitTest() { return platform_.desktop.LeftButtonDownNow() ? kHtCaption : kHtClient; }
+int PanelForm::HitTest(bool inFrame) {
+  return inFrame || platform_.desktop.LeftButtonDownNow() ? kHtCaption : kHtClient;
+}
 
 void PanelForm::PointerEntered() {
   if (options.cursorChase) scanner.timer().SetEnabled(false);

@@ -102,8 +102,11 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   void FormShow();
   void Close();  // runs FormClose once; closing the main form ends the program
   void FormClose();
-  // The system's hit test: where the panel may be dragged from.
-  int HitTest();
+  // The system's hit test: where the panel may be dragged from. The frame
+  // (inFrame) is caption whatever the button reads now: the system may ask
+  // only once the press is old and the button up again, and a frame taken
+  // for surface would drop the press, since nothing is there.
+  int HitTest(bool inFrame = false);
   void PointerEntered();
   void PointerLeft();
   void ChildMouseEnter(PanelButton& button) override;

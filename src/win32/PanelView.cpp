@@ -77,10 +77,13 @@ void PanelView::ShowChanges() {
   notice_->Update();
 }
 
-void PanelView::PointerOver(HWND window) {
-  if (window == pointerWindow_) return;
+void PanelView::PointerOver(HWND window, bool onFrame) {
+  if (window == pointerWindow_ && onFrame == pointerOnFrame_) return;
   const HWND previous = std::exchange(pointerWindow_, window);
-  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
+  pointerOnFrame_ = onFrame;
+  // Leaving is told for one area at a time, the frame or the client area.
+  const DWORD flags = onFrame ? DWORD{TME_LEAVE | TME_NONCLIENT} : DWORD{TME_LEAVE};
+  TRACKMOUSEEVENT track{sizeof track, flags, window, 0};
   TrackMouseEvent(&track);
   Handle([this, previous, window] {
     if (previous != nullptr) PointerLeftWindow(previous);
@@ -88,9 +91,9 @@ void PanelView::PointerOver(HWND window) {
   });
 }
 
-void PanelView::PointerLeft(HWND window) {
-  // A window that no longer tracks the pointer has been left already.
-  if (window != pointerWindow_) return;
+void PanelView::PointerLeft(HWND window, bool onFrame) {
+  // An area that no longer tracks the pointer has been left already.
+  if (window != pointerWindow_ || onFrame != pointerOnFrame_) return;
   pointerWindow_ = nullptr;
   Handle([this, window] { PointerLeftWindow(window); });
 }

@@ -46,9 +46,10 @@ class PanelView {
     Render();
   }
 
-  // The pointer moved over one of the panel's windows, or left it.
-  void PointerOver(HWND window);
-  void PointerLeft(HWND window);
+  // The pointer moved over one of the panel's windows, or left it; onFrame
+  // when over the panel's frame, which is tracked apart from its client area.
+  void PointerOver(HWND window, bool onFrame = false);
+  void PointerLeft(HWND window, bool onFrame = false);
   void ShowPopupMenu(int x, int y);
   void SubmenuOpened(HMENU menu);
   // The dialog character: true when a button took it.
@@ -76,6 +77,7 @@ class PanelView {
   bool menuOpen_ = false;
   // The one window of the panel that tracks the pointer.
   HWND pointerWindow_ = nullptr;
+  bool pointerOnFrame_ = false;
   int depth_ = 0;
 };
 

@@ -88,9 +88,13 @@ LRESULT PanelWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
   if (form_ == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   PanelForm& form = *form_;
   switch (message) {
-    case WM_NCHITTEST:
-      // Every point, the frame included, is surface or caption.
-      return form.HitTest();
+    case WM_NCHITTEST: {
+      POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      RECT client{};
+      GetClientRect(window, &client);
+      const bool inFrame = ScreenToClient(window, &point) && !PtInRect(&client, point);
+      return form.HitTest(inFrame);
+    }
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
     case WM_NCLBUTTONDOWN:
@@ -116,11 +120,26 @@ LRESULT PanelWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         ReleaseCapture();
       }
       return 0;
+    // A right click on the frame opens the menu, as on the margin; the
+    // system's own caption handling would show nothing.
+    case WM_NCRBUTTONDOWN:
+      if (wParam != HTCAPTION) break;
+      return 0;
+    case WM_NCRBUTTONUP:
+      if (wParam != HTCAPTION) break;
+      SendMessageW(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), lParam);
+      return 0;
     case WM_CAPTURECHANGED:
       dragging_ = false;
       return 0;
     case WM_MOUSELEAVE:
       view_->PointerLeft(window);
+      return 0;
+    case WM_NCMOUSEMOVE:
+      if (!dragging_) view_->PointerOver(window, true);
+      break;
+    case WM_NCMOUSELEAVE:
+      view_->PointerLeft(window, true);
       return 0;
     case WM_CONTEXTMENU: {
       int x = GET_X_LPARAM(lParam);

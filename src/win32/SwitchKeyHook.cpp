@@ -42,6 +42,8 @@ DWORD WINAPI SwitchKeyHook::Run(void* self) {
   auto* hook = static_cast<SwitchKeyHook*>(self);
   MSG message{};
   PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the thread's queue, for WM_QUIT
+  // Presses kept back by an earlier hook were released unseen meanwhile.
+  for (bool& swallowed : hook->swallowed_) swallowed = false;
   HHOOK handle = SetWindowsHookExW(WH_KEYBOARD_LL, &HookProc, GetModuleHandleW(nullptr), 0);
   SetEvent(hook->ready_);
   // The hook's calls arrive through this thread's message loop; it has
@@ -51,15 +53,33 @@ DWORD WINAPI SwitchKeyHook::Run(void* self) {
   return 0;
 }
 
+// Held while any key that works as the switch has its press kept back: with
+// Shift, the left one may still be down when the right one comes up.
+void SwitchKeyHook::UpdateDown(LONG wanted) {
+  bool held = false;
+  for (DWORD code = 0; code < 256; ++code) held = held || (swallowed_[code] && Matches(code, wanted));
+  InterlockedExchange(&down_, held ? 1 : 0);
+}
+
 LRESULT CALLBACK SwitchKeyHook::HookProc(int code, WPARAM message, LPARAM info) {
   SwitchKeyHook* hook = g_hook;
   if (code == HC_ACTION && hook != nullptr) {
     const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(info);
     const LONG wanted = InterlockedCompareExchange(&hook->key_, 0, 0);
-    if (wanted != 0 && Matches(key->vkCode, wanted)) {
+    if (wanted != 0 && key->vkCode < 256 && Matches(key->vkCode, wanted)) {
+      const DWORD physical = key->vkCode;
       const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
-      InterlockedExchange(&hook->down_, down ? 1 : 0);
-      return 1;  // the program with the keyboard never sees it
+      // A key the system already holds (pressed before the hook, or going
+      // through now as its repeat) stays the system's until it is released:
+      // keeping back only its release would leave it down for every program.
+      // Here the asynchronous state is still the one before this key.
+      const bool systemHolds =
+          !hook->swallowed_[physical] && (GetAsyncKeyState(static_cast<int>(physical)) & 0x8000) != 0;
+      if (down ? !systemHolds : hook->swallowed_[physical]) {
+        hook->swallowed_[physical] = down;
+        hook->UpdateDown(wanted);
+        return 1;  // the program with the keyboard never sees it
+      }
     }
   }
   return CallNextHookEx(nullptr, code, message, info);

@@ -21,9 +21,13 @@ class SwitchKeyHook {
  private:
   static DWORD WINAPI Run(void* self);
   static LRESULT CALLBACK HookProc(int code, WPARAM message, LPARAM info);
+  void UpdateDown(LONG wanted);
 
   volatile LONG key_ = 0;
   mutable volatile LONG down_ = 0;
+  // Per physical key, on the hook's thread only: its press was kept back, so
+  // its release must be too. Left and right Shift are apart here.
+  bool swallowed_[256] = {};
   HANDLE thread_ = nullptr;
   DWORD threadId_ = 0;
   HANDLE ready_ = nullptr;
