@@ -33,6 +33,7 @@ void PanelForm::ButtonClick(int number) {
   } else {
     button.font = shownFont;
   }
+  ButtonRepainted();
   AfterDialog();
 }
 

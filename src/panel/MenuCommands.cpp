@@ -88,6 +88,7 @@ void PanelForm::SingleDisplayClick() {
     button.font = buttonOneFont;
     button.font.color = Appearance(1).fontColor;
     button.color = Appearance(1).color;
+    ButtonRepainted();
   }
   scanner.timer().SetEnabled(true);
 }

@@ -32,7 +32,8 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
       tickTimer(platform.timers, kTickInterval, false, [this] { Tick(); }),
       sampleTimer(platform.timers, kSampleInterval, false, [this] { SampleSwitchNow(); }),
       link(platform.desktop),
-      platform_(platform) {
+      platform_(platform),
+      readerWakes_(platform.joystick.ReadsOnItsOwn()) {
   handle = window;
   BuildDesign();
   LoadSettings();

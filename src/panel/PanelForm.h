@@ -210,6 +210,9 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   void PaintStripHighlight(int position);
   void PaintSingleDisplay(int position);
   void PaintNothingLit();
+  // A button's colours were set other than by the highlight.
+  void ButtonRepainted() { highlighted_ = -1; }
+  int highlighted_ = -1;  // the button the strip's highlight lit last, 0 none, -1 unknown
   void KeepOnScreen();
   // At show: a position on no monitor goes to the primary screen's centre.
   void PlaceOnAMonitor();
@@ -227,6 +230,7 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   Platform& platform_;
   bool unholdableReported_ = false;
   bool switchUnplugged_ = false;
+  const bool readerWakes_;  // the switch reader says when a reading changes
   std::uint64_t changesKicked_ = 0;
   std::uint64_t pressesKicked_ = 0;
 };

@@ -28,16 +28,26 @@ void PanelForm::PaintNothingLit() {
     button->color = colors::kBtnFace;
     button->font.color = colors::kWhite;
   }
+  highlighted_ = 0;
   // The single display shows nothing either, not the last position's caption.
   if (options.singleDisplay) Button(1).caption.clear();
 }
 
 void PanelForm::PaintStripHighlight(int position) {
-  for (auto& button : buttons) {
-    button->color = colors::kBtnFace;
-    button->font.color = colors::kWhite;
+  // Every step puts out the highlight it lit last; only when something else
+  // has painted the buttons since are all of them put back to rest.
+  if (highlighted_ < 0) {
+    for (auto& button : buttons) {
+      button->color = colors::kBtnFace;
+      button->font.color = colors::kWhite;
+    }
+  } else if (highlighted_ >= 1) {
+    Button(highlighted_).color = colors::kBtnFace;
+    Button(highlighted_).font.color = colors::kWhite;
   }
+  highlighted_ = 0;
   if (position < 1 || position > 8) return;
+  highlighted_ = position;
   const ButtonAppearance& look = Appearance(ButtonNumberAt(position, scan().activeStick));
   PanelButton& button = Button(position);
   button.color = look.color;
@@ -47,6 +57,7 @@ void PanelForm::PaintStripHighlight(int position) {
 }
 
 void PanelForm::PaintSingleDisplay(int position) {
+  highlighted_ = -1;
   PanelButton& display = Button(1);
   if (position == 0) {
     display.caption = "切替";

@@ -34,9 +34,7 @@ void PanelForm::SampleSwitchNow() {
   SampleSwitch();
   // Read again soon while a change is being confirmed; a reader of its own
   // says when the switch changes.
-  if (!switchUnplugged_) {
-    sampleTimer.SetEnabled(!platform_.joystick.ReadsOnItsOwn() || switchSampler.Settling());
-  }
+  if (readerWakes_ && !switchUnplugged_) sampleTimer.SetEnabled(switchSampler.Settling());
   if (switchSampler.ChangesLatched() == changesKicked_ || !tickTimer.Enabled()) return;
   const bool pressed = switchSampler.PressesLatched() != pressesKicked_;
   changesKicked_ = switchSampler.ChangesLatched();

@@ -14,8 +14,16 @@ int IntervalMilliseconds(float seconds) {
 Scanner::Scanner(ScanOutput& output, TimerHost& timers, Clock& clock)
     : output_(output),
       clock_(clock),
-      timer_(timers, 1000, true, [this] { TimerElapsed(); }),
-      method_(std::make_unique<AutomaticScan>()) {}
+      timer_(timers, 1000, true, [this] { TimerElapsed(); }) {}
+
+void Scanner::TimerElapsed() {
+  // The automatic method is called directly: the step runs every interval.
+  if (method_ == &automatic_) {
+    automatic_.TimerElapsed(*this);
+  } else {
+    method_->TimerElapsed(*this);
+  }
+}
 
 void Scanner::ApplyTiming() { timer_.SetInterval(IntervalMilliseconds(state_.intervalSeconds)); }
 
@@ -64,9 +72,10 @@ void Scanner::Step() {
 void Scanner::Light(bool byStep) {
   output_.Light(state_.litPosition, byStep);
   // The first position of each cycle stays lit longer, where a carer asks for it.
-  const int interval = IntervalMilliseconds(state_.intervalSeconds);
   const std::int32_t pause = state_.firstPause;
-  if (pause > 0 && interval > 0) timer_.SetInterval(state_.litPosition == 1 ? interval + pause : interval);
+  if (pause <= 0) return;
+  const int interval = IntervalMilliseconds(state_.intervalSeconds);
+  if (interval > 0) timer_.SetInterval(state_.litPosition == 1 ? interval + pause : interval);
 }
 
 void Scanner::LightWhatWasLitAt(std::int64_t time) {

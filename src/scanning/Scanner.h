@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 
 #include "platform/Clock.h"
 #include "platform/Timers.h"
@@ -110,7 +109,7 @@ class Scanner {
   // Lights the position the last step reached, as a step does.
   void LightStep() { Light(true); }
   // The scan timer's interval has run out: the method decides what moves.
-  void TimerElapsed() { method_->TimerElapsed(*this); }
+  void TimerElapsed();
   void Rest();
   void Wake();
   // Counts a completed cycle; true when the scan should rest.
@@ -137,7 +136,8 @@ class Scanner {
   ScanOutput& output_;
   Clock& clock_;
   Timer timer_;
-  std::unique_ptr<ScanMethod> method_;
+  AutomaticScan automatic_;
+  ScanMethod* method_ = &automatic_;
   ScanState state_;
   PressState press_;
   int collapseCountdown_ = 0;  // steps left before open sub-buttons close
