@@ -2,6 +2,7 @@
 set(SORVANE_WIN32_SOURCES
   src/win32/ButtonWindow.cpp
   src/win32/Fonts.cpp
+  src/win32/MessageCourier.cpp
   src/win32/NameEditorWindow.cpp
   src/win32/NoticeWindow.cpp
   src/win32/PanelView.cpp
@@ -85,7 +86,7 @@ if(NOT MSVC)
 endif()
 
 add_executable(searchbench tests/e2e/searchbench.cpp src/win32/Win32Platform.cpp
-  src/win32/SwitchKeyHook.cpp src/win32/SwitchReader.cpp
+  src/win32/MessageCourier.cpp src/win32/SwitchKeyHook.cpp src/win32/SwitchReader.cpp
   src/win32/SwitchSettingsDialog.cpp src/win32/Text.cpp)
 target_link_libraries(searchbench PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
 if(NOT MSVC)

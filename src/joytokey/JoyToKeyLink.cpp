@@ -12,70 +12,67 @@ void JoyToKeyLink::EnumJoyToKeyProc(WindowHandle window, void* context) {
   // JoyToKey, send it the user's presses and then make it quit.
   if (std::memcmp(title, kJoyToKeyTitlePrefix, kJoyToKeyTitlePrefixLength) == 0 &&
       link.desktop_.WindowBelongsToProgram(window, kJoyToKeyProgramFile)) {
-    link.JoyToKeyWindow_ = window;
+    link.found_ = window;
   }
+}
+
+WindowHandle JoyToKeyLink::Discover() {
+  found_ = 0;
+  desktop_.EnumerateTopLevelWindows(&EnumJoyToKeyProc, this);
+  return found_;
 }
 
 void JoyToKeyLink::FindJoyToKeyWindow() {
-  JoyToKeyWindow_ = 0;
-  desktop_.EnumerateTopLevelWindows(&EnumJoyToKeyProc, this);
-  answering_ = true;
-  if (JoyToKeyWindow_ != lastWindow_) {
-    // JoyToKey gone or another one: what the old window was owed means nothing now.
-    DropPending();
-    reportedStick_ = kNoStick;
-    lastWindow_ = JoyToKeyWindow_;
-  }
+  const WindowHandle window = Discover();
+  if (window != bound_) reportedStick_ = kNoStick;
+  bound_ = window;
 }
 
-bool JoyToKeyLink::Deliver(std::uint32_t message, std::int32_t lParam) {
-  if (JoyToKeyWindow_ == 0 || !answering_) return false;
-  const SendResult result =
-      desktop_.SendToWindow(JoyToKeyWindow_, message, 0, static_cast<std::intptr_t>(lParam));
-  if (result != SendResult::kDelivered) {
-    answering_ = false;
-    return false;
-  }
+void JoyToKeyLink::ForgetWindow() {
+  bound_ = 0;
+  reportedStick_ = kNoStick;
+}
+
+JoyToKeyLink::Binding JoyToKeyLink::CheckBinding() {
+  // Only a window that is gone is looked for again: walking every window and
+  // its program file at every tick would cost more than the whole scan.
+  if (bound_ != 0 && desktop_.WindowExists(bound_)) return Binding::kKept;
+  another_ = Discover();
+  return another_ != 0 ? Binding::kAnotherWindow : Binding::kNone;
+}
+
+void JoyToKeyLink::BindToAnotherWindow() {
+  bound_ = another_;
+  another_ = 0;
+  reportedStick_ = kNoStick;
+  // A new JoyToKey would otherwise type with whatever configuration it opened.
+  if (configurationNumber_ != 0) Send(WM_JOYTOKEY_CONFIG, configurationNumber_);
+}
+
+void JoyToKeyLink::Send(std::uint32_t message, std::int32_t lParam) {
+  if (bound_ == 0) return;
+  Letter letter;
+  letter.window = bound_;
+  letter.message = message;
+  letter.lParam = lParam;
+  letter.replaceable = message == WM_JOYTOKEY_STICK;
+  letter.mayBeLost = message == WM_JOYTOKEY_STICK || message == WM_JOYTOKEY_BUTTON_DOWN;
+  courier_.Hand(letter);
   if (message == WM_JOYTOKEY_STICK) reportedStick_ = lParam;
-  return true;
 }
 
-void JoyToKeyLink::Send(std::uint32_t message, std::int32_t lParam) { Deliver(message, lParam); }
-
-bool JoyToKeyLink::DeliverFor(const Pending& pending) {
-  if (pending.stick != kNoStick && reportedStick_ != pending.stick &&
-      !Deliver(WM_JOYTOKEY_STICK, pending.stick)) {
-    return false;
-  }
-  return Deliver(pending.message, pending.lParam);
-}
-
-void JoyToKeyLink::SendReliably(std::uint32_t message, std::int32_t lParam, std::int32_t stick) {
-  if (JoyToKeyWindow_ == 0) return;
-  const Pending pending{message, lParam, stick};
-  // Behind what is still owed, in order.
-  if (HasPending() || !DeliverFor(pending)) Keep(pending);
-}
-
-void JoyToKeyLink::Keep(const Pending& pending) {
-  if (pendingCount_ == kPendingCapacity) {
-    pendingFirst_ = (pendingFirst_ + 1) % kPendingCapacity;
-    --pendingCount_;
-  }
-  pending_[(pendingFirst_ + pendingCount_) % kPendingCapacity] = pending;
-  ++pendingCount_;
-}
-
-void JoyToKeyLink::RetryPending() {
-  while (pendingCount_ > 0 && DeliverFor(pending_[pendingFirst_])) {
-    pendingFirst_ = (pendingFirst_ + 1) % kPendingCapacity;
-    --pendingCount_;
-  }
+void JoyToKeyLink::SendForStick(std::uint32_t message, std::int32_t lParam, std::int32_t stick) {
+  if (stick != kNoStick && reportedStick_ != stick) Send(WM_JOYTOKEY_STICK, stick);
+  Send(message, lParam);
 }
 
 void JoyToKeyLink::PostQuit() {
-  if (JoyToKeyWindow_ == 0) return;
-  desktop_.PostToWindow(JoyToKeyWindow_, WM_QUIT_MESSAGE, 0, 0);
+  if (bound_ == 0) return;
+  Letter letter;
+  letter.window = bound_;
+  letter.message = WM_QUIT_MESSAGE;
+  letter.post = true;
+  courier_.Hand(letter);
 }
 
 }  // namespace sorvane

@@ -1,9 +1,11 @@
-// The link to JoyToKey: finding its window by title and the messages it takes.
+// The link to JoyToKey: finding its window, keeping to it, and the messages
+// it takes, which leave in order from the courier's own thread.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "platform/Courier.h"
 #include "platform/Desktop.h"
 
 namespace sorvane {
@@ -26,57 +28,48 @@ constexpr char kJoyToKeyProgramFile[] = "JoyToKey.exe";
 
 class JoyToKeyLink {
  public:
-  explicit JoyToKeyLink(Desktop& desktop) : desktop_(desktop) {}
+  JoyToKeyLink(Desktop& desktop, Courier& courier) : desktop_(desktop), courier_(courier) {}
 
   static constexpr std::int32_t kNoStick = -2;
 
-  // JoyToKeyWindow becomes the last top-level window whose title starts with
-  // the prefix and whose program is JoyToKey's, or none. Each discovery also
-  // gives a JoyToKey that stopped answering a fresh chance.
+  // Binds to JoyToKey's window: the last top-level window whose title starts
+  // with the prefix and whose program is JoyToKey's, or none. The panel then
+  // speaks to that window alone for as long as it exists.
   void FindJoyToKeyWindow();
-  WindowHandle JoyToKeyWindow() const { return JoyToKeyWindow_; }
-  void ForgetWindow() { JoyToKeyWindow_ = 0; }
+  WindowHandle JoyToKeyWindow() const { return bound_; }
+  void ForgetWindow();
 
-  // Every message but the quit request is sent; lParam travels as 32 bits.
-  // Send is for what may be lost without harm (the stick report, a repeated
-  // press): once JoyToKey has failed to take a message, nothing more is tried
-  // until the next discovery, so a stalled JoyToKey costs one time-out a tick.
+  enum class Binding { kKept, kAnotherWindow, kNone };
+  // At every tick: the bound window still exists, or it is gone and another
+  // JoyToKey window is there (not bound yet), or there is none.
+  Binding CheckBinding();
+  // Binds to the window CheckBinding found; the configuration number is the
+  // first thing it hears.
+  void BindToAnotherWindow();
+  void SetConfigurationNumber(std::int32_t number) { configurationNumber_ = number; }
+
+  // Queues a message to the bound window; lParam travels as 32 bits. A stick
+  // report still waiting gives way to a newer one; nothing else is dropped.
   void Send(std::uint32_t message, std::int32_t lParam);
-  // SendReliably is for what must arrive (a release, the configuration number,
-  // the notices after a launch): what JoyToKey does not take is kept, in
-  // order, and tried again by RetryPending until it is taken or JoyToKey is
-  // gone. A message that belongs to a virtual joystick goes after a stick
-  // report for it when JoyToKey last heard of another.
-  void SendReliably(std::uint32_t message, std::int32_t lParam, std::int32_t stick = kNoStick);
-  void RetryPending();
-  // Gives a JoyToKey that stopped answering another chance without a discovery.
-  void ResumeSending() { answering_ = true; }
-  bool HasPending() const { return pendingCount_ > 0; }
-  void DropPending() { pendingCount_ = 0; }
-  // The stick JoyToKey last took a report of, or kNoStick.
+  // A message that belongs to a virtual joystick goes after a report of that
+  // stick where JoyToKey was last told of another.
+  void SendForStick(std::uint32_t message, std::int32_t lParam, std::int32_t stick);
+  // The stick JoyToKey will have been told of last, or kNoStick.
   std::int32_t ReportedStick() const { return reportedStick_; }
+  // The quit request, after everything queued before it.
   void PostQuit();
 
  private:
-  struct Pending {
-    std::uint32_t message;
-    std::int32_t lParam;
-    std::int32_t stick;
-  };
   static void EnumJoyToKeyProc(WindowHandle window, void* context);
-  bool Deliver(std::uint32_t message, std::int32_t lParam);
-  bool DeliverFor(const Pending& pending);
-  void Keep(const Pending& pending);
+  WindowHandle Discover();
 
-  static constexpr int kPendingCapacity = 64;
   Desktop& desktop_;
-  WindowHandle JoyToKeyWindow_ = 0;
-  WindowHandle lastWindow_ = 0;
-  bool answering_ = true;
+  Courier& courier_;
+  WindowHandle bound_ = 0;
+  WindowHandle another_ = 0;
+  WindowHandle found_ = 0;  // during a discovery
   std::int32_t reportedStick_ = kNoStick;
-  std::array<Pending, kPendingCapacity> pending_{};
-  int pendingFirst_ = 0;
-  int pendingCount_ = 0;
+  std::int32_t configurationNumber_ = 0;
 };
 
 }  // namespace sorvane

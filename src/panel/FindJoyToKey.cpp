@@ -92,8 +92,8 @@ bool PanelForm::LaunchJoyToKey(const std::string& folder) {
   if (!platform_.shell.Launch("open", "JoyToKey", "", folder, 0)) return false;
   link.ForgetWindow();
   if (!WaitForJoyToKeyWindow()) return false;
-  link.SendReliably(WM_JOYTOKEY_AFTER_LAUNCH1, 0);
-  link.SendReliably(WM_JOYTOKEY_AFTER_LAUNCH2, 0);
+  link.Send(WM_JOYTOKEY_AFTER_LAUNCH1, 0);
+  link.Send(WM_JOYTOKEY_AFTER_LAUNCH2, 0);
   return true;
 }
 

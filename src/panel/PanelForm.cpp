@@ -31,7 +31,7 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
       scanner(*this, platform.timers, platform.clock),
       tickTimer(platform.timers, kTickInterval, false, [this] { Tick(); }),
       sampleTimer(platform.timers, kSampleInterval, false, [this] { SampleSwitchNow(); }),
-      link(platform.desktop),
+      link(platform.desktop, platform.courier),
       platform_(platform),
       readerWakes_(platform.joystick.ReadsOnItsOwn()) {
   handle = window;
@@ -72,6 +72,7 @@ void PanelForm::BuildDesign() {
 void PanelForm::Construct() {
   const std::string argument = FirstArgument(platform_.process);
   configArgChar = argument.empty() ? 0 : static_cast<std::int8_t>(argument[0]);
+  link.SetConfigurationNumber(configArgChar);
   link.ForgetWindow();
   tickTimer.SetEnabled(false);
   scanner.timer().SetEnabled(false);
@@ -110,7 +111,7 @@ void PanelForm::FormShow() {
   PlaceOnAMonitor();
   if (configArgChar != 0) {
     if (argumentNotice != nullptr) argumentNotice->visible = false;
-    link.SendReliably(WM_JOYTOKEY_CONFIG, configArgChar);
+    link.Send(WM_JOYTOKEY_CONFIG, configArgChar);
   } else if (argumentNotice != nullptr) {
     argumentNotice->visible = true;
   }
@@ -133,11 +134,8 @@ void PanelForm::FormClose() {
   scanner.timer().SetEnabled(false);
   sampleTimer.SetEnabled(false);
   tickTimer.SetEnabled(false);
-  // Nothing may stay held at JoyToKey once the panel is gone: the release
-  // and anything else JoyToKey still has to take get one more try.
-  link.ResumeSending();
+  // Nothing may stay held at JoyToKey once the panel is gone.
   scanner.ReleaseHeldButton();
-  link.RetryPending();
   // A file another program holds for a while need not cost the carer this
   // session's changes: the box offers to try again.
   constexpr unsigned kRetryCancelWarning = 0x35;  // MB_RETRYCANCEL | MB_ICONWARNING
@@ -162,6 +160,9 @@ void PanelForm::FormClose() {
     }
   }
   link.PostQuit();
+  // The release and the quit leave from the courier's thread, which ends
+  // with the program: JoyToKey gets a while to take them.
+  platform_.courier.WaitDelivered(kCloseDeliveryWait);
 }
 
 int PanelForm::HitTest(bool inFrame) {

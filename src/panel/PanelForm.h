@@ -49,6 +49,8 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   static constexpr int kHtCaption = 2;
   static constexpr int kTickInterval = 200;
   static constexpr int kSampleInterval = 10;
+  // How long a closing panel waits for JoyToKey to take the last messages.
+  static constexpr int kCloseDeliveryWait = 3000;
 
   // Builds the panel from its design, loads its settings, then finds or
   // launches JoyToKey, with the scan and the ticks held off until it is shown.

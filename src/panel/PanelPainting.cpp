@@ -84,7 +84,7 @@ void PanelForm::PaintSingleDisplay(int position) {
 void PanelForm::ButtonDown(int position) { link.Send(WM_JOYTOKEY_BUTTON_DOWN, position - 1); }
 
 void PanelForm::ButtonUp(int position, std::int32_t stick) {
-  link.SendReliably(WM_JOYTOKEY_BUTTON_UP, position - 1, stick);
+  link.SendForStick(WM_JOYTOKEY_BUTTON_UP, position - 1, stick);
   // The release went out after a report of its own stick: JoyToKey hears of
   // the active one again.
   if (link.ReportedStick() == stick && stick != scan().activeStick) {

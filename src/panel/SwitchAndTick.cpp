@@ -49,16 +49,23 @@ void PanelForm::SampleSwitchNow() {
 }
 
 void PanelForm::Tick() {
-  link.FindJoyToKeyWindow();
-  if (link.JoyToKeyWindow() == 0) {
-    tickTimer.SetEnabled(false);
-    scanner.timer().SetEnabled(false);
-    sampleTimer.SetEnabled(false);
-    platform_.dialogs.ShowMessage(handle, kJoyToKeyGoneWarning, kErrorCaption, kWarningBoxStyle);
-    Close();
-    return;
+  switch (link.CheckBinding()) {
+    case JoyToKeyLink::Binding::kKept:
+      break;
+    case JoyToKeyLink::Binding::kAnotherWindow:
+      // JoyToKey was restarted: the old window hears the release of a held
+      // button if it still can, the new one its configuration number first.
+      scanner.Interrupt();
+      link.BindToAnotherWindow();
+      break;
+    case JoyToKeyLink::Binding::kNone:
+      tickTimer.SetEnabled(false);
+      scanner.timer().SetEnabled(false);
+      sampleTimer.SetEnabled(false);
+      platform_.dialogs.ShowMessage(handle, kJoyToKeyGoneWarning, kErrorCaption, kWarningBoxStyle);
+      Close();
+      return;
   }
-  link.RetryPending();
   // What the switch did since the last sample (the reader's own readings,
   // where it reads on its own; once a tick while the joystick is unplugged).
   SampleSwitch();

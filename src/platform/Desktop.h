@@ -8,9 +8,6 @@
 
 namespace sorvane {
 
-// What became of a message sent to another program's window.
-enum class SendResult { kDelivered, kTimedOut, kNoWindow };
-
 class Desktop {
  public:
   using WindowVisitor = void (*)(WindowHandle window, void* context);
@@ -26,13 +23,8 @@ class Desktop {
   // name, in any letter case.
   virtual bool WindowBelongsToProgram(WindowHandle window, const char* programFileName) = 0;
 
-  // Delivers a message and waits, within a bound, for it to be handled. The
-  // window's answer is not reported; whether it took the message is.
-  virtual SendResult SendToWindow(WindowHandle window, std::uint32_t message,
-                            std::uintptr_t wParam, std::intptr_t lParam) = 0;
-  // Queues a message without waiting. Nothing happens for window 0.
-  virtual void PostToWindow(WindowHandle window, std::uint32_t message,
-                            std::uintptr_t wParam, std::intptr_t lParam) = 0;
+  // Whether a window still exists (it may be hung).
+  virtual bool WindowExists(WindowHandle window) = 0;
 
   virtual int ScreenWidth() = 0;             // SM_CXSCREEN
   virtual int ScreenHeight() = 0;            // SM_CYSCREEN

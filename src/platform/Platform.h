@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/Courier.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
@@ -16,6 +17,7 @@ namespace sorvane {
 
 struct Platform {
   Desktop& desktop;
+  Courier& courier;
   Joystick& joystick;
   SoundPlayer& sound;
   Shell& shell;

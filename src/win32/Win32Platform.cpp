@@ -16,7 +16,6 @@ namespace sorvane::win32 {
 namespace {
 
 // A JoyToKey that stops answering costs the panel at most this long per message.
-constexpr UINT kSendTimeoutMilliseconds = 500;
 
 struct EnumContext {
   Desktop::WindowVisitor visit;
@@ -109,7 +108,7 @@ LRESULT CALLBACK Win32Platform::TimerProc(HWND window, UINT message, WPARAM wPar
 }
 
 Win32Platform::Win32Platform()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {
+    : platform_{*this, courier_, *this, *this, *this, *this, *this, *this, *this, *this, *this} {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = &TimerProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -170,22 +169,7 @@ bool Win32Platform::WindowBelongsToProgram(WindowHandle window, const char* prog
   return checkedAnswer_;
 }
 
-SendResult Win32Platform::SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                                       std::intptr_t lParam) {
-  if (window == 0 || !IsWindow(AsWindow(window))) return SendResult::kNoWindow;
-  DWORD_PTR ignored = 0;
-  if (SendMessageTimeoutW(AsWindow(window), message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                          kSendTimeoutMilliseconds, &ignored) != 0) {
-    return SendResult::kDelivered;
-  }
-  return IsWindow(AsWindow(window)) ? SendResult::kTimedOut : SendResult::kNoWindow;
-}
-
-void Win32Platform::PostToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                                 std::intptr_t lParam) {
-  if (window == 0) return;
-  PostMessageW(AsWindow(window), message, wParam, lParam);
-}
+bool Win32Platform::WindowExists(WindowHandle window) { return window != 0 && IsWindow(AsWindow(window)) != FALSE; }
 
 int Win32Platform::ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
 int Win32Platform::ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }

@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "win32/Handles.h"
 #include "win32/KeyboardReturn.h"
+#include "win32/MessageCourier.h"
 #include "win32/SwitchReader.h"
 
 namespace sorvane::win32 {
@@ -50,10 +51,7 @@ class Win32Platform : public Desktop,
   void EnumerateTopLevelWindows(WindowVisitor visit, void* context) override;
   int GetWindowTitle(WindowHandle window, char* buffer, int size) override;
   bool WindowBelongsToProgram(WindowHandle window, const char* programFileName) override;
-  SendResult SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                          std::intptr_t lParam) override;
-  void PostToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                    std::intptr_t lParam) override;
+  bool WindowExists(WindowHandle window) override;
   int ScreenWidth() override;
   int ScreenHeight() override;
   int FullScreenClientHeight() override;
@@ -101,6 +99,7 @@ class Win32Platform : public Desktop,
   static LRESULT CALLBACK TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void BeforeDialog();
 
+  MessageCourier courier_;
   Platform platform_;
   HWND timerWindow_ = nullptr;
   OwnedMutex instanceMutex_;  // open for the life of the process

@@ -9,7 +9,7 @@
 namespace sorvane::sim {
 
 SimDesktop::SimDesktop()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
 
 void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& stop) {
   const std::int64_t end = now + milliseconds;
@@ -20,12 +20,14 @@ void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& 
                                    return a.due != b.due ? a.due < b.due : a.order < b.order;
                                  });
     if (next == scheduled.end() || next->due > end) break;
+    DeliverLetters(next->due);
     Timer* timer = next->timer;
     now = std::max(now, next->due);
     next->due = now + timer->Interval();
     next->order = nextOrder_++;
     timer->Fire();
   }
+  DeliverLetters(end);
   now = std::max(now, end);
 }
 
@@ -134,31 +136,41 @@ int SimDesktop::GetWindowTitle(WindowHandle handle, char* buffer, int size) {
   return length;
 }
 
-SendResult SimDesktop::SendToWindow(WindowHandle handle, std::uint32_t message, std::uintptr_t wParam,
-                                    std::intptr_t lParam) {
-  if (handle == 0) return SendResult::kNoWindow;
-  PeerWindow& window = Window(handle);
-  if (!window.exists) return SendResult::kNoWindow;
-  if (now < window.stalledUntil) {
-    now += kSendTimeoutMilliseconds;
-    return SendResult::kTimedOut;
+bool SimDesktop::WindowExists(WindowHandle handle) {
+  for (const PeerWindow& window : windows) {
+    if (window.handle == handle) return window.exists;
   }
-  window.received.push_back({now, message, wParam, static_cast<std::int32_t>(lParam), false});
-  if (window.stallOn != 0 && message == window.stallOn) {
-    window.stallOn = 0;
-    window.stalledUntil = now + window.stallMilliseconds;
-    now += kSendTimeoutMilliseconds;
-    return SendResult::kTimedOut;
-  }
-  return SendResult::kDelivered;
+  return false;
 }
 
-void SimDesktop::PostToWindow(WindowHandle handle, std::uint32_t message, std::uintptr_t wParam,
-                              std::intptr_t lParam) {
-  if (handle == 0) return;
-  PeerWindow& window = Window(handle);
-  if (!window.exists) return;
-  window.received.push_back({now, message, wParam, static_cast<std::int32_t>(lParam), true});
+void SimDesktop::Hand(const Letter& letter) {
+  letters_.Push(letter);
+  DeliverLetters(now);
+}
+
+void SimDesktop::DeliverLetters(std::int64_t until) {
+  // The courier's thread: each letter in turn, as soon as its window is
+  // free to take it; a stalled window holds up everything behind it.
+  while (!letters_.Empty()) {
+    const Letter& letter = letters_.Front();
+    PeerWindow* window = nullptr;
+    for (PeerWindow& candidate : windows) {
+      if (candidate.handle == letter.window && candidate.exists) window = &candidate;
+    }
+    if (window == nullptr) {
+      letters_.Pop();
+      continue;
+    }
+    if (!letter.post && (window->hung || window->stalledUntil > until)) return;
+    const std::int64_t at = std::max(now, letter.post ? now : window->stalledUntil);
+    window->received.push_back(
+        {at, letter.message, 0, letter.lParam, letter.post});
+    if (!letter.post && window->stallOn != 0 && letter.message == window->stallOn) {
+      window->stallOn = 0;
+      window->stalledUntil = at + window->stallMilliseconds;
+    }
+    letters_.Pop();
+  }
 }
 
 void SimDesktop::HoldSwitch(std::int64_t from, std::int64_t until) {

@@ -30,10 +30,12 @@ struct PeerWindow {
   bool exists = true;
   std::vector<ReceivedMessage> received;
   // A JoyToKey that stops answering: the message stallOn is taken, and then
-  // nothing is handled for stallMilliseconds; sends meanwhile time out.
+  // nothing is handled for stallMilliseconds; letters meanwhile wait. A hung
+  // one handles nothing at all.
   std::uint32_t stallOn = 0;
   std::int64_t stallMilliseconds = 0;
   std::int64_t stalledUntil = -1;
+  bool hung = false;
 };
 
 struct ShownMessage {
@@ -59,6 +61,7 @@ struct SimEntry {
 };
 
 class SimDesktop : public Desktop,
+                   public Courier,
                    public Joystick,
                    public SoundPlayer,
                    public Shell,
@@ -156,11 +159,12 @@ class SimDesktop : public Desktop,
   int GetWindowTitle(WindowHandle window, char* buffer, int size) override;
   bool WindowBelongsToProgram(WindowHandle window, const char* programFileName) override;
   // A send that times out costs the sender the whole bound.
-  static constexpr int kSendTimeoutMilliseconds = 500;
-  SendResult SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                          std::intptr_t lParam) override;
-  void PostToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                    std::intptr_t lParam) override;
+  bool WindowExists(WindowHandle window) override;
+  void Hand(const Letter& letter) override;
+  int Undelivered() override { return letters_.Size(); }
+  bool WaitDelivered(int) override { return letters_.Empty(); }
+  // Delivers the waiting letters that their windows take by the time until.
+  void DeliverLetters(std::int64_t until);
   int ScreenWidth() override { return screenWidth; }
   int ScreenHeight() override { return screenHeight; }
   int FullScreenClientHeight() override { return fullScreenClientHeight; }
@@ -214,6 +218,7 @@ class SimDesktop : public Desktop,
  private:
   Platform platform_;
   std::uint64_t nextOrder_ = 0;
+  LetterQueue letters_;
 };
 
 // Every message one window received, as (message, lParam) pairs.

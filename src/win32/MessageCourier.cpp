@@ -1,0 +1,86 @@
+#include "win32/MessageCourier.h"
+
+namespace sorvane::win32 {
+
+namespace {
+// At the end of the program a hung JoyToKey gets this long to take what is left.
+constexpr DWORD kStopWait = 200;
+}  // namespace
+
+MessageCourier::~MessageCourier() {
+  if (thread_ == nullptr) return;
+  AcquireSRWLockExclusive(&shared_->lock);
+  shared_->stop = true;
+  ReleaseSRWLockExclusive(&shared_->lock);
+  WakeAllConditionVariable(&shared_->changed);
+  // A thread still held in a send by a hung window keeps the shared state:
+  // the process ends around it.
+  if (WaitForSingleObject(thread_, kStopWait) == WAIT_OBJECT_0) delete shared_;
+  CloseHandle(thread_);
+}
+
+void MessageCourier::Hand(const Letter& letter) {
+  if (thread_ == nullptr) {
+    shared_ = new Shared;
+    thread_ = CreateThread(nullptr, 0, &Run, shared_, 0, nullptr);
+    if (thread_ == nullptr) return;
+  }
+  AcquireSRWLockExclusive(&shared_->lock);
+  shared_->letters.Push(letter);
+  ReleaseSRWLockExclusive(&shared_->lock);
+  WakeAllConditionVariable(&shared_->changed);
+}
+
+int MessageCourier::Undelivered() {
+  if (thread_ == nullptr) return 0;
+  AcquireSRWLockShared(&shared_->lock);
+  const int count = shared_->letters.Size() + (shared_->underWay ? 1 : 0);
+  ReleaseSRWLockShared(&shared_->lock);
+  return count;
+}
+
+bool MessageCourier::WaitDelivered(int milliseconds) {
+  if (thread_ == nullptr) return true;
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+  AcquireSRWLockExclusive(&shared_->lock);
+  while (!shared_->letters.Empty() || shared_->underWay) {
+    const ULONGLONG now = GetTickCount64();
+    if (now >= end ||
+        !SleepConditionVariableSRW(&shared_->changed, &shared_->lock, static_cast<DWORD>(end - now), 0)) {
+      break;
+    }
+  }
+  const bool delivered = shared_->letters.Empty() && !shared_->underWay;
+  ReleaseSRWLockExclusive(&shared_->lock);
+  return delivered;
+}
+
+DWORD WINAPI MessageCourier::Run(void* context) {
+  Shared& shared = *static_cast<Shared*>(context);
+  AcquireSRWLockExclusive(&shared.lock);
+  for (;;) {
+    while (shared.letters.Empty() && !shared.stop) SleepConditionVariableSRW(&shared.changed, &shared.lock, INFINITE, 0);
+    if (shared.letters.Empty()) break;
+    const Letter letter = shared.letters.Front();
+    shared.letters.Pop();
+    shared.underWay = true;
+    ReleaseSRWLockExclusive(&shared.lock);
+    const HWND window = reinterpret_cast<HWND>(letter.window);
+    // lParam travels as the 32 bits JoyToKey reads, sign-extended.
+    const LPARAM lParam = static_cast<LPARAM>(letter.lParam);
+    if (letter.post) {
+      PostMessageW(window, letter.message, 0, lParam);
+    } else {
+      // No time-out: a message the window is still handling is never sent
+      // again. A window that is gone fails at once.
+      SendMessageW(window, letter.message, 0, lParam);
+    }
+    AcquireSRWLockExclusive(&shared.lock);
+    shared.underWay = false;
+    WakeAllConditionVariable(&shared.changed);
+  }
+  ReleaseSRWLockExclusive(&shared.lock);
+  return 0;
+}
+
+}  // namespace sorvane::win32
