@@ -1,6 +1,7 @@
-// A bare window with the panel's timers and nothing else: the 200 ms switch
-// poll, the scan step and the 10 ms switch sampler, each reading joystick 0.
-// The yardstick for the panel's own cost while it scans idle.
+// A bare window with what the panel cannot do without while it scans idle:
+// the 200 ms tick that tells JoyToKey the active stick, the scan step, and a
+// thread that reads joystick 0 every 10 ms. The yardstick for the panel's own
+// cost.
 //   barepanel [scan interval in ms, 1000 by default]
 #include <windows.h>
 #include <mmsystem.h>
@@ -9,20 +10,35 @@
 
 namespace {
 
-constexpr UINT_PTR kJoyTimer = 1;
+constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT_PTR kScanTimer = 2;
-constexpr UINT_PTR kSampleTimer = 3;
+constexpr UINT kStickReport = WM_APP + 1000;
 
-void PollJoystick() {
-  JOYINFOEX info{};
-  info.dwSize = sizeof info;
-  info.dwFlags = JOY_RETURNALL;
-  joyGetPosEx(JOYSTICKID1, &info);
+HWND g_joyToKey = nullptr;
+
+DWORD WINAPI ReadJoystick(void*) {
+  for (;;) {
+    JOYINFOEX info{};
+    info.dwSize = sizeof info;
+    info.dwFlags = JOY_RETURNX | JOY_RETURNY | JOY_RETURNBUTTONS;
+    joyGetPosEx(JOYSTICKID1, &info);
+    Sleep(10);
+  }
+}
+
+BOOL CALLBACK FindJoyToKey(HWND window, LPARAM) {
+  wchar_t title[16] = {};
+  GetWindowTextW(window, title, 16);
+  if (wcsncmp(title, L"JoyToKey ", 9) == 0) g_joyToKey = window;
+  return TRUE;
 }
 
 LRESULT CALLBACK BareProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_TIMER) {
-    if (wParam == kJoyTimer || wParam == kSampleTimer) PollJoystick();
+    if (wParam == kTickTimer && g_joyToKey != nullptr) {
+      DWORD_PTR ignored = 0;
+      SendMessageTimeoutW(g_joyToKey, kStickReport, 0, 0, SMTO_NORMAL, 500, &ignored);
+    }
     return 0;
   }
   if (message == WM_DESTROY) {
@@ -50,9 +66,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
                                 262, 28, nullptr, nullptr, instance, nullptr);
   if (window == nullptr) return 1;
   ShowWindow(window, SW_SHOWNA);
-  SetTimer(window, kJoyTimer, 200, nullptr);
+  EnumWindows(&FindJoyToKey, 0);
+  timeBeginPeriod(1);
+  CreateThread(nullptr, 0, &ReadJoystick, nullptr, 0, nullptr);
+  SetTimer(window, kTickTimer, 200, nullptr);
   SetTimer(window, kScanTimer, scanInterval, nullptr);
-  SetTimer(window, kSampleTimer, 10, nullptr);
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
   return 0;
