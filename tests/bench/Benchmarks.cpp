@@ -29,14 +29,14 @@ void ScanStep(benchmark::State& state) {
 }
 BENCHMARK(ScanStep);
 
-void JoyTimerTick(benchmark::State& state) {
+void PanelTick(benchmark::State& state) {
   BenchPanel panel;
   for (auto _ : state) {
     panel.app->panel->Tick();
     panel.desk.windows.back().received.clear();
   }
 }
-BENCHMARK(JoyTimerTick);
+BENCHMARK(PanelTick);
 
 // The 10 ms reading of a switch that has not changed.
 void SwitchSample(benchmark::State& state) {
