@@ -6,7 +6,8 @@
 // what the tests do on the Linux side), --hang
 // (stop answering messages once the window exists), --stall-on MSG and
 // --stall-ms N (the first time message MSG arrives, log it and then stop
-// answering for N ms, as a busy JoyToKey would).
+// answering for N ms, as a busy JoyToKey would), --title TEXT (the window's
+// title, to tell two stand-ins apart; JoyToKey's own begins "JoyToKey ").
 #include <windows.h>
 
 #include <cstdio>
@@ -19,6 +20,7 @@ ULONGLONG g_start = 0;
 UINT g_stallOn = 0;
 DWORD g_stallMilliseconds = 0;
 bool g_unixTime = false;
+std::wstring g_title = L"JoyToKey Ver6.9 (stand-in)";
 
 unsigned long long UnixMilliseconds() {
   FILETIME now{};
@@ -67,6 +69,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     if (argument == L"--unix-time") g_unixTime = true;
     if (argument == L"--stall-on" && i + 1 < count) g_stallOn = static_cast<UINT>(_wtoi(arguments[++i]));
     if (argument == L"--stall-ms" && i + 1 < count) g_stallMilliseconds = static_cast<DWORD>(_wtoi(arguments[++i]));
+    if (argument == L"--title" && i + 1 < count) g_title = arguments[++i];
   }
   LocalFree(arguments);
 
@@ -75,7 +78,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
   windowClass.hInstance = instance;
   windowClass.lpszClassName = L"JoyToKeyStandin";
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowExW(0, L"JoyToKeyStandin", L"JoyToKey Ver6.9 (stand-in)", WS_OVERLAPPEDWINDOW,
+  HWND window = CreateWindowExW(0, L"JoyToKeyStandin", g_title.c_str(), WS_OVERLAPPEDWINDOW,
                                 0, 0, 320, 120, nullptr, nullptr, instance, nullptr);
   if (window == nullptr) return 1;
   ShowWindow(window, show);

@@ -69,12 +69,49 @@ start_standin() {
   probe wait "JoyToKey " 20000 >/dev/null || fail "the stand-in did not open its window"
 }
 
+# Starts a stand-in titled "JoyToKey Ver6.9 (NAME)" that logs to NAME.log in
+# the working folder, waits for its window and keeps its process in
+# standin_pid. Further arguments go to the stand-in.
+start_standin_named() {
+  local name=$1
+  shift
+  start "$BUILD/JoyToKey.exe" --title "JoyToKey Ver6.9 ($name)" --log "$WORK/$name.log" "$@"
+  standin_pid=${PIDS[-1]}
+  probe wait "($name)" 20000 >/dev/null || fail "the stand-in $name did not open its window"
+}
+
+# Waits up to $3 seconds for message $1 in stand-in log $2 and prints its
+# first line; fails when it never comes. Read off the file, not with the
+# probe: a test may time what follows from it.
+wait_logged() {
+  local line
+  for _ in $(seq $(($3 * 50))); do
+    line=$(awk -v m="$1" '$2 == m {print; exit}' "$2" 2>/dev/null)
+    [ -n "$line" ] && { echo "$line"; return 0; }
+    sleep 0.02
+  done
+  fail "message $1 never reached $(basename "$2")"
+}
+
+# Sleeps until Unix time $1 in ms; at once when it has passed.
+sleep_until_ms() {
+  local left=$(($1 - $(date +%s%3N)))
+  [ "$left" -le 0 ] || sleep "$((left / 1000)).$(printf '%03d' $((left % 1000)))"
+}
+
 # Starts the panel (a program and its arguments), waits for its window and
 # keeps its process in panel_pid.
 start_panel() {
   start "$@"
   panel_pid=${PIDS[-1]}
   probe wait class:TSorvaneForm 20000 >/dev/null || fail "no panel"
+}
+
+# Ends a program started with start at once, as "End task" would, and
+# quietly: no word from bash about the job.
+kill_program() {
+  kill -9 "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
 }
 
 # Waits for a process started with start to end; fails after $2 seconds.
@@ -87,8 +124,9 @@ wait_gone() {
   return 1
 }
 
-# Message numbers in the stand-in's log, one a line: "<message> <lParam>".
-log_messages() { awk '{print $2, $4}' "$WORK/JoyToKey.log" 2>/dev/null; }
+# Message numbers in the stand-in's log (or in log $1), one a line:
+# "<message> <lParam>".
+log_messages() { awk '{print $2, $4}' "${1:-$WORK/JoyToKey.log}" 2>/dev/null; }
 
 cleanup() {
   for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -113,9 +151,10 @@ panel_origin() {
 }
 
 # The highlighted button (1..8) in a screenshot of a panel of $2 buttons, or 0.
+# The panel's client origin may be given as $3 $4, to spare asking for it.
 highlighted() {
-  local shot=$1 count=$2 x y k
-  read -r x y < <(panel_origin)
+  local shot=$1 count=$2 x=${3:-} y=${4:-} k
+  [ -n "$y" ] || read -r x y < <(panel_origin)
   for k in $(seq "$count"); do
     [ "$(pixel "$shot" $((x + 20 + 60 * (k - 1) + 4)) $((y + 4)))" = FFFF00 ] && { echo "$k"; return; }
   done
@@ -155,6 +194,30 @@ wait_highlight() {
 joytokey_presses() {
   awk '$2 == 33779 {held = 1} $2 == 33778 {ups++; if (held) presses++; held = 0}
        END {print presses + 0, ups + 0, held + 0}'
+}
+
+# What is wrong with the presses in stand-in log lines on stdin, one fault a
+# line, nothing when all is well: a release with no button held (a copy, or
+# its press lost), a press or a release of another button than the one held.
+press_faults() {
+  awk '$2 == 33779 {
+         if (held && $4 != button) print "line " NR ": button " ($4 + 1) " pressed while " (button + 1) " was held"
+         held = 1; button = $4 }
+       $2 == 33778 {
+         if (!held) print "line " NR ": button " ($4 + 1) " released with nothing held"
+         else if ($4 != button) print "line " NR ": button " ($4 + 1) " released while " (button + 1) " was held"
+         held = 0 }'
+}
+
+# What a stand-in's log $1 holds, counted by kind: "N stick reports, ...".
+log_summary() {
+  awk '{n[$2]++} END {
+         split("33788 33768 33779 33778 18", order, " ")
+         name["33788"] = "configuration numbers"; name["33768"] = "stick reports"
+         name["33779"] = "presses"; name["33778"] = "releases"; name["18"] = "quits"
+         for (i = 1; i <= 5; i++) if (n[order[i]]) { printf "%s%d %s", sep, n[order[i]], name[order[i]]; sep = ", " }
+         for (m in n) if (!(m in name)) { printf "%s%d of message %s", sep, n[m], m; sep = ", " }
+         if (!sep) printf "nothing" }' "$1" 2>/dev/null || echo nothing
 }
 
 # Starts the probe watching for window $1 in the background, writing to $2

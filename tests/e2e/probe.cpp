@@ -14,6 +14,12 @@
 //   probe move NAME X Y      moves the window
 //   probe owner NAME         the class of the window's owner, or nothing
 //   probe top NAME           puts the window at the top of the topmost ones
+//   probe raise NAME         puts the window above the other windows that are not
+//                            topmost, without activating it
+//   probe answers NAME UNTIL GAP
+//                            sends WM_NULL every GAP ms until Unix time UNTIL (ms);
+//                            prints how many were answered and the slowest answer
+//                            in ms (a send given up after 5 s counts as 5000)
 //   probe foreground         the class of the window that has the keyboard
 //   probe version FILE       FileVersion, ProductName and FileDescription
 //   probe icon FILE          number of icons, then the large and small icon's sizes
@@ -279,6 +285,32 @@ int wmain(int count, wchar_t** arguments) {
   }
   if (command == L"top") {
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return 0;
+  }
+  if (command == L"raise") {
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return 0;
+  }
+  if (command == L"answers" && count > 4) {
+    const unsigned long long until = _wcstoui64(arguments[3], nullptr, 10);
+    const DWORD gap = static_cast<DWORD>(_wtoi(arguments[4]));
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    int answered = 0;
+    long long slowest = 0;
+    while (UnixMilliseconds() < until) {
+      LARGE_INTEGER before{};
+      LARGE_INTEGER after{};
+      DWORD_PTR result = 0;
+      QueryPerformanceCounter(&before);
+      const bool ok = SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) != 0;
+      QueryPerformanceCounter(&after);
+      const long long took = ok ? (after.QuadPart - before.QuadPart) * 1000 / frequency.QuadPart : 5000;
+      if (ok) ++answered;
+      if (took > slowest) slowest = took;
+      Sleep(gap);
+    }
+    Print(std::to_string(answered) + " " + std::to_string(slowest));
     return 0;
   }
   if (command == L"owner") {

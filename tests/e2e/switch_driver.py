@@ -12,6 +12,10 @@
                                                         open and closed by turns every
                                                         STEP_MS for CHATTER_MS, then open
 Prints the Unix time in ms of every press (or release), one a line.
+
+    switch_driver.py FILE at UNIX_MS COMMAND ...       the same, from Unix time UNIX_MS
+                                                        (started early, so the time holds
+                                                        however slow Python is to start)
 """
 import sys
 import time
@@ -35,8 +39,11 @@ def sleep_until(deadline):
 
 
 def main():
-    path, command = sys.argv[1], sys.argv[2]
-    numbers = [int(a) for a in sys.argv[3:]]
+    path, command, rest = sys.argv[1], sys.argv[2], sys.argv[3:]
+    if command == "at":
+        time.sleep(max(0, int(rest[0]) / 1000 - time.time()))
+        command, rest = rest[1], rest[2:]
+    numbers = [int(a) for a in rest]
     if command in ("taps", "releases"):
         count, length, gap = numbers
         for _ in range(count):

@@ -9,10 +9,6 @@ start "$BUILD/JoyToKey.exe" --log "$WORK/JoyToKey.log" --unix-time
 probe wait "JoyToKey " 20000 >/dev/null || fail "the stand-in did not open its window"
 start_panel "$BUILD/SorvaneE2E.exe" 3
 wait_highlight 1 4
-sleep_until_ms() {
-  local left=$(($1 - $(date +%s%3N)))
-  [ "$left" -le 0 ] || sleep "$((left / 1000)).$(printf '%03d' $((left % 1000)))"
-}
 
 # Watched from before the command, every millisecond: the dialog's first
 # appearance is what the release is measured against.
