@@ -74,8 +74,8 @@ stall_on() {
   for k in $(seq 0 $((shots - 1))); do
     lit=$(highlighted "during$k.png" 4 "$x" "$y")
     lits+=$lit
-    # Nothing lit is a panel not yet drawn, not a step.
-    [ "$lit" = 0 ] && continue
+    # A stall at the start finds nothing lit yet: the first button lighting
+    # up is a step too.
     [ -n "$previous" ] && [ "$lit" != "$previous" ] && steps=$((steps + 1))
     previous=$lit
   done
