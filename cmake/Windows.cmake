@@ -1,6 +1,7 @@
 # The Windows programs, cross-built with mingw-w64, and their end-to-end tests.
 set(SORVANE_WIN32_SOURCES
   src/win32/ButtonWindow.cpp
+  src/win32/FileLog.cpp
   src/win32/Fonts.cpp
   src/win32/MessageCourier.cpp
   src/win32/NameEditorWindow.cpp
@@ -14,7 +15,7 @@ set(SORVANE_WIN32_SOURCES
   src/win32/Win32Platform.cpp
   src/win32/WinMain.cpp
 )
-set(SORVANE_WIN32_LIBS winmm comctl32 comdlg32 shell32 gdi32 user32)
+set(SORVANE_WIN32_LIBS winmm comctl32 comdlg32 shell32 gdi32 user32 dbghelp)
 if(MSVC)
   set(SORVANE_STATIC_LINK /SUBSYSTEM:WINDOWS /ENTRY:wWinMainCRTStartup)
   set(SORVANE_TOOL_FLAGS /W4 /WX)
@@ -86,7 +87,7 @@ if(NOT MSVC)
 endif()
 
 add_executable(searchbench tests/e2e/searchbench.cpp src/win32/Win32Platform.cpp
-  src/win32/MessageCourier.cpp src/win32/SwitchKeyHook.cpp src/win32/SwitchReader.cpp
+  src/win32/FileLog.cpp src/win32/MessageCourier.cpp src/win32/SwitchKeyHook.cpp src/win32/SwitchReader.cpp
   src/win32/SwitchSettingsDialog.cpp src/win32/Text.cpp)
 target_link_libraries(searchbench PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
 if(NOT MSVC)

@@ -89,9 +89,16 @@ bool PanelForm::WaitForJoyToKeyWindow() {
 }
 
 bool PanelForm::LaunchJoyToKey(const std::string& folder) {
-  if (!platform_.shell.Launch("open", "JoyToKey", "", folder, 0)) return false;
+  if (!platform_.shell.Launch("open", "JoyToKey", "", folder, 0)) {
+    platform_.log.Write("JoyToKey を起動できませんでした: " + folder);
+    return false;
+  }
   link.ForgetWindow();
-  if (!WaitForJoyToKeyWindow()) return false;
+  if (!WaitForJoyToKeyWindow()) {
+    platform_.log.Write("JoyToKey を起動しましたが、ウィンドウが現れません: " + folder);
+    return false;
+  }
+  platform_.log.Write("JoyToKey を起動しました: " + folder);
   link.Send(WM_JOYTOKEY_AFTER_LAUNCH1, 0);
   link.Send(WM_JOYTOKEY_AFTER_LAUNCH2, 0);
   return true;

@@ -6,6 +6,7 @@ namespace sorvane {
 
 const char* const kApplicationTitle = "「Sorvane＋。」Ver 2.10";
 const char* const kSettingsFileName = ".\\Sorvane.ini";
+const char* const kLogFileName = ".\\Sorvane.log";
 const char* const kSiblingSettingsFileName = ".\\Tramvik.ini";
 const char* const kClickSoundFile = "Zoboclick.wav";
 const char* const kHelpFile = "Sorvane.chm";
@@ -35,6 +36,7 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
       platform_(platform),
       readerWakes_(platform.joystick.ReadsOnItsOwn()) {
   handle = window;
+  platform_.log.UseFile(kLogFileName);
   BuildDesign();
   LoadSettings();
   Construct();
@@ -76,8 +78,12 @@ void PanelForm::Construct() {
   link.ForgetWindow();
   tickTimer.SetEnabled(false);
   scanner.timer().SetEnabled(false);
+  platform_.log.Write(std::string("起動しました（") + kApplicationTitle + "、設定番号 \"" + argument + "\"）");
   link.FindJoyToKeyWindow();
-  if (link.JoyToKeyWindow() != 0) return;
+  if (link.JoyToKeyWindow() != 0) {
+    platform_.log.Write("JoyToKey のウィンドウが見つかりました");
+    return;
+  }
 
   if (const auto settings = ReadSettingsFile()) {
     joyToKeyFolder = settings->ReadString("UseJoyToKey", "所在フォルダー", "");
@@ -154,6 +160,7 @@ void PanelForm::FormClose() {
         problem = std::string(kSettingsFileName) + " に書き込めません";
         break;
     }
+    if (!problem.empty()) platform_.log.Write(problem);
     if (problem.empty() ||
         platform_.dialogs.ShowMessage(handle, problem + retryQuestion, kErrorCaption, kRetryCancelWarning) != kRetry) {
       break;
@@ -162,7 +169,10 @@ void PanelForm::FormClose() {
   link.PostQuit();
   // The release and the quit leave from the courier's thread, which ends
   // with the program: JoyToKey gets a while to take them.
-  platform_.courier.WaitDelivered(kCloseDeliveryWait);
+  if (!platform_.courier.WaitDelivered(kCloseDeliveryWait)) {
+    platform_.log.Write("JoyToKey が応答しないため、最後のメッセージが届いていないかもしれません");
+  }
+  platform_.log.Write("終了しました");
 }
 
 int PanelForm::HitTest(bool inFrame) {

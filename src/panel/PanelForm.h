@@ -27,6 +27,7 @@ namespace sorvane {
 
 extern const char* const kApplicationTitle;  // "「Sorvane＋。」Ver 2.10"
 extern const char* const kSettingsFileName;  // ".\Sorvane.ini"
+extern const char* const kLogFileName;  // ".\Sorvane.log"
 extern const char* const kSiblingSettingsFileName;  // ".\Tramvik.ini"
 extern const char* const kClickSoundFile;  // "Zoboclick.wav"
 extern const char* const kHelpFile;  // "Sorvane.chm"

@@ -120,6 +120,7 @@ std::optional<IniFile> PanelForm::ReadSettingsFile() {
     // Defaults written over weeks of a carer's settings would be worse than
     // losing this run's changes: nothing is saved from now on.
     settingsHeldBack = true;
+    platform_.log.Write(std::string(kSettingsFileName) + " を読み込めません。既定の設定で動作し、保存しません");
     platform_.dialogs.ShowMessage(
         handle,
         std::string(kSettingsFileName) +

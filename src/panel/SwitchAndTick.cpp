@@ -55,10 +55,12 @@ void PanelForm::Tick() {
     case JoyToKeyLink::Binding::kAnotherWindow:
       // JoyToKey was restarted: the old window hears the release of a held
       // button if it still can, the new one its configuration number first.
+      platform_.log.Write("JoyToKey のウィンドウが替わりました。新しいウィンドウに設定番号から送ります");
       scanner.Interrupt();
       link.BindToAnotherWindow();
       break;
     case JoyToKeyLink::Binding::kNone:
+      platform_.log.Write("JoyToKey のウィンドウがなくなったため、パネルを終了します");
       tickTimer.SetEnabled(false);
       scanner.timer().SetEnabled(false);
       sampleTimer.SetEnabled(false);

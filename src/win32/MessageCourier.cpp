@@ -22,6 +22,7 @@ MessageCourier::~MessageCourier() {
 void MessageCourier::Hand(const Letter& letter) {
   if (thread_ == nullptr) {
     shared_ = new Shared;
+    shared_->log = &log_;
     thread_ = CreateThread(nullptr, 0, &Run, shared_, 0, nullptr);
     if (thread_ == nullptr) return;
   }
@@ -68,12 +69,20 @@ DWORD WINAPI MessageCourier::Run(void* context) {
     const HWND window = reinterpret_cast<HWND>(letter.window);
     // lParam travels as the 32 bits JoyToKey reads, sign-extended.
     const LPARAM lParam = static_cast<LPARAM>(letter.lParam);
-    if (letter.post) {
-      PostMessageW(window, letter.message, 0, lParam);
-    } else {
+    bool sent = false;
+    if (IsWindow(window) && letter.post) {
+      sent = PostMessageW(window, letter.message, 0, lParam) != FALSE;
+    } else if (IsWindow(window)) {
       // No time-out: a message the window is still handling is never sent
-      // again. A window that is gone fails at once.
+      // again, however long it takes.
       SendMessageW(window, letter.message, 0, lParam);
+      sent = true;
+    }
+    if (!sent) {
+      char line[96];
+      wsprintfA(line, "JoyToKey に送れませんでした（メッセージ %u、%d、ウィンドウがありません）", letter.message,
+                letter.lParam);
+      shared.log->Write(line);
     }
     AcquireSRWLockExclusive(&shared.lock);
     shared.underWay = false;

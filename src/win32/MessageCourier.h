@@ -6,12 +6,13 @@
 #include <windows.h>
 
 #include "platform/Courier.h"
+#include "platform/Log.h"
 
 namespace sorvane::win32 {
 
 class MessageCourier : public Courier {
  public:
-  MessageCourier() = default;
+  explicit MessageCourier(Log& log) : log_(log) {}
   ~MessageCourier();
   MessageCourier(const MessageCourier&) = delete;
   MessageCourier& operator=(const MessageCourier&) = delete;
@@ -29,9 +30,11 @@ class MessageCourier : public Courier {
     LetterQueue letters;
     bool underWay = false;
     bool stop = false;
+    Log* log = nullptr;
   };
   static DWORD WINAPI Run(void* shared);
 
+  Log& log_;
   Shared* shared_ = nullptr;
   HANDLE thread_ = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "win32/Handles.h"
 #include "win32/KeyboardReturn.h"
+#include "win32/FileLog.h"
 #include "win32/MessageCourier.h"
 #include "win32/SwitchReader.h"
 
@@ -35,6 +36,8 @@ class Win32Platform : public Desktop,
   // The view decides how a due timer is run.
   void SetTimerHandler(std::function<void(Timer&)> handler) { timerHandler_ = std::move(handler); }
   // Called on the window's thread when the switch reader has caught a press.
+  // The log file, for a crash to leave its minidump beside.
+  std::wstring LogPath() { return log_.Path(); }
   void SetSwitchWakeHandler(std::function<void()> handler) { switchWakeHandler_ = std::move(handler); }
   static constexpr UINT kSwitchWakeMessage = WM_APP + 1;
   static constexpr DWORD kPanelStyle = WS_POPUP | WS_CLIPCHILDREN;
@@ -99,7 +102,8 @@ class Win32Platform : public Desktop,
   static LRESULT CALLBACK TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void BeforeDialog();
 
-  MessageCourier courier_;
+  FileLog log_;
+  MessageCourier courier_{log_};
   Platform platform_;
   HWND timerWindow_ = nullptr;
   OwnedMutex instanceMutex_;  // open for the life of the process

@@ -9,7 +9,7 @@
 namespace sorvane::sim {
 
 SimDesktop::SimDesktop()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
 
 void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& stop) {
   const std::int64_t end = now + milliseconds;
@@ -158,6 +158,8 @@ void SimDesktop::DeliverLetters(std::int64_t until) {
       if (candidate.handle == letter.window && candidate.exists) window = &candidate;
     }
     if (window == nullptr) {
+      Write("JoyToKey に送れませんでした（メッセージ " + std::to_string(letter.message) + "、" +
+            std::to_string(letter.lParam) + "、ウィンドウがありません）");
       letters_.Pop();
       continue;
     }

@@ -70,7 +70,8 @@ class SimDesktop : public Desktop,
                    public Dialogs,
                    public Process,
                    public TimerHost,
-                   public TextCodec {
+                   public TextCodec,
+                   public Log {
  public:
   SimDesktop();
   Platform& platform() { return platform_; }
@@ -211,6 +212,12 @@ class SimDesktop : public Desktop,
   // Text, converted as the system's code page 932 does.
   std::optional<std::u16string> Utf16FromShiftJis(std::string_view text) override;
   std::optional<std::string> ShiftJisFromUtf16(std::u16string_view text) override;
+  // Log.
+  std::string logFile;
+  std::vector<std::string> logLines;
+  void UseFile(const std::string& path) override { logFile = path; }
+  void Write(const std::string& line) override { logLines.push_back(line); }
+
   // Timers.
   void TimerChanged(Timer& timer) override;
   void TimerGone(Timer& timer) override;
