@@ -143,6 +143,30 @@ TEST(UnicodeSettingsFile, ACharacterThePanelCannotHoldIsReportedAndKeptInTheFile
   EXPECT_EQ(saved.rfind(kept, 0), 0U);
 }
 
+TEST(UnicodeSettingsFile, AValueShiftJisCannotHoldTurnsTheFileToUtf8WithAMarkAndReadsBackWhole) {
+  sim::SimDesktop desk;
+  TextCodec& codec = desk;
+  const std::u16string folder = u" C:\\Users\\Zoë\\JoyToKey\\";  // a blank at its start: quoted
+  SettingsText file = DecodeSettingsText("[BtnName]\r\nName1=いち\r\n", codec);
+  IniFile ini(file.text);
+  ASSERT_TRUE(WriteUnicodeValue(ini, file, codec, "UseJoyToKey", "所在フォルダー", folder));
+  const std::string written = EncodeSettingsText(ini.Contents(), file, codec).value_or("");
+  const std::string expected =
+      u8"\xEF\xBB\xBF[BtnName]\r\nName1=いち\r\n[UseJoyToKey]\r\n所在フォルダー=\" C:\\Users\\Zoë\\JoyToKey\\\"\r\n";
+  EXPECT_EQ(written, expected);
+  const SettingsText reread = DecodeSettingsText(written, codec);
+  EXPECT_EQ(ReadUnicodeValue(reread, codec, "UseJoyToKey", "所在フォルダー"), folder);
+  EXPECT_TRUE(UnholdableOutside(reread, codec, "UseJoyToKey", "所在フォルダー").empty());
+  EXPECT_EQ(reread.unholdable, std::vector<char32_t>{0xEB});
+
+  // A "Shift-JIS" file with bytes that are not code page 932 has no UTF-8 form.
+  SettingsText odd = DecodeSettingsText("[Carer]\r\nNote=\x81\x20\r\n", codec);
+  IniFile oddIni(odd.text);
+  EXPECT_FALSE(WriteUnicodeValue(oddIni, odd, codec, "UseJoyToKey", "所在フォルダー", folder));
+  EXPECT_EQ(oddIni.Contents(), odd.text);
+  EXPECT_EQ(odd.encoding, TextEncoding::kShiftJis);
+}
+
 TEST(IntervalFromTheFile, NotANumberNotFiniteOrBelowAFifthOfASecondIsTwoSeconds) {
   const std::pair<const char*, int> cases[] = {
       {"abc", 2000}, {"0", 2000},   {"0,5", 2000},  {"-1", 2000},    {"1e39", 2000},  {"inf", 2000},
