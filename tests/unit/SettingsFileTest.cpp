@@ -225,12 +225,12 @@ TEST(FindJoyToKey, AFolderTramvikIniCannotTakeIsUsedAsFoundWhateverItHeld) {
     Panel panel;
     panel.desk.CloseWindow(panel.joyToKey);
     panel.desk.onLaunch = [&panel](const sim::ShellCall& call) {
-      panel.desk.Window(panel.joyToKey).exists = call.folder == "C:\\New\\";
-      return call.folder == "C:\\New\\";
+      panel.desk.Window(panel.joyToKey).exists = call.folder == u"C:\\New\\";
+      return call.folder == u"C:\\New\\";
     };
-    for (const char* drive : {"C:\\", "D:\\", "E:\\", "F:\\"}) panel.desk.folders[drive];
-    panel.desk.AddFolder("C:\\", "New");
-    panel.desk.AddFile("C:\\New\\", "JoyToKey.exe");
+    for (const char16_t* drive : {u"C:\\", u"D:\\", u"E:\\", u"F:\\"}) panel.desk.folders[drive];
+    panel.desk.AddFolder(u"C:\\", u"New");
+    panel.desk.AddFile(u"C:\\New\\", u"JoyToKey.exe");
     const std::string older = "[UseJoyToKey]\r\n所在フォルダー=D:\\Old\\\r\n[Tramvik]\r\nOwn=1\r\n";
     panel.desk.files[".\\Tramvik.ini"] = older;
     if (locked) {
@@ -239,8 +239,8 @@ TEST(FindJoyToKey, AFolderTramvikIniCannotTakeIsUsedAsFoundWhateverItHeld) {
       panel.desk.unwritable.push_back(".\\Tramvik.ini");
     }
     ASSERT_TRUE(panel.Start());
-    EXPECT_EQ(panel.form().joyToKeyFolder, "C:\\New\\") << locked;
-    EXPECT_EQ(panel.desk.shellCalls.at(0).folder, "C:\\New\\") << locked;
+    EXPECT_EQ(panel.form().joyToKeyFolder, u"C:\\New\\") << locked;
+    EXPECT_EQ(panel.desk.shellCalls.at(0).folder, u"C:\\New\\") << locked;
     EXPECT_EQ(panel.desk.files.at(".\\Tramvik.ini"), older) << locked;
     panel.form().Close();
     EXPECT_TRUE(Contains(panel.desk.files.at(kIni), "所在フォルダー=C:\\New\\\r\n")) << locked;
