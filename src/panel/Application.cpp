@@ -26,7 +26,8 @@ bool Application::Start() {
   if (editorMonitor.dpi > 0 && editorMonitor.dpi != nameEditor->dpi) nameEditor->ApplyDpi(editorMonitor.dpi);
   nameEditor->KeepInside(editorMonitor.workArea);
   nameEditor->owner = panel.get();
-  nameEditor->LoadNames(panel->ReadSettingsFile().value_or(IniFile()));
+  const auto settings = panel->ReadSettingsFile();
+  nameEditor->LoadNames(settings ? IniFile(settings->text) : IniFile());
   panel->nameEditor = nameEditor.get();
   argumentNotice = std::make_unique<ArgumentNotice>(platform_);
   const int noticeDpi = platform_.desktop.MonitorNearest(argumentNotice->Bounds()).dpi;

@@ -4,13 +4,12 @@
 #include "panel/PanelForm.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsFile.h"
-#include "settings/ValueForms.h"
 
 namespace sorvane {
 
 namespace {
 
-const char* const kProgramFileName = "JoyToKey.exe";
+const char16_t* const kProgramFileName = u"JoyToKey.exe";
 const char* const kFolderKey = "所在フォルダー";
 constexpr std::uint32_t kDirectoryAttribute = 0x10;
 constexpr std::uint32_t kReparsePointAttribute = 0x400;
@@ -19,12 +18,12 @@ constexpr int kLaunchWaitLimit = 10000;
 
 struct FolderListing {
   bool hasProgramFile = false;
-  std::vector<std::string> subFolders;
+  std::vector<std::u16string> subFolders;
 };
 
 bool CollectEntry(const FileSystem::FolderEntry& entry, void* context) {
   auto& listing = *static_cast<FolderListing*>(context);
-  const std::string_view entryName(entry.name);
+  const std::u16string_view entryName = entry.name;
   if (entryName == kProgramFileName) {
     listing.hasProgramFile = true;
     return false;  // found: nothing else in this folder matters
@@ -32,7 +31,7 @@ bool CollectEntry(const FileSystem::FolderEntry& entry, void* context) {
   // A junction or link is not entered: the search can neither loop nor wander
   // onto another drive.
   if ((entry.attributes & kDirectoryAttribute) != 0 &&
-      (entry.attributes & kReparsePointAttribute) == 0 && entryName != "." && entryName != "..") {
+      (entry.attributes & kReparsePointAttribute) == 0 && entryName != u"." && entryName != u"..") {
     listing.subFolders.emplace_back(entryName);
   }
   return true;
@@ -40,40 +39,53 @@ bool CollectEntry(const FileSystem::FolderEntry& entry, void* context) {
 
 }  // namespace
 
+std::string PanelForm::ForTheLog(const std::u16string& folder) {
+  if (auto text = platform_.text.ShiftJisFromUtf16(folder)) return *text;
+  // The log is Shift-JIS like everything else: a character it cannot hold is a "?".
+  std::string text;
+  for (std::size_t i = 0; i < folder.size();) {
+    std::size_t units = 1;
+    CodePointAt(folder, i, units);
+    text += platform_.text.ShiftJisFromUtf16(std::u16string_view(folder).substr(i, units)).value_or("?");
+    i += units;
+  }
+  return text;
+}
+
 void PanelForm::FindJoyToKey() {
   listingCount = 0;
-  for (const char* root : {"C:\\", "D:\\", "E:\\", "F:\\"}) {
+  for (const char16_t* root : {u"C:\\", u"D:\\", u"E:\\", u"F:\\"}) {
     if (SearchJoyToKeyFolder(root)) return;
   }
   platform_.dialogs.ShowMessage(handle, "JoyToKeyがインストールされていません", kErrorCaption,
                                 kWarningBoxStyle);
 }
 
-bool PanelForm::SearchJoyToKeyFolder(const std::string& folder) {
+bool PanelForm::SearchJoyToKeyFolder(const std::u16string& folder) {
   // One listing serves both questions: is the program file here, and which
   // sub-folders are there. The file is checked before any sub-folder is entered.
   FolderListing listing;
   ++listingCount;
-  platform_.files.ListFolder(folder + "*.*", &CollectEntry, &listing);
+  platform_.files.ListFolder(folder + u"*.*", &CollectEntry, &listing);
   if (listing.hasProgramFile) {
     joyToKeyFound = true;
     joyToKeyFoundIn = folder;
     // The folder is used as found whenever the sibling file cannot take it:
     // an older folder read back from there would be launched and kept.
     joyToKeyFolder = folder;
-    const SettingsText existing = ReadSettingsText(platform_, kSiblingSettingsFileName);
+    SettingsText existing = ReadSettingsText(platform_, kSiblingSettingsFileName);
     // The sibling's own lines are never rebuilt from text that could not be read.
     if (existing.status == FileRead::Status::kUnreadable) return true;
     IniFile sibling(existing.text);
-    sibling.WriteString("UseJoyToKey", kFolderKey, WriteText(folder));
+    if (!WriteUnicodeValue(sibling, existing, platform_.text, "UseJoyToKey", kFolderKey, folder)) return true;
     if (!WriteSettingsText(platform_, kSiblingSettingsFileName, sibling.Contents(), existing)) return true;
     const SettingsText written = ReadSettingsText(platform_, kSiblingSettingsFileName);
-    const std::string readBack = IniFile(written.text).ReadString("UseJoyToKey", kFolderKey, "");
+    const std::u16string readBack = ReadUnicodeValue(written, platform_.text, "UseJoyToKey", kFolderKey);
     if (!readBack.empty()) joyToKeyFolder = readBack;
     return true;
   }
-  for (const std::string& subFolder : listing.subFolders) {
-    if (SearchJoyToKeyFolder(folder + subFolder + "\\")) return true;
+  for (const std::u16string& subFolder : listing.subFolders) {
+    if (SearchJoyToKeyFolder(folder + subFolder + u"\\")) return true;
   }
   return joyToKeyFound;
 }
@@ -88,17 +100,17 @@ bool PanelForm::WaitForJoyToKeyWindow() {
   }
 }
 
-bool PanelForm::LaunchJoyToKey(const std::string& folder) {
+bool PanelForm::LaunchJoyToKey(const std::u16string& folder) {
   if (!platform_.shell.Launch("open", "JoyToKey", "", folder, 0)) {
-    platform_.log.Write("JoyToKey を起動できませんでした: " + folder);
+    platform_.log.Write("JoyToKey を起動できませんでした: " + ForTheLog(folder));
     return false;
   }
   link.ForgetWindow();
   if (!WaitForJoyToKeyWindow()) {
-    platform_.log.Write("JoyToKey を起動しましたが、ウィンドウが現れません: " + folder);
+    platform_.log.Write("JoyToKey を起動しましたが、ウィンドウが現れません: " + ForTheLog(folder));
     return false;
   }
-  platform_.log.Write("JoyToKey を起動しました: " + folder);
+  platform_.log.Write("JoyToKey を起動しました: " + ForTheLog(folder));
   link.Send(WM_JOYTOKEY_AFTER_LAUNCH1, 0);
   link.Send(WM_JOYTOKEY_AFTER_LAUNCH2, 0);
   return true;

@@ -86,7 +86,7 @@ void PanelForm::Construct() {
   }
 
   if (const auto settings = ReadSettingsFile()) {
-    joyToKeyFolder = settings->ReadString("UseJoyToKey", "所在フォルダー", "");
+    joyToKeyFolder = ReadUnicodeValue(*settings, platform_.text, "UseJoyToKey", "所在フォルダー");
   }
   if (joyToKeyFolder.empty()) FindJoyToKey();
   if (!LaunchJoyToKey(joyToKeyFolder)) {

@@ -20,6 +20,7 @@
 #include "platform/Platform.h"
 #include "scanning/Scanner.h"
 #include "settings/IniFile.h"
+#include "settings/SettingsFile.h"
 #include "switch/SwitchOptions.h"
 #include "switch/SwitchSampler.h"
 
@@ -67,7 +68,7 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   PanelButton switchOverMarker;
   // Button 1's own font: the single display shows other buttons' fonts on it.
   Font buttonOneFont;
-  std::string joyToKeyFolder;
+  std::u16string joyToKeyFolder;  // as the file system names it
   PanelMenu menu;
 
   // State.
@@ -125,7 +126,7 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   // The settings file for the readers at start. Nothing when it exists but
   // cannot be read: the carer is told once, and from then on nothing is read
   // or saved in this run.
-  std::optional<IniFile> ReadSettingsFile();
+  std::optional<SettingsText> ReadSettingsFile();
   bool settingsHeldBack = false;
 
   // Size. Every pixel size of the design is multiplied by the monitor's dpi / 96
@@ -184,10 +185,12 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
 
   // JoyToKey's program file.
   void FindJoyToKey();
-  bool SearchJoyToKeyFolder(const std::string& folder);
-  bool LaunchJoyToKey(const std::string& folder);
+  bool SearchJoyToKeyFolder(const std::u16string& folder);
+  bool LaunchJoyToKey(const std::u16string& folder);
+  // A folder as the log can show it.
+  std::string ForTheLog(const std::u16string& folder);
   bool joyToKeyFound = false;
-  std::string joyToKeyFoundIn;  // where the search found the program file
+  std::u16string joyToKeyFoundIn;  // where the search found the program file
   // Folder listings made by the last search (for measurements).
   long listingCount = 0;
 

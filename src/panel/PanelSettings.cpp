@@ -31,9 +31,10 @@ std::int32_t Strict(const IniFile& ini, const char* section, const std::string& 
 }  // namespace
 
 void PanelForm::LoadSettings() {
-  const IniFile ini = ReadSettingsFile().value_or(IniFile());
+  const auto read = ReadSettingsFile();
+  const IniFile ini = read ? IniFile(read->text) : IniFile();
   ScanState& s = scan();
-  joyToKeyFolder = ini.ReadString("UseJoyToKey", kFolderKey, "");
+  joyToKeyFolder = read ? ReadUnicodeValue(*read, platform_.text, "UseJoyToKey", kFolderKey) : std::u16string();
   // A count no layout shows would leave an empty strip whose presses go to
   // buttons nobody sees: the counts are held to 1 to 8.
   s.buttonCount = std::clamp<std::int32_t>(Lenient(ini, "ScanMax", "ScanMax", "4"), 1, 8);
@@ -113,7 +114,7 @@ void PanelForm::LoadButtonAppearance(const IniFile& ini) {
   }
 }
 
-std::optional<IniFile> PanelForm::ReadSettingsFile() {
+std::optional<SettingsText> PanelForm::ReadSettingsFile() {
   if (settingsHeldBack) return std::nullopt;
   const SettingsText read = ReadSettingsText(platform_, kSettingsFileName);
   if (read.status == FileRead::Status::kUnreadable) {
@@ -129,28 +130,34 @@ std::optional<IniFile> PanelForm::ReadSettingsFile() {
         kErrorCaption, kWarningBoxStyle);
     return std::nullopt;
   }
-  if (!read.unholdable.empty() && !unholdableReported_) {
+  // The JoyToKey folder is taken in its own characters: nothing of it is lost.
+  const std::vector<char32_t> unholdable = UnholdableOutside(read, platform_.text, "UseJoyToKey", kFolderKey);
+  if (!unholdable.empty() && !unholdableReported_) {
     unholdableReported_ = true;
     platform_.dialogs.ShowMessage(
         handle,
         std::string(kSettingsFileName) + " に、この表示盤では扱えない文字があります:\n" +
-            DescribeCharacters(read.unholdable) +
+            DescribeCharacters(unholdable) +
             "\nその文字は〓と表示します。その行を変更しない限り、ファイルの文字はそのまま残ります。",
         kErrorCaption, kWarningBoxStyle);
   }
-  return IniFile(read.text);
+  return read;
 }
 
 PanelForm::SaveOutcome PanelForm::SaveSettings() {
   if (settingsHeldBack) return SaveOutcome::kHeldBack;
   // The file as it is now, so that lines written by hand since the start survive.
-  const SettingsText current = ReadSettingsText(platform_, kSettingsFileName);
+  SettingsText current = ReadSettingsText(platform_, kSettingsFileName);
   if (current.status == FileRead::Status::kUnreadable) return SaveOutcome::kUnreadable;
   IniFile ini(current.text);
   const ScanState& s = scan();
   const auto onOff = [](bool on) { return on ? "1" : "0"; };
 
-  ini.WriteString("UseJoyToKey", kFolderKey, WriteText(joyToKeyFolder));
+  if (!WriteUnicodeValue(ini, current, platform_.text, "UseJoyToKey", kFolderKey, joyToKeyFolder)) {
+    // A file that cannot become UTF-8 cannot hold the folder: the next start
+    // searches for it rather than launching from a folder that is not there.
+    ini.WriteString("UseJoyToKey", kFolderKey, "");
+  }
   ini.WriteString("ScanMax", "ScanMax", WriteInteger(s.buttonCount));
   ini.WriteString("SubScan", "SubScan", WriteInteger(s.subButtonCount));
   ini.WriteString("Interval", "ScanTimer", WriteSeconds(s.intervalSeconds));

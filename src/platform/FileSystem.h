@@ -1,9 +1,11 @@
 // Files and folders. Paths are code page 932 bytes, relative to the working
-// directory unless they carry a drive.
+// directory unless they carry a drive; folder listings are UTF-16, so that a
+// search reaches folders of any name Windows allows.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace sorvane {
 
@@ -28,13 +30,13 @@ class FileSystem {
   virtual bool ReplaceWholeFile(const std::string& path, const std::string& contents) = 0;
 
   struct FolderEntry {
-    const char* name;         // valid during the call only
+    std::u16string_view name;  // valid during the call only
     std::uint32_t attributes;  // 0x10 directory, 0x400 reparse point
   };
   using EntryVisitor = bool (*)(const FolderEntry& entry, void* context);  // false stops
-  // Lists the entries matching pattern (FindFirstFileA style) in listing order.
+  // Lists the entries matching pattern (FindFirstFileW style) in listing order.
   // Returns false when nothing could be listed.
-  virtual bool ListFolder(const std::string& pattern, EntryVisitor visit, void* context) = 0;
+  virtual bool ListFolder(const std::u16string& pattern, EntryVisitor visit, void* context) = 0;
 
  protected:
   ~FileSystem() = default;

@@ -12,9 +12,10 @@ class Shell {
   virtual void Open(WindowHandle owner, const std::string& verb, const std::string& file,
                     const std::string& parameters, const std::string& folder,
                     int showCommand) = 0;
-  // ShellExecuteExA with no owner: true when the shell reports success.
+  // ShellExecuteExW with no owner: true when the shell reports success. The
+  // folder is UTF-16, as a folder listing names it.
   virtual bool Launch(const std::string& verb, const std::string& file,
-                      const std::string& parameters, const std::string& folder,
+                      const std::string& parameters, const std::u16string& folder,
                       int showCommand) = 0;
 
  protected:

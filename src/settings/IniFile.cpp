@@ -127,6 +127,13 @@ bool IniFile::HasKey(std::string_view section, std::string_view key) const {
   return sectionLine != npos && FindKey(sectionLine, key) != npos;
 }
 
+std::optional<std::string> IniFile::KeyLine(std::string_view section, std::string_view key) const {
+  const std::size_t sectionLine = FindSection(section);
+  const std::size_t keyLine = sectionLine == npos ? npos : FindKey(sectionLine, key);
+  if (keyLine == npos) return std::nullopt;
+  return lines_[keyLine].text;
+}
+
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const {
   const std::size_t sectionLine = FindSection(section);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,8 @@ class IniFile {
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view fallback) const;
   bool HasKey(std::string_view section, std::string_view key) const;
+  // The whole line ReadString takes the key's value from.
+  std::optional<std::string> KeyLine(std::string_view section, std::string_view key) const;
 
   // Replaces the value in place, or adds the key at the end of its section, or
   // adds the section at the end of the file.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "settings/ValueForms.h"
 #include "text/Unicode.h"
 
 namespace sorvane {
@@ -46,7 +47,8 @@ std::string BytesFromUtf16(std::u16string_view text, bool bigEndian) {
   return out;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
+template <typename View>
+View TrimBlanks(View text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   return text;
@@ -55,7 +57,7 @@ std::string_view TrimBlanks(std::string_view text) {
 // A key line as the settings engine rewrites it ("name=value"), any other line
 // as it stands: a line the panel wrote back with the value it read compares equal.
 std::string Normalized(std::string_view line) {
-  const std::string_view trimmed = TrimBlanks(line);
+  const std::string_view trimmed = TrimBlanks<std::string_view>(line);
   const std::size_t equals = trimmed.find('=');
   if (trimmed.empty() || trimmed.front() == '[' || equals == std::string_view::npos) {
     return std::string(trimmed);
@@ -79,6 +81,35 @@ void ForEachLine(const Text& text, Visit visit) {
   }
 }
 
+// text with each character code page 932 cannot hold as kStandIn; those
+// characters are added to unholdable once each.
+std::string LossyShiftJis(std::u16string_view text, TextCodec& codec, std::vector<char32_t>* unholdable) {
+  std::string lossy;
+  for (std::size_t i = 0; i < text.size();) {
+    std::size_t units = 1;
+    const char32_t c = CodePointAt(text, i, units);
+    if (auto one = codec.ShiftJisFromUtf16(text.substr(i, units))) {
+      lossy += *one;
+    } else {
+      lossy += kStandIn;
+      if (unholdable != nullptr && std::find(unholdable->begin(), unholdable->end(), c) == unholdable->end()) {
+        unholdable->push_back(c);
+      }
+    }
+    i += units;
+  }
+  return lossy;
+}
+
+// The kept line that stands for line of the text, if there is one.
+const std::u16string* KeptLine(const SettingsText& file, std::string_view line) {
+  const std::string normalized = Normalized(line);
+  for (const auto& kept : file.keptLines) {
+    if (kept.first == normalized) return &kept.second;
+  }
+  return nullptr;
+}
+
 void DecodeUnicode(const std::u16string& wide, TextCodec& codec, SettingsText& result) {
   if (auto whole = codec.ShiftJisFromUtf16(wide)) {
     result.text = std::move(*whole);
@@ -88,20 +119,7 @@ void DecodeUnicode(const std::u16string& wide, TextCodec& codec, SettingsText& r
     if (auto line = codec.ShiftJisFromUtf16(content)) {
       result.text += *line;
     } else {
-      std::string lossy;
-      for (std::size_t i = 0; i < content.size();) {
-        std::size_t units = 1;
-        const char32_t c = CodePointAt(content, i, units);
-        if (auto one = codec.ShiftJisFromUtf16(std::u16string_view(content).substr(i, units))) {
-          lossy += *one;
-        } else {
-          lossy += kStandIn;
-          if (std::find(result.unholdable.begin(), result.unholdable.end(), c) == result.unholdable.end()) {
-            result.unholdable.push_back(c);
-          }
-        }
-        i += units;
-      }
+      const std::string lossy = LossyShiftJis(content, codec, &result.unholdable);
       result.keptLines.emplace_back(Normalized(lossy), content);
       result.text += lossy;
     }
@@ -225,6 +243,73 @@ bool WriteSettingsText(Platform& platform, const std::string& path, const std::s
                        const SettingsText& original) {
   const auto bytes = EncodeSettingsText(text, original, platform.text);
   return bytes && platform.files.ReplaceWholeFile(path, *bytes);
+}
+
+std::u16string ReadUnicodeValue(const SettingsText& file, TextCodec& codec, std::string_view section,
+                                std::string_view key) {
+  const IniFile ini(file.text);
+  const std::string value = ini.ReadString(section, key, "");
+  const auto line = ini.KeyLine(section, key);
+  const std::u16string* kept = line ? KeptLine(file, *line) : nullptr;
+  if (kept == nullptr) return codec.Utf16FromShiftJis(value).value_or(std::u16string());
+  // The value as the engine reads it from the line, in the file's characters.
+  std::u16string_view whole = TrimBlanks(std::u16string_view(*kept).substr(kept->find(u'=') + 1));
+  if (whole.size() >= 2 && (whole.front() == u'"' || whole.front() == u'\'') && whole.back() == whole.front()) {
+    whole = whole.substr(1, whole.size() - 2);
+  }
+  // Cut where the engine cut its code page 932 value.
+  std::u16string result;
+  std::size_t bytes = 0;
+  for (std::size_t i = 0, units = 1; i < whole.size(); i += units) {
+    CodePointAt(whole, i, units);
+    bytes += LossyShiftJis(whole.substr(i, units), codec, nullptr).size();
+    if (bytes > value.size()) break;
+    result += whole.substr(i, units);
+  }
+  return result;
+}
+
+bool WriteUnicodeValue(IniFile& ini, SettingsText& file, TextCodec& codec, std::string_view section,
+                       std::string_view key, std::u16string_view value) {
+  if (const auto holdable = codec.ShiftJisFromUtf16(value)) {
+    ini.WriteString(section, key, WriteText(*holdable));
+    return true;
+  }
+  const std::string lossy = LossyShiftJis(value, codec, nullptr);
+  const std::string written = WriteText(lossy);
+  IniFile changed = ini;
+  changed.WriteString(section, key, written);
+  const std::string line = changed.KeyLine(section, key).value_or("");
+  auto original = codec.Utf16FromShiftJis(line.substr(0, line.find('=') + 1));
+  if (!original) return false;
+  const std::u16string quote = written != lossy ? u"\"" : u"";
+  *original += quote;
+  *original += value;
+  *original += quote;
+  // Only Unicode holds the value: a Shift-JIS file becomes UTF-8 with a mark,
+  // which every other line must be able to follow.
+  if (file.encoding == TextEncoding::kShiftJis) {
+    if (!codec.Utf16FromShiftJis(changed.Contents())) return false;
+    file.encoding = TextEncoding::kUtf8;
+  }
+  const std::string normalized = Normalized(line);
+  file.keptLines.erase(std::remove_if(file.keptLines.begin(), file.keptLines.end(),
+                                      [&](const auto& kept) { return kept.first == normalized; }),
+                       file.keptLines.end());
+  file.keptLines.emplace_back(normalized, std::move(*original));
+  ini = std::move(changed);
+  return true;
+}
+
+std::vector<char32_t> UnholdableOutside(const SettingsText& file, TextCodec& codec, std::string_view section,
+                                        std::string_view key) {
+  const auto line = IniFile(file.text).KeyLine(section, key);
+  const std::u16string* skipped = line ? KeptLine(file, *line) : nullptr;
+  std::vector<char32_t> characters;
+  for (const auto& kept : file.keptLines) {
+    if (&kept.second != skipped) LossyShiftJis(kept.second, codec, &characters);
+  }
+  return characters;
 }
 
 std::string DescribeCharacters(const std::vector<char32_t>& characters) {

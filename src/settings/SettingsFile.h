@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "settings/IniFile.h"
 
 namespace sorvane {
 
@@ -42,6 +43,22 @@ std::optional<std::string> EncodeSettingsText(const std::string& text, const Set
 // Encodes and replaces path; false when nothing was written.
 bool WriteSettingsText(Platform& platform, const std::string& path, const std::string& text,
                        const SettingsText& original);
+
+// Values that may hold what code page 932 cannot, such as a folder's path. The
+// value of key in the file's own characters: a line read as "〓" gives back
+// the characters it stands for.
+std::u16string ReadUnicodeValue(const SettingsText& file, TextCodec& codec, std::string_view section,
+                                std::string_view key);
+// Writes value under key in ini, which was read from file. A value code page
+// 932 cannot hold is written as "〓" and kept in file in its own characters
+// for the encoding; a Shift-JIS file then becomes UTF-8 with a mark. False,
+// with ini unchanged, when that cannot be: the file is not code page 932.
+bool WriteUnicodeValue(IniFile& ini, SettingsText& file, TextCodec& codec, std::string_view section,
+                       std::string_view key, std::u16string_view value);
+// The characters of file that code page 932 cannot hold, but for those on
+// key's line.
+std::vector<char32_t> UnholdableOutside(const SettingsText& file, TextCodec& codec, std::string_view section,
+                                        std::string_view key);
 
 // "U+00E9 U+1F600": characters named for the carer, in text the panel can show.
 std::string DescribeCharacters(const std::vector<char32_t>& characters);

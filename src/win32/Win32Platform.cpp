@@ -75,9 +75,10 @@ MonitorArea AreaOf(HMONITOR monitor) {
   return area;
 }
 
+std::wstring Wide(std::u16string_view utf16) { return std::wstring(utf16.begin(), utf16.end()); }
+
 // Paths longer than the classic limit need the extended-length prefix.
-std::wstring LongPath(const std::string& path) {
-  std::wstring wide = Wide(path);
+std::wstring LongPath(std::wstring wide) {
   if (wide.size() >= MAX_PATH - 12 && wide.rfind(L"\\\\", 0) != 0 && wide.size() > 2 &&
       wide[1] == L':') {
     return L"\\\\?\\" + wide;
@@ -269,7 +270,7 @@ void Win32Platform::Open(WindowHandle owner, const std::string& verb, const std:
 }
 
 bool Win32Platform::Launch(const std::string& verb, const std::string& file,
-                           const std::string& parameters, const std::string& folder, int showCommand) {
+                           const std::string& parameters, const std::u16string& folder, int showCommand) {
   const std::wstring wideVerb = Wide(verb);
   const std::wstring wideFile = Wide(file);
   const std::wstring wideParameters = Wide(parameters);
@@ -286,7 +287,7 @@ bool Win32Platform::Launch(const std::string& verb, const std::string& file,
 }
 
 FileRead Win32Platform::ReadWholeFile(const std::string& path) {
-  OwnedFile file(CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+  OwnedFile file(CreateFileW(LongPath(Wide(path)).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
     const DWORD error = GetLastError();
@@ -306,7 +307,7 @@ FileRead Win32Platform::ReadWholeFile(const std::string& path) {
 }
 
 bool Win32Platform::ReplaceWholeFile(const std::string& path, const std::string& contents) {
-  const std::wstring target = LongPath(path);
+  const std::wstring target = LongPath(Wide(path));
   const std::wstring temporary = target + L".new";
   // A temporary file left by an interrupted replace is overwritten, even one
   // marked read-only, hidden or system.
@@ -332,17 +333,17 @@ bool Win32Platform::ReplaceWholeFile(const std::string& path, const std::string&
   return true;
 }
 
-bool Win32Platform::ListFolder(const std::string& pattern, EntryVisitor visit, void* context) {
+bool Win32Platform::ListFolder(const std::u16string& pattern, EntryVisitor visit, void* context) {
   WIN32_FIND_DATAW data{};
   // Names and attributes are all the search needs: no short names, and the
   // listing fetched in large batches.
-  OwnedFind find(FindFirstFileExW(LongPath(pattern).c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+  OwnedFind find(FindFirstFileExW(LongPath(Wide(pattern)).c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
                                   nullptr, FIND_FIRST_EX_LARGE_FETCH));
   if (!find) return false;
-  std::string name;
+  std::u16string name;
   do {
-    name = Narrow(data.cFileName);
-    const FolderEntry entry{name.c_str(), data.dwFileAttributes};
+    name.assign(data.cFileName, data.cFileName + wcslen(data.cFileName));
+    const FolderEntry entry{name, data.dwFileAttributes};
     if (!visit(entry, context)) break;
   } while (FindNextFileW(find.get(), &data));
   return true;

@@ -78,10 +78,10 @@ class Win32Platform : public Desktop,
   void Open(WindowHandle owner, const std::string& verb, const std::string& file,
             const std::string& parameters, const std::string& folder, int showCommand) override;
   bool Launch(const std::string& verb, const std::string& file, const std::string& parameters,
-              const std::string& folder, int showCommand) override;
+              const std::u16string& folder, int showCommand) override;
   FileRead ReadWholeFile(const std::string& path) override;
   bool ReplaceWholeFile(const std::string& path, const std::string& contents) override;
-  bool ListFolder(const std::string& pattern, EntryVisitor visit, void* context) override;
+  bool ListFolder(const std::u16string& pattern, EntryVisitor visit, void* context) override;
   void Sleep(int milliseconds) override;
   std::int64_t NowMilliseconds() override;
   int ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,

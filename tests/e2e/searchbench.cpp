@@ -13,12 +13,13 @@ int main(int count, char** arguments) {
   sorvane::win32::Win32Platform platform;
   sorvane::PanelForm form(platform.platform());
   if (form.link.JoyToKeyWindow() == 0) return 3;
+  const std::u16string folder = platform.platform().text.Utf16FromShiftJis(arguments[1]).value_or(u"");
   LARGE_INTEGER frequency{};
   LARGE_INTEGER start{};
   LARGE_INTEGER end{};
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&start);
-  const bool found = form.SearchJoyToKeyFolder(arguments[1]);
+  const bool found = form.SearchJoyToKeyFolder(folder);
   QueryPerformanceCounter(&end);
   const double milliseconds = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
                               static_cast<double>(frequency.QuadPart);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Harness.h"
+#include "text/Unicode.h"
 
 namespace sorvane::test {
 
@@ -9,26 +10,26 @@ namespace {
 // A desktop where JoyToKey is not running; a launch from `installedIn` opens
 // its window.
 struct NotRunning : Panel {
-  explicit NotRunning(const std::string& installedIn = "") {
+  explicit NotRunning(const std::u16string& installedIn = u"") {
     desk.CloseWindow(joyToKey);
     desk.onLaunch = [this, installedIn](const sim::ShellCall& call) {
       if (installedIn.empty() || call.folder != installedIn) return false;
       desk.Window(joyToKey).exists = true;
       return true;
     };
-    for (const char* drive : {"C:\\", "D:\\", "E:\\", "F:\\"}) desk.folders[drive];
+    for (const char16_t* drive : {u"C:\\", u"D:\\", u"E:\\", u"F:\\"}) desk.folders[drive];
   }
 };
 
 }  // namespace
 
 TEST(FindJoyToKey, FindsItDirectlyOnC) {
-  NotRunning panel("C:\\");
-  panel.desk.AddFolder("C:\\", "Windows");
-  panel.desk.AddFile("C:\\", "JoyToKey.exe");
+  NotRunning panel(u"C:\\");
+  panel.desk.AddFolder(u"C:\\", u"Windows");
+  panel.desk.AddFile(u"C:\\", u"JoyToKey.exe");
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().joyToKeyFoundIn, "C:\\");
-  EXPECT_EQ(panel.form().joyToKeyFolder, "C:\\");
+  EXPECT_EQ(panel.form().joyToKeyFoundIn, u"C:\\");
+  EXPECT_EQ(panel.form().joyToKeyFolder, u"C:\\");
   EXPECT_EQ(panel.desk.listings.size(), 1U);  // nothing below C:\, no other drive
   EXPECT_EQ(panel.desk.files.at(".\\Tramvik.ini"), "[UseJoyToKey]\r\n所在フォルダー=C:\\\r\n");
   const sim::ShellCall& launch = panel.desk.shellCalls.at(0);
@@ -44,52 +45,53 @@ TEST(FindJoyToKey, FindsItDirectlyOnC) {
 }
 
 TEST(FindJoyToKey, TakesTheFirstFolderInDepthFirstListingOrderAndListsEachFolderOnce) {
-  NotRunning panel("C:\\a\\b\\");
-  panel.desk.AddFolder("C:\\", "a");
-  panel.desk.AddFolder("C:\\", "z");
-  panel.desk.AddFolder("C:\\a\\", "b");
-  panel.desk.AddFile("C:\\a\\", "joytokey.exe");  // the wrong letter case does not count
-  panel.desk.AddFile("C:\\a\\b\\", "JoyToKey.exe");
-  panel.desk.AddFile("C:\\z\\", "JoyToKey.exe");
+  NotRunning panel(u"C:\\a\\b\\");
+  panel.desk.AddFolder(u"C:\\", u"a");
+  panel.desk.AddFolder(u"C:\\", u"z");
+  panel.desk.AddFolder(u"C:\\a\\", u"b");
+  panel.desk.AddFile(u"C:\\a\\", u"joytokey.exe");  // the wrong letter case does not count
+  panel.desk.AddFile(u"C:\\a\\b\\", u"JoyToKey.exe");
+  panel.desk.AddFile(u"C:\\z\\", u"JoyToKey.exe");
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().joyToKeyFolder, "C:\\a\\b\\");
-  EXPECT_EQ(panel.desk.listings.count("C:\\z\\"), 0U);
-  for (const auto& [folder, times] : panel.desk.listings) EXPECT_EQ(times, 1) << folder;
+  EXPECT_EQ(panel.form().joyToKeyFolder, u"C:\\a\\b\\");
+  EXPECT_EQ(panel.desk.listings.count(u"C:\\z\\"), 0U);
+  for (const auto& [folder, times] : panel.desk.listings) EXPECT_EQ(times, 1) << Utf8FromUtf16(folder);
 }
 
 TEST(FindJoyToKey, SearchesCAndDInFullBeforeFindingItOnEAndNeverTouchesF) {
-  NotRunning panel("E:\\tools\\");
-  panel.desk.AddFolder("C:\\", "one");
-  panel.desk.AddFolder("D:\\", "two");
-  panel.desk.AddFolder("E:\\", "tools");
-  panel.desk.AddFile("E:\\tools\\", "JoyToKey.exe");
+  NotRunning panel(u"E:\\tools\\");
+  panel.desk.AddFolder(u"C:\\", u"one");
+  panel.desk.AddFolder(u"D:\\", u"two");
+  panel.desk.AddFolder(u"E:\\", u"tools");
+  panel.desk.AddFile(u"E:\\tools\\", u"JoyToKey.exe");
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().joyToKeyFolder, "E:\\tools\\");
-  EXPECT_EQ(panel.desk.listings.count("C:\\one\\"), 1U);
-  EXPECT_EQ(panel.desk.listings.count("D:\\two\\"), 1U);
-  EXPECT_EQ(panel.desk.listings.count("F:\\"), 0U);
+  EXPECT_EQ(panel.form().joyToKeyFolder, u"E:\\tools\\");
+  EXPECT_EQ(panel.desk.listings.count(u"C:\\one\\"), 1U);
+  EXPECT_EQ(panel.desk.listings.count(u"D:\\two\\"), 1U);
+  EXPECT_EQ(panel.desk.listings.count(u"F:\\"), 0U);
 }
 
 TEST(FindJoyToKey, NeverEntersJunctionsAndCountsUnlistableFoldersAsEmpty) {
-  NotRunning panel("C:\\deep\\");
-  panel.desk.AddFolder("C:\\", "loop", 0x10 | 0x400);
-  panel.desk.folders["C:\\loop\\"] = {{"loop", 0x10 | 0x400}, {"JoyToKey.exe", 0x20}};
-  panel.desk.folders["C:\\"].push_back({"locked", 0x10});  // no listing for it
-  panel.desk.AddFolder("C:\\", "deep");
-  panel.desk.AddFile("C:\\deep\\", "JoyToKey.exe");
+  NotRunning panel(u"C:\\deep\\");
+  panel.desk.AddFolder(u"C:\\", u"loop", 0x10 | 0x400);
+  panel.desk.folders[u"C:\\loop\\"] = {{u"loop", 0x10 | 0x400}, {u"JoyToKey.exe", 0x20}};
+  panel.desk.folders[u"C:\\"].push_back({u"locked", 0x10});  // no listing for it
+  panel.desk.AddFolder(u"C:\\", u"deep");
+  panel.desk.AddFile(u"C:\\deep\\", u"JoyToKey.exe");
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.desk.listings.count("C:\\loop\\"), 0U);
-  EXPECT_EQ(panel.form().joyToKeyFolder, "C:\\deep\\");
+  EXPECT_EQ(panel.desk.listings.count(u"C:\\loop\\"), 0U);
+  EXPECT_EQ(panel.form().joyToKeyFolder, u"C:\\deep\\");
 }
 
 TEST(FindJoyToKey, HandlesPathsLongerThan255Bytes) {
-  std::string folder = "C:\\";
+  std::u16string folder = u"C:\\";
   NotRunning panel;
-  for (int i = 0; i < 30; ++i) {
-    panel.desk.AddFolder(folder, "folder_" + std::to_string(i) + "_abcdef");
-    folder += "folder_" + std::to_string(i) + "_abcdef\\";
+  for (char16_t i = 0; i < 30; ++i) {
+    const std::u16string name = u"folder_" + std::u16string(1, u'A' + i) + u"_abcdef";
+    panel.desk.AddFolder(folder, name);
+    folder += name + u"\\";
   }
-  panel.desk.AddFile(folder, "JoyToKey.exe");
+  panel.desk.AddFile(folder, u"JoyToKey.exe");
   panel.desk.onLaunch = [&](const sim::ShellCall& call) {
     if (call.folder != folder) return false;
     panel.desk.Window(panel.joyToKey).exists = true;
@@ -102,22 +104,79 @@ TEST(FindJoyToKey, HandlesPathsLongerThan255Bytes) {
 }
 
 TEST(FindJoyToKey, AStoredFolderIsUsedWithoutASearch) {
-  NotRunning panel("D:\\JoyToKey\\");
+  NotRunning panel(u"D:\\JoyToKey\\");
   panel.desk.files[".\\Sorvane.ini"] = "[UseJoyToKey]\r\n所在フォルダー=D:\\JoyToKey\\\r\n";
   ASSERT_TRUE(panel.Start());
   EXPECT_TRUE(panel.desk.listings.empty());
-  EXPECT_EQ(panel.desk.shellCalls.at(0).folder, "D:\\JoyToKey\\");
+  EXPECT_EQ(panel.desk.shellCalls.at(0).folder, u"D:\\JoyToKey\\");
   EXPECT_TRUE(panel.desk.messages.empty());
 }
 
 TEST(FindJoyToKey, AnUnwritableSiblingFileDoesNotLoseTheFolderFound) {
-  NotRunning panel("C:\\JTK\\");
-  panel.desk.AddFolder("C:\\", "JTK");
-  panel.desk.AddFile("C:\\JTK\\", "JoyToKey.exe");
+  NotRunning panel(u"C:\\JTK\\");
+  panel.desk.AddFolder(u"C:\\", u"JTK");
+  panel.desk.AddFile(u"C:\\JTK\\", u"JoyToKey.exe");
   panel.desk.unwritable.push_back(".\\Tramvik.ini");
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().joyToKeyFolder, "C:\\JTK\\");
+  EXPECT_EQ(panel.form().joyToKeyFolder, u"C:\\JTK\\");
   EXPECT_EQ(panel.desk.files.count(".\\Tramvik.ini"), 0U);
+}
+
+TEST(FindJoyToKey, AFolderShiftJisCannotHoldIsFoundLaunchedAndRememberedWithoutANoticeOrASecondSearch) {
+  const std::u16string zoe = u"C:\\Users\\Zoë\\JoyToKey\\";
+  NotRunning panel(zoe);
+  panel.desk.files[".\\Sorvane.ini"] = "[BtnName]\r\nName1=いち\r\n";
+  panel.desk.AddFolder(u"C:\\", u"Users");
+  panel.desk.AddFolder(u"C:\\Users\\", u"Zoë");
+  panel.desk.AddFolder(u"C:\\Users\\Zoë\\", u"JoyToKey");
+  panel.desk.AddFile(zoe, u"JoyToKey.exe");
+  ASSERT_TRUE(panel.Start());
+  EXPECT_EQ(panel.desk.shellCalls.at(0).folder, zoe);
+  EXPECT_TRUE(panel.desk.messages.empty());
+  // Shift-JIS cannot hold the folder: the files become UTF-8 with a mark.
+  const std::string sibling = u8"\xEF\xBB\xBF[UseJoyToKey]\r\n所在フォルダー=C:\\Users\\Zoë\\JoyToKey\\\r\n";
+  EXPECT_EQ(panel.desk.files.at(".\\Tramvik.ini"), sibling);
+  panel.form().Close();
+  const std::string saved = panel.desk.files.at(".\\Sorvane.ini");
+  const std::string carers = u8"\xEF\xBB\xBF[BtnName]\r\nName1=いち\r\n";
+  EXPECT_EQ(saved.rfind(carers, 0), 0U);
+
+  NotRunning next(zoe);
+  next.desk.files[".\\Sorvane.ini"] = saved;
+  ASSERT_TRUE(next.Start());
+  EXPECT_TRUE(next.desk.listings.empty());
+  EXPECT_EQ(next.desk.shellCalls.at(0).folder, zoe);
+  EXPECT_TRUE(next.desk.messages.empty());
+  EXPECT_EQ(next.app->nameEditor->Name(1), "いち");
+}
+
+TEST(FindJoyToKey, AFolderWrittenByHandInUtf8IsTakenAsWrittenAndOnlyOtherCharactersAreReported) {
+  for (const char* mark : {"\xEF\xBB\xBF", ""}) {
+    const std::u16string zoe = u"D:\\Zoë\\JoyToKey\\";
+    NotRunning panel(zoe);
+    const std::string byHand = u8"[UseJoyToKey]\r\n所在フォルダー = D:\\Zoë\\JoyToKey\\\r\n[BtnName]\r\nName2=Café\r\n";
+    panel.desk.files[".\\Sorvane.ini"] = mark + byHand;
+    ASSERT_TRUE(panel.Start());
+    EXPECT_TRUE(panel.desk.listings.empty());
+    EXPECT_EQ(panel.desk.shellCalls.at(0).folder, zoe);
+    ASSERT_EQ(panel.desk.messages.size(), 1U);
+    EXPECT_NE(panel.desk.messages[0].text.find(":\nU+00E9\n"), std::string::npos) << panel.desk.messages[0].text;
+    panel.form().Close();
+    const std::string kept = mark + std::string(u8"[UseJoyToKey]\r\n所在フォルダー=D:\\Zoë\\JoyToKey\\\r\n");
+    EXPECT_EQ(panel.desk.files.at(".\\Sorvane.ini").rfind(kept, 0), 0U);
+  }
+}
+
+TEST(FindJoyToKey, ASettingsFileThatCannotBecomeUtf8LeavesSuchAFolderToTheNextSearch) {
+  const std::u16string zoe = u"C:\\Zoë\\";
+  NotRunning panel(zoe);
+  panel.desk.files[".\\Sorvane.ini"] = "[Carer]\r\nNote=\x81\x20\r\n";  // not code page 932
+  panel.desk.AddFolder(u"C:\\", u"Zoë");
+  panel.desk.AddFile(zoe, u"JoyToKey.exe");
+  ASSERT_TRUE(panel.Start());
+  panel.form().Close();
+  const std::string saved = panel.desk.files.at(".\\Sorvane.ini");
+  EXPECT_EQ(saved.rfind("[Carer]\r\nNote=\x81\x20\r\n[UseJoyToKey]\r\n所在フォルダー=\r\n", 0), 0U);
 }
 
 TEST(LaunchJoyToKey, NothingAnywhereGivesBothWarningsOwnedByThePanelThenTheFirstTickCloses) {
@@ -129,7 +188,7 @@ TEST(LaunchJoyToKey, NothingAnywhereGivesBothWarningsOwnedByThePanelThenTheFirst
   EXPECT_EQ(panel.desk.messages[0].text, "JoyToKeyがインストールされていません");
   EXPECT_EQ(panel.desk.messages[1].text,
             "「Kelpimo。」を接続するか\nJoyToKey Vre3.7以降をインストールして\n「Sorvane+。」を再起動してください。");
-  EXPECT_EQ(panel.desk.shellCalls.at(0).folder, "");  // attempted all the same
+  EXPECT_EQ(panel.desk.shellCalls.at(0).folder, u"");  // attempted all the same
   panel.Run(1000);
   ASSERT_EQ(panel.desk.messages.size(), 3U);
   EXPECT_EQ(panel.desk.messages[2].text.rfind("「Kelpimo。」を接続して\n", 0), 0U);

@@ -143,6 +143,30 @@ TEST(UnicodeSettingsFile, ACharacterThePanelCannotHoldIsReportedAndKeptInTheFile
   EXPECT_EQ(saved.rfind(kept, 0), 0U);
 }
 
+TEST(UnicodeSettingsFile, AValueShiftJisCannotHoldTurnsTheFileToUtf8WithAMarkAndReadsBackWhole) {
+  sim::SimDesktop desk;
+  TextCodec& codec = desk;
+  const std::u16string folder = u" C:\\Users\\Zoë\\JoyToKey\\";  // a blank at its start: quoted
+  SettingsText file = DecodeSettingsText("[BtnName]\r\nName1=いち\r\n", codec);
+  IniFile ini(file.text);
+  ASSERT_TRUE(WriteUnicodeValue(ini, file, codec, "UseJoyToKey", "所在フォルダー", folder));
+  const std::string written = EncodeSettingsText(ini.Contents(), file, codec).value_or("");
+  const std::string expected =
+      u8"\xEF\xBB\xBF[BtnName]\r\nName1=いち\r\n[UseJoyToKey]\r\n所在フォルダー=\" C:\\Users\\Zoë\\JoyToKey\\\"\r\n";
+  EXPECT_EQ(written, expected);
+  const SettingsText reread = DecodeSettingsText(written, codec);
+  EXPECT_EQ(ReadUnicodeValue(reread, codec, "UseJoyToKey", "所在フォルダー"), folder);
+  EXPECT_TRUE(UnholdableOutside(reread, codec, "UseJoyToKey", "所在フォルダー").empty());
+  EXPECT_EQ(reread.unholdable, std::vector<char32_t>{0xEB});
+
+  // A "Shift-JIS" file with bytes that are not code page 932 has no UTF-8 form.
+  SettingsText odd = DecodeSettingsText("[Carer]\r\nNote=\x81\x20\r\n", codec);
+  IniFile oddIni(odd.text);
+  EXPECT_FALSE(WriteUnicodeValue(oddIni, odd, codec, "UseJoyToKey", "所在フォルダー", folder));
+  EXPECT_EQ(oddIni.Contents(), odd.text);
+  EXPECT_EQ(odd.encoding, TextEncoding::kShiftJis);
+}
+
 TEST(IntervalFromTheFile, NotANumberNotFiniteOrBelowAFifthOfASecondIsTwoSeconds) {
   const std::pair<const char*, int> cases[] = {
       {"abc", 2000}, {"0", 2000},   {"0,5", 2000},  {"-1", 2000},    {"1e39", 2000},  {"inf", 2000},
@@ -201,12 +225,12 @@ TEST(FindJoyToKey, AFolderTramvikIniCannotTakeIsUsedAsFoundWhateverItHeld) {
     Panel panel;
     panel.desk.CloseWindow(panel.joyToKey);
     panel.desk.onLaunch = [&panel](const sim::ShellCall& call) {
-      panel.desk.Window(panel.joyToKey).exists = call.folder == "C:\\New\\";
-      return call.folder == "C:\\New\\";
+      panel.desk.Window(panel.joyToKey).exists = call.folder == u"C:\\New\\";
+      return call.folder == u"C:\\New\\";
     };
-    for (const char* drive : {"C:\\", "D:\\", "E:\\", "F:\\"}) panel.desk.folders[drive];
-    panel.desk.AddFolder("C:\\", "New");
-    panel.desk.AddFile("C:\\New\\", "JoyToKey.exe");
+    for (const char16_t* drive : {u"C:\\", u"D:\\", u"E:\\", u"F:\\"}) panel.desk.folders[drive];
+    panel.desk.AddFolder(u"C:\\", u"New");
+    panel.desk.AddFile(u"C:\\New\\", u"JoyToKey.exe");
     const std::string older = "[UseJoyToKey]\r\n所在フォルダー=D:\\Old\\\r\n[Tramvik]\r\nOwn=1\r\n";
     panel.desk.files[".\\Tramvik.ini"] = older;
     if (locked) {
@@ -215,8 +239,8 @@ TEST(FindJoyToKey, AFolderTramvikIniCannotTakeIsUsedAsFoundWhateverItHeld) {
       panel.desk.unwritable.push_back(".\\Tramvik.ini");
     }
     ASSERT_TRUE(panel.Start());
-    EXPECT_EQ(panel.form().joyToKeyFolder, "C:\\New\\") << locked;
-    EXPECT_EQ(panel.desk.shellCalls.at(0).folder, "C:\\New\\") << locked;
+    EXPECT_EQ(panel.form().joyToKeyFolder, u"C:\\New\\") << locked;
+    EXPECT_EQ(panel.desk.shellCalls.at(0).folder, u"C:\\New\\") << locked;
     EXPECT_EQ(panel.desk.files.at(".\\Tramvik.ini"), older) << locked;
     panel.form().Close();
     EXPECT_TRUE(Contains(panel.desk.files.at(kIni), "所在フォルダー=C:\\New\\\r\n")) << locked;

@@ -54,7 +54,7 @@ TEST(SettingsLoad, AMissingFileGivesEveryDefault) {
   }
   EXPECT_EQ(panel.app->nameEditor->Name(1), "ボタン１");
   EXPECT_EQ(panel.app->nameEditor->Name(18), "ボタン18");
-  EXPECT_EQ(form.joyToKeyFolder, "");
+  EXPECT_EQ(form.joyToKeyFolder, u"");
   EXPECT_EQ(panel.desk.files.count(kIni), 0U);  // the load writes nothing
 }
 

@@ -202,11 +202,11 @@ void SimDesktop::PlaySync(const char*) {
 
 void SimDesktop::Open(WindowHandle, const std::string& verb, const std::string& file,
                       const std::string& parameters, const std::string& folder, int showCommand) {
-  shellCalls.push_back({verb, file, parameters, folder, showCommand, false});
+  shellCalls.push_back({verb, file, parameters, Utf16FromShiftJis(folder).value_or(u"?"), showCommand, false});
 }
 
 bool SimDesktop::Launch(const std::string& verb, const std::string& file,
-                        const std::string& parameters, const std::string& folder, int showCommand) {
+                        const std::string& parameters, const std::u16string& folder, int showCommand) {
   shellCalls.push_back({verb, file, parameters, folder, showCommand, true});
   return onLaunch(shellCalls.back());
 }
@@ -228,28 +228,28 @@ bool SimDesktop::ReplaceWholeFile(const std::string& path, const std::string& co
   return true;
 }
 
-void SimDesktop::AddFile(const std::string& folder, const std::string& name) {
+void SimDesktop::AddFile(const std::u16string& folder, const std::u16string& name) {
   folders[folder].push_back({name, 0x20});
 }
 
-void SimDesktop::AddFolder(const std::string& parent, const std::string& name,
+void SimDesktop::AddFolder(const std::u16string& parent, const std::u16string& name,
                            std::uint32_t attributes) {
   folders[parent].push_back({name, attributes});
-  folders.emplace(parent + name + "\\", std::vector<SimEntry>{});
+  folders.emplace(parent + name + u"\\", std::vector<SimEntry>{});
 }
 
-bool SimDesktop::ListFolder(const std::string& pattern, EntryVisitor visit, void* context) {
-  const std::size_t slash = pattern.find_last_of('\\');
-  const std::string folder = pattern.substr(0, slash + 1);
+bool SimDesktop::ListFolder(const std::u16string& pattern, EntryVisitor visit, void* context) {
+  const std::size_t slash = pattern.find_last_of(u'\\');
+  const std::u16string folder = pattern.substr(0, slash + 1);
   ++listings[folder];
   const auto found = folders.find(folder);
   if (found == folders.end()) return false;
   const bool isRoot = folder.size() == 3;
   std::vector<SimEntry> entries;
-  if (!isRoot) entries = {{".", 0x10}, {"..", 0x10}};
+  if (!isRoot) entries = {{u".", 0x10}, {u"..", 0x10}};
   entries.insert(entries.end(), found->second.begin(), found->second.end());
   for (const SimEntry& entry : entries) {
-    const FolderEntry visited{entry.name.c_str(), entry.attributes};
+    const FolderEntry visited{entry.name, entry.attributes};
     if (!visit(visited, context)) break;
   }
   return true;

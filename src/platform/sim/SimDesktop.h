@@ -50,13 +50,13 @@ struct ShellCall {
   std::string verb;
   std::string file;
   std::string parameters;
-  std::string folder;
+  std::u16string folder;
   int showCommand;
   bool launch;
 };
 
 struct SimEntry {
-  std::string name;
+  std::u16string name;
   std::uint32_t attributes;
 };
 
@@ -132,15 +132,15 @@ class SimDesktop : public Desktop,
 
   // Files: whole files by exact path, folders by path ending in a backslash.
   std::map<std::string, std::string> files;
-  std::map<std::string, std::vector<SimEntry>> folders;  // "C:\" -> entries
+  std::map<std::u16string, std::vector<SimEntry>> folders;  // u"C:\" -> entries
   std::vector<std::string> unwritable;  // paths whose writes fail
   // Files held open by another program without sharing, until the clock
   // reaches the time: they exist, but reads and replaces fail.
   std::map<std::string, std::int64_t> lockedUntil;
   int replaceCalls = 0;
-  std::map<std::string, int> listings;  // folder -> times listed
-  void AddFile(const std::string& folder, const std::string& name);
-  void AddFolder(const std::string& parent, const std::string& name, std::uint32_t attributes = 0x10);
+  std::map<std::u16string, int> listings;  // folder -> times listed
+  void AddFile(const std::u16string& folder, const std::u16string& name);
+  void AddFolder(const std::u16string& parent, const std::u16string& name, std::uint32_t attributes = 0x10);
 
   // Process.
   std::string programFilePath = "C:\\Sorvane\\Sorvane.exe";
@@ -190,11 +190,11 @@ class SimDesktop : public Desktop,
   void Open(WindowHandle owner, const std::string& verb, const std::string& file,
             const std::string& parameters, const std::string& folder, int showCommand) override;
   bool Launch(const std::string& verb, const std::string& file, const std::string& parameters,
-              const std::string& folder, int showCommand) override;
+              const std::u16string& folder, int showCommand) override;
   // Files.
   FileRead ReadWholeFile(const std::string& path) override;
   bool ReplaceWholeFile(const std::string& path, const std::string& contents) override;
-  bool ListFolder(const std::string& pattern, EntryVisitor visit, void* context) override;
+  bool ListFolder(const std::u16string& pattern, EntryVisitor visit, void* context) override;
   // Clock.
   void Sleep(int milliseconds) override;
   std::int64_t NowMilliseconds() override { return now; }
