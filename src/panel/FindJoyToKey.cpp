@@ -4,6 +4,7 @@
 #include "panel/PanelForm.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsFile.h"
+#include "text/Unicode.h"
 
 namespace sorvane {
 
