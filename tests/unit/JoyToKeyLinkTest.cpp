@@ -172,6 +172,11 @@ TEST(JoyToKeyBinding, ARestartedJoyToKeyIsBoundAndHearsTheConfigurationNumberFir
   const Messages got = sim::MessagesOf(panel.desk.Window(restarted));
   ASSERT_FALSE(got.empty());
   EXPECT_EQ(got.front(), std::make_pair(WM_JOYTOKEY_CONFIG, 51));
+  // Whoever looks into it later can tell.
+  const auto& log = panel.desk.logLines;
+  EXPECT_NE(std::find_if(log.begin(), log.end(),
+                         [](const std::string& line) { return line.find("JoyToKey のウィンドウが替わりました") == 0; }),
+            log.end());
 }
 
 }  // namespace sorvane::test
