@@ -239,10 +239,10 @@ std::optional<std::string> EncodeSettingsText(const std::string& text, const Set
   }
 }
 
-bool WriteSettingsText(Platform& platform, const std::string& path, const std::string& text,
-                       const SettingsText& original) {
+FileWrite WriteSettingsText(Platform& platform, const std::string& path, const std::string& text,
+                            const SettingsText& original) {
   const auto bytes = EncodeSettingsText(text, original, platform.text);
-  return bytes && platform.files.ReplaceWholeFile(path, *bytes);
+  return bytes ? platform.files.ReplaceWholeFile(path, *bytes) : FileWrite::kFailed;
 }
 
 std::u16string ReadUnicodeValue(const SettingsText& file, TextCodec& codec, std::string_view section,

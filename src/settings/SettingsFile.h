@@ -40,9 +40,9 @@ SettingsText DecodeSettingsText(std::string_view bytes, TextCodec& codec);
 // character cannot be put in that encoding.
 std::optional<std::string> EncodeSettingsText(const std::string& text, const SettingsText& original,
                                               TextCodec& codec);
-// Encodes and replaces path; false when nothing was written.
-bool WriteSettingsText(Platform& platform, const std::string& path, const std::string& text,
-                       const SettingsText& original);
+// Encodes and replaces path; kFailed as well when the text cannot be encoded.
+FileWrite WriteSettingsText(Platform& platform, const std::string& path, const std::string& text,
+                            const SettingsText& original);
 
 // Values that may hold what code page 932 cannot, such as a folder's path. The
 // value of key in the file's own characters: a line read as "〓" gives back

@@ -12,7 +12,7 @@ namespace sorvane::test {
 
 namespace {
 
-const char* const kIni = ".\\Sorvane.ini";
+const char* const kIni = "C:\\Sorvane\\Sorvane.ini";
 
 std::vector<std::string> SectionsOf(const std::string& contents) {
   std::vector<std::string> sections;
@@ -251,7 +251,7 @@ TEST(SettingsSave, AnUnwritableFileIsReportedLeftUntouchedAndThePanelStillCloses
   panel.form().ButtonCountClick(5);
   panel.form().Close();
   ASSERT_EQ(panel.desk.messages.size(), 1U);
-  EXPECT_EQ(panel.desk.messages[0].text.rfind(".\\Sorvane.ini に書き込めません\n", 0), 0U);
+  EXPECT_EQ(panel.desk.messages[0].text.rfind("C:\\Sorvane\\Sorvane.ini に書き込めません\n", 0), 0U);
   EXPECT_EQ(panel.desk.messages[0].flags, 0x35U);  // retry or cancel
   EXPECT_EQ(panel.desk.files.at(kIni), "[ScanMax]\r\nScanMax=3\r\n");
   EXPECT_TRUE(panel.app->Terminated());
