@@ -192,7 +192,8 @@ std::optional<SettingsText> PanelForm::ReadSettingsFile() {
   if (settingsHeldBack) return std::nullopt;
   const SettingsText read = ReadSettingsText(platform_, settingsFile);
   if (read.status == FileRead::Status::kUnreadable) {
-    HoldBackSettings(settingsFile, "ほかのプログラムが使用中かもしれません");
+    HoldBackSettings(settingsFile, read.undecodable ? "文字コードを判別できません"
+                                                    : "ほかのプログラムが使用中かもしれません");
     return std::nullopt;
   }
   // The JoyToKey folder is taken in its own characters: nothing of it is lost.

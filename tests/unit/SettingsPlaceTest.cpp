@@ -117,4 +117,28 @@ TEST(SettingsSave, ThroughALinkToItsTargetAReadOnlyFileNamedSoAndNoBoxAtTheEndOf
                        "C:\\Sorvane\\Sorvane.ini に書き込めません（読み取り専用です）"));
 }
 
+TEST(UndecodableSettingsFile, Utf16WithoutItsMarkIsReportedAndNeverWrittenOver) {
+  std::string utf16;
+  for (char c : std::string("[ScanMax]\r\nScanMax=3\r\n")) utf16 += std::string{c, '\0'};
+  Panel panel;
+  panel.desk.files[kBeside] = utf16;
+  ASSERT_TRUE(panel.Start());
+  ASSERT_EQ(panel.desk.messages.size(), 1U);
+  EXPECT_TRUE(Contains(panel.desk.messages[0].text, "を読み込めません（文字コードを判別できません）"));
+  EXPECT_EQ(panel.scan().buttonCount, 4);
+  panel.form().Close();
+  EXPECT_EQ(panel.desk.files.at(kBeside), utf16);
+  EXPECT_EQ(panel.desk.replaceCalls, 0);
+
+  // Tramvik.ini is not written over either when JoyToKey is found.
+  Panel search;
+  search.desk.CloseWindow(search.joyToKey);
+  search.desk.folders[u"C:\\"];
+  search.desk.AddFile(u"C:\\", u"JoyToKey.exe");
+  search.desk.files["C:\\Sorvane\\Tramvik.ini"] = utf16;
+  ASSERT_TRUE(search.Start());
+  EXPECT_EQ(search.form().joyToKeyFoundIn, u"C:\\");
+  EXPECT_EQ(search.desk.files.at("C:\\Sorvane\\Tramvik.ini"), utf16);
+}
+
 }  // namespace sorvane::test
