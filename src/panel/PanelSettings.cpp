@@ -114,7 +114,15 @@ void PanelForm::LoadSettings() {
   s.buttonCount = std::clamp<std::int32_t>(Lenient(ini, "ScanMax", "ScanMax", "4"), 1, 8);
   LayoutButtons(s.buttonCount);
   s.subButtonCount = std::clamp<std::int32_t>(Lenient(ini, "SubScan", "SubScan", "4"), 1, 8);
-  s.intervalSeconds = ReadIntervalSeconds(ini.ReadString("Interval", "ScanTimer", "2"));
+  const std::string intervalText = ini.ReadString("Interval", "ScanTimer", "2");
+  s.intervalSeconds = ReadIntervalSeconds(intervalText);
+  if (ReadSeconds(intervalText) > kLongestIntervalSeconds) {
+    // Saved at close as the default, it is reported this once.
+    platform_.dialogs.ShowMessage(handle,
+                                  "[Interval] ScanTimer=" + intervalText +
+                                      " は走査の間隔（秒）として長すぎます（60 秒まで）。\n既定の 2 秒で走査します。",
+                                  kErrorCaption, kWarningBoxStyle);
+  }
   scanner.ApplyTiming();
 
   const auto on = [&ini](const char* section, bool byDefault) {

@@ -1,7 +1,8 @@
-// Where the carer's files live, and how they are saved.
+// Where the carer's files live, how they are saved, and numbers as carers type them.
 #include <gtest/gtest.h>
 
 #include "Harness.h"
+#include "settings/ValueForms.h"
 
 namespace sorvane::test {
 
@@ -139,6 +140,35 @@ TEST(UndecodableSettingsFile, Utf16WithoutItsMarkIsReportedAndNeverWrittenOver) 
   ASSERT_TRUE(search.Start());
   EXPECT_EQ(search.form().joyToKeyFoundIn, u"C:\\");
   EXPECT_EQ(search.desk.files.at("C:\\Sorvane\\Tramvik.ini"), utf16);
+}
+
+TEST(SettingsLoad, FullWidthDigitsHugeValuesAndAnIntervalBeyondAMinute) {
+  Panel panel;
+  panel.desk.files[kBeside] =
+      "[ScanMax]\r\nScanMax=３\r\n[Interval]\r\nScanTimer=90\r\n[起動時の横座標]\r\nXPOS=１２３\r\n"
+      "[Switch]\r\nIgnoreRepeat=2147483648\r\nAcceptTime=99999999999999999999\r\nFirstPause=－２\r\nLoops=１２\r\n";
+  ASSERT_TRUE(panel.Start());
+  EXPECT_EQ(panel.scan().buttonCount, 3);
+  EXPECT_EQ(panel.form().left, 123);
+  EXPECT_EQ(panel.form().switchOptions.ignoreRepeat, 5000);
+  EXPECT_EQ(panel.form().switchOptions.acceptTime, 5000);
+  EXPECT_EQ(panel.form().switchOptions.firstPause, 0);
+  EXPECT_EQ(panel.form().switchOptions.loops, 12);
+  EXPECT_EQ(panel.form().scanner.timer().Interval(), 2000);
+  ASSERT_EQ(panel.desk.messages.size(), 1U);
+  EXPECT_TRUE(Contains(panel.desk.messages[0].text, "ScanTimer=90"));
+  panel.form().Close();
+  EXPECT_TRUE(Contains(panel.desk.files.at(kBeside), "ScanTimer=2\r\n"));
+  Panel again;  // told once: the default was saved
+  again.desk.files = panel.desk.files;
+  ASSERT_TRUE(again.Start());
+  EXPECT_TRUE(again.desk.messages.empty());
+
+  EXPECT_EQ(ReadLenientInteger("－2147483649"), -2147483647 - 1);
+  EXPECT_EQ(ReadStrictInteger("－４２"), -42);
+  EXPECT_EQ(ReadSeconds("１.５"), 1.5F);
+  EXPECT_EQ(ReadIntervalSeconds("60"), 60.0F);
+  EXPECT_EQ(ReadIntervalSeconds("60.5"), kDefaultIntervalSeconds);
 }
 
 }  // namespace sorvane::test

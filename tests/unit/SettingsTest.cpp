@@ -205,7 +205,7 @@ TEST(SettingsLoad, OutlandishNumbersFromTheFileAreHeldSafely) {
   Panel panel;
   panel.desk.files[kIni] = "[Interval]\r\nScanTimer=1e30\r\n[BtnFont]\r\nFontSize1=2000000000\r\n";
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().scanner.timer().Interval(), 2147483647);
+  EXPECT_EQ(panel.form().scanner.timer().Interval(), 2000);  // no interval in seconds
   EXPECT_EQ(panel.form().Appearance(1).fontSize, 2000000000);
 
   // Button counts no layout can show are held to 1 to 8.
