@@ -74,13 +74,15 @@ bool PanelForm::SearchJoyToKeyFolder(const std::u16string& folder) {
     // The folder is used as found whenever the sibling file cannot take it:
     // an older folder read back from there would be launched and kept.
     joyToKeyFolder = folder;
-    SettingsText existing = ReadSettingsText(platform_, kSiblingSettingsFileName);
+    SettingsText existing = ReadSettingsText(platform_, siblingSettingsFile);
     // The sibling's own lines are never rebuilt from text that could not be read.
     if (existing.status == FileRead::Status::kUnreadable) return true;
     IniFile sibling(existing.text);
     if (!WriteUnicodeValue(sibling, existing, platform_.text, "UseJoyToKey", kFolderKey, folder)) return true;
-    if (!WriteSettingsText(platform_, kSiblingSettingsFileName, sibling.Contents(), existing)) return true;
-    const SettingsText written = ReadSettingsText(platform_, kSiblingSettingsFileName);
+    if (WriteSettingsText(platform_, siblingSettingsFile, sibling.Contents(), existing) != FileWrite::kWritten) {
+      return true;
+    }
+    const SettingsText written = ReadSettingsText(platform_, siblingSettingsFile);
     const std::u16string readBack = ReadUnicodeValue(written, platform_.text, "UseJoyToKey", kFolderKey);
     if (!readBack.empty()) joyToKeyFolder = readBack;
     return true;

@@ -110,7 +110,7 @@ void PanelForm::ExitClick() {
   Close();
 }
 
-void PanelForm::HelpClick() { platform_.shell.Open(handle, "open", kHelpFile, "", "", 5); }
+void PanelForm::HelpClick() { platform_.shell.Open(handle, "open", helpFile, "", "", 5); }
 
 void PanelForm::WebClick() { platform_.shell.Open(0, "open", kWebAddress, "", "", 1); }
 

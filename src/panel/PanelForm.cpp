@@ -5,9 +5,9 @@
 namespace sorvane {
 
 const char* const kApplicationTitle = "「Sorvane＋。」Ver 2.10";
-const char* const kSettingsFileName = ".\\Sorvane.ini";
-const char* const kLogFileName = ".\\Sorvane.log";
-const char* const kSiblingSettingsFileName = ".\\Tramvik.ini";
+const char* const kSettingsFileName = "Sorvane.ini";
+const char* const kLogFileName = "Sorvane.log";
+const char* const kSiblingSettingsFileName = "Tramvik.ini";
 const char* const kClickSoundFile = "Zoboclick.wav";
 const char* const kHelpFile = "Sorvane.chm";
 const char* const kErrorCaption = "エラー";
@@ -36,7 +36,7 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
       platform_(platform),
       readerWakes_(platform.joystick.ReadsOnItsOwn()) {
   handle = window;
-  platform_.log.UseFile(kLogFileName);
+  PlaceFiles();
   BuildDesign();
   LoadSettings();
   Construct();
@@ -136,6 +136,11 @@ void PanelForm::Close() {
   visible = false;
 }
 
+void PanelForm::EndSession() {
+  sessionEnding_ = true;
+  Close();
+}
+
 void PanelForm::FormClose() {
   scanner.timer().SetEnabled(false);
   sampleTimer.SetEnabled(false);
@@ -146,23 +151,29 @@ void PanelForm::FormClose() {
   // session's changes: the box offers to try again.
   constexpr unsigned kRetryCancelWarning = 0x35;  // MB_RETRYCANCEL | MB_ICONWARNING
   constexpr int kRetry = 4;                       // IDRETRY
-  const std::string retryQuestion = "\n（ほかのプログラムが使用中かもしれません）\nもう一度試しますか？";
   for (;;) {
     std::string problem;
+    const char* reason = "ほかのプログラムが使用中かもしれません";
     switch (SaveSettings()) {
       case SaveOutcome::kSaved:
       case SaveOutcome::kHeldBack:  // the carer was told at start
         break;
       case SaveOutcome::kUnreadable:
-        problem = std::string(kSettingsFileName) + " を読み込めないため、設定を保存できませんでした。";
+        problem = settingsFile + " を読み込めないため、設定を保存できませんでした。";
+        break;
+      case SaveOutcome::kReadOnly:
+        reason = "読み取り専用です";
+        problem = settingsFile + " に書き込めません";
         break;
       case SaveOutcome::kUnwritable:
-        problem = std::string(kSettingsFileName) + " に書き込めません";
+        problem = settingsFile + " に書き込めません";
         break;
     }
-    if (!problem.empty()) platform_.log.Write(problem);
-    if (problem.empty() ||
-        platform_.dialogs.ShowMessage(handle, problem + retryQuestion, kErrorCaption, kRetryCancelWarning) != kRetry) {
+    if (!problem.empty()) platform_.log.Write(problem + "（" + reason + "）");
+    // Windows waits for nobody at the end of a session: the log keeps what was lost.
+    if (problem.empty() || sessionEnding_ ||
+        platform_.dialogs.ShowMessage(handle, problem + "\n（" + reason + "）\nもう一度試しますか？",
+                                      kErrorCaption, kRetryCancelWarning) != kRetry) {
       break;
     }
   }

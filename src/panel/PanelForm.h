@@ -27,13 +27,14 @@
 namespace sorvane {
 
 extern const char* const kApplicationTitle;  // "「Sorvane＋。」Ver 2.10"
-extern const char* const kSettingsFileName;  // ".\Sorvane.ini"
-extern const char* const kLogFileName;  // ".\Sorvane.log"
-extern const char* const kSiblingSettingsFileName;  // ".\Tramvik.ini"
+extern const char* const kSettingsFileName;  // "Sorvane.ini"
+extern const char* const kLogFileName;  // "Sorvane.log"
+extern const char* const kSiblingSettingsFileName;  // "Tramvik.ini"
 extern const char* const kClickSoundFile;  // "Zoboclick.wav"
 extern const char* const kHelpFile;  // "Sorvane.chm"
 extern const char* const kErrorCaption;  // "エラー"
 constexpr unsigned kWarningBoxStyle = 0x30;  // MB_OK | MB_ICONWARNING
+constexpr unsigned kInformationBoxStyle = 0x40;  // MB_OK | MB_ICONINFORMATION
 
 // What the carer chooses in the menu, besides the scan's own counts, speed
 // and second stick (in the scanner's state).
@@ -105,6 +106,8 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   // Window behaviour.
   void FormShow();
   void Close();  // runs FormClose once; closing the main form ends the program
+  // Windows is ending the session: the panel closes without a box to wait on.
+  void EndSession();
   void FormClose();
   // The system's hit test: where the panel may be dragged from. The frame
   // (inFrame) is caption whatever the button reads now: the system may ask
@@ -119,9 +122,19 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   // Whether the pointer is within the panel's outer edge.
   bool PointerOverPanel();
 
+  // Where the carer's files are. The click sound and the help are beside the
+  // program; the settings, Tramvik.ini and the log too, or in
+  // %APPDATA%\Sorvane\ where the program's folder cannot be written.
+  std::string programFolder;   // ending in a backslash; empty when unknown
+  std::string settingsFolder;  // ending in a backslash; empty: the working folder
+  std::string settingsFile;
+  std::string siblingSettingsFile;
+  std::string clickSoundFile;
+  std::string helpFile;
+
   // Settings.
   void LoadSettings();
-  enum class SaveOutcome { kSaved, kHeldBack, kUnreadable, kUnwritable };
+  enum class SaveOutcome { kSaved, kHeldBack, kUnreadable, kUnwritable, kReadOnly };
   SaveOutcome SaveSettings();
   // The settings file for the readers at start. Nothing when it exists but
   // cannot be read: the carer is told once, and from then on nothing is read
@@ -209,6 +222,13 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
 
  private:
   void BuildDesign();
+  // Chooses the folders of the carer's files and carries over a settings file
+  // an earlier start left elsewhere.
+  void PlaceFiles();
+  void CarryOverSettings();
+  // The settings cannot be read: the carer is told, and nothing is read or
+  // saved in this run.
+  void HoldBackSettings(const std::string& path, const char* reason);
   void Construct();
   void LoadButtonAppearance(const IniFile& ini);
   void LoadSwitchOptions(const IniFile& ini);
@@ -234,6 +254,7 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   bool WaitForJoyToKeyWindow();
 
   Platform& platform_;
+  bool sessionEnding_ = false;
   bool unholdableReported_ = false;
   bool switchUnplugged_ = false;
   const bool readerWakes_;  // the switch reader says when a reading changes

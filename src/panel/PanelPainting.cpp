@@ -107,7 +107,7 @@ void PanelForm::SetShownStick(int stick) {
 void PanelForm::Relayout(int buttonCount) { LayoutButtons(buttonCount); }
 
 void PanelForm::Click() {
-  if (options.clickSound) platform_.sound.PlaySync(kClickSoundFile);
+  if (options.clickSound) platform_.sound.PlaySync(clickSoundFile.c_str());
 }
 
 }  // namespace sorvane

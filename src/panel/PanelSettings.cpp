@@ -1,6 +1,7 @@
 // The panel's settings: everything is read when the panel is created and
 // written back when it closes.
 #include <algorithm>
+#include <vector>
 
 #include "panel/PanelForm.h"
 #include "settings/IniFile.h"
@@ -30,6 +31,79 @@ std::int32_t Strict(const IniFile& ini, const char* section, const std::string& 
 
 }  // namespace
 
+void PanelForm::PlaceFiles() {
+  programFolder = platform_.process.ProgramFolder();
+  clickSoundFile = programFolder + kClickSoundFile;
+  helpFile = programFolder + kHelpFile;
+  settingsFolder = programFolder;
+  // A panel in Program Files, or on a locked-down machine, keeps its settings
+  // with the user who runs it.
+  bool roaming = false;
+  if (programFolder.empty() || !platform_.files.FolderWritable(programFolder)) {
+    const std::string roamingData = platform_.files.RoamingDataFolder();
+    const std::string ownFolder = roamingData + "Sorvane\\";
+    if (!roamingData.empty() && platform_.files.MakeFolder(ownFolder)) {
+      settingsFolder = ownFolder;
+      roaming = true;
+    }
+  }
+  settingsFile = settingsFolder + kSettingsFileName;
+  siblingSettingsFile = settingsFolder + kSiblingSettingsFileName;
+  platform_.log.UseFile(settingsFolder + kLogFileName);
+  const bool firstStartHere = platform_.files.ReadWholeFile(settingsFile).status == FileRead::Status::kMissing;
+  if (!firstStartHere) return;
+  CarryOverSettings();
+  if (roaming) {
+    platform_.log.Write("設定の保存先: " + settingsFolder);
+    platform_.dialogs.ShowMessage(handle,
+                                  "Sorvane のフォルダー（" + programFolder +
+                                      "）には書き込めないため、設定は次のフォルダーに保存します:\n" + settingsFolder,
+                                  kApplicationTitle, kInformationBoxStyle);
+  }
+}
+
+void PanelForm::CarryOverSettings() {
+  // Beside the program a settings file waits when its folder has become
+  // unwritable; in the working folder, when an earlier version was started
+  // from elsewhere.
+  std::vector<std::string> earlier;
+  if (settingsFolder != programFolder) earlier.push_back(programFolder + kSettingsFileName);
+  earlier.push_back(std::string(".\\") + kSettingsFileName);
+  for (const std::string& path : earlier) {
+    const std::int64_t start = platform_.clock.NowMilliseconds();
+    FileRead read = platform_.files.ReadWholeFile(path);
+    while (read.status == FileRead::Status::kUnreadable &&
+           platform_.clock.NowMilliseconds() - start < kUnreadableRetryMilliseconds) {
+      platform_.clock.Sleep(kUnreadableRetryPause);
+      read = platform_.files.ReadWholeFile(path);
+    }
+    if (read.status == FileRead::Status::kMissing) continue;
+    if (read.status == FileRead::Status::kUnreadable) {
+      HoldBackSettings(path, "ほかのプログラムが使用中かもしれません");
+      return;
+    }
+    // Carried byte for byte: its encoding and the carer's own lines with it.
+    if (platform_.files.ReplaceWholeFile(settingsFile, read.contents) == FileWrite::kWritten) {
+      platform_.log.Write(path + " の設定を " + settingsFile + " に引き継ぎました");
+    } else {
+      platform_.log.Write(path + " の設定を " + settingsFile + " に引き継げませんでした");
+    }
+    return;
+  }
+}
+
+void PanelForm::HoldBackSettings(const std::string& path, const char* reason) {
+  // Defaults written over weeks of a carer's settings would be worse than
+  // losing this run's changes: nothing is saved from now on.
+  settingsHeldBack = true;
+  platform_.log.Write(path + " を読み込めません（" + reason + "）。既定の設定で動作し、保存しません");
+  platform_.dialogs.ShowMessage(
+      handle,
+      path + " を読み込めません（" + reason + "）。\n"
+             "設定は読み込まれず、この起動では既定の設定で動作します。終了時にも設定は保存されません。",
+      kErrorCaption, kWarningBoxStyle);
+}
+
 void PanelForm::LoadSettings() {
   const auto read = ReadSettingsFile();
   const IniFile ini = read ? IniFile(read->text) : IniFile();
@@ -40,7 +114,15 @@ void PanelForm::LoadSettings() {
   s.buttonCount = std::clamp<std::int32_t>(Lenient(ini, "ScanMax", "ScanMax", "4"), 1, 8);
   LayoutButtons(s.buttonCount);
   s.subButtonCount = std::clamp<std::int32_t>(Lenient(ini, "SubScan", "SubScan", "4"), 1, 8);
-  s.intervalSeconds = ReadIntervalSeconds(ini.ReadString("Interval", "ScanTimer", "2"));
+  const std::string intervalText = ini.ReadString("Interval", "ScanTimer", "2");
+  s.intervalSeconds = ReadIntervalSeconds(intervalText);
+  if (ReadSeconds(intervalText) > kLongestIntervalSeconds) {
+    // Saved at close as the default, it is reported this once.
+    platform_.dialogs.ShowMessage(handle,
+                                  "[Interval] ScanTimer=" + intervalText +
+                                      " は走査の間隔（秒）として長すぎます（60 秒まで）。\n既定の 2 秒で走査します。",
+                                  kErrorCaption, kWarningBoxStyle);
+  }
   scanner.ApplyTiming();
 
   const auto on = [&ini](const char* section, bool byDefault) {
@@ -116,18 +198,10 @@ void PanelForm::LoadButtonAppearance(const IniFile& ini) {
 
 std::optional<SettingsText> PanelForm::ReadSettingsFile() {
   if (settingsHeldBack) return std::nullopt;
-  const SettingsText read = ReadSettingsText(platform_, kSettingsFileName);
+  const SettingsText read = ReadSettingsText(platform_, settingsFile);
   if (read.status == FileRead::Status::kUnreadable) {
-    // Defaults written over weeks of a carer's settings would be worse than
-    // losing this run's changes: nothing is saved from now on.
-    settingsHeldBack = true;
-    platform_.log.Write(std::string(kSettingsFileName) + " を読み込めません。既定の設定で動作し、保存しません");
-    platform_.dialogs.ShowMessage(
-        handle,
-        std::string(kSettingsFileName) +
-            " を読み込めません（ほかのプログラムが使用中かもしれません）。\n"
-            "設定は読み込まれず、この起動では既定の設定で動作します。終了時にも設定は保存されません。",
-        kErrorCaption, kWarningBoxStyle);
+    HoldBackSettings(settingsFile, read.undecodable ? "文字コードを判別できません"
+                                                    : "ほかのプログラムが使用中かもしれません");
     return std::nullopt;
   }
   // The JoyToKey folder is taken in its own characters: nothing of it is lost.
@@ -136,7 +210,7 @@ std::optional<SettingsText> PanelForm::ReadSettingsFile() {
     unholdableReported_ = true;
     platform_.dialogs.ShowMessage(
         handle,
-        std::string(kSettingsFileName) + " に、この表示盤では扱えない文字があります:\n" +
+        settingsFile + " に、この表示盤では扱えない文字があります:\n" +
             DescribeCharacters(unholdable) +
             "\nその文字は〓と表示します。その行を変更しない限り、ファイルの文字はそのまま残ります。",
         kErrorCaption, kWarningBoxStyle);
@@ -147,7 +221,7 @@ std::optional<SettingsText> PanelForm::ReadSettingsFile() {
 PanelForm::SaveOutcome PanelForm::SaveSettings() {
   if (settingsHeldBack) return SaveOutcome::kHeldBack;
   // The file as it is now, so that lines written by hand since the start survive.
-  SettingsText current = ReadSettingsText(platform_, kSettingsFileName);
+  SettingsText current = ReadSettingsText(platform_, settingsFile);
   if (current.status == FileRead::Status::kUnreadable) return SaveOutcome::kUnreadable;
   IniFile ini(current.text);
   const ScanState& s = scan();
@@ -193,8 +267,14 @@ PanelForm::SaveOutcome PanelForm::SaveSettings() {
   ini.WriteString(kSwitchSection, kIgnoreRepeatRange.key, WriteInteger(switchOptions.ignoreRepeat));
   ini.WriteString(kSwitchSection, kFirstPauseRange.key, WriteInteger(switchOptions.firstPause));
   ini.WriteString(kSwitchSection, kLoopsRange.key, WriteInteger(switchOptions.loops));
-  return WriteSettingsText(platform_, kSettingsFileName, ini.Contents(), current) ? SaveOutcome::kSaved
-                                                                                  : SaveOutcome::kUnwritable;
+  switch (WriteSettingsText(platform_, settingsFile, ini.Contents(), current)) {
+    case FileWrite::kWritten:
+      return SaveOutcome::kSaved;
+    case FileWrite::kReadOnly:
+      return SaveOutcome::kReadOnly;
+    default:
+      return SaveOutcome::kUnwritable;
+  }
 }
 
 }  // namespace sorvane

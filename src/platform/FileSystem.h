@@ -20,14 +20,30 @@ struct FileRead {
   std::string contents;  // the bytes, when read
 };
 
+// What replacing a whole file came to.
+enum class FileWrite {
+  kWritten,
+  kReadOnly,  // the file is read-only, or its folder refuses new files
+  kFailed,    // anything else: held by another program, the disk, ...
+};
+
 class FileSystem {
  public:
   // The whole file, or why there is none. A partial read is never a read.
   virtual FileRead ReadWholeFile(const std::string& path) = 0;
   // Writes contents to a new file beside path and moves it over path, so that
   // path holds either the old or the new contents, never a mix. A temporary
-  // file left by an earlier, interrupted replace is overwritten.
-  virtual bool ReplaceWholeFile(const std::string& path, const std::string& contents) = 0;
+  // file left by an earlier, interrupted replace is overwritten. A symbolic
+  // link is followed: its target is replaced and the link stays.
+  virtual FileWrite ReplaceWholeFile(const std::string& path, const std::string& contents) = 0;
+
+  // Whether a new file can be made in folder (ending in a backslash).
+  virtual bool FolderWritable(const std::string& folder) = 0;
+  // Makes folder (ending in a backslash) and its parents; true when it exists.
+  virtual bool MakeFolder(const std::string& folder) = 0;
+  // The user's roaming application-data folder, ending in a backslash; empty
+  // when there is none that code page 932 can name.
+  virtual std::string RoamingDataFolder() = 0;
 
   struct FolderEntry {
     std::u16string_view name;  // valid during the call only

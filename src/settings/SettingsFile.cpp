@@ -178,6 +178,12 @@ SettingsText DecodeSettingsText(std::string_view bytes, TextCodec& codec) {
   } else if (StartsWith(bytes, {0xFE, 0xFF})) {
     result.encoding = TextEncoding::kUtf16BigEndian;
     DecodeUnicode(Utf16FromBytes(bytes.substr(2), true), codec, result);
+  } else if (bytes.find('\0') != std::string_view::npos) {
+    // Neither code page 932 nor UTF-8 has a zero byte in text: this is UTF-16
+    // without its mark, or no text at all. Read as code page 932 it would be
+    // written back as something else.
+    result.status = FileRead::Status::kUnreadable;
+    result.undecodable = true;
   } else if (IsUtf8BeyondAscii(bytes)) {
     result.encoding = TextEncoding::kUtf8WithoutMark;
     DecodeUnicode(Utf16FromUtf8(bytes), codec, result);
@@ -196,8 +202,8 @@ SettingsText ReadSettingsText(Platform& platform, const std::string& path) {
     platform.clock.Sleep(kUnreadableRetryPause);
     read = platform.files.ReadWholeFile(path);
   }
+  if (read.status == FileRead::Status::kRead) return DecodeSettingsText(read.contents, platform.text);
   SettingsText result;
-  if (read.status == FileRead::Status::kRead) result = DecodeSettingsText(read.contents, platform.text);
   result.status = read.status;
   return result;
 }
@@ -239,10 +245,10 @@ std::optional<std::string> EncodeSettingsText(const std::string& text, const Set
   }
 }
 
-bool WriteSettingsText(Platform& platform, const std::string& path, const std::string& text,
-                       const SettingsText& original) {
+FileWrite WriteSettingsText(Platform& platform, const std::string& path, const std::string& text,
+                            const SettingsText& original) {
   const auto bytes = EncodeSettingsText(text, original, platform.text);
-  return bytes && platform.files.ReplaceWholeFile(path, *bytes);
+  return bytes ? platform.files.ReplaceWholeFile(path, *bytes) : FileWrite::kFailed;
 }
 
 std::u16string ReadUnicodeValue(const SettingsText& file, TextCodec& codec, std::string_view section,

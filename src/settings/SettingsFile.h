@@ -16,7 +16,9 @@ namespace sorvane {
 enum class TextEncoding { kShiftJis, kUtf8, kUtf8WithoutMark, kUtf16LittleEndian, kUtf16BigEndian };
 
 struct SettingsText {
+  // kUnreadable as well when the bytes are no text the panel can decode.
   FileRead::Status status = FileRead::Status::kMissing;
+  bool undecodable = false;
   TextEncoding encoding = TextEncoding::kShiftJis;
   std::string text;  // code page 932
   // Characters of the file that code page 932 cannot hold, each once. They
@@ -32,7 +34,8 @@ constexpr int kUnreadableRetryPause = 100;
 
 // Reads and decodes path. Without a byte-order mark the file is code page 932,
 // unless it is UTF-8 beyond doubt: Notepad saves UTF-8 without a mark today,
-// and Japanese in code page 932 is never well-formed UTF-8.
+// and Japanese in code page 932 is never well-formed UTF-8. Without a mark, a
+// zero byte means UTF-16 (or no text at all): it cannot be decoded.
 SettingsText ReadSettingsText(Platform& platform, const std::string& path);
 SettingsText DecodeSettingsText(std::string_view bytes, TextCodec& codec);
 
@@ -40,9 +43,9 @@ SettingsText DecodeSettingsText(std::string_view bytes, TextCodec& codec);
 // character cannot be put in that encoding.
 std::optional<std::string> EncodeSettingsText(const std::string& text, const SettingsText& original,
                                               TextCodec& codec);
-// Encodes and replaces path; false when nothing was written.
-bool WriteSettingsText(Platform& platform, const std::string& path, const std::string& text,
-                       const SettingsText& original);
+// Encodes and replaces path; kFailed as well when the text cannot be encoded.
+FileWrite WriteSettingsText(Platform& platform, const std::string& path, const std::string& text,
+                            const SettingsText& original);
 
 // Values that may hold what code page 932 cannot, such as a folder's path. The
 // value of key in the file's own characters: a line read as "〓" gives back

@@ -1,5 +1,6 @@
 #include "settings/ValueForms.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,34 @@ namespace sorvane {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+// Full-width digits and signs as their ASCII forms: a carer typing with the
+// Japanese input method on writes "１５" for 15.
+std::string HalfWidthNumber(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (!IsLeadByte(lead) || i + 1 >= text.size()) {
+      out += text[i];
+      continue;
+    }
+    const auto trail = static_cast<unsigned char>(text[++i]);
+    if (lead == 0x82 && trail >= 0x4F && trail <= 0x58) {
+      out += static_cast<char>('0' + (trail - 0x4F));  // ０-９
+    } else if (lead == 0x81 && trail == 0x7C) {
+      out += '-';  // －
+    } else if (lead == 0x81 && trail == 0x7B) {
+      out += '+';  // ＋
+    } else {
+      out += static_cast<char>(lead);
+      out += static_cast<char>(trail);
+    }
+  }
+  return out;
+}
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -51,21 +80,26 @@ constexpr NamedColor kColorNames[] = {
 
 }  // namespace
 
-std::int32_t ReadLenientInteger(std::string_view text) {
+std::int32_t ReadLenientInteger(std::string_view written) {
+  const std::string text = HalfWidthNumber(written);
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  // A number too large for 32 bits is held at the nearest end, so that a
+  // range check holds it there too rather than seeing it wrapped round.
+  constexpr std::int64_t kBeyond = std::int64_t{1} << 31;
   std::int64_t value = 0;
   for (; i < text.size() && IsDigit(text[i]); ++i) {
-    // Wrap like a 32-bit accumulator rather than overflow.
-    value = static_cast<std::int64_t>(static_cast<std::uint32_t>(value * 10 + (text[i] - '0')));
+    if (value < kBeyond) value = value * 10 + (text[i] - '0');
   }
-  const auto magnitude = static_cast<std::uint32_t>(value);
-  return static_cast<std::int32_t>(negative ? 0U - magnitude : magnitude);
+  if (negative) return static_cast<std::int32_t>(-std::min(value, kBeyond));
+  return static_cast<std::int32_t>(std::min(value, kBeyond - 1));
 }
 
-std::optional<std::int32_t> ReadStrictInteger(std::string_view text) {
+std::optional<std::int32_t> ReadStrictInteger(std::string_view written) {
+  const std::string halfWidth = HalfWidthNumber(written);
+  std::string_view text = halfWidth;
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   bool negative = false;
@@ -98,7 +132,8 @@ std::optional<std::int32_t> ReadStrictInteger(std::string_view text) {
                                             : static_cast<std::int64_t>(value));
 }
 
-float ReadSeconds(std::string_view text) {
+float ReadSeconds(std::string_view written) {
+  const std::string text = HalfWidthNumber(written);
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
   const std::size_t start = i;
@@ -129,7 +164,10 @@ float ReadIntervalSeconds(std::string_view text) {
   const float seconds = ReadSeconds(text);
   // Not a number, infinite, zero, negative or too short to see and press: a
   // panel that never highlights anything is of no use to anyone.
-  if (!std::isfinite(seconds) || !(seconds >= kShortestIntervalSeconds)) return kDefaultIntervalSeconds;
+  // Longer than a minute it is no pace anybody scans at: some other unit, or a slip.
+  if (!std::isfinite(seconds) || !(seconds >= kShortestIntervalSeconds) || seconds > kLongestIntervalSeconds) {
+    return kDefaultIntervalSeconds;
+  }
   return seconds;
 }
 

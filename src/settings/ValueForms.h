@@ -10,17 +10,20 @@
 
 namespace sorvane {
 
+// Every number read takes full-width digits and signs as well.
 // Leading blanks, an optional sign, the longest run of digits; otherwise 0.
+// Beyond 32 bits, the nearest 32-bit integer.
 std::int32_t ReadLenientInteger(std::string_view text);
 // A whole decimal integer, or hexadecimal after "$" or "0x"; nothing otherwise.
 std::optional<std::int32_t> ReadStrictInteger(std::string_view text);
 // The longest leading decimal number; 0 when there is none.
 float ReadSeconds(std::string_view text);
 // The scan interval a settings file gives: its seconds when they are a finite
-// number of at least 0.2, else the default 2.
+// number from 0.2 to 60, else the default 2.
 float ReadIntervalSeconds(std::string_view text);
 constexpr float kDefaultIntervalSeconds = 2.0F;
 constexpr float kShortestIntervalSeconds = 0.2F;
+constexpr float kLongestIntervalSeconds = 60.0F;
 
 std::string WriteInteger(std::int32_t value);
 std::string WriteSeconds(float seconds);  // up to 15 significant digits

@@ -183,7 +183,7 @@ LRESULT PanelWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam != FALSE) view_->Handle([&form] { form.Close(); });
+      if (wParam != FALSE) view_->Handle([&form] { form.EndSession(); });
       return 0;
     default:
       break;

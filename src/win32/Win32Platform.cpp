@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <mmsystem.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstring>
 #include <vector>
@@ -84,6 +85,36 @@ std::wstring LongPath(std::wstring wide) {
     return L"\\\\?\\" + wide;
   }
   return wide;
+}
+
+// The file a path ends at, links followed; the path itself when it names
+// nothing yet.
+std::wstring FinalPath(const std::wstring& path) {
+  OwnedFile file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file) return path;
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD length = GetFinalPathNameByHandleW(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()),
+                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0) return path;
+    if (length < buffer.size()) return std::wstring(buffer.data(), length);
+    buffer.resize(length + 1);
+  }
+}
+
+bool Refused(DWORD error) { return error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT; }
+
+// A folder as the program's paths hold it: code page 932, ending in a
+// backslash. A name code page 932 cannot hold is tried in its short form.
+std::string FolderName(std::wstring folder) {
+  if (folder.empty()) return {};
+  if (folder.back() != L'\\') folder += L'\\';
+  if (auto name = NarrowExactly(folder)) return *name;
+  std::vector<wchar_t> buffer(folder.size() + 1);
+  const DWORD length = GetShortPathNameW(folder.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+  if (length == 0 || length >= buffer.size()) return {};
+  return NarrowExactly(std::wstring(buffer.data(), length)).value_or(std::string());
 }
 
 }  // namespace
@@ -306,8 +337,14 @@ FileRead Win32Platform::ReadWholeFile(const std::string& path) {
   return result;
 }
 
-bool Win32Platform::ReplaceWholeFile(const std::string& path, const std::string& contents) {
-  const std::wstring target = LongPath(Wide(path));
+FileWrite Win32Platform::ReplaceWholeFile(const std::string& path, const std::string& contents) {
+  // A link is replaced in its target: a file moved over the link itself
+  // would take the link's place.
+  const std::wstring target = FinalPath(LongPath(Wide(path)));
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    return FileWrite::kReadOnly;
+  }
   const std::wstring temporary = target + L".new";
   // A temporary file left by an interrupted replace is overwritten, even one
   // marked read-only, hidden or system.
@@ -315,7 +352,7 @@ bool Win32Platform::ReplaceWholeFile(const std::string& path, const std::string&
   {
     OwnedFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
+    if (!file) return Refused(GetLastError()) ? FileWrite::kReadOnly : FileWrite::kFailed;
     DWORD written = 0;
     const bool ok = WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &written,
                               nullptr) &&
@@ -323,14 +360,45 @@ bool Win32Platform::ReplaceWholeFile(const std::string& path, const std::string&
     if (!ok) {
       file.Reset();
       DeleteFileW(temporary.c_str());
-      return false;
+      return FileWrite::kFailed;
     }
   }
   if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileW(temporary.c_str());
-    return false;
+    // A file held by another program is refused too; only one that cannot
+    // even be opened for writing is read-only.
+    OwnedFile existing(CreateFileW(target.c_str(), GENERIC_WRITE,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    return !existing && Refused(GetLastError()) ? FileWrite::kReadOnly : FileWrite::kFailed;
   }
-  return true;
+  return FileWrite::kWritten;
+}
+
+bool Win32Platform::FolderWritable(const std::string& folder) {
+  wchar_t name[64];
+  wsprintfW(name, L"Sorvane-%lu.tmp", GetCurrentProcessId());
+  OwnedFile file(CreateFileW(LongPath(Wide(folder) + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                             FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+  return static_cast<bool>(file);
+}
+
+bool Win32Platform::MakeFolder(const std::string& folder) {
+  const std::wstring wide = Wide(folder);
+  // Each level from the drive down; those that exist are passed by.
+  for (std::size_t slash = wide.find(L'\\', 3); slash != std::wstring::npos; slash = wide.find(L'\\', slash + 1)) {
+    CreateDirectoryW(LongPath(wide.substr(0, slash)).c_str(), nullptr);
+  }
+  const DWORD attributes = GetFileAttributesW(LongPath(wide).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::string Win32Platform::RoamingDataFolder() {
+  wchar_t folder[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, folder))) {
+    return {};
+  }
+  return FolderName(folder);
 }
 
 bool Win32Platform::ListFolder(const std::u16string& pattern, EntryVisitor visit, void* context) {
@@ -420,6 +488,18 @@ std::string Win32Platform::ProgramFilePath() {
     if (length < buffer.size()) return Narrow(std::wstring(buffer.data(), length));
     buffer.resize(buffer.size() * 2);
   }
+}
+
+std::string Win32Platform::ProgramFolder() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  DWORD length = 0;
+  for (;;) {
+    length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length < buffer.size()) break;
+    buffer.resize(buffer.size() * 2);
+  }
+  std::wstring file(buffer.data(), length);
+  return FolderName(file.substr(0, file.find_last_of(L'\\') + 1));
 }
 
 std::string Win32Platform::FirstArgument() {

@@ -80,7 +80,10 @@ class Win32Platform : public Desktop,
   bool Launch(const std::string& verb, const std::string& file, const std::string& parameters,
               const std::u16string& folder, int showCommand) override;
   FileRead ReadWholeFile(const std::string& path) override;
-  bool ReplaceWholeFile(const std::string& path, const std::string& contents) override;
+  FileWrite ReplaceWholeFile(const std::string& path, const std::string& contents) override;
+  bool FolderWritable(const std::string& folder) override;
+  bool MakeFolder(const std::string& folder) override;
+  std::string RoamingDataFolder() override;
   bool ListFolder(const std::u16string& pattern, EntryVisitor visit, void* context) override;
   void Sleep(int milliseconds) override;
   std::int64_t NowMilliseconds() override;
@@ -90,6 +93,7 @@ class Win32Platform : public Desktop,
   bool ChooseFont(WindowHandle owner, FontChoice& font) override;
   bool EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) override;
   std::string ProgramFilePath() override;
+  std::string ProgramFolder() override;
   std::string FirstArgument() override;
   bool CreateInstanceMutex(const std::string& name) override;
   void CloseInstanceMutex() override;

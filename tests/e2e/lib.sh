@@ -58,9 +58,28 @@ probe() {
   return "$rc"
 }
 
+# The panel keeps its files beside its program file: a test's panel runs as
+# a copy in the test's working folder, so that the files it reads and writes
+# there are the panel's own.
+beside_work() {
+  case "$1" in
+    "$BUILD/Sorvane.exe" | "$BUILD/SorvaneE2E.exe")
+      if [ -n "$WORK" ]; then
+        [ -e "$WORK/${1##*/}" ] || cp "$1" "$WORK/"
+        echo "$WORK/${1##*/}"
+        return
+      fi
+      ;;
+  esac
+  echo "$1"
+}
+
 # Starts a Windows program in the background in the working folder.
 start() {
-  wine "$@" >/dev/null 2>>"$(wine_errors)" &
+  local program
+  program=$(beside_work "$1")
+  shift
+  wine "$program" "$@" >/dev/null 2>>"$(wine_errors)" &
   PIDS+=($!)
 }
 

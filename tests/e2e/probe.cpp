@@ -8,6 +8,9 @@
 //   probe text NAME          the title and every child's text, one a line
 //   probe click NAME LABEL   clicks the enabled child button whose text is LABEL
 //   probe close NAME         asks the window to close
+//   probe endsession NAME    tells the window the Windows session ends, as
+//                            logging off does (query, then the end itself);
+//                            prints the Unix time in ms of the end's sending
 //   probe rect NAME          left top width height (outer), and the client size
 //   probe style NAME         style and extended style in hexadecimal
 //   probe ping NAME MS       true when the window answers within MS
@@ -259,6 +262,13 @@ int wmain(int count, wchar_t** arguments) {
   }
   if (command == L"close") {
     PostMessageW(window, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  if (command == L"endsession") {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000, &result);
+    Print(std::to_string(UnixMilliseconds()));
+    SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000, &result);
     return 0;
   }
   if (command == L"rect") {

@@ -37,7 +37,7 @@ panel_pid=${PIDS[-1]}
 probe wait 'class:#32770' 20000 >/dev/null || fail "no box for a file held longer"
 box_after=$(( ($(date +%s%N) - held_from) / 1000000 ))
 text=$(probe text 'class:#32770')
-echo "$text" | grep -qF '.\Sorvane.ini を読み込めません' || fail "box text: $text"
+echo "$text" | grep -qF '\Sorvane.ini を読み込めません' || fail "box text: $text"
 echo "$text" | grep -qF '終了時にも設定は保存されません' || fail "box text: $text"
 wait_gone "$lock_pid" 20 || fail "the helper did not end"
 probe click 'class:#32770' OK

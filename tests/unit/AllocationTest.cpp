@@ -60,7 +60,7 @@ TEST(SteadyState, ScanStepsAllocateNothing) {
 TEST(SteadyState, TicksAndSwitchSamplesAllocateNothingDiscoveryAndEverySwitchOptionIncluded) {
   Panel panel;
   for (int i = 0; i < 30; ++i) panel.desk.AddWindow("window " + std::to_string(i));
-  panel.desk.files[".\\Sorvane.ini"] =
+  panel.desk.files["C:\\Sorvane\\Sorvane.ini"] =
       "[Switch]\r\nKey=32\r\nAcceptTime=40\r\nIgnoreRepeat=100\r\nFirstPause=300\r\nLoops=50\r\n";
   ASSERT_TRUE(panel.Start());
   ASSERT_EQ(panel.form().switchOptions.loops, 50);

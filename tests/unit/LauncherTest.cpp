@@ -31,7 +31,7 @@ TEST(FindJoyToKey, FindsItDirectlyOnC) {
   EXPECT_EQ(panel.form().joyToKeyFoundIn, u"C:\\");
   EXPECT_EQ(panel.form().joyToKeyFolder, u"C:\\");
   EXPECT_EQ(panel.desk.listings.size(), 1U);  // nothing below C:\, no other drive
-  EXPECT_EQ(panel.desk.files.at(".\\Tramvik.ini"), "[UseJoyToKey]\r\n所在フォルダー=C:\\\r\n");
+  EXPECT_EQ(panel.desk.files.at("C:\\Sorvane\\Tramvik.ini"), "[UseJoyToKey]\r\n所在フォルダー=C:\\\r\n");
   const sim::ShellCall& launch = panel.desk.shellCalls.at(0);
   EXPECT_EQ(launch.verb, "open");
   EXPECT_EQ(launch.file, "JoyToKey");
@@ -41,7 +41,7 @@ TEST(FindJoyToKey, FindsItDirectlyOnC) {
                                         {WM_JOYTOKEY_AFTER_LAUNCH2, 0},
                                         {WM_JOYTOKEY_CONFIG, 51}}));
   panel.form().Close();
-  EXPECT_NE(panel.desk.files.at(".\\Sorvane.ini").find("所在フォルダー=C:\\\r\n"), std::string::npos);
+  EXPECT_NE(panel.desk.files.at("C:\\Sorvane\\Sorvane.ini").find("所在フォルダー=C:\\\r\n"), std::string::npos);
 }
 
 TEST(FindJoyToKey, TakesTheFirstFolderInDepthFirstListingOrderAndListsEachFolderOnce) {
@@ -105,7 +105,7 @@ TEST(FindJoyToKey, HandlesPathsLongerThan255Bytes) {
 
 TEST(FindJoyToKey, AStoredFolderIsUsedWithoutASearch) {
   NotRunning panel(u"D:\\JoyToKey\\");
-  panel.desk.files[".\\Sorvane.ini"] = "[UseJoyToKey]\r\n所在フォルダー=D:\\JoyToKey\\\r\n";
+  panel.desk.files["C:\\Sorvane\\Sorvane.ini"] = "[UseJoyToKey]\r\n所在フォルダー=D:\\JoyToKey\\\r\n";
   ASSERT_TRUE(panel.Start());
   EXPECT_TRUE(panel.desk.listings.empty());
   EXPECT_EQ(panel.desk.shellCalls.at(0).folder, u"D:\\JoyToKey\\");
@@ -116,16 +116,16 @@ TEST(FindJoyToKey, AnUnwritableSiblingFileDoesNotLoseTheFolderFound) {
   NotRunning panel(u"C:\\JTK\\");
   panel.desk.AddFolder(u"C:\\", u"JTK");
   panel.desk.AddFile(u"C:\\JTK\\", u"JoyToKey.exe");
-  panel.desk.unwritable.push_back(".\\Tramvik.ini");
+  panel.desk.unwritable.push_back("C:\\Sorvane\\Tramvik.ini");
   ASSERT_TRUE(panel.Start());
   EXPECT_EQ(panel.form().joyToKeyFolder, u"C:\\JTK\\");
-  EXPECT_EQ(panel.desk.files.count(".\\Tramvik.ini"), 0U);
+  EXPECT_EQ(panel.desk.files.count("C:\\Sorvane\\Tramvik.ini"), 0U);
 }
 
 TEST(FindJoyToKey, AFolderShiftJisCannotHoldIsFoundLaunchedAndRememberedWithoutANoticeOrASecondSearch) {
   const std::u16string zoe = u"C:\\Users\\Zoë\\JoyToKey\\";
   NotRunning panel(zoe);
-  panel.desk.files[".\\Sorvane.ini"] = "[BtnName]\r\nName1=いち\r\n";
+  panel.desk.files["C:\\Sorvane\\Sorvane.ini"] = "[BtnName]\r\nName1=いち\r\n";
   panel.desk.AddFolder(u"C:\\", u"Users");
   panel.desk.AddFolder(u"C:\\Users\\", u"Zoë");
   panel.desk.AddFolder(u"C:\\Users\\Zoë\\", u"JoyToKey");
@@ -135,14 +135,14 @@ TEST(FindJoyToKey, AFolderShiftJisCannotHoldIsFoundLaunchedAndRememberedWithoutA
   EXPECT_TRUE(panel.desk.messages.empty());
   // Shift-JIS cannot hold the folder: the files become UTF-8 with a mark.
   const std::string sibling = u8"\xEF\xBB\xBF[UseJoyToKey]\r\n所在フォルダー=C:\\Users\\Zoë\\JoyToKey\\\r\n";
-  EXPECT_EQ(panel.desk.files.at(".\\Tramvik.ini"), sibling);
+  EXPECT_EQ(panel.desk.files.at("C:\\Sorvane\\Tramvik.ini"), sibling);
   panel.form().Close();
-  const std::string saved = panel.desk.files.at(".\\Sorvane.ini");
+  const std::string saved = panel.desk.files.at("C:\\Sorvane\\Sorvane.ini");
   const std::string carers = u8"\xEF\xBB\xBF[BtnName]\r\nName1=いち\r\n";
   EXPECT_EQ(saved.rfind(carers, 0), 0U);
 
   NotRunning next(zoe);
-  next.desk.files[".\\Sorvane.ini"] = saved;
+  next.desk.files["C:\\Sorvane\\Sorvane.ini"] = saved;
   ASSERT_TRUE(next.Start());
   EXPECT_TRUE(next.desk.listings.empty());
   EXPECT_EQ(next.desk.shellCalls.at(0).folder, zoe);
@@ -155,7 +155,7 @@ TEST(FindJoyToKey, AFolderWrittenByHandInUtf8IsTakenAsWrittenAndOnlyOtherCharact
     const std::u16string zoe = u"D:\\Zoë\\JoyToKey\\";
     NotRunning panel(zoe);
     const std::string byHand = u8"[UseJoyToKey]\r\n所在フォルダー = D:\\Zoë\\JoyToKey\\\r\n[BtnName]\r\nName2=Café\r\n";
-    panel.desk.files[".\\Sorvane.ini"] = mark + byHand;
+    panel.desk.files["C:\\Sorvane\\Sorvane.ini"] = mark + byHand;
     ASSERT_TRUE(panel.Start());
     EXPECT_TRUE(panel.desk.listings.empty());
     EXPECT_EQ(panel.desk.shellCalls.at(0).folder, zoe);
@@ -163,19 +163,19 @@ TEST(FindJoyToKey, AFolderWrittenByHandInUtf8IsTakenAsWrittenAndOnlyOtherCharact
     EXPECT_NE(panel.desk.messages[0].text.find(":\nU+00E9\n"), std::string::npos) << panel.desk.messages[0].text;
     panel.form().Close();
     const std::string kept = mark + std::string(u8"[UseJoyToKey]\r\n所在フォルダー=D:\\Zoë\\JoyToKey\\\r\n");
-    EXPECT_EQ(panel.desk.files.at(".\\Sorvane.ini").rfind(kept, 0), 0U);
+    EXPECT_EQ(panel.desk.files.at("C:\\Sorvane\\Sorvane.ini").rfind(kept, 0), 0U);
   }
 }
 
 TEST(FindJoyToKey, ASettingsFileThatCannotBecomeUtf8LeavesSuchAFolderToTheNextSearch) {
   const std::u16string zoe = u"C:\\Zoë\\";
   NotRunning panel(zoe);
-  panel.desk.files[".\\Sorvane.ini"] = "[Carer]\r\nNote=\x81\x20\r\n";  // not code page 932
+  panel.desk.files["C:\\Sorvane\\Sorvane.ini"] = "[Carer]\r\nNote=\x81\x20\r\n";  // not code page 932
   panel.desk.AddFolder(u"C:\\", u"Zoë");
   panel.desk.AddFile(zoe, u"JoyToKey.exe");
   ASSERT_TRUE(panel.Start());
   panel.form().Close();
-  const std::string saved = panel.desk.files.at(".\\Sorvane.ini");
+  const std::string saved = panel.desk.files.at("C:\\Sorvane\\Sorvane.ini");
   EXPECT_EQ(saved.rfind("[Carer]\r\nNote=\x81\x20\r\n[UseJoyToKey]\r\n所在フォルダー=\r\n", 0), 0U);
 }
 
@@ -193,12 +193,12 @@ TEST(LaunchJoyToKey, NothingAnywhereGivesBothWarningsOwnedByThePanelThenTheFirst
   ASSERT_EQ(panel.desk.messages.size(), 3U);
   EXPECT_EQ(panel.desk.messages[2].text.rfind("「Kelpimo。」を接続して\n", 0), 0U);
   EXPECT_TRUE(panel.app->Terminated());
-  EXPECT_EQ(panel.desk.files.count(".\\Sorvane.ini"), 1U);
+  EXPECT_EQ(panel.desk.files.count("C:\\Sorvane\\Sorvane.ini"), 1U);
 }
 
 TEST(LaunchJoyToKey, AProgramThatNeverOpensItsWindowIsGivenUpAfterTenSeconds) {
   NotRunning panel;
-  panel.desk.files[".\\Sorvane.ini"] = "[UseJoyToKey]\r\n所在フォルダー=C:\\x\\\r\n";
+  panel.desk.files["C:\\Sorvane\\Sorvane.ini"] = "[UseJoyToKey]\r\n所在フォルダー=C:\\x\\\r\n";
   panel.desk.onLaunch = [](const sim::ShellCall&) { return true; };
   ASSERT_TRUE(panel.Start());
   EXPECT_GE(panel.desk.sleptMilliseconds, 10000);

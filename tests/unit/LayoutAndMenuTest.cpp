@@ -154,7 +154,7 @@ TEST(MenuCommands, HelpAndWebGoThroughTheShell) {
   panel.form().MenuCommand(MenuId::Help);
   panel.form().MenuCommand(MenuId::Web);
   ASSERT_EQ(panel.desk.shellCalls.size(), 2U);
-  EXPECT_EQ(panel.desk.shellCalls[0].file, "Sorvane.chm");
+  EXPECT_EQ(panel.desk.shellCalls[0].file, "C:\\Sorvane\\Sorvane.chm");
   EXPECT_EQ(panel.desk.shellCalls[0].showCommand, 5);
   EXPECT_EQ(panel.desk.shellCalls[1].file, kWebAddress);
   EXPECT_EQ(panel.desk.shellCalls[1].showCommand, 1);

@@ -17,11 +17,11 @@ TEST(NameEditor, TypingStopsAtEightBytesOfShiftJis) {
 
 TEST(NameEditor, ALongNameFromTheFileIsKeptWhole) {
   Panel panel;
-  panel.desk.files[".\\Sorvane.ini"] = "[BtnName]\r\nName11=とても長いボタンの名前\r\n";
+  panel.desk.files["C:\\Sorvane\\Sorvane.ini"] = "[BtnName]\r\nName11=とても長いボタンの名前\r\n";
   ASSERT_TRUE(panel.Start());
   EXPECT_EQ(panel.app->nameEditor->Name(11), "とても長いボタンの名前");
   panel.form().Close();
-  EXPECT_NE(panel.desk.files.at(".\\Sorvane.ini").find("Name11=とても長いボタンの名前\r\n"), std::string::npos);
+  EXPECT_NE(panel.desk.files.at("C:\\Sorvane\\Sorvane.ini").find("Name11=とても長いボタンの名前\r\n"), std::string::npos);
 }
 
 TEST(NameEditor, OkAppliesTheNamesOfThePanelColoursStickAndRestartsTheScan) {

@@ -92,14 +92,14 @@ TEST(Scaling, TheSizeMenuTicksOneScaleWhichIsSavedAndReadBackWithinOneToFour) {
   }
   EXPECT_EQ(form.ClientWidth(), 3 * 256);
   form.Close();
-  const std::string saved = panel.desk.files.at(".\\Sorvane.ini");
+  const std::string saved = panel.desk.files.at("C:\\Sorvane\\Sorvane.ini");
   EXPECT_NE(saved.find("[バージョン]\r\nVer=「Sorvane＋。」Ver 2.10\r\n[PanelScale]\r\nScale=3\r\n"), std::string::npos);
 
   for (const auto& [text, expected] : std::vector<std::pair<std::string, int>>{
            {"3", 3}, {"4", 4}, {"0", 1}, {"5", 1}, {"-2", 1}, {"abc", 1}}) {
     Panel again;
     again.desk.screenWidth = 2048;
-    again.desk.files[".\\Sorvane.ini"] = "[PanelScale]\r\nScale=" + text + "\r\n";
+    again.desk.files["C:\\Sorvane\\Sorvane.ini"] = "[PanelScale]\r\nScale=" + text + "\r\n";
     ASSERT_TRUE(again.Start());
     EXPECT_EQ(again.form().panelScale, expected) << text;
     EXPECT_EQ(again.form().ClientWidth(), expected * 256) << text;
@@ -110,7 +110,7 @@ TEST(Scaling, TheSizeMenuTicksOneScaleWhichIsSavedAndReadBackWithinOneToFour) {
 TEST(Scaling, ThePanelStartsAtItsMonitorsDpiAndFollowsAMoveToAnother) {
   Panel panel;
   panel.desk.monitors = {Monitor(0, 0, 1920, 1080, 96, true), Monitor(1920, 0, 2560, 1440, 144, false)};
-  panel.desk.files[".\\Sorvane.ini"] =
+  panel.desk.files["C:\\Sorvane\\Sorvane.ini"] =
       "[起動時の横座標]\r\nXPOS=2000\r\n[起動時の縦座標]\r\nYPOS=100\r\n";
   ASSERT_TRUE(panel.Start());
   PanelForm& form = panel.form();
@@ -188,14 +188,14 @@ TEST(KeepOnScreen, APositionSavedOnAMonitorThatIsGoneStartsAtThePrimarysCentre) 
   for (const char* x : {"5000", "-3000"}) {
     Panel panel;
     panel.desk.monitors = {Monitor(0, 0, 1920, 1080, 96, true), Monitor(-1280, 0, 1280, 1024, 96, false)};
-    panel.desk.files[".\\Sorvane.ini"] = std::string("[起動時の横座標]\r\nXPOS=") + x + "\r\n[起動時の縦座標]\r\nYPOS=100\r\n";
+    panel.desk.files["C:\\Sorvane\\Sorvane.ini"] = std::string("[起動時の横座標]\r\nXPOS=") + x + "\r\n[起動時の縦座標]\r\nYPOS=100\r\n";
     ASSERT_TRUE(panel.Start());
     EXPECT_EQ(panel.form().left, 960) << x;
     EXPECT_EQ(panel.form().top, 540) << x;
   }
   Panel onTheLeft;
   onTheLeft.desk.monitors = {Monitor(0, 0, 1920, 1080, 96, true), Monitor(-1280, 0, 1280, 1024, 96, false)};
-  onTheLeft.desk.files[".\\Sorvane.ini"] = "[起動時の横座標]\r\nXPOS=-900\r\n[起動時の縦座標]\r\nYPOS=100\r\n";
+  onTheLeft.desk.files["C:\\Sorvane\\Sorvane.ini"] = "[起動時の横座標]\r\nXPOS=-900\r\n[起動時の縦座標]\r\nYPOS=100\r\n";
   ASSERT_TRUE(onTheLeft.Start());
   EXPECT_EQ(onTheLeft.form().left, -900);
   EXPECT_EQ(onTheLeft.form().top, 100);

@@ -10,7 +10,7 @@ namespace sorvane::test {
 
 namespace {
 
-const char* const kIni = ".\\Sorvane.ini";
+const char* const kIni = "C:\\Sorvane\\Sorvane.ini";
 
 std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
   std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
@@ -49,7 +49,7 @@ TEST(HeldSettingsFile, AFileHeldLongerIsReportedOnceTheDefaultsRunAndNoCloseRout
     EXPECT_EQ(panel.desk.sleptMilliseconds, 2000);  // tried for two seconds, then told
     ASSERT_EQ(panel.desk.messages.size(), 1U);
     EXPECT_EQ(panel.desk.messages[0].text,
-              ".\\Sorvane.ini を読み込めません（ほかのプログラムが使用中かもしれません）。\n"
+              "C:\\Sorvane\\Sorvane.ini を読み込めません（ほかのプログラムが使用中かもしれません）。\n"
               "設定は読み込まれず、この起動では既定の設定で動作します。終了時にも設定は保存されません。");
     EXPECT_EQ(panel.scan().buttonCount, 4);
     EXPECT_EQ(panel.app->nameEditor->Name(1), "ボタン１");
@@ -77,7 +77,7 @@ TEST(HeldSettingsFile, TheSaveNeverBuildsFromAFileItCouldNotRead) {
   EXPECT_EQ(panel.desk.replaceCalls, 0);
   EXPECT_EQ(panel.desk.files.at(kIni), "[Carer]\r\nPhone=0123\r\n");
   ASSERT_EQ(panel.desk.messages.size(), 1U);
-  EXPECT_EQ(panel.desk.messages[0].text.rfind(".\\Sorvane.ini を読み込めないため、設定を保存できませんでした。", 0), 0U);
+  EXPECT_EQ(panel.desk.messages[0].text.rfind("C:\\Sorvane\\Sorvane.ini を読み込めないため、設定を保存できませんでした。", 0), 0U);
   EXPECT_TRUE(panel.app->Terminated());
 }
 
@@ -132,7 +132,7 @@ TEST(UnicodeSettingsFile, ACharacterThePanelCannotHoldIsReportedAndKeptInTheFile
   ASSERT_TRUE(panel.Start());
   ASSERT_EQ(panel.desk.messages.size(), 1U);  // one box, although three readers met it
   EXPECT_EQ(panel.desk.messages[0].text,
-            ".\\Sorvane.ini に、この表示盤では扱えない文字があります:\nU+1F600 U+00E9 U+00EB\n"
+            "C:\\Sorvane\\Sorvane.ini に、この表示盤では扱えない文字があります:\nU+1F600 U+00E9 U+00EB\n"
             "その文字は〓と表示します。その行を変更しない限り、ファイルの文字はそのまま残ります。");
   EXPECT_EQ(panel.app->nameEditor->Name(2), "Caf〓");
   panel.app->nameEditor->Edit(3).caption = "Noel";
@@ -167,10 +167,10 @@ TEST(UnicodeSettingsFile, AValueShiftJisCannotHoldTurnsTheFileToUtf8WithAMarkAnd
   EXPECT_EQ(odd.encoding, TextEncoding::kShiftJis);
 }
 
-TEST(IntervalFromTheFile, NotANumberNotFiniteOrBelowAFifthOfASecondIsTwoSeconds) {
+TEST(IntervalFromTheFile, NotANumberNotFiniteBelowAFifthOfASecondOrAboveAMinuteIsTwoSeconds) {
   const std::pair<const char*, int> cases[] = {
       {"abc", 2000}, {"0", 2000},   {"0,5", 2000},  {"-1", 2000},    {"1e39", 2000},  {"inf", 2000},
-      {"nan", 2000}, {"0.19", 2000}, {"0.2", 200},  {"0.7", 699},    {"1.7", 1700},   {"1e30", 2147483647}};
+      {"nan", 2000}, {"0.19", 2000}, {"0.2", 200},  {"0.7", 699},    {"1.7", 1700},   {"1e30", 2000}};
   for (const auto& [text, milliseconds] : cases) {
     Panel panel;
     panel.desk.files[kIni] = std::string("[Interval]\r\nScanTimer=") + text + "\r\n";
@@ -232,16 +232,16 @@ TEST(FindJoyToKey, AFolderTramvikIniCannotTakeIsUsedAsFoundWhateverItHeld) {
     panel.desk.AddFolder(u"C:\\", u"New");
     panel.desk.AddFile(u"C:\\New\\", u"JoyToKey.exe");
     const std::string older = "[UseJoyToKey]\r\n所在フォルダー=D:\\Old\\\r\n[Tramvik]\r\nOwn=1\r\n";
-    panel.desk.files[".\\Tramvik.ini"] = older;
+    panel.desk.files["C:\\Sorvane\\Tramvik.ini"] = older;
     if (locked) {
-      panel.desk.lockedUntil[".\\Tramvik.ini"] = 1000000;
+      panel.desk.lockedUntil["C:\\Sorvane\\Tramvik.ini"] = 1000000;
     } else {
-      panel.desk.unwritable.push_back(".\\Tramvik.ini");
+      panel.desk.unwritable.push_back("C:\\Sorvane\\Tramvik.ini");
     }
     ASSERT_TRUE(panel.Start());
     EXPECT_EQ(panel.form().joyToKeyFolder, u"C:\\New\\") << locked;
     EXPECT_EQ(panel.desk.shellCalls.at(0).folder, u"C:\\New\\") << locked;
-    EXPECT_EQ(panel.desk.files.at(".\\Tramvik.ini"), older) << locked;
+    EXPECT_EQ(panel.desk.files.at("C:\\Sorvane\\Tramvik.ini"), older) << locked;
     panel.form().Close();
     EXPECT_TRUE(Contains(panel.desk.files.at(kIni), "所在フォルダー=C:\\New\\\r\n")) << locked;
   }

@@ -12,7 +12,7 @@ namespace sorvane::test {
 
 namespace {
 
-const char* const kIni = ".\\Sorvane.ini";
+const char* const kIni = "C:\\Sorvane\\Sorvane.ini";
 
 std::vector<std::string> SectionsOf(const std::string& contents) {
   std::vector<std::string> sections;
@@ -205,7 +205,7 @@ TEST(SettingsLoad, OutlandishNumbersFromTheFileAreHeldSafely) {
   Panel panel;
   panel.desk.files[kIni] = "[Interval]\r\nScanTimer=1e30\r\n[BtnFont]\r\nFontSize1=2000000000\r\n";
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().scanner.timer().Interval(), 2147483647);
+  EXPECT_EQ(panel.form().scanner.timer().Interval(), 2000);  // no interval in seconds
   EXPECT_EQ(panel.form().Appearance(1).fontSize, 2000000000);
 
   // Button counts no layout can show are held to 1 to 8.
@@ -251,7 +251,7 @@ TEST(SettingsSave, AnUnwritableFileIsReportedLeftUntouchedAndThePanelStillCloses
   panel.form().ButtonCountClick(5);
   panel.form().Close();
   ASSERT_EQ(panel.desk.messages.size(), 1U);
-  EXPECT_EQ(panel.desk.messages[0].text.rfind(".\\Sorvane.ini に書き込めません\n", 0), 0U);
+  EXPECT_EQ(panel.desk.messages[0].text.rfind("C:\\Sorvane\\Sorvane.ini に書き込めません\n", 0), 0U);
   EXPECT_EQ(panel.desk.messages[0].flags, 0x35U);  // retry or cancel
   EXPECT_EQ(panel.desk.files.at(kIni), "[ScanMax]\r\nScanMax=3\r\n");
   EXPECT_TRUE(panel.app->Terminated());

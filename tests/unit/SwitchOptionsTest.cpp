@@ -9,7 +9,7 @@ namespace {
 // A panel of four buttons scanning at 1 s, with the given [Switch] lines.
 struct WithOptions : Panel {
   explicit WithOptions(const std::string& lines) {
-    desk.files[".\\Sorvane.ini"] = "[Interval]\r\nScanTimer=1\r\n[Sound]\r\nON=0\r\n[Switch]\r\n" + lines;
+    desk.files["C:\\Sorvane\\Sorvane.ini"] = "[Interval]\r\nScanTimer=1\r\n[Sound]\r\nON=0\r\n[Switch]\r\n" + lines;
     EXPECT_TRUE(Start());
     ClearReceived();
   }
@@ -42,7 +42,7 @@ TEST(SwitchOptions, ValuesOutOfRangeInTheFileAreHeldToTheEndsAndSavedSo) {
   EXPECT_EQ(options, (SwitchOptions{254, 0, 5000, 12, 99}));
   EXPECT_EQ(panel.desk.switchKey, 254);
   panel.form().Close();
-  const std::string& saved = panel.desk.files.at(".\\Sorvane.ini");
+  const std::string& saved = panel.desk.files.at("C:\\Sorvane\\Sorvane.ini");
   EXPECT_NE(saved.find("[Switch]\r\nKey=254\r\nAcceptTime=0\r\nIgnoreRepeat=5000\r\nFirstPause=12\r\nLoops=99\r\n"),
             std::string::npos);
 }

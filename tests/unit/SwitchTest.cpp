@@ -400,7 +400,7 @@ TEST(JoyToKeyGone, StopsEveryTimerWarnsAndClosesThePanel) {
   EXPECT_EQ(panel.desk.messages[0].flags, 0x30U);
   EXPECT_TRUE(timersStoppedBehindTheBox);
   EXPECT_TRUE(panel.app->Terminated());
-  EXPECT_EQ(panel.desk.files.count(".\\Sorvane.ini"), 1U);  // settings saved on the way out
+  EXPECT_EQ(panel.desk.files.count("C:\\Sorvane\\Sorvane.ini"), 1U);  // settings saved on the way out
 }
 
 TEST(KeepOnScreen, PullsThePanelBackAtEveryTick) {
@@ -422,7 +422,7 @@ TEST(KeepOnScreen, PullsThePanelBackAtEveryTick) {
 
 TEST(KeepOnScreen, FormShowBringsBackAPositionBeyondTheScreenOnly) {
   Panel panel;
-  panel.desk.files[".\\Sorvane.ini"] = "[起動時の横座標]\r\nXPOS=1500\r\n[起動時の縦座標]\r\nYPOS=100\r\n";
+  panel.desk.files["C:\\Sorvane\\Sorvane.ini"] = "[起動時の横座標]\r\nXPOS=1500\r\n[起動時の縦座標]\r\nYPOS=100\r\n";
   ASSERT_TRUE(panel.Start());
   EXPECT_EQ(panel.form().left, 512);
   EXPECT_EQ(panel.form().top, 384);

@@ -211,7 +211,9 @@ bool SimDesktop::Launch(const std::string& verb, const std::string& file,
   return onLaunch(shellCalls.back());
 }
 
-FileRead SimDesktop::ReadWholeFile(const std::string& path) {
+FileRead SimDesktop::ReadWholeFile(const std::string& linkOrPath) {
+  const auto link = links.find(linkOrPath);
+  const std::string& path = link == links.end() ? linkOrPath : link->second;
   const auto found = files.find(path);
   if (found == files.end()) return {FileRead::Status::kMissing, {}};
   const auto locked = lockedUntil.find(path);
@@ -219,12 +221,27 @@ FileRead SimDesktop::ReadWholeFile(const std::string& path) {
   return {FileRead::Status::kRead, found->second};
 }
 
-bool SimDesktop::ReplaceWholeFile(const std::string& path, const std::string& contents) {
+FileWrite SimDesktop::ReplaceWholeFile(const std::string& linkOrPath, const std::string& contents) {
   ++replaceCalls;
-  if (std::find(unwritable.begin(), unwritable.end(), path) != unwritable.end()) return false;
+  const auto link = links.find(linkOrPath);
+  const std::string& path = link == links.end() ? linkOrPath : link->second;
+  if (std::find(readOnly.begin(), readOnly.end(), path) != readOnly.end() ||
+      !FolderWritable(path.substr(0, path.rfind('\\') + 1))) {
+    return FileWrite::kReadOnly;
+  }
+  if (std::find(unwritable.begin(), unwritable.end(), path) != unwritable.end()) return FileWrite::kFailed;
   const auto locked = lockedUntil.find(path);
-  if (locked != lockedUntil.end() && now < locked->second) return false;
+  if (locked != lockedUntil.end() && now < locked->second) return FileWrite::kFailed;
   files[path] = contents;
+  return FileWrite::kWritten;
+}
+
+bool SimDesktop::FolderWritable(const std::string& folder) {
+  return std::find(unwritableFolders.begin(), unwritableFolders.end(), folder) == unwritableFolders.end();
+}
+
+bool SimDesktop::MakeFolder(const std::string& folder) {
+  if (std::find(madeFolders.begin(), madeFolders.end(), folder) == madeFolders.end()) madeFolders.push_back(folder);
   return true;
 }
 

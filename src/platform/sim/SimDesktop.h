@@ -134,6 +134,13 @@ class SimDesktop : public Desktop,
   std::map<std::string, std::string> files;
   std::map<std::u16string, std::vector<SimEntry>> folders;  // u"C:\" -> entries
   std::vector<std::string> unwritable;  // paths whose writes fail
+  std::vector<std::string> readOnly;    // paths whose writes are refused as read-only
+  // Folders (ending in a backslash) where no file can be made or replaced.
+  std::vector<std::string> unwritableFolders;
+  std::vector<std::string> madeFolders;
+  std::string roamingDataFolder = "C:\\Users\\carer\\AppData\\Roaming\\";
+  // Symbolic links: path -> the path of their target.
+  std::map<std::string, std::string> links;
   // Files held open by another program without sharing, until the clock
   // reaches the time: they exist, but reads and replaces fail.
   std::map<std::string, std::int64_t> lockedUntil;
@@ -193,7 +200,10 @@ class SimDesktop : public Desktop,
               const std::u16string& folder, int showCommand) override;
   // Files.
   FileRead ReadWholeFile(const std::string& path) override;
-  bool ReplaceWholeFile(const std::string& path, const std::string& contents) override;
+  FileWrite ReplaceWholeFile(const std::string& path, const std::string& contents) override;
+  bool FolderWritable(const std::string& folder) override;
+  bool MakeFolder(const std::string& folder) override;
+  std::string RoamingDataFolder() override { return roamingDataFolder; }
   bool ListFolder(const std::u16string& pattern, EntryVisitor visit, void* context) override;
   // Clock.
   void Sleep(int milliseconds) override;
@@ -206,6 +216,7 @@ class SimDesktop : public Desktop,
   bool EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) override;
   // Process.
   std::string ProgramFilePath() override { return programFilePath; }
+  std::string ProgramFolder() override { return programFilePath.substr(0, programFilePath.rfind('\\') + 1); }
   std::string FirstArgument() override { return firstArgument; }
   bool CreateInstanceMutex(const std::string& name) override;
   void CloseInstanceMutex() override;

@@ -1,0 +1,174 @@
+// Where the carer's files live, how they are saved, and numbers as carers type them.
+#include <gtest/gtest.h>
+
+#include "Harness.h"
+#include "settings/ValueForms.h"
+
+namespace sorvane::test {
+
+namespace {
+
+const char* const kBeside = "C:\\Sorvane\\Sorvane.ini";
+const char* const kWorkingFolder = ".\\Sorvane.ini";
+const char* const kRoamingFolder = "C:\\Users\\carer\\AppData\\Roaming\\Sorvane\\";
+const std::string kRoaming = std::string(kRoamingFolder) + "Sorvane.ini";
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+}  // namespace
+
+TEST(SettingsPlace, BesideTheProgramWhereverItWasStartedFromAndAWorkingFolderFileCarriedOverOnce) {
+  Panel panel;
+  panel.desk.files[kBeside] = "[ScanMax]\r\nScanMax=3\r\n";
+  panel.desk.files[kWorkingFolder] = "[ScanMax]\r\nScanMax=5\r\n";
+  ASSERT_TRUE(panel.Start());
+  EXPECT_EQ(panel.scan().buttonCount, 3);
+  EXPECT_EQ(panel.desk.logFile, "C:\\Sorvane\\Sorvane.log");
+  EXPECT_EQ(panel.form().siblingSettingsFile, "C:\\Sorvane\\Tramvik.ini");
+  EXPECT_EQ(panel.form().clickSoundFile, "C:\\Sorvane\\Zoboclick.wav");
+  EXPECT_TRUE(panel.desk.messages.empty());
+  panel.form().Close();
+  EXPECT_TRUE(Contains(panel.desk.files.at(kBeside), "Ver="));
+  EXPECT_EQ(panel.desk.files.at(kWorkingFolder), "[ScanMax]\r\nScanMax=5\r\n");
+
+  // Earlier versions kept the file wherever they were started: it is taken
+  // over byte for byte, the carer's own lines with it, and only the once.
+  Panel earlier;
+  const std::string carers = "; mine\r\n[ScanMax]\r\nScanMax=6\r\n";
+  earlier.desk.files[kWorkingFolder] = carers;
+  ASSERT_TRUE(earlier.Start());
+  EXPECT_EQ(earlier.scan().buttonCount, 6);
+  EXPECT_EQ(earlier.desk.files.at(kBeside), carers);
+  EXPECT_TRUE(earlier.desk.messages.empty());
+  earlier.form().Close();
+  Panel later;
+  later.desk.files = earlier.desk.files;
+  later.desk.files[kWorkingFolder] = "[ScanMax]\r\nScanMax=2\r\n";
+  ASSERT_TRUE(later.Start());
+  EXPECT_EQ(later.scan().buttonCount, 6);
+}
+
+TEST(SettingsPlace, AnUnwritableProgramFolderSendsThemToAppDataWithTheFileBesideCarriedAndTheCarerToldOnce) {
+  Panel first;
+  first.desk.unwritableFolders = {"C:\\Sorvane\\"};
+  const std::string beside = "; mine\r\n[ScanMax]\r\nScanMax=3\r\n";
+  first.desk.files[kBeside] = beside;
+  first.desk.files[kWorkingFolder] = "[ScanMax]\r\nScanMax=5\r\n";
+  ASSERT_TRUE(first.Start());
+  EXPECT_EQ(first.desk.madeFolders, std::vector<std::string>{kRoamingFolder});
+  EXPECT_EQ(first.desk.files.at(kRoaming), beside);
+  EXPECT_EQ(first.scan().buttonCount, 3);
+  EXPECT_EQ(first.desk.logFile, std::string(kRoamingFolder) + "Sorvane.log");
+  EXPECT_EQ(first.form().siblingSettingsFile, std::string(kRoamingFolder) + "Tramvik.ini");
+  EXPECT_EQ(first.form().helpFile, "C:\\Sorvane\\Sorvane.chm");  // what came with the program stays with it
+  ASSERT_EQ(first.desk.messages.size(), 1U);
+  EXPECT_TRUE(Contains(first.desk.messages[0].text, kRoamingFolder));
+  first.scan().buttonCount = 4;
+  first.form().Close();
+  EXPECT_EQ(first.desk.messages.size(), 1U);
+  EXPECT_TRUE(Contains(first.desk.files.at(kRoaming), "ScanMax=4\r\n"));
+  EXPECT_EQ(first.desk.files.at(kBeside), beside);
+
+  Panel again;
+  again.desk.unwritableFolders = first.desk.unwritableFolders;
+  again.desk.files = first.desk.files;
+  ASSERT_TRUE(again.Start());
+  EXPECT_EQ(again.scan().buttonCount, 4);
+  EXPECT_TRUE(again.desk.messages.empty());
+
+  // A file beside the program that cannot be read is never replaced by defaults.
+  Panel held;
+  held.desk.unwritableFolders = {"C:\\Sorvane\\"};
+  held.desk.files[kBeside] = beside;
+  held.desk.lockedUntil[kBeside] = 1000000;
+  ASSERT_TRUE(held.Start());
+  EXPECT_TRUE(held.form().settingsHeldBack);
+  held.form().Close();
+  EXPECT_EQ(held.desk.files.count(kRoaming), 0U);
+}
+
+TEST(SettingsSave, ThroughALinkToItsTargetAReadOnlyFileNamedSoAndNoBoxAtTheEndOfASession) {
+  Panel linked;
+  linked.desk.links[kBeside] = "D:\\Carer\\Sorvane.ini";
+  linked.desk.files["D:\\Carer\\Sorvane.ini"] = "[ScanMax]\r\nScanMax=3\r\n";
+  ASSERT_TRUE(linked.Start());
+  EXPECT_EQ(linked.scan().buttonCount, 3);
+  linked.form().Close();
+  EXPECT_EQ(linked.desk.files.count(kBeside), 0U);
+  EXPECT_TRUE(Contains(linked.desk.files.at("D:\\Carer\\Sorvane.ini"), "Ver="));
+
+  Panel readOnly;
+  readOnly.desk.files[kBeside] = "[ScanMax]\r\nScanMax=3\r\n";
+  readOnly.desk.readOnly = {kBeside};
+  ASSERT_TRUE(readOnly.Start());
+  readOnly.form().Close();
+  ASSERT_EQ(readOnly.desk.messages.size(), 1U);
+  EXPECT_EQ(readOnly.desk.messages[0].text,
+            "C:\\Sorvane\\Sorvane.ini に書き込めません\n（読み取り専用です）\nもう一度試しますか？");
+
+  Panel ending;
+  ending.desk.files[kBeside] = "[ScanMax]\r\nScanMax=3\r\n";
+  ending.desk.readOnly = {kBeside};
+  ASSERT_TRUE(ending.Start());
+  ending.form().EndSession();
+  EXPECT_TRUE(ending.app->Terminated());
+  EXPECT_TRUE(ending.desk.messages.empty());
+  EXPECT_EQ(ending.desk.files.at(kBeside), "[ScanMax]\r\nScanMax=3\r\n");
+  EXPECT_TRUE(Contains(ending.desk.logLines.at(ending.desk.logLines.size() - 2),
+                       "C:\\Sorvane\\Sorvane.ini に書き込めません（読み取り専用です）"));
+}
+
+TEST(UndecodableSettingsFile, Utf16WithoutItsMarkIsReportedAndNeverWrittenOver) {
+  std::string utf16;
+  for (char c : std::string("[ScanMax]\r\nScanMax=3\r\n")) utf16 += std::string{c, '\0'};
+  Panel panel;
+  panel.desk.files[kBeside] = utf16;
+  ASSERT_TRUE(panel.Start());
+  ASSERT_EQ(panel.desk.messages.size(), 1U);
+  EXPECT_TRUE(Contains(panel.desk.messages[0].text, "を読み込めません（文字コードを判別できません）"));
+  EXPECT_EQ(panel.scan().buttonCount, 4);
+  panel.form().Close();
+  EXPECT_EQ(panel.desk.files.at(kBeside), utf16);
+  EXPECT_EQ(panel.desk.replaceCalls, 0);
+
+  // Tramvik.ini is not written over either when JoyToKey is found.
+  Panel search;
+  search.desk.CloseWindow(search.joyToKey);
+  search.desk.folders[u"C:\\"];
+  search.desk.AddFile(u"C:\\", u"JoyToKey.exe");
+  search.desk.files["C:\\Sorvane\\Tramvik.ini"] = utf16;
+  ASSERT_TRUE(search.Start());
+  EXPECT_EQ(search.form().joyToKeyFoundIn, u"C:\\");
+  EXPECT_EQ(search.desk.files.at("C:\\Sorvane\\Tramvik.ini"), utf16);
+}
+
+TEST(SettingsLoad, FullWidthDigitsHugeValuesAndAnIntervalBeyondAMinute) {
+  Panel panel;
+  panel.desk.files[kBeside] =
+      "[ScanMax]\r\nScanMax=３\r\n[Interval]\r\nScanTimer=90\r\n[起動時の横座標]\r\nXPOS=１２３\r\n"
+      "[Switch]\r\nIgnoreRepeat=2147483648\r\nAcceptTime=99999999999999999999\r\nFirstPause=－２\r\nLoops=１２\r\n";
+  ASSERT_TRUE(panel.Start());
+  EXPECT_EQ(panel.scan().buttonCount, 3);
+  EXPECT_EQ(panel.form().left, 123);
+  EXPECT_EQ(panel.form().switchOptions.ignoreRepeat, 5000);
+  EXPECT_EQ(panel.form().switchOptions.acceptTime, 5000);
+  EXPECT_EQ(panel.form().switchOptions.firstPause, 0);
+  EXPECT_EQ(panel.form().switchOptions.loops, 12);
+  EXPECT_EQ(panel.form().scanner.timer().Interval(), 2000);
+  ASSERT_EQ(panel.desk.messages.size(), 1U);
+  EXPECT_TRUE(Contains(panel.desk.messages[0].text, "ScanTimer=90"));
+  panel.form().Close();
+  EXPECT_TRUE(Contains(panel.desk.files.at(kBeside), "ScanTimer=2\r\n"));
+  Panel again;  // told once: the default was saved
+  again.desk.files = panel.desk.files;
+  ASSERT_TRUE(again.Start());
+  EXPECT_TRUE(again.desk.messages.empty());
+
+  EXPECT_EQ(ReadLenientInteger("－2147483649"), -2147483647 - 1);
+  EXPECT_EQ(ReadStrictInteger("－４２"), -42);
+  EXPECT_EQ(ReadSeconds("１.５"), 1.5F);
+  EXPECT_EQ(ReadIntervalSeconds("60"), 60.0F);
+  EXPECT_EQ(ReadIntervalSeconds("60.5"), kDefaultIntervalSeconds);
+}
+
+}  // namespace sorvane::test
