@@ -1,6 +1,8 @@
 // The commands of the popup menu, and its check marks drawn from the state.
 #include "panel/PanelForm.h"
 
+#include "text/ShiftJis.h"
+
 namespace sorvane {
 
 namespace {
@@ -112,7 +114,30 @@ void PanelForm::ExitClick() {
 
 void PanelForm::HelpClick() { platform_.shell.Open(handle, "open", kHelpFile, "", "", 5); }
 
-void PanelForm::WebClick() { platform_.shell.Open(0, "open", kWebAddress, "", "", 1); }
+namespace {
+
+// The folder part of a path, with its last backslash; empty when there is none.
+// A backslash can be the second byte of a double-byte character.
+std::string FolderOf(const std::string& path) {
+  std::size_t end = 0;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    if (IsShiftJisLeadByte(path[i])) {
+      ++i;
+    } else if (path[i] == '\\' || path[i] == '/') {
+      end = i + 1;
+    }
+  }
+  return path.substr(0, end);
+}
+
+}  // namespace
+
+void PanelForm::SupportClick() {
+  // The help viewer opens a page of the help file as FILE::/PAGE, the way the
+  // shell passes it a help file: unquoted, since it takes its whole command line.
+  const std::string helpFile = FolderOf(platform_.process.ProgramFilePath()) + kHelpFile;
+  platform_.shell.Open(handle, "open", "hh.exe", helpFile + "::/" + kSupportTopic, "", 5);
+}
 
 void PanelForm::MenuCommand(MenuId id) {
   switch (id) {
@@ -146,7 +171,7 @@ void PanelForm::MenuCommand(MenuId id) {
     case MenuId::SecondStick: SecondStickClick(); break;
     case MenuId::SwitchSettings: SwitchSettingsClick(); break;
     case MenuId::Exit: ExitClick(); break;
-    case MenuId::Web: WebClick(); break;
+    case MenuId::Support: SupportClick(); break;
     case MenuId::Help: HelpClick(); break;
     default: break;
   }

@@ -175,7 +175,7 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   void EditNamesClick();
   void ShowNamesClick();
   void HelpClick();
-  void WebClick();
+  void SupportClick();
   void MenuCommand(MenuId id);
 
   // Colours and fonts.

@@ -148,17 +148,18 @@ TEST(MenuCommands, TogglesAndTheSecondStickSwitchedOff) {
   EXPECT_EQ(form.Button(2).caption, "ボタン２");
 }
 
-TEST(MenuCommands, HelpAndWebGoThroughTheShell) {
+TEST(MenuCommands, HelpOpensTheHelpFileAndSupportItsPageBesideTheProgram) {
   Panel panel;
+  // The second byte of "ソ" is a backslash: the folder ends at the last real one.
+  panel.desk.programFilePath = "C:\\ソフト\\Sorvane.exe";
   ASSERT_TRUE(panel.Start());
   panel.form().MenuCommand(MenuId::Help);
-  panel.form().MenuCommand(MenuId::Web);
+  panel.form().MenuCommand(MenuId::Support);
   ASSERT_EQ(panel.desk.shellCalls.size(), 2U);
   EXPECT_EQ(panel.desk.shellCalls[0].file, "Sorvane.chm");
   EXPECT_EQ(panel.desk.shellCalls[0].showCommand, 5);
-  EXPECT_EQ(panel.desk.shellCalls[1].file, kWebAddress);
-  EXPECT_EQ(panel.desk.shellCalls[1].showCommand, 1);
-  EXPECT_EQ(panel.form().menu.Item(MenuId::Web).caption, kWebAddress);
+  EXPECT_EQ(panel.desk.shellCalls[1].file, "hh.exe");
+  EXPECT_EQ(panel.desk.shellCalls[1].parameters, "C:\\ソフト\\Sorvane.chm::/support.html");
 }
 
 TEST(WindowBehaviour, DragsByTheBackgroundOnlyWhileTheLeftButtonIsDown) {
