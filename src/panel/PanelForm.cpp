@@ -10,6 +10,7 @@ const char* const kSiblingSettingsFileName = ".\\Tramvik.ini";
 const char* const kClickSoundFile = "Zoboclick.wav";
 const char* const kHelpFile = "Sorvane.chm";
 const char* const kErrorCaption = "エラー";
+const char* const kLogonValueName = "Sorvane";
 
 namespace {
 

@@ -38,6 +38,7 @@ PanelMenu::PanelMenu()
           {MenuId::CursorChase, MenuId::kNone, "カーソル追いかけ (&C)", ""},
           {MenuId::SecondStick, MenuId::kNone, "JoyStickID2 (&J)", ""},
           {MenuId::Version, MenuId::kNone, "Ver2.10", ""},
+          {MenuId::StartAtLogon, MenuId::kNone, "ログオン時に起動 (&L)", ""},
           {MenuId::SwitchSettings, MenuId::kNone, "スイッチ設定 (&W)", ""},
           {MenuId::Exit, MenuId::kNone, "終了(&X)", ""},
           {MenuId::Support, MenuId::kNone, "サポートと最新版 (&U)", ""},

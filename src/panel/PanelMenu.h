@@ -40,6 +40,7 @@ enum class MenuId {
   CursorChase,
   SecondStick,
   Version,
+  StartAtLogon,
   SwitchSettings,
   Exit,
   Support,

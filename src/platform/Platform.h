@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Joystick.h"
+#include "platform/LogonStart.h"
 #include "platform/Process.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"
@@ -27,6 +28,7 @@ struct Platform {
   Process& process;
   TimerHost& timers;
   TextCodec& text;
+  LogonStart& logon;
 };
 
 }  // namespace sorvane

@@ -9,7 +9,7 @@
 namespace sorvane::sim {
 
 SimDesktop::SimDesktop()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
 
 void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& stop) {
   const std::int64_t end = now + milliseconds;
@@ -338,6 +338,24 @@ std::optional<std::string> SimDesktop::ShiftJisFromUtf16(std::u16string_view tex
   if (text.empty()) return std::string();
   return Convert<std::string>("CP932", "UTF-16LE", reinterpret_cast<const char*>(text.data()),
                               text.size() * 2);
+}
+
+std::optional<std::string> SimDesktop::ReadRunValue(const std::string& name) {
+  const auto found = runValues.find(name);
+  if (found == runValues.end()) return std::nullopt;
+  return found->second;
+}
+
+bool SimDesktop::WriteRunValue(const std::string& name, const std::string& command) {
+  if (!runKeyWritable) return false;
+  runValues[name] = command;
+  return true;
+}
+
+bool SimDesktop::RemoveRunValue(const std::string& name) {
+  if (!runKeyWritable) return false;
+  runValues.erase(name);
+  return true;
 }
 
 std::vector<std::pair<std::uint32_t, std::int32_t>> MessagesOf(const PeerWindow& window) {
