@@ -117,12 +117,15 @@ if(SORVANE_CHMCMD)
   add_dependencies(Sorvane help_file)
   list(APPEND SORVANE_PACKAGE_FILES ${SORVANE_PROGRAM_DIR}/Sorvane.chm)
 else()
-  message(STATUS "chmcmd not found: Sorvane.chm is not built")
+  message(STATUS "chmcmd not found: Sorvane.chm is not built, and the package cannot be made")
+  # A zip without its help would reach carers unnoticed: packaging stops here.
+  install(CODE "message(FATAL_ERROR \"The package needs Sorvane.chm, and the help compiler chmcmd \"
+                \"(Debian's fp-utils) was not found. Install it (scripts/install-deps.sh) and configure again.\")")
 endif()
 
-# The zip a carer downloads: the program, its sound and help, a read-me and the
-# licence, all in one folder.
-foreach(text "docs/お読みください.txt" LICENSE)
+# The zip a carer downloads: the program, its sound and help, a read-me, the
+# change history and the licence, all in one folder; its SHA-256 beside it.
+foreach(text "docs/お読みください.txt" "docs/変更履歴.txt" LICENSE)
   get_filename_component(name ${text} NAME_WE)
   set(output ${CMAKE_BINARY_DIR}/package/${name}.txt)
   add_custom_command(OUTPUT ${output}
@@ -137,6 +140,7 @@ set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Sorvane)
 set(CPACK_PACKAGE_FILE_NAME Sorvane-${PROJECT_VERSION}-win64)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/PackageChecksum.cmake)
 include(CPack)
 add_test(NAME package_contents COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/check_package.sh ${CMAKE_BINARY_DIR}
          Sorvane-${PROJECT_VERSION}-win64.zip)
