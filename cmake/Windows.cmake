@@ -118,12 +118,15 @@ if(SORVANE_CHMCMD)
   add_dependencies(Sorvane help_file)
   list(APPEND SORVANE_PACKAGE_FILES ${SORVANE_PROGRAM_DIR}/Sorvane.chm)
 else()
-  message(STATUS "chmcmd not found: Sorvane.chm is not built")
+  message(STATUS "chmcmd not found: Sorvane.chm is not built, and the package cannot be made")
+  # A zip without its help would reach carers unnoticed: packaging stops here.
+  install(CODE "message(FATAL_ERROR \"The package needs Sorvane.chm, and the help compiler chmcmd \"
+                \"(Debian's fp-utils) was not found. Install it (scripts/install-deps.sh) and configure again.\")")
 endif()
 
-# The zip a carer downloads: the program, its sound and help, a read-me and the
-# licence, all in one folder.
-foreach(text "docs/お読みください.txt" LICENSE)
+# The zip a carer downloads: the program, its sound and help, a read-me, the
+# change history and the licence, all in one folder; its SHA-256 beside it.
+foreach(text "docs/お読みください.txt" "docs/変更履歴.txt" LICENSE)
   get_filename_component(name ${text} NAME_WE)
   set(output ${CMAKE_BINARY_DIR}/package/${name}.txt)
   add_custom_command(OUTPUT ${output}
@@ -138,6 +141,7 @@ set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Sorvane)
 set(CPACK_PACKAGE_FILE_NAME Sorvane-${PROJECT_VERSION}-win64)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/PackageChecksum.cmake)
 include(CPack)
 add_test(NAME package_contents COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/check_package.sh ${CMAKE_BINARY_DIR}
          Sorvane-${PROJECT_VERSION}-win64.zip)
@@ -155,3 +159,31 @@ foreach(script ${SORVANE_E2E_TESTS})
   set_tests_properties(e2e_${name} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine LABELS e2e TIMEOUT 300)
 endforeach()
 set_tests_properties(e2e_test_package PROPERTIES FIXTURES_REQUIRED "wine;package")
+
+# The unit tests, cross-built against GoogleTest built here from its sources
+# (Debian's googletest package), run under Wine in the end-to-end prefix.
+set(SORVANE_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's sources, built with the cross compiler")
+if(EXISTS ${SORVANE_GTEST_SOURCE}/CMakeLists.txt)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  add_subdirectory(${SORVANE_GTEST_SOURCE} googletest EXCLUDE_FROM_ALL)
+  add_library(sorvane_sim STATIC src/platform/sim/SimDesktop.cpp)
+  target_link_libraries(sorvane_sim PUBLIC sorvane_core)
+  file(GLOB SORVANE_UNIT_TESTS CONFIGURE_DEPENDS tests/unit/*.cpp)
+  add_executable(unit_tests ${SORVANE_UNIT_TESTS})
+  target_link_libraries(unit_tests PRIVATE sorvane_sim gtest gtest_main)
+  if(MINGW)
+    foreach(target gtest gtest_main unit_tests)
+      target_compile_options(${target} PRIVATE -include ${CMAKE_SOURCE_DIR}/tests/unit/GoogleTestOnMingw.h)
+    endforeach()
+    target_link_options(unit_tests PRIVATE -static)
+  endif()
+  # Wine shows the Linux root as drive Z:.
+  target_compile_definitions(unit_tests PRIVATE SORVANE_TEST_DATA="Z:${CMAKE_SOURCE_DIR}/tests/unit/data")
+  add_test(NAME unit_tests COMMAND wine $<TARGET_FILE:unit_tests> --gtest_brief=1)
+  set_tests_properties(unit_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 600
+    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all")
+else()
+  message(STATUS "No GoogleTest sources at ${SORVANE_GTEST_SOURCE}: the unit tests are not cross-built")
+endif()

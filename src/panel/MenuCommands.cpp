@@ -1,6 +1,7 @@
 // The commands of the popup menu, and its check marks drawn from the state.
 #include "panel/PanelForm.h"
 
+
 namespace sorvane {
 
 namespace {
@@ -37,6 +38,8 @@ bool PanelForm::MenuChecked(MenuId id) const {
     case MenuId::Sound: return options.clickSound;
     case MenuId::CursorChase: return options.cursorChase;
     case MenuId::SecondStick: return s.secondStick;
+    // Read afresh each time the menu is drawn: the carer may have changed it elsewhere.
+    case MenuId::StartAtLogon: return platform_.logon.ReadRunValue(kLogonValueName) == LogonCommand();
     default: return false;
   }
 }
@@ -112,7 +115,48 @@ void PanelForm::ExitClick() {
 
 void PanelForm::HelpClick() { platform_.shell.Open(handle, "open", helpFile, "", "", 5); }
 
-void PanelForm::WebClick() { platform_.shell.Open(0, "open", kWebAddress, "", "", 1); }
+namespace {
+
+// Whether the path lost a character that code page 932 cannot hold (it became
+// "?"): such a path would start nothing at logon. "\\?\" opens a long path.
+bool HasLostCharacter(const std::string& path) {
+  const std::size_t from = path.rfind("\\\\?\\", 0) == 0 ? 4 : 0;
+  return path.find('?', from) != std::string::npos;
+}
+
+}  // namespace
+
+void PanelForm::SupportClick() {
+  // The help viewer opens a page of the help file as FILE::/PAGE, the way the
+  // shell passes it a help file: unquoted, since it takes its whole command line.
+  platform_.shell.Open(handle, "open", "hh.exe", helpFile + "::/" + kSupportTopic, "", 5);
+}
+
+std::string PanelForm::LogonCommand() const {
+  std::string command = "\"" + platform_.process.ProgramFilePath() + "\"";
+  const std::string argument = FirstArgument(platform_.process);
+  if (argument.empty()) return command;
+  const bool hasSpace = argument.find_first_of(" \t") != std::string::npos;
+  return command + " " + (hasSpace ? "\"" + argument + "\"" : argument);
+}
+
+void PanelForm::StartAtLogonClick() {
+  std::string problem;
+  if (MenuChecked(MenuId::StartAtLogon)) {
+    if (!platform_.logon.RemoveRunValue(kLogonValueName)) {
+      problem = "ログオン時に起動しない設定にできませんでした。\nWindows の設定（レジストリ）を変更できません。";
+    }
+  } else if (HasLostCharacter(platform_.process.ProgramFilePath())) {
+    problem = "このプログラムのフォルダーかファイルの名前に扱えない文字があるため、\n"
+              "ログオン時に起動する設定ができません。\n名前を変えてから、もう一度選んでください。";
+  } else if (!platform_.logon.WriteRunValue(kLogonValueName, LogonCommand())) {
+    problem = "ログオン時に起動する設定ができませんでした。\nWindows の設定（レジストリ）を変更できません。";
+  }
+  if (problem.empty()) return;
+  BeforeDialog();
+  platform_.dialogs.ShowMessage(handle, problem, kErrorCaption, kWarningBoxStyle);
+  AfterDialog();
+}
 
 void PanelForm::MenuCommand(MenuId id) {
   switch (id) {
@@ -146,7 +190,8 @@ void PanelForm::MenuCommand(MenuId id) {
     case MenuId::SecondStick: SecondStickClick(); break;
     case MenuId::SwitchSettings: SwitchSettingsClick(); break;
     case MenuId::Exit: ExitClick(); break;
-    case MenuId::Web: WebClick(); break;
+    case MenuId::StartAtLogon: StartAtLogonClick(); break;
+    case MenuId::Support: SupportClick(); break;
     case MenuId::Help: HelpClick(); break;
     default: break;
   }

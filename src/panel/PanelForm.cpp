@@ -11,18 +11,19 @@ const char* const kSiblingSettingsFileName = "Tramvik.ini";
 const char* const kClickSoundFile = "Zoboclick.wav";
 const char* const kHelpFile = "Sorvane.chm";
 const char* const kErrorCaption = "エラー";
+const char* const kLogonValueName = "Sorvane";
 
 namespace {
 
 const char* const kButtonHint = "クリックすると色やフォントを変更できます";
 const char* const kLaunchWarning =
-    "「Kelpimo。」を接続するか\nJoyToKey Vre3.7以降をインストールして\n「Sorvane+。」を再起動してください。";
+    "「Kelpimo。」を接続するか\nJoyToKey Ver3.7以降をインストールして\n「Sorvane+。」を再起動してください。";
 const char* const kNotInstalledWarning = "JoyToKeyがインストールされていません";
 
 }  // namespace
 
 std::string DuplicateStartMessage() {
-  return std::string("二重起動は出来ません。") + "[Sorvane＋。」" + " はすでに実行されています！";
+  return std::string("二重起動は出来ません。") + "「Sorvane＋。」" + " はすでに実行されています！";
 }
 
 std::string FirstArgument(Process& process) { return process.FirstArgument(); }

@@ -33,6 +33,7 @@ extern const char* const kSiblingSettingsFileName;  // "Tramvik.ini"
 extern const char* const kClickSoundFile;  // "Zoboclick.wav"
 extern const char* const kHelpFile;  // "Sorvane.chm"
 extern const char* const kErrorCaption;  // "エラー"
+extern const char* const kLogonValueName;  // "Sorvane": the panel's value in the Run key
 constexpr unsigned kWarningBoxStyle = 0x30;  // MB_OK | MB_ICONWARNING
 constexpr unsigned kInformationBoxStyle = 0x40;  // MB_OK | MB_ICONINFORMATION
 
@@ -190,7 +191,10 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   void EditNamesClick();
   void ShowNamesClick();
   void HelpClick();
-  void WebClick();
+  void SupportClick();
+  // Ticked while the Run key starts this program file with this argument.
+  void StartAtLogonClick();
+  std::string LogonCommand() const;
   void MenuCommand(MenuId id);
 
   // Colours and fonts.

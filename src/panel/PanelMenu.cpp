@@ -2,7 +2,7 @@
 
 namespace sorvane {
 
-const char* const kWebAddress = "https://sorvane.example.org/";
+const char* const kSupportTopic = "support.html";
 
 PanelMenu::PanelMenu()
     : items_{{
@@ -38,9 +38,10 @@ PanelMenu::PanelMenu()
           {MenuId::CursorChase, MenuId::kNone, "カーソル追いかけ (&C)", ""},
           {MenuId::SecondStick, MenuId::kNone, "JoyStickID2 (&J)", ""},
           {MenuId::Version, MenuId::kNone, "Ver2.10", ""},
+          {MenuId::StartAtLogon, MenuId::kNone, "ログオン時に起動 (&L)", ""},
           {MenuId::SwitchSettings, MenuId::kNone, "スイッチ設定 (&W)", ""},
           {MenuId::Exit, MenuId::kNone, "終了(&X)", ""},
-          {MenuId::Web, MenuId::kNone, kWebAddress, ""},
+          {MenuId::Support, MenuId::kNone, "サポートと最新版 (&U)", ""},
           {MenuId::Help, MenuId::kNone, "ヘルプ(&H)", ""},
       }} {}
 

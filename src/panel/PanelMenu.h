@@ -40,9 +40,10 @@ enum class MenuId {
   CursorChase,
   SecondStick,
   Version,
+  StartAtLogon,
   SwitchSettings,
   Exit,
-  Web,
+  Support,
   Help,
   kCount,
   kNone = kCount,
@@ -58,8 +59,8 @@ struct MenuItem {
   bool radio = false;  // ticked with a bullet: one of a group
 };
 
-// The project's web page: the caption of the Web item and what it opens.
-extern const char* const kWebAddress;
+// The help's page on where to find help and updates, which the Support item opens.
+extern const char* const kSupportTopic;
 
 class PanelMenu {
  public:

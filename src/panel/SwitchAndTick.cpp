@@ -7,7 +7,7 @@ namespace sorvane {
 namespace {
 
 const char* const kJoyToKeyGoneWarning =
-    "「Kelpimo。」を接続して\nJoyToKey Vre3.7以降をインストールして\n「Sorvane+。」を再起動してください。";
+    "「Kelpimo。」を接続して\nJoyToKey Ver3.7以降をインストールして\n「Sorvane+。」を再起動してください。";
 
 }  // namespace
 

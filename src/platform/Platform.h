@@ -8,6 +8,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Joystick.h"
 #include "platform/Log.h"
+#include "platform/LogonStart.h"
 #include "platform/Process.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"
@@ -29,6 +30,7 @@ struct Platform {
   TimerHost& timers;
   TextCodec& text;
   Log& log;
+  LogonStart& logon;
 };
 
 }  // namespace sorvane

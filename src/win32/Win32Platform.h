@@ -25,7 +25,8 @@ class Win32Platform : public Desktop,
                       public Dialogs,
                       public Process,
                       public TimerHost,
-                      public TextCodec {
+                      public TextCodec,
+                      public LogonStart {
  public:
   Win32Platform();
   ~Win32Platform();
@@ -101,6 +102,9 @@ class Win32Platform : public Desktop,
   std::optional<std::string> ShiftJisFromUtf16(std::u16string_view text) override;
   void TimerChanged(Timer& timer) override;
   void TimerGone(Timer& timer) override;
+  std::optional<std::string> ReadRunValue(const std::string& name) override;
+  bool WriteRunValue(const std::string& name, const std::string& command) override;
+  bool RemoveRunValue(const std::string& name) override;
 
  private:
   static LRESULT CALLBACK TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -8,7 +8,7 @@ probe wait 'class:#32770' 10000 >/dev/null || fail "no warning box"
 text=$(probe text 'class:#32770')
 echo "$text" | grep -qx 'エラー' || fail "warning caption: $text"
 echo "$text" | grep -qF '「Kelpimo。」を接続して' || fail "warning text: $text"
-echo "$text" | grep -qF 'JoyToKey Vre3.7以降をインストールして' || fail "warning text: $text"
+echo "$text" | grep -qF 'JoyToKey Ver3.7以降をインストールして' || fail "warning text: $text"
 kill -0 "$panel_pid" || fail "the panel ended before the warning was dismissed"
 probe click 'class:#32770' OK
 wait_gone "$panel_pid" 20 || fail "the panel did not end after the warning"

@@ -12,7 +12,7 @@ start other/Sorvane.exe 3
 second_pid=${PIDS[-1]}
 probe wait 'class:#32770' 20000 >/dev/null || fail "no message box for the second start"
 text=$(probe text 'class:#32770')
-echo "$text" | grep -qF '二重起動は出来ません。[Sorvane＋。」 はすでに実行されています！' ||
+echo "$text" | grep -qF '二重起動は出来ません。「Sorvane＋。」 はすでに実行されています！' ||
   fail "duplicate-start text was: $text"
 probe click 'class:#32770' OK
 wait_gone "$second_pid" 20 || fail "the second instance did not end"

@@ -1,9 +1,10 @@
 # Builds the zip a carer downloads and checks that it holds exactly the program,
-# its sound and help, the read-me and the licence, in one folder.
+# its sound and help, the read-me, the change history and the licence, in one
+# folder, and that the checksum file beside it matches it.
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
 ZIP="$BUILD/$2"
-rm -f "$ZIP"
+rm -f "$ZIP" "$ZIP.sha256"
 cmake --build "$BUILD" --target package >/dev/null
 [ -f "$ZIP" ] || { echo "FAIL: no $ZIP"; exit 1; }
 listing=$(python3 - "$ZIP" <<'PY'
@@ -14,8 +15,14 @@ with zipfile.ZipFile(sys.argv[1]) as z:
         print(info.filename, "utf8" if info.flag_bits & 0x800 else "")
 PY
 )
-expected=$'LICENSE.txt \nSorvane.chm \nSorvane.exe \nZoboclick.wav \nお読みください.txt utf8'
+expected=$'LICENSE.txt \nSorvane.chm \nSorvane.exe \nZoboclick.wav \nお読みください.txt utf8\n変更履歴.txt utf8'
 if [ "$listing" != "$expected" ]; then
   echo "FAIL: the zip holds:"; echo "$listing"; exit 1
 fi
+[ -f "$ZIP.sha256" ] || { echo "FAIL: no $ZIP.sha256"; exit 1; }
+(cd "$(dirname "$ZIP")" && sha256sum --quiet -c "$(basename "$ZIP").sha256") ||
+  { echo "FAIL: $(basename "$ZIP").sha256 does not match the zip"; exit 1; }
+grep -qx "[0-9a-f]\{64\}  $(basename "$ZIP")" "$ZIP.sha256" ||
+  { echo "FAIL: $(basename "$ZIP").sha256 reads: $(cat "$ZIP.sha256")"; exit 1; }
+echo "ok: $(basename "$ZIP").sha256 matches"
 echo "ok: $(basename "$ZIP") holds $(echo "$listing" | awk '{print $1}' | paste -sd' ')"

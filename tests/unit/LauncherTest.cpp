@@ -187,7 +187,7 @@ TEST(LaunchJoyToKey, NothingAnywhereGivesBothWarningsOwnedByThePanelThenTheFirst
   EXPECT_EQ(panel.desk.messages[1].owner, Panel::kPanelWindow);
   EXPECT_EQ(panel.desk.messages[0].text, "JoyToKeyがインストールされていません");
   EXPECT_EQ(panel.desk.messages[1].text,
-            "「Kelpimo。」を接続するか\nJoyToKey Vre3.7以降をインストールして\n「Sorvane+。」を再起動してください。");
+            "「Kelpimo。」を接続するか\nJoyToKey Ver3.7以降をインストールして\n「Sorvane+。」を再起動してください。");
   EXPECT_EQ(panel.desk.shellCalls.at(0).folder, u"");  // attempted all the same
   panel.Run(1000);
   ASSERT_EQ(panel.desk.messages.size(), 3U);

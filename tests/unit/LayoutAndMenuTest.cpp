@@ -148,17 +148,78 @@ TEST(MenuCommands, TogglesAndTheSecondStickSwitchedOff) {
   EXPECT_EQ(form.Button(2).caption, "ボタン２");
 }
 
-TEST(MenuCommands, HelpAndWebGoThroughTheShell) {
+TEST(MenuCommands, HelpOpensTheHelpFileAndSupportItsPageBesideTheProgram) {
   Panel panel;
+  // The second byte of "ソ" is a backslash: the folder ends at the last real one.
+  panel.desk.programFilePath = "C:\\ソフト\\Sorvane.exe";
   ASSERT_TRUE(panel.Start());
   panel.form().MenuCommand(MenuId::Help);
-  panel.form().MenuCommand(MenuId::Web);
+  panel.form().MenuCommand(MenuId::Support);
   ASSERT_EQ(panel.desk.shellCalls.size(), 2U);
-  EXPECT_EQ(panel.desk.shellCalls[0].file, "C:\\Sorvane\\Sorvane.chm");
+  EXPECT_EQ(panel.desk.shellCalls[0].file, "C:\\ソフト\\Sorvane.chm");
   EXPECT_EQ(panel.desk.shellCalls[0].showCommand, 5);
-  EXPECT_EQ(panel.desk.shellCalls[1].file, kWebAddress);
-  EXPECT_EQ(panel.desk.shellCalls[1].showCommand, 1);
-  EXPECT_EQ(panel.form().menu.Item(MenuId::Web).caption, kWebAddress);
+  EXPECT_EQ(panel.desk.shellCalls[1].file, "hh.exe");
+  EXPECT_EQ(panel.desk.shellCalls[1].parameters, "C:\\ソフト\\Sorvane.chm::/support.html");
+}
+
+TEST(MenuCommands, StartAtLogonTicksWhileTheRunKeyStartsThisPanelWithItsNumber) {
+  Panel panel;
+  panel.desk.programFilePath = "C:\\My Tools\\Sorvane.exe";
+  ASSERT_TRUE(panel.Start());
+  PanelForm& form = panel.form();
+  auto& run = panel.desk.runValues;
+  const std::string ours = "\"C:\\My Tools\\Sorvane.exe\" 3";
+  EXPECT_FALSE(form.MenuChecked(MenuId::StartAtLogon));
+
+  form.MenuCommand(MenuId::StartAtLogon);
+  EXPECT_EQ(run["Sorvane"], ours);
+  EXPECT_TRUE(form.MenuChecked(MenuId::StartAtLogon));
+  form.MenuCommand(MenuId::StartAtLogon);
+  EXPECT_EQ(run.count("Sorvane"), 0U);
+  EXPECT_FALSE(form.MenuChecked(MenuId::StartAtLogon));
+
+  // A copy since moved or started with another number is not this panel:
+  // unticked, and ticking points the value at this one.
+  run["Sorvane"] = "\"D:\\Old\\Sorvane.exe\" 3";
+  EXPECT_FALSE(form.MenuChecked(MenuId::StartAtLogon));
+  form.MenuCommand(MenuId::StartAtLogon);
+  EXPECT_EQ(run["Sorvane"], ours);
+  run["Sorvane"] = ours;  // set by hand elsewhere
+  EXPECT_TRUE(form.MenuChecked(MenuId::StartAtLogon));
+  EXPECT_TRUE(panel.desk.messages.empty());
+
+  Panel unnumbered;
+  unnumbered.desk.firstArgument = "";
+  ASSERT_TRUE(unnumbered.Start());
+  unnumbered.form().MenuCommand(MenuId::StartAtLogon);
+  EXPECT_EQ(unnumbered.desk.runValues["Sorvane"], "\"C:\\Sorvane\\Sorvane.exe\"");
+}
+
+TEST(MenuCommands, StartAtLogonThatCannotChangeTheRunKeySaysSoAndChangesNothing) {
+  Panel panel;
+  ASSERT_TRUE(panel.Start());
+  panel.desk.runKeyWritable = false;
+  panel.form().MenuCommand(MenuId::StartAtLogon);
+  EXPECT_TRUE(panel.desk.runValues.empty());
+  panel.desk.runKeyWritable = true;
+  panel.form().MenuCommand(MenuId::StartAtLogon);
+  panel.desk.runKeyWritable = false;
+  panel.form().MenuCommand(MenuId::StartAtLogon);
+  EXPECT_TRUE(panel.form().MenuChecked(MenuId::StartAtLogon));
+
+  // A path with a character the code page lost would start nothing.
+  Panel lossy;
+  lossy.desk.programFilePath = "C:\\T?ols\\Sorvane.exe";
+  ASSERT_TRUE(lossy.Start());
+  lossy.form().MenuCommand(MenuId::StartAtLogon);
+  EXPECT_TRUE(lossy.desk.runValues.empty());
+
+  ASSERT_EQ(panel.desk.messages.size(), 2U);
+  ASSERT_EQ(lossy.desk.messages.size(), 1U);
+  for (const auto* message : {&panel.desk.messages[0], &panel.desk.messages[1], &lossy.desk.messages[0]}) {
+    EXPECT_EQ(message->caption, kErrorCaption);
+    EXPECT_NE(message->text.find("ログオン時に起動"), std::string::npos) << message->text;
+  }
 }
 
 TEST(WindowBehaviour, DragsByTheBackgroundOnlyWhileTheLeftButtonIsDown) {

@@ -53,7 +53,7 @@ TEST(Startup, ASecondStartUnderTheSameFileNameIsRefusedWithItsMessage) {
   EXPECT_FALSE(second.Start());
   ASSERT_EQ(first.desk.messages.size(), 1U);
   EXPECT_EQ(first.desk.messages[0].text,
-            "二重起動は出来ません。[Sorvane＋。」 はすでに実行されています！");
+            "二重起動は出来ません。「Sorvane＋。」 はすでに実行されています！");
   EXPECT_EQ(second.panel, nullptr);
   EXPECT_EQ(first.desk.mutexes, (std::vector<std::string>{"Sorvane.exe"}));
 

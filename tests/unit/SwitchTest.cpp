@@ -395,7 +395,7 @@ TEST(JoyToKeyGone, StopsEveryTimerWarnsAndClosesThePanel) {
   panel.Run(400);
   ASSERT_EQ(panel.desk.messages.size(), 1U);
   EXPECT_EQ(panel.desk.messages[0].text,
-            "「Kelpimo。」を接続して\nJoyToKey Vre3.7以降をインストールして\n「Sorvane+。」を再起動してください。");
+            "「Kelpimo。」を接続して\nJoyToKey Ver3.7以降をインストールして\n「Sorvane+。」を再起動してください。");
   EXPECT_EQ(panel.desk.messages[0].caption, "エラー");
   EXPECT_EQ(panel.desk.messages[0].flags, 0x30U);
   EXPECT_TRUE(timersStoppedBehindTheBox);

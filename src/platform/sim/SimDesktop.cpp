@@ -1,6 +1,16 @@
 #include "platform/sim/SimDesktop.h"
 
+#ifdef _WIN32
+// Cross-built, the simulation runs on Windows (or Wine), which has no iconv:
+// the system's own code page 932 converts instead.
+#define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
 #include <algorithm>
 #include <cctype>
@@ -9,7 +19,7 @@
 namespace sorvane::sim {
 
 SimDesktop::SimDesktop()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
 
 void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& stop) {
   const std::int64_t end = now + milliseconds;
@@ -327,6 +337,9 @@ void SimDesktop::CloseInstanceMutex() {
 
 namespace {
 
+#ifdef _WIN32
+constexpr UINT kShiftJis = 932;
+#else
 // iconv with exact conversion: a character without a form is a failure.
 template <typename Out>
 std::optional<Out> Convert(const char* to, const char* from, const char* data, std::size_t size) {
@@ -346,17 +359,58 @@ std::optional<Out> Convert(const char* to, const char* from, const char* data, s
   return converted;
 }
 
+#endif
+
 }  // namespace
 
 std::optional<std::u16string> SimDesktop::Utf16FromShiftJis(std::string_view text) {
   if (text.empty()) return std::u16string();
+#ifdef _WIN32
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+  if (length <= 0) return std::nullopt;
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), length);
+  return std::u16string(wide.begin(), wide.end());
+#else
   return Convert<std::u16string>("UTF-16LE", "CP932", text.data(), text.size());
+#endif
 }
 
 std::optional<std::string> SimDesktop::ShiftJisFromUtf16(std::u16string_view text) {
   if (text.empty()) return std::string();
+#ifdef _WIN32
+  const std::wstring wide(text.begin(), text.end());
+  const int size = static_cast<int>(wide.size());
+  BOOL defaulted = FALSE;
+  const int length = WideCharToMultiByte(kShiftJis, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr,
+                                         &defaulted);
+  if (length <= 0 || defaulted) return std::nullopt;
+  std::string narrow(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(kShiftJis, WC_NO_BEST_FIT_CHARS, wide.data(), size, narrow.data(), length, nullptr, nullptr);
+  return narrow;
+#else
   return Convert<std::string>("CP932", "UTF-16LE", reinterpret_cast<const char*>(text.data()),
                               text.size() * 2);
+#endif
+}
+
+std::optional<std::string> SimDesktop::ReadRunValue(const std::string& name) {
+  const auto found = runValues.find(name);
+  if (found == runValues.end()) return std::nullopt;
+  return found->second;
+}
+
+bool SimDesktop::WriteRunValue(const std::string& name, const std::string& command) {
+  if (!runKeyWritable) return false;
+  runValues[name] = command;
+  return true;
+}
+
+bool SimDesktop::RemoveRunValue(const std::string& name) {
+  if (!runKeyWritable) return false;
+  runValues.erase(name);
+  return true;
 }
 
 std::vector<std::pair<std::uint32_t, std::int32_t>> MessagesOf(const PeerWindow& window) {

@@ -71,7 +71,8 @@ class SimDesktop : public Desktop,
                    public Process,
                    public TimerHost,
                    public TextCodec,
-                   public Log {
+                   public Log,
+                   public LogonStart {
  public:
   SimDesktop();
   Platform& platform() { return platform_; }
@@ -154,6 +155,11 @@ class SimDesktop : public Desktop,
   std::string firstArgument = "3";
   std::vector<std::string> mutexes;  // one entry per open handle
 
+  // The current user's Run key, by value name; while runKeyWritable is false
+  // every write and removal fails.
+  std::map<std::string, std::string> runValues;
+  bool runKeyWritable = true;
+
   // Timers.
   struct Scheduled {
     Timer* timer;
@@ -232,6 +238,10 @@ class SimDesktop : public Desktop,
   // Timers.
   void TimerChanged(Timer& timer) override;
   void TimerGone(Timer& timer) override;
+  // Logon start.
+  std::optional<std::string> ReadRunValue(const std::string& name) override;
+  bool WriteRunValue(const std::string& name, const std::string& command) override;
+  bool RemoveRunValue(const std::string& name) override;
 
  private:
   Platform platform_;
