@@ -12,7 +12,7 @@ forget_value
 
 start_standin
 start_panel "$BUILD/Sorvane.exe" 3
-expected="\"$(winepath -w "$BUILD/Sorvane.exe" 2>/dev/null)\" 3"
+expected="\"$(winepath -w "$(beside_work "$BUILD/Sorvane.exe")" 2>/dev/null)\" 3"
 open_menu
 xdotool key l
 for _ in $(seq 50); do [ -n "$(run_value)" ] && break; sleep 0.1; done
