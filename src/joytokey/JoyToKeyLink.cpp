@@ -67,7 +67,8 @@ void JoyToKeyLink::SendForStick(std::uint32_t message, std::int32_t lParam, std:
 }
 
 void JoyToKeyLink::PostQuit() {
-  if (bound_ == 0) return;
+  // A JoyToKey that has already gone needs no quit, and the log no word of it.
+  if (bound_ == 0 || !desktop_.WindowExists(bound_)) return;
   Letter letter;
   letter.window = bound_;
   letter.message = WM_QUIT_MESSAGE;
