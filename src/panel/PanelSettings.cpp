@@ -70,13 +70,7 @@ void PanelForm::CarryOverSettings() {
   if (settingsFolder != programFolder) earlier.push_back(programFolder + kSettingsFileName);
   earlier.push_back(std::string(".\\") + kSettingsFileName);
   for (const std::string& path : earlier) {
-    const std::int64_t start = platform_.clock.NowMilliseconds();
-    FileRead read = platform_.files.ReadWholeFile(path);
-    while (read.status == FileRead::Status::kUnreadable &&
-           platform_.clock.NowMilliseconds() - start < kUnreadableRetryMilliseconds) {
-      platform_.clock.Sleep(kUnreadableRetryPause);
-      read = platform_.files.ReadWholeFile(path);
-    }
+    const FileRead read = ReadHeldFile(platform_, path);
     if (read.status == FileRead::Status::kMissing) continue;
     if (read.status == FileRead::Status::kUnreadable) {
       HoldBackSettings(path, "ほかのプログラムが使用中かもしれません");

@@ -193,7 +193,7 @@ SettingsText DecodeSettingsText(std::string_view bytes, TextCodec& codec) {
   return result;
 }
 
-SettingsText ReadSettingsText(Platform& platform, const std::string& path) {
+FileRead ReadHeldFile(Platform& platform, const std::string& path) {
   const std::int64_t start = platform.clock.NowMilliseconds();
   FileRead read = platform.files.ReadWholeFile(path);
   // A backup or sync tool, or an editor, may hold the file for a moment.
@@ -202,6 +202,11 @@ SettingsText ReadSettingsText(Platform& platform, const std::string& path) {
     platform.clock.Sleep(kUnreadableRetryPause);
     read = platform.files.ReadWholeFile(path);
   }
+  return read;
+}
+
+SettingsText ReadSettingsText(Platform& platform, const std::string& path) {
+  const FileRead read = ReadHeldFile(platform, path);
   if (read.status == FileRead::Status::kRead) return DecodeSettingsText(read.contents, platform.text);
   SettingsText result;
   result.status = read.status;

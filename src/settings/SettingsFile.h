@@ -32,6 +32,9 @@ struct SettingsText {
 constexpr int kUnreadableRetryMilliseconds = 2000;
 constexpr int kUnreadableRetryPause = 100;
 
+// The file's bytes, tried again for a while when another program holds it.
+FileRead ReadHeldFile(Platform& platform, const std::string& path);
+
 // Reads and decodes path. Without a byte-order mark the file is code page 932,
 // unless it is UTF-8 beyond doubt: Notepad saves UTF-8 without a mark today,
 // and Japanese in code page 932 is never well-formed UTF-8. Without a mark, a

@@ -173,7 +173,7 @@ void SimDesktop::DeliverLetters(std::int64_t until) {
       letters_.Pop();
       continue;
     }
-    if (!letter.post && (window->hung || window->stalledUntil > until)) return;
+    if (!letter.post && window->stalledUntil > until) return;
     const std::int64_t at = std::max(now, letter.post ? now : window->stalledUntil);
     window->received.push_back(
         {at, letter.message, 0, letter.lParam, letter.post});

@@ -30,12 +30,10 @@ struct PeerWindow {
   bool exists = true;
   std::vector<ReceivedMessage> received;
   // A JoyToKey that stops answering: the message stallOn is taken, and then
-  // nothing is handled for stallMilliseconds; letters meanwhile wait. A hung
-  // one handles nothing at all.
+  // nothing is handled for stallMilliseconds; letters meanwhile wait.
   std::uint32_t stallOn = 0;
   std::int64_t stallMilliseconds = 0;
   std::int64_t stalledUntil = -1;
-  bool hung = false;
 };
 
 struct ShownMessage {
