@@ -71,6 +71,9 @@ void PanelForm::Tick() {
   // What the switch did since the last sample (the reader's own readings,
   // where it reads on its own; once a tick while the joystick is unplugged).
   SampleSwitch();
+  // What this tick takes needs no tick of its own from the next sample.
+  changesKicked_ = switchSampler.ChangesLatched();
+  pressesKicked_ = switchSampler.PressesLatched();
   scanner.Tick(switchSampler);
   KeepOnScreen();
 }
