@@ -44,6 +44,7 @@ struct PanelOptions {
   bool namesShown = true;      // buttons carry the names of the name editor
   bool clickSound = true;
   bool cursorChase = false;    // the panel follows the pointer at every step
+  bool idleCaptions = false;   // unlit buttons show their captions in the button text colour
 };
 
 class PanelForm : public Form, public PanelButtonParent, public ScanOutput, public NameEditorOwner {

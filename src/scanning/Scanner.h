@@ -15,6 +15,14 @@
 
 namespace sorvane {
 
+// How the user moves the highlight and chooses; the numbers are the settings file's.
+enum class ScanMethodId : std::int32_t {
+  kAutomatic = 0,    // the highlight moves by itself; a press selects
+  kHoldToMove = 1,   // it moves while the switch is held; the release selects
+  kTwoSwitches = 2,  // switch 1 moves it one position a press; switch 2 selects
+  kTapToMove = 3,    // each press moves it one position; a pause selects
+};
+
 struct ScanState {
   int litPosition = 0;      // 0 the switch-over marker, 1..8 button k
   int heldButton = 0;       // position held down at JoyToKey, 0 none
@@ -26,6 +34,8 @@ struct ScanState {
   float intervalSeconds = 0.0F;
   std::int32_t firstPause = 0;  // ms more on the first position of each cycle
   std::int32_t restAfterCycles = 0;  // quiet cycles before the scan rests, 0 never
+  ScanMethodId method = ScanMethodId::kAutomatic;
+  std::int32_t dwellMilliseconds = 2000;  // tap to move: a pause this long selects
 };
 
 // Where the switch's current press stands between ticks.

@@ -16,10 +16,13 @@ struct SwitchOptions {
   std::int32_t ignoreRepeat = 0;  // ms after a release in which presses are ignored
   std::int32_t firstPause = 0;    // ms more on the first position of each cycle
   std::int32_t loops = 0;         // whole cycles without a press before the scan rests, 0 never
+  std::int32_t key2 = 0;          // a virtual-key code acting as the second switch, 0 none
+  std::int32_t dwellTime = 2000;  // ms without a press before tap-to-move selects
 
   bool operator==(const SwitchOptions& other) const {
     return key == other.key && acceptTime == other.acceptTime && ignoreRepeat == other.ignoreRepeat &&
-           firstPause == other.firstPause && loops == other.loops;
+           firstPause == other.firstPause && loops == other.loops && key2 == other.key2 &&
+           dwellTime == other.dwellTime;
   }
 };
 
@@ -35,6 +38,8 @@ constexpr OptionRange kAcceptTimeRange{"AcceptTime", "受付時間", 0, 5000};
 constexpr OptionRange kIgnoreRepeatRange{"IgnoreRepeat", "連続押し無視", 0, 5000};
 constexpr OptionRange kFirstPauseRange{"FirstPause", "最初の項目の延長", 0, 5000};
 constexpr OptionRange kLoopsRange{"Loops", "休止までの周回", 0, 99};
+constexpr OptionRange kKey2Range{"Key2", "スイッチ 2 のキー", 0, 254};
+constexpr OptionRange kDwellTimeRange{"DwellTime", "選択までの待ち時間", 500, 10000};
 
 // A value from the file, held to the nearest end of its range.
 std::int32_t HoldInRange(std::int32_t value, const OptionRange& range);
