@@ -96,6 +96,7 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   Timer tickTimer;    // 200 ms: JoyToKey, the press, keep-on-screen
   Timer sampleTimer;  // reads the switch between ticks
   SwitchSampler switchSampler;
+  SwitchSampler secondSwitchSampler{0x02U};  // button 2: the second switch of two-switch scanning
   JoyToKeyLink link;
   WindowHandle handle = 0;  // the window that shows this form
   bool closed = false;
@@ -175,8 +176,10 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   void ShowStickNames();
   void SecondStickClick();
   void SwitchSettingsClick();
-  // Hands the switch options to the sampler, the scanner and the platform.
+  // Hands the switch options to the samplers, the scanner and the platform.
   void ApplySwitchOptions();
+  // Starts the scan afresh in the way scan().method names.
+  void ApplyScanMethod();
 
   // The menu. Its check marks are drawn from the state, never read back.
   bool MenuChecked(MenuId id) const;
@@ -263,6 +266,13 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   bool unholdableReported_ = false;
   bool switchUnplugged_ = false;
   const bool readerWakes_;  // the switch reader says when a reading changes
+  // Both switches' latched changes and presses, so a new one is told from an old one.
+  std::uint64_t ChangesLatched() const {
+    return switchSampler.ChangesLatched() + secondSwitchSampler.ChangesLatched();
+  }
+  std::uint64_t PressesLatched() const {
+    return switchSampler.PressesLatched() + secondSwitchSampler.PressesLatched();
+  }
   std::uint64_t changesKicked_ = 0;
   std::uint64_t pressesKicked_ = 0;
 };

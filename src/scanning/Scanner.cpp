@@ -25,6 +25,26 @@ void Scanner::TimerElapsed() {
   }
 }
 
+void Scanner::SetMethod(ScanMethodId id) {
+  ScanMethod* chosen = &automatic_;
+  switch (id) {
+    case ScanMethodId::kHoldToMove: chosen = &holdToMove_; break;
+    case ScanMethodId::kTwoSwitches: chosen = &twoSwitches_; break;
+    case ScanMethodId::kTapToMove: chosen = &tapToMove_; break;
+    case ScanMethodId::kAutomatic: break;
+  }
+  state_.method = id;
+  if (chosen == method_) return;
+  // Nothing of the old way carries over: a held button goes up, and a press
+  // under way selects nothing.
+  Interrupt();
+  stepperCounts_ = false;
+  resting_ = false;
+  method_ = chosen;
+  ApplyTiming();
+  method_->Start(*this);
+}
+
 void Scanner::ApplyTiming() { timer_.SetInterval(IntervalMilliseconds(state_.intervalSeconds)); }
 
 void Scanner::ShowButtons(int count) {
@@ -34,6 +54,7 @@ void Scanner::ShowButtons(int count) {
   state_.litPosition = 0;
   stepCount_ = 0;
   output_.Relayout(count);
+  if (method_ != &automatic_) method_->Start(*this);
 }
 
 void Scanner::ShowOneButton(int subCount) {
@@ -43,11 +64,13 @@ void Scanner::ShowOneButton(int subCount) {
   state_.litPosition = 0;
   stepCount_ = 0;
   output_.Relayout(1);
+  if (method_ != &automatic_) method_->Start(*this);
 }
 
 void Scanner::ShowLayout() {
   stepCount_ = 0;
   output_.Relayout(state_.buttonCount);
+  if (method_ != &automatic_) method_->Start(*this);
 }
 
 void Scanner::Step() {
@@ -61,6 +84,7 @@ void Scanner::Step() {
     output_.Relayout(1);
   }
   if (state_.buttonCount >= 2) output_.Click();
+  if (state_.litPosition < 0) state_.litPosition = 0;  // from nothing lit to the first position
   ++state_.litPosition;
   if (state_.litPosition == state_.buttonCount + 1) {
     state_.litPosition = state_.secondStick && state_.buttonCount != 1 ? 0 : 1;
@@ -73,7 +97,7 @@ void Scanner::Light(bool byStep) {
   output_.Light(state_.litPosition, byStep);
   // The first position of each cycle stays lit longer, where a carer asks for it.
   const std::int32_t pause = state_.firstPause;
-  if (pause <= 0) return;
+  if (pause <= 0 || method_ == &tapToMove_) return;  // its timer times the pause that selects
   const int interval = IntervalMilliseconds(state_.intervalSeconds);
   if (interval > 0) timer_.SetInterval(state_.litPosition == 1 ? interval + pause : interval);
 }
@@ -132,11 +156,56 @@ void Scanner::HoldStill() {
   timer_.SetEnabled(true);
 }
 
-void Scanner::Tick(SwitchSampler& switchSamples) {
+void Scanner::LightNothing() {
+  state_.litPosition = ScanOutput::kNothingLit;
+  stepCount_ = 0;
+  output_.Light(ScanOutput::kNothingLit, false);
+}
+
+void Scanner::LightFirst() {
+  if (state_.oneButtonMode && state_.buttonCount > 1) collapseCountdown_ = state_.buttonCount + 1;
+  state_.litPosition = ScanOutput::kNothingLit;
+  Step();
+  Light(true);
+}
+
+void Scanner::SelectLit() {
+  // A button still down from the selection before goes up first: its key
+  // must never stay held.
+  if (state_.heldButton != 0) ReleaseHeldButton();
+  ActAtPosition(true);
+  // Between ticks the next tick may be a moment away: JoyToKey sees the
+  // button down for a whole tick at least.
+  if (state_.heldButton != 0) press_.heldTick = press_.ticks + 1;
+}
+
+void Scanner::Tick(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSamples) {
   ++press_.ticks;
   // While a press waits for its release JoyToKey hears nothing after the -1.
   if (press_.wait == PressState::Wait::kNone) output_.ReportStick(state_.activeStick);
-  AdvancePress(switchSamples);
+  if (method_ == &twoSwitches_) {
+    // Switch 1 moves the highlight; switch 2 is the one that presses.
+    AdvanceStepper(switchSamples);
+    AdvancePress(secondSwitchSamples);
+  } else {
+    AdvancePress(switchSamples);
+    secondSwitchSamples.DropEdges();
+  }
+}
+
+void Scanner::AdvanceStepper(SwitchSampler& stepperSamples) {
+  for (; stepperSamples.HasEdge(); stepperSamples.Pop()) {
+    const SwitchSampler::Edge edge = stepperSamples.Front();
+    const bool counted = stepperCounts_;
+    stepperDown_ = edge.down;
+    // Made while a dialog held the ticks, and only seen now: it moves nothing.
+    stepperCounts_ = edge.down && edge.time >= resumedAt_;
+    if (stepperCounts_) {
+      twoSwitches_.StepperPressed(*this);
+    } else if (!edge.down && counted) {
+      twoSwitches_.StepperReleased(*this, edge.time);
+    }
+  }
 }
 
 void Scanner::AdvancePress(SwitchSampler& switchSamples) {
@@ -144,6 +213,9 @@ void Scanner::AdvancePress(SwitchSampler& switchSamples) {
     press_.down = false;
     press_.releasedAt = switchSamples.Front().time;
     switchSamples.Pop();
+    if (!press_.selectsNothing && press_.wait == PressState::Wait::kNone) {
+      method_->Released(*this, press_.releasedAt);
+    }
   }
   if (press_.wait != PressState::Wait::kNone) {
     // A wait ends when every button of the joystick is up.
@@ -155,7 +227,7 @@ void Scanner::AdvancePress(SwitchSampler& switchSamples) {
   if (press_.down) {
     if (!press_.selectsNothing) {
       method_->Held(*this);
-    } else {
+    } else if (method_ == &automatic_) {
       // It holds the scan where it is, as any held press does: a slow
       // release must not let a woken scan rest again.
       HoldStill();
@@ -180,8 +252,8 @@ void Scanner::AdvancePress(SwitchSampler& switchSamples) {
 }
 
 void Scanner::Select(bool newPress) {
-  timer_.SetEnabled(false);
   if (newPress && state_.buttonCount == 1) {
+    timer_.SetEnabled(false);
     output_.Click();
     output_.ReportStick(-1);
     // The hold is timed from the end of the click, when the user hears it.
@@ -190,7 +262,6 @@ void Scanner::Select(bool newPress) {
     return;
   }
   ActAtPosition(newPress);
-  if (press_.wait == PressState::Wait::kNone) timer_.SetEnabled(true);
 }
 
 void Scanner::ActAtPosition(bool newPress) {
@@ -227,14 +298,14 @@ void Scanner::FinishWait() {
     if (press_.releasedAt - press_.measuredFrom >= kLongPressMilliseconds) OpenSubButtons();
     ActAtPosition(true);
   }
-  timer_.SetEnabled(true);
+  method_->WaitFinished(*this);
 }
 
 void Scanner::OpenSubButtons() {
   // Nothing is lit until the first step: a highlight left on the first
   // sub-button would invite a press that does nothing.
   state_.buttonCount = state_.subButtonCount;
-  state_.litPosition = 0;
+  state_.litPosition = ScanOutput::kNothingLit;
   stepCount_ = 0;
   output_.Relayout(state_.buttonCount);
   output_.Light(ScanOutput::kNothingLit, false);
@@ -268,17 +339,36 @@ void Scanner::Interrupt() {
   // A one-button press or a switch-over under way acts on nothing now.
   press_.wait = PressState::Wait::kNone;
   press_.selectsNothing = press_.down;
+  stepperCounts_ = false;
+  tapToMove_.CancelPause();
 }
 
-void Scanner::Resume(SwitchSampler& switchSamples) {
+void Scanner::Resume(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSamples) {
   resumedAt_ = clock_.NowMilliseconds();
-  // What the switch did while the dialog was open is dropped whole; presses
+  // What the switches did while the dialog was open is dropped whole; presses
   // and releases stay paired, so the press under way is known.
-  while (switchSamples.HasEdge() && switchSamples.Front().time < resumedAt_) {
-    press_.down = switchSamples.Front().down;
-    switchSamples.Pop();
+  const bool twoSwitches = method_ == &twoSwitches_;
+  SwitchSampler& selecting = twoSwitches ? secondSwitchSamples : switchSamples;
+  while (selecting.HasEdge() && selecting.Front().time < resumedAt_) {
+    press_.down = selecting.Front().down;
+    selecting.Pop();
   }
   press_.selectsNothing = press_.down;
+  if (!twoSwitches) {
+    secondSwitchSamples.DropEdges();
+    return;
+  }
+  while (switchSamples.HasEdge() && switchSamples.Front().time < resumedAt_) {
+    stepperDown_ = switchSamples.Front().down;
+    switchSamples.Pop();
+  }
+  stepperCounts_ = false;
+}
+
+void AutomaticScan::Start(Scanner& scanner) {
+  // From nothing lit, the next interval lights the first position.
+  scanner.LightNothing();
+  scanner.timer().SetEnabled(true);
 }
 
 void AutomaticScan::TimerElapsed(Scanner& scanner) {
@@ -308,9 +398,17 @@ void AutomaticScan::Pressed(Scanner& scanner, std::int64_t closedAt) {
   // The press belongs to what was lit when the switch closed: with an
   // acceptance time the highlight may have moved on since.
   scanner.LightWhatWasLitAt(closedAt);
+  // A press restarts the interval; one on the one button stops it until its release.
+  scanner.timer().SetEnabled(false);
   scanner.Select(true);
+  if (!scanner.WaitsForRelease()) scanner.timer().SetEnabled(true);
 }
 
-void AutomaticScan::Held(Scanner& scanner) { scanner.Select(false); }
+void AutomaticScan::Held(Scanner& scanner) {
+  scanner.Select(false);
+  scanner.HoldStill();
+}
+
+void AutomaticScan::WaitFinished(Scanner& scanner) { scanner.timer().SetEnabled(true); }
 
 }  // namespace sorvane

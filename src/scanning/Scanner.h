@@ -87,15 +87,20 @@ class Scanner {
   // The layout at start: state().buttonCount as it stands.
   void ShowLayout();
 
+  // How the user moves the highlight and chooses: the scan starts afresh in
+  // the chosen way; a held button is released first.
+  void SetMethod(ScanMethodId id);
+
   // The 200 ms tick: tells JoyToKey the active stick and advances the press
-  // with what the switch did since the last tick.
-  void Tick(SwitchSampler& switchSamples);
+  // with what the switches did since the last tick. The second switch counts
+  // only in two-switch scanning; otherwise its changes are dropped.
+  void Tick(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSamples);
   // A dialog that holds the ticks is about to open: a held button is released
   // and a press under way selects nothing more.
   void Interrupt();
   // The dialog has closed; whatever the switch did meanwhile is dropped. A
   // switch still down is a press that selects nothing until its release.
-  void Resume(SwitchSampler& switchSamples);
+  void Resume(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSamples);
   // The stick the user is on changes (the switch-over marker, or the menu).
   void SwitchStick();
   void ChooseFirstStick();
@@ -104,14 +109,31 @@ class Scanner {
   void ReleaseHeldButton();
   // The press waits for its release to act (one-button mode, the switch-over
   // marker), so the release should be taken as soon as it is seen.
-  bool WaitsForRelease() const { return press_.wait != PressState::Wait::kNone; }
+  bool WaitsForRelease() const {
+    return press_.wait != PressState::Wait::kNone || (press_.down && method_->ActsOnRelease()) ||
+           (method_ == &twoSwitches_ && stepperDown_);
+  }
 
   // Shared moves, for the scanning methods.
+  std::int64_t Now() { return clock_.NowMilliseconds(); }
+  bool NothingLit() const { return state_.litPosition == ScanOutput::kNothingLit; }
+  // An accepted press is down and may still select.
+  bool PressHeld() const { return press_.down && !press_.selectsNothing; }
+  bool StepperHeld() const { return stepperDown_ && stepperCounts_; }
+  // Puts the highlight out; the next move starts from the first position.
+  void LightNothing();
+  // Lights the first position, as the first step of a pass: open sub-buttons
+  // get a whole pass and one step more before they close.
+  void LightFirst();
+  // The lit position is selected with no press under way (a release, or a
+  // pause): its button goes down now and up at least a whole tick later.
+  void SelectLit();
   // Moves the highlight on by one position, as the interval does.
   void Step();
   // The position that was lit at time, undoing the steps taken since.
   void LightWhatWasLitAt(std::int64_t time);
-  // The press acts on the lit position.
+  // The press acts on the lit position. A new press on the one button waits
+  // for its release, with the scan timer stopped meanwhile.
   void Select(bool newPress);
   // The press under way selects nothing more until its release.
   void SelectNothingUntilRelease() { press_.selectsNothing = true; }
@@ -139,6 +161,7 @@ class Scanner {
     int countBefore = 0;  // the strip's count before; differs when the step closed the sub-buttons
   };
   void AdvancePress(SwitchSampler& switchSamples);
+  void AdvanceStepper(SwitchSampler& stepperSamples);
   void ActAtPosition(bool newPress);
   void FinishWait();
   void Light(bool byStep);
@@ -147,7 +170,14 @@ class Scanner {
   Clock& clock_;
   Timer timer_;
   AutomaticScan automatic_;
+  HoldToMoveScan holdToMove_;
+  TwoSwitchScan twoSwitches_;
+  TapToMoveScan tapToMove_;
   ScanMethod* method_ = &automatic_;
+  // Switch 1 of two-switch scanning: down, and whether its press moves the
+  // highlight (one made while a dialog held the ticks does not).
+  bool stepperDown_ = false;
+  bool stepperCounts_ = false;
   ScanState state_;
   PressState press_;
   int collapseCountdown_ = 0;  // steps left before open sub-buttons close

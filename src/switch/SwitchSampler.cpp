@@ -23,7 +23,7 @@ bool SwitchSampler::Debounced::Feed(std::int64_t now, bool raw, std::int64_t dow
 
 void SwitchSampler::Sample(std::int64_t now, std::uint32_t buttons) {
   if (any_.Feed(now, (buttons & 0xFFU) != 0) && !any_.stable) allUpSince_ = any_.since;
-  if (switch_.Feed(now, (buttons & 0x01U) != 0, accept_)) SwitchChanged();
+  if (switch_.Feed(now, (buttons & switchBit_) != 0, accept_)) SwitchChanged();
 }
 
 void SwitchSampler::Unplugged(std::int64_t now) {

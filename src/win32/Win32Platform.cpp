@@ -270,24 +270,25 @@ int Win32Platform::WindowDpi(HWND window) {
 SwitchReader& Win32Platform::Reader() {
   if (!switchReader_) {
     switchReader_ = std::make_unique<SwitchReader>(timerWindow_, kSwitchWakeMessage);
-    switchReader_->SetKey(switchKey_);
+    switchReader_->SetKeys(switchKey_, secondSwitchKey_);
   }
   return *switchReader_;
 }
 
 void Win32Platform::TakeReadings(ReadingVisitor visit, void* context) { Reader().Take(visit, context); }
 
-void Win32Platform::SetSwitchKey(int virtualKey) {
+void Win32Platform::SetSwitchKeys(int virtualKey, int secondVirtualKey) {
   switchKey_ = virtualKey;
-  Reader().SetKey(virtualKey);
+  secondSwitchKey_ = secondVirtualKey;
+  Reader().SetKeys(virtualKey, secondVirtualKey);
 }
 
 bool Win32Platform::EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) {
   // The key must reach the dialog's key field, not act as the switch.
-  Reader().SetKey(0);
+  Reader().SetKeys(0, 0);
   BeforeDialog();
   const bool confirmed = RunSwitchSettingsDialog(AsWindow(owner), texts);
-  Reader().SetKey(switchKey_);
+  Reader().SetKeys(switchKey_, secondSwitchKey_);
   return confirmed;
 }
 

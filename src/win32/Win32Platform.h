@@ -74,7 +74,7 @@ class Win32Platform : public Desktop,
 
   void TakeReadings(ReadingVisitor visit, void* context) override;
   bool ReadsOnItsOwn() const override { return true; }
-  void SetSwitchKey(int virtualKey) override;
+  void SetSwitchKeys(int virtualKey, int secondVirtualKey) override;
   void PlaySync(const char* fileName) override;
   void Open(WindowHandle owner, const std::string& verb, const std::string& file,
             const std::string& parameters, const std::string& folder, int showCommand) override;
@@ -119,6 +119,7 @@ class Win32Platform : public Desktop,
   std::function<void()> switchWakeHandler_;
   std::unique_ptr<SwitchReader> switchReader_;
   int switchKey_ = 0;
+  int secondSwitchKey_ = 0;
   SwitchReader& Reader();
   // The last window found to belong to a program, so a tick does not open
   // JoyToKey's process every 200 ms.

@@ -66,7 +66,7 @@ class ScannerRig : public ScanOutput, public TimerHost, public Clock {
       changes_ = sampler.ChangesLatched();
       if (kicked || now >= nextTick_) {
         nextTick_ = now + 200;
-        scanner.Tick(sampler);
+        scanner.Tick(sampler, secondSampler);
       }
     }
     now = end;
@@ -88,6 +88,7 @@ class ScannerRig : public ScanOutput, public TimerHost, public Clock {
   std::function<bool(std::int64_t)> switchDown = [](std::int64_t) { return false; };
   bool dialogOpen = false;
   SwitchSampler sampler;
+  SwitchSampler secondSampler{0x02U};
   Scanner scanner{*this, *this, *this};
 
  private:
@@ -188,7 +189,7 @@ TEST(Scanner, WhatTheSwitchDidWhileADialogHeldTheTicksNeverReachesJoyToKey) {
   rig.RunUntil(4000);
   rig.dialogOpen = false;
   rig.events.clear();
-  rig.scanner.Resume(rig.sampler);
+  rig.scanner.Resume(rig.sampler, rig.secondSampler);
   rig.RunUntil(5000);
   EXPECT_TRUE(rig.Buttons().empty());
   // Its release goes unheard; the next press is a press.

@@ -202,6 +202,10 @@ void SimDesktop::TakeReadings(ReadingVisitor visit, void* context) {
     reading.buttons |= 1U;
     reading.answered = true;
   }
+  if (secondSwitchKey != 0 && secondKeyDown(now)) {
+    reading.buttons |= 2U;
+    reading.answered = true;
+  }
   visit(reading, context);
 }
 

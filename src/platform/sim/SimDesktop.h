@@ -92,9 +92,11 @@ class SimDesktop : public Desktop,
   std::function<std::uint32_t(std::int64_t now)> switchButtons = [](std::int64_t) { return 0U; };
   void HoldSwitch(std::int64_t from, std::int64_t until);
   bool pollFails = false;
-  // The switch key, while switchKey names one: down over time.
+  // The switch keys, while switchKey and secondSwitchKey name them: down over time.
   int switchKey = 0;
   std::function<bool(std::int64_t now)> keyDown = [](std::int64_t) { return false; };
+  int secondSwitchKey = 0;
+  std::function<bool(std::int64_t now)> secondKeyDown = [](std::int64_t) { return false; };
   int polls = 0;
 
   // Sound.
@@ -194,7 +196,10 @@ class SimDesktop : public Desktop,
   // Joystick.
   void TakeReadings(ReadingVisitor visit, void* context) override;
   bool ReadsOnItsOwn() const override { return false; }
-  void SetSwitchKey(int virtualKey) override { switchKey = virtualKey; }
+  void SetSwitchKeys(int virtualKey, int secondVirtualKey) override {
+    switchKey = virtualKey;
+    secondSwitchKey = secondVirtualKey;
+  }
   // Sound.
   void PlaySync(const char* fileName) override;
   // Shell.
