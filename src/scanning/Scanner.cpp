@@ -176,11 +176,12 @@ void Scanner::SelectLit() {
   ActAtPosition(true);
   // Between ticks the next tick may be a moment away: JoyToKey sees the
   // button down for a whole tick at least.
-  if (state_.heldButton != 0) press_.heldTick = press_.ticks + 1;
+  if (state_.heldButton != 0 && !inTick_) press_.heldTick = press_.ticks + 1;
 }
 
 void Scanner::Tick(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSamples) {
   ++press_.ticks;
+  inTick_ = true;
   // While a press waits for its release JoyToKey hears nothing after the -1.
   if (press_.wait == PressState::Wait::kNone) output_.ReportStick(state_.activeStick);
   if (method_ == &twoSwitches_) {
@@ -191,6 +192,7 @@ void Scanner::Tick(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSamp
     AdvancePress(switchSamples);
     secondSwitchSamples.DropEdges();
   }
+  inTick_ = false;
 }
 
 void Scanner::AdvanceStepper(SwitchSampler& stepperSamples) {

@@ -178,6 +178,7 @@ class Scanner {
   // highlight (one made while a dialog held the ticks does not).
   bool stepperDown_ = false;
   bool stepperCounts_ = false;
+  bool inTick_ = false;
   ScanState state_;
   PressState press_;
   int collapseCountdown_ = 0;  // steps left before open sub-buttons close
