@@ -79,12 +79,7 @@ void TwoSwitchScan::TimerElapsed(Scanner& scanner) {
 void TwoSwitchScan::StepperPressed(Scanner& scanner) {
   if (scanner.state().buttonCount == 1) return;  // the one button is switch 2's
   scanner.timer().SetEnabled(false);
-  if (scanner.NothingLit()) {
-    scanner.LightFirst();
-  } else {
-    scanner.Step();
-    scanner.LightStep();
-  }
+  scanner.MoveOnByPress();
   // Held, it moves on again every interval.
   scanner.timer().SetEnabled(true);
 }
@@ -142,12 +137,7 @@ void TapToMoveScan::Pressed(Scanner& scanner, std::int64_t /*closedAt*/) {
     return;
   }
   scanner.timer().SetEnabled(false);
-  if (scanner.NothingLit()) {
-    scanner.LightFirst();
-  } else {
-    scanner.Step();
-    scanner.LightStep();
-  }
+  scanner.MoveOnByPress();
 }
 
 void TapToMoveScan::Released(Scanner& scanner, std::int64_t releasedAt) {

@@ -125,6 +125,15 @@ class Scanner {
   // Lights the first position, as the first step of a pass: open sub-buttons
   // get a whole pass and one step more before they close.
   void LightFirst();
+  // A press moves the highlight on a position: from nothing lit, to the first.
+  void MoveOnByPress() {
+    if (NothingLit()) {
+      LightFirst();
+    } else {
+      Step();
+      LightStep();
+    }
+  }
   // The lit position is selected with no press under way (a release, or a
   // pause): its button goes down now and up at least a whole tick later.
   void SelectLit();
