@@ -86,6 +86,9 @@ class Scanner {
   void ShowOneButton(int subCount);
   // The layout at start: state().buttonCount as it stands.
   void ShowLayout();
+  // STUB on branch scan-ui, for the menu to compile: the scanner half of
+  // issue 21 replaces it with the method swap that resets the scan.
+  void SetMethod(ScanMethodId id) { state_.method = id; }
 
   // The 200 ms tick: tells JoyToKey the active stick and advances the press
   // with what the switch did since the last tick.
