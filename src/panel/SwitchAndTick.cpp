@@ -98,6 +98,7 @@ void PanelForm::ApplySwitchOptions() {
   switchSampler.SetTimes(chosen.acceptTime, chosen.ignoreRepeat);
   scan().firstPause = chosen.firstPause;
   scan().restAfterCycles = chosen.loops;
+  scan().dwellMilliseconds = chosen.dwellTime;
   platform_.joystick.SetSwitchKey(chosen.key);
 }
 
