@@ -191,6 +191,8 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   void SingleDisplayClick();
   void SoundClick();
   void CursorChaseClick();
+  void ScanMethodClick(ScanMethodId method);
+  void IdleCaptionsClick();
   void ExitClick();
   void EditNamesClick();
   void ShowNamesClick();
@@ -240,10 +242,15 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   void Construct();
   void LoadButtonAppearance(const IniFile& ini);
   void LoadSwitchOptions(const IniFile& ini);
+  void LoadScanOptions(const IniFile& ini);
   void LayoutStrip(int count);
   void PaintStripHighlight(int position);
   void PaintSingleDisplay(int position);
   void PaintNothingLit();
+  // The caption colour of a button that is not lit.
+  ColorValue RestingCaptionColor() const;
+  // The idle captions were turned on or off: the buttons not lit now show it.
+  void RepaintRestingCaptions();
   // A button's colours were set other than by the highlight.
   void ButtonRepainted() { highlighted_ = -1; }
   int highlighted_ = -1;  // the button the strip's highlight lit last, 0 none, -1 unknown

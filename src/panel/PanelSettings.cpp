@@ -16,6 +16,7 @@ const char* const kVerticalSection = "起動時の縦座標";
 const char* const kHorizontalSection = "起動時の横座標";
 const char* const kFolderKey = "所在フォルダー";
 const char* const kSwitchSection = "Switch";
+const char* const kScanSection = "Scan";
 
 std::string Key(const char* family, int buttonNumber) { return family + std::to_string(buttonNumber); }
 
@@ -147,12 +148,15 @@ void PanelForm::LoadSettings() {
   if (monitorDpi > 0) dpi = monitorDpi;
   ApplyScale();
   LoadSwitchOptions(ini);
+  LoadScanOptions(ini);
 
   tickTimer.SetEnabled(true);
   scanner.timer().SetEnabled(true);
   scanner.ShowLayout();
   scanner.ApplyTiming();
   scanner.timer().SetEnabled(true);
+  // Last: the method starts the scan its own way over the layout just shown.
+  ApplyScanMethod();
 }
 
 void PanelForm::LoadSwitchOptions(const IniFile& ini) {
@@ -165,7 +169,23 @@ void PanelForm::LoadSwitchOptions(const IniFile& ini) {
   chosen.ignoreRepeat = read(kIgnoreRepeatRange);
   chosen.firstPause = read(kFirstPauseRange);
   chosen.loops = read(kLoopsRange);
+  chosen.key2 = read(kKey2Range);
+  // Read as 0, a dwell time that is no number at all would be held to the
+  // shortest and select before the user could tap again: it keeps its default.
+  const std::string dwellText = ini.ReadString(kScanSection, kDwellTimeRange.key, "");
+  const std::int32_t dwell = ReadLenientInteger(dwellText);
+  const bool noNumber = dwell == 0 && !ReadStrictInteger(dwellText);
+  chosen.dwellTime = noNumber ? SwitchOptions{}.dwellTime : HoldInRange(dwell, kDwellTimeRange);
   ApplySwitchOptions();
+}
+
+void PanelForm::LoadScanOptions(const IniFile& ini) {
+  // A method nobody chose, from a newer version or a slip of the hand, would
+  // leave the user with a switch that does something unexpected: only the
+  // numbers of a known method are taken, anything else is the automatic scan.
+  const std::int32_t method = Lenient(ini, kScanSection, "Method", "0");
+  scan().method = method >= 0 && method <= 3 ? static_cast<ScanMethodId>(method) : ScanMethodId::kAutomatic;
+  options.idleCaptions = Lenient(ini, kScanSection, "IdleCaptions", "0") != 0;
 }
 
 void PanelForm::LoadButtonAppearance(const IniFile& ini) {
@@ -261,6 +281,10 @@ PanelForm::SaveOutcome PanelForm::SaveSettings() {
   ini.WriteString(kSwitchSection, kIgnoreRepeatRange.key, WriteInteger(switchOptions.ignoreRepeat));
   ini.WriteString(kSwitchSection, kFirstPauseRange.key, WriteInteger(switchOptions.firstPause));
   ini.WriteString(kSwitchSection, kLoopsRange.key, WriteInteger(switchOptions.loops));
+  ini.WriteString(kSwitchSection, kKey2Range.key, WriteInteger(switchOptions.key2));
+  ini.WriteString(kScanSection, "Method", WriteInteger(static_cast<std::int32_t>(s.method)));
+  ini.WriteString(kScanSection, kDwellTimeRange.key, WriteInteger(switchOptions.dwellTime));
+  ini.WriteString(kScanSection, "IdleCaptions", onOff(options.idleCaptions));
   switch (WriteSettingsText(platform_, settingsFile, ini.Contents(), current)) {
     case FileWrite::kWritten:
       return SaveOutcome::kSaved;
