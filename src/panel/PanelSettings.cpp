@@ -16,6 +16,7 @@ const char* const kVerticalSection = "起動時の縦座標";
 const char* const kHorizontalSection = "起動時の横座標";
 const char* const kFolderKey = "所在フォルダー";
 const char* const kSwitchSection = "Switch";
+const char* const kVoiceSection = "Voice";
 
 std::string Key(const char* family, int buttonNumber) { return family + std::to_string(buttonNumber); }
 
@@ -147,6 +148,7 @@ void PanelForm::LoadSettings() {
   if (monitorDpi > 0) dpi = monitorDpi;
   ApplyScale();
   LoadSwitchOptions(ini);
+  LoadVoiceOptions(ini);
 
   tickTimer.SetEnabled(true);
   scanner.timer().SetEnabled(true);
@@ -166,6 +168,20 @@ void PanelForm::LoadSwitchOptions(const IniFile& ini) {
   chosen.firstPause = read(kFirstPauseRange);
   chosen.loops = read(kLoopsRange);
   ApplySwitchOptions();
+}
+
+void PanelForm::LoadVoiceOptions(const IniFile& ini) {
+  const auto read = [&ini](const char* key, const char* fallback, std::int32_t low, std::int32_t high) {
+    return std::clamp<std::int32_t>(Lenient(ini, kVoiceSection, key, fallback), low, high);
+  };
+  voice.mode = static_cast<VoiceMode>(read("Mode", "0", 0, 2));
+  voice.waitForPrompt = read("Wait", "0", 0, 1) != 0;
+  voice.rate = read("Rate", "0", -10, 10);
+  voice.volume = read("Volume", "100", 0, 100);
+  if (voice.mode == VoiceMode::kOff) return;
+  LoadRecordings();
+  // The voice is made now, before the panel is shown, rather than in a step.
+  if (voice.mode == VoiceMode::kRecordedOrVoice) platform_.prompts.VoiceAvailable();
 }
 
 void PanelForm::LoadButtonAppearance(const IniFile& ini) {
@@ -261,6 +277,10 @@ PanelForm::SaveOutcome PanelForm::SaveSettings() {
   ini.WriteString(kSwitchSection, kIgnoreRepeatRange.key, WriteInteger(switchOptions.ignoreRepeat));
   ini.WriteString(kSwitchSection, kFirstPauseRange.key, WriteInteger(switchOptions.firstPause));
   ini.WriteString(kSwitchSection, kLoopsRange.key, WriteInteger(switchOptions.loops));
+  ini.WriteString(kVoiceSection, "Mode", WriteInteger(static_cast<std::int32_t>(voice.mode)));
+  ini.WriteString(kVoiceSection, "Wait", onOff(voice.waitForPrompt));
+  ini.WriteString(kVoiceSection, "Rate", WriteInteger(voice.rate));
+  ini.WriteString(kVoiceSection, "Volume", WriteInteger(voice.volume));
   switch (WriteSettingsText(platform_, settingsFile, ini.Contents(), current)) {
     case FileWrite::kWritten:
       return SaveOutcome::kSaved;

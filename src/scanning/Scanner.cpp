@@ -1,5 +1,7 @@
 #include "scanning/Scanner.h"
 
+#include <algorithm>
+
 namespace sorvane {
 
 int IntervalMilliseconds(float seconds) {
@@ -17,6 +19,7 @@ Scanner::Scanner(ScanOutput& output, TimerHost& timers, Clock& clock)
       timer_(timers, 1000, true, [this] { TimerElapsed(); }) {}
 
 void Scanner::TimerElapsed() {
+  if (WaitsForPrompt()) return;
   // The automatic method is called directly: the step runs every interval.
   if (method_ == &automatic_) {
     automatic_.TimerElapsed(*this);
@@ -25,7 +28,34 @@ void Scanner::TimerElapsed() {
   }
 }
 
-void Scanner::ApplyTiming() { timer_.SetInterval(IntervalMilliseconds(state_.intervalSeconds)); }
+bool Scanner::WaitsForPrompt() {
+  const std::int64_t now = clock_.NowMilliseconds();
+  const std::int64_t latest = litAt_ + litInterval_ + kLongestPromptWait;
+  const std::int64_t until = resting_ ? 0 : std::min(output_.StepWaitsUntil(), latest);
+  if (until <= now) {
+    EndPromptWait();
+    return false;
+  }
+  if (!promptWait_) intervalBeforeWait_ = timer_.Interval();
+  promptWait_ = true;
+  timer_.SetInterval(static_cast<int>(until - now));
+  return true;
+}
+
+void Scanner::EndPromptWait() {
+  if (!promptWait_) return;
+  promptWait_ = false;
+  timer_.SetInterval(intervalBeforeWait_);
+}
+
+void Scanner::PromptEnded() {
+  if (promptWait_ && timer_.Running()) TimerElapsed();
+}
+
+void Scanner::ApplyTiming() {
+  promptWait_ = false;
+  timer_.SetInterval(IntervalMilliseconds(state_.intervalSeconds));
+}
 
 void Scanner::ShowButtons(int count) {
   state_.activeStick = 0;
@@ -70,12 +100,14 @@ void Scanner::Step() {
 }
 
 void Scanner::Light(bool byStep) {
+  EndPromptWait();
   output_.Light(state_.litPosition, byStep);
+  litAt_ = clock_.NowMilliseconds();
   // The first position of each cycle stays lit longer, where a carer asks for it.
   const std::int32_t pause = state_.firstPause;
-  if (pause <= 0) return;
   const int interval = IntervalMilliseconds(state_.intervalSeconds);
-  if (interval > 0) timer_.SetInterval(state_.litPosition == 1 ? interval + pause : interval);
+  if (pause > 0 && interval > 0) timer_.SetInterval(state_.litPosition == 1 ? interval + pause : interval);
+  litInterval_ = timer_.Interval();
 }
 
 void Scanner::LightWhatWasLitAt(std::int64_t time) {
