@@ -181,7 +181,9 @@ void PanelForm::LoadVoiceOptions(const IniFile& ini) {
   if (voice.mode == VoiceMode::kOff) return;
   LoadRecordings();
   // The voice is made now, before the panel is shown, rather than in a step.
-  if (voice.mode == VoiceMode::kRecordedOrVoice) platform_.prompts.VoiceAvailable();
+  if (voice.mode == VoiceMode::kRecordedOrVoice && !platform_.prompts.VoiceAvailable()) {
+    platform_.log.Write("システムの声を使えません。録音のあるボタンだけ読み上げます");
+  }
 }
 
 void PanelForm::LoadButtonAppearance(const IniFile& ini) {

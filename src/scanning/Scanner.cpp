@@ -38,7 +38,7 @@ bool Scanner::WaitsForPrompt() {
   }
   if (!promptWait_) intervalBeforeWait_ = timer_.Interval();
   promptWait_ = true;
-  timer_.SetInterval(static_cast<int>(until - now));
+  timer_.SetInterval(static_cast<int>(std::min<std::int64_t>(until - now, 2147483647)));
   return true;
 }
 

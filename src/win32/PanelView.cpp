@@ -52,6 +52,12 @@ class AutomationNotice {
   ListeningFunction listening_ = nullptr;
 };
 
+// Looked up once, as the view is made, rather than in the first step.
+AutomationNotice& Automation() {
+  static AutomationNotice notice;
+  return notice;
+}
+
 }  // namespace
 
 PanelView::PanelView(Application& app, Win32Platform& platform, PanelWindow& panel)
@@ -75,6 +81,7 @@ PanelView::PanelView(Application& app, Win32Platform& platform, PanelWindow& pan
     if (depth_ == 0 && !app_.Terminated()) Handle([this] { form_.SpeechEnded(); });
   });
   announcedLightings_ = form_.lightings;
+  Automation();
   // The system has the last word on the dots per inch each window is drawn at.
   const int panelDpi = Win32Platform::WindowDpi(panel_.handle());
   if (panelDpi != form_.dpi) Handle([this, panelDpi] { form_.DpiChanged(panelDpi, {form_.left, form_.top}); });
@@ -143,6 +150,7 @@ void PanelView::DumpAccessibility() {
 
 void PanelView::AnnounceLit() {
   announcedLightings_ = form_.lightings;
+  Automation();
   const int lit = form_.lit;
   if (lit < 0 || lit > 8) return;
   // Buttons 1 to 8, then the switch-over marker; the single display shows every position on button 1.
@@ -150,8 +158,7 @@ void PanelView::AnnounceLit() {
   if (index >= buttons_.size()) return;
   const HWND window = buttons_[index]->handle();
   NotifyWinEvent(EVENT_OBJECT_SELECTION, window, OBJID_CLIENT, CHILDID_SELF);
-  static AutomationNotice automation;
-  if (automation.Wanted()) automation.Raise(window, form_.SpokenName(lit));
+  if (Automation().Wanted()) Automation().Raise(window, form_.SpokenName(lit));
 }
 
 void PanelView::PointerOver(HWND window, bool onFrame) {

@@ -2,7 +2,6 @@
 
 #include <mmsystem.h>
 
-#include "win32/Text.h"
 
 namespace sorvane::win32 {
 
@@ -26,6 +25,14 @@ void FreeEventParameter(SPEVENT& event) {
     default:
       break;
   }
+}
+
+// Converts into out, whose capacity is kept from one prompt to the next.
+void WideInto(const std::string& cp932, std::wstring& out) {
+  constexpr UINT kShiftJis = 932;
+  const int length = MultiByteToWideChar(kShiftJis, 0, cp932.data(), static_cast<int>(cp932.size()), nullptr, 0);
+  out.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+  if (length > 0) MultiByteToWideChar(kShiftJis, 0, cp932.data(), static_cast<int>(cp932.size()), out.data(), length);
 }
 
 }  // namespace
@@ -89,7 +96,7 @@ bool SpokenPrompts::StartSpeaking(const std::string& text, int rate, int volume)
   ISpVoice& voice = *voice_.get();
   if (rate != rate_ && SUCCEEDED(voice.SetRate(rate))) rate_ = rate;
   if (volume != volume_ && SUCCEEDED(voice.SetVolume(static_cast<USHORT>(volume)))) volume_ = static_cast<USHORT>(volume);
-  text_ = Wide(text);
+  WideInto(text, text_);
   ULONG stream = 0;
   if (FAILED(voice.Speak(text_.c_str(), SPF_ASYNC | SPF_PURGEBEFORESPEAK | SPF_IS_NOT_XML, &stream))) {
     voiceRefuses_ = true;
@@ -105,13 +112,14 @@ bool SpokenPrompts::StartPlaying(const std::string& path) {
   if (speaking_) PurgeVoice();
   // An asynchronous PlaySound succeeds for a file that is not there: the
   // file is looked for first, one attribute read a step.
-  const std::wstring file = Wide(path);
-  const DWORD attributes = GetFileAttributesW(file.c_str());
+  WideInto(path, path_);
+  const wchar_t* file = path_.c_str();
+  const DWORD attributes = GetFileAttributesW(file);
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     PlaySoundW(nullptr, nullptr, 0);
     return false;
   }
-  return PlaySoundW(file.c_str(), nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT) != FALSE;
+  return PlaySoundW(file, nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT) != FALSE;
 }
 
 void SpokenPrompts::StopPrompt() {

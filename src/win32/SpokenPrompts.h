@@ -45,7 +45,8 @@ class SpokenPrompts final : public PromptPlayer {
   ULONG streamNumber_ = 0;      // the utterance whose end the panel waits for
   long rate_ = 0;
   USHORT volume_ = 100;
-  std::wstring text_;
+  std::wstring text_;  // kept, so a step converts without allocating
+  std::wstring path_;
   std::function<void()> speechEnded_;
 };
 
