@@ -160,6 +160,8 @@ void Scanner::Wake() {
 }
 
 void Scanner::HoldStill() {
+  // A press, or a held switch, earns a whole interval, not what a prompt's wait had left.
+  EndPromptWait();
   timer_.SetEnabled(false);
   timer_.SetEnabled(true);
 }
@@ -212,6 +214,7 @@ void Scanner::AdvancePress(SwitchSampler& switchSamples) {
 }
 
 void Scanner::Select(bool newPress) {
+  EndPromptWait();
   timer_.SetEnabled(false);
   if (newPress && state_.buttonCount == 1) {
     output_.Click();

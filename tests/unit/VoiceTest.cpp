@@ -130,6 +130,19 @@ TEST(PromptWait, HoldsTheStepUntilARecordingOrTheVoiceEndsAndOnlyThen) {
   }
 }
 
+TEST(PromptWait, APressDuringTheWaitEarnsAWholeIntervalAfterIt) {
+  VoicePanel panel("[Voice]\r\nMode=1\r\nWait=1\r\n");
+  for (int n = 1; n <= 4; ++n) panel.desk.files[kVoice + std::to_string(n) + ".wav"] = Wave(1800);
+  ASSERT_TRUE(panel.Start());
+  const auto first = panel.LightTimes(1100);
+  ASSERT_EQ(first.size(), 1U);
+  panel.desk.HoldSwitch(first[0] + 1200, first[0] + 1300);  // while the recording holds the step
+  const auto next = panel.LightTimes(3000);
+  ASSERT_FALSE(next.empty());
+  EXPECT_GE(next[0] - (first[0] + 1200), 1000);
+  EXPECT_EQ(panel.ButtonMessages().front(), (std::pair<std::uint32_t, std::int32_t>{WM_JOYTOKEY_BUTTON_DOWN, 0}));
+}
+
 TEST(PromptWait, GivesUpFiveSecondsAfterTheLitPositionsInterval) {
   VoicePanel panel("[Voice]\r\nMode=2\r\nWait=1\r\n");
   panel.desk.speechMilliseconds = 60000;
