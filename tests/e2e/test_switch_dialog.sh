@@ -35,7 +35,7 @@ xdotool key Return
 probe gone 'class:SorvaneSwitchSettings' 5000 || fail "OK did not close the dialog"
 probe close class:TSorvaneForm
 wait_gone "$panel_pid" 10 || fail "the panel did not close"
-tr -d '\r' <Sorvane.ini | sed -n '/^\[Switch\]/,/^\[/p' | tr '\n' ' ' >switch.txt
+tr -d '\r' <Sorvane.ini | awk '/^\[/ {shown = $0 == "[Switch]"} shown' | tr '\n' ' ' >switch.txt
 [ "$(cat switch.txt)" = "[Switch] Key=119 AcceptTime=300 IgnoreRepeat=200 FirstPause=100 Loops=3 " ] ||
   fail "saved: $(cat switch.txt)"
 pass "dialog from the menu: 9999 refused, then saved $(cat switch.txt)"
