@@ -54,10 +54,20 @@ bool PanelForm::MenuChecked(MenuId id) const {
     case MenuId::CursorChase: return options.cursorChase;
     case MenuId::SecondStick: return s.secondStick;
     case MenuId::IdleCaptions: return options.idleCaptions;
+    case MenuId::VoiceOff: return voice.mode == VoiceMode::kOff;
+    case MenuId::VoiceRecorded: return voice.mode == VoiceMode::kRecorded;
+    case MenuId::VoiceRecordedOrSystem: return voice.mode == VoiceMode::kRecordedOrVoice;
+    case MenuId::VoiceWait: return voice.waitForPrompt;
     // Read afresh each time the menu is drawn: the carer may have changed it elsewhere.
     case MenuId::StartAtLogon: return platform_.logon.ReadRunValue(kLogonValueName) == LogonCommand();
     default: return false;
   }
+}
+
+bool PanelForm::MenuEnabled(MenuId id) const {
+  // Asked as the menu is drawn, which may create the voice the first time.
+  if (id == MenuId::VoiceRecordedOrSystem) return platform_.prompts.VoiceAvailable();
+  return true;
 }
 
 void PanelForm::MenuOpening() { scanner.timer().SetEnabled(false); }
@@ -220,6 +230,10 @@ void PanelForm::MenuCommand(MenuId id) {
     case MenuId::MethodTwoSwitches: ScanMethodClick(ScanMethodId::kTwoSwitches); break;
     case MenuId::MethodTapToMove: ScanMethodClick(ScanMethodId::kTapToMove); break;
     case MenuId::IdleCaptions: IdleCaptionsClick(); break;
+    case MenuId::VoiceOff: VoiceModeClick(VoiceMode::kOff); break;
+    case MenuId::VoiceRecorded: VoiceModeClick(VoiceMode::kRecorded); break;
+    case MenuId::VoiceRecordedOrSystem: VoiceModeClick(VoiceMode::kRecordedOrVoice); break;
+    case MenuId::VoiceWait: WaitForPromptClick(); break;
     case MenuId::SwitchSettings: SwitchSettingsClick(); break;
     case MenuId::Exit: ExitClick(); break;
     case MenuId::StartAtLogon: StartAtLogonClick(); break;

@@ -23,6 +23,7 @@
 #include "settings/SettingsFile.h"
 #include "switch/SwitchOptions.h"
 #include "switch/SwitchSampler.h"
+#include "voice/VoicePrompts.h"
 
 namespace sorvane {
 
@@ -88,6 +89,11 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   // next layout.
   bool subCountUnticked = false;
   SwitchOptions switchOptions;
+  VoiceOptions voice;
+  // The position lit now (kNothingLit: none), and how many times a position
+  // has lit: the view tells screen readers of each.
+  int lit = kNothingLit;
+  std::uint64_t lightings = 0;
   ButtonAppearances appearance;  // slots 1-8, then 11-18
   ButtonAppearance& Appearance(int buttonNumber) { return appearance[SlotIndex(buttonNumber)]; }
   std::int32_t configArgChar = 0;  // first byte of the argument, sign-extended
@@ -183,6 +189,8 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
 
   // The menu. Its check marks are drawn from the state, never read back.
   bool MenuChecked(MenuId id) const;
+  // False for a choice the system cannot carry out now, shown unavailable.
+  bool MenuEnabled(MenuId id) const;
   void MenuOpening();
   void OneButtonMenuOpened();
   void ButtonCountClick(int count);
@@ -193,6 +201,8 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   void CursorChaseClick();
   void ScanMethodClick(ScanMethodId method);
   void IdleCaptionsClick();
+  void VoiceModeClick(VoiceMode mode);
+  void WaitForPromptClick();
   void ExitClick();
   void EditNamesClick();
   void ShowNamesClick();
@@ -225,6 +235,23 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   void StickSwitched(std::int32_t stick) override;
   void Relayout(int buttonCount) override;
   void Click() override;
+  std::int64_t StepWaitsUntil() override;
+
+  // Prompts and screen readers.
+  // What position stands for, as the voice says it and screen readers read
+  // it: the button's name, "ボタン" and its number where it has none, and
+  // "切り替え" at the switch-over position. Written into text, whose capacity
+  // is kept.
+  void SpokenName(int position, std::string& text) const;
+  std::string SpokenName(int position) const;
+  // The position a button of the panel stands for now: the single display
+  // shows the lit one.
+  int PositionShownBy(const PanelButton& button) const;
+  // The system's voice has finished what it was saying.
+  void SpeechEnded();
+  // Finds the recordings again: each one's length, from its header.
+  void LoadRecordings();
+  std::string voiceFolder;  // ending in a backslash
 
   // The name editor.
   void NameEditingStarted() override;
@@ -243,6 +270,19 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   void LoadButtonAppearance(const IniFile& ini);
   void LoadSwitchOptions(const IniFile& ini);
   void LoadScanOptions(const IniFile& ini);
+  void LoadVoiceOptions(const IniFile& ini);
+  void StartPrompt(int position);
+  // One recording for each position of each stick: 0.wav, 1-8.wav, 11-18.wav.
+  struct Recording {
+    std::string path;
+    std::int64_t lengthMilliseconds = -1;  // -1: none that plays
+  };
+  static constexpr int kRecordingCount = 1 + kSlotCount;
+  static int RecordingIndex(int buttonNumber) { return buttonNumber == 0 ? 0 : 1 + SlotIndex(buttonNumber); }
+  std::array<Recording, kRecordingCount> recordings_;
+  std::int64_t promptEndsAt_ = 0;  // a recording's end; 0 none
+  bool speaking_ = false;          // the voice says the lit position's name
+  std::string spokenText_;
   void LayoutStrip(int count);
   void PaintStripHighlight(int position);
   void PaintSingleDisplay(int position);

@@ -6,10 +6,13 @@ namespace sorvane {
 
 void PanelForm::Light(int position, bool byStep) {
   switchOverMarker.visible = position == 0;
+  lit = position;
+  StartPrompt(position);
   if (position == kNothingLit) {
     PaintNothingLit();
     return;
   }
+  ++lightings;
   if (byStep) ClearButtonCaptions();
   if (options.singleDisplay) {
     PaintSingleDisplay(position);

@@ -17,6 +17,7 @@ const char* const kHorizontalSection = "起動時の横座標";
 const char* const kFolderKey = "所在フォルダー";
 const char* const kSwitchSection = "Switch";
 const char* const kScanSection = "Scan";
+const char* const kVoiceSection = "Voice";
 
 std::string Key(const char* family, int buttonNumber) { return family + std::to_string(buttonNumber); }
 
@@ -149,6 +150,7 @@ void PanelForm::LoadSettings() {
   ApplyScale();
   LoadSwitchOptions(ini);
   LoadScanOptions(ini);
+  LoadVoiceOptions(ini);
 
   tickTimer.SetEnabled(true);
   scanner.timer().SetEnabled(true);
@@ -186,6 +188,22 @@ void PanelForm::LoadScanOptions(const IniFile& ini) {
   const std::int32_t method = Lenient(ini, kScanSection, "Method", "0");
   scan().method = method >= 0 && method <= 3 ? static_cast<ScanMethodId>(method) : ScanMethodId::kAutomatic;
   options.idleCaptions = Lenient(ini, kScanSection, "IdleCaptions", "0") != 0;
+}
+
+void PanelForm::LoadVoiceOptions(const IniFile& ini) {
+  const auto read = [&ini](const char* key, const char* fallback, std::int32_t low, std::int32_t high) {
+    return std::clamp<std::int32_t>(Lenient(ini, kVoiceSection, key, fallback), low, high);
+  };
+  voice.mode = static_cast<VoiceMode>(read("Mode", "0", 0, 2));
+  voice.waitForPrompt = read("Wait", "0", 0, 1) != 0;
+  voice.rate = read("Rate", "0", -10, 10);
+  voice.volume = read("Volume", "100", 0, 100);
+  if (voice.mode == VoiceMode::kOff) return;
+  LoadRecordings();
+  // The voice is made now, before the panel is shown, rather than in a step.
+  if (voice.mode == VoiceMode::kRecordedOrVoice && !platform_.prompts.VoiceAvailable()) {
+    platform_.log.Write("システムの声を使えません。録音のあるボタンだけ読み上げます");
+  }
 }
 
 void PanelForm::LoadButtonAppearance(const IniFile& ini) {
@@ -285,6 +303,10 @@ PanelForm::SaveOutcome PanelForm::SaveSettings() {
   ini.WriteString(kScanSection, "Method", WriteInteger(static_cast<std::int32_t>(s.method)));
   ini.WriteString(kScanSection, kDwellTimeRange.key, WriteInteger(switchOptions.dwellTime));
   ini.WriteString(kScanSection, "IdleCaptions", onOff(options.idleCaptions));
+  ini.WriteString(kVoiceSection, "Mode", WriteInteger(static_cast<std::int32_t>(voice.mode)));
+  ini.WriteString(kVoiceSection, "Wait", onOff(voice.waitForPrompt));
+  ini.WriteString(kVoiceSection, "Rate", WriteInteger(voice.rate));
+  ini.WriteString(kVoiceSection, "Volume", WriteInteger(voice.volume));
   switch (WriteSettingsText(platform_, settingsFile, ini.Contents(), current)) {
     case FileWrite::kWritten:
       return SaveOutcome::kSaved;

@@ -1,5 +1,7 @@
 #include "scanning/Scanner.h"
 
+#include <algorithm>
+
 namespace sorvane {
 
 int IntervalMilliseconds(float seconds) {
@@ -17,6 +19,7 @@ Scanner::Scanner(ScanOutput& output, TimerHost& timers, Clock& clock)
       timer_(timers, 1000, true, [this] { TimerElapsed(); }) {}
 
 void Scanner::TimerElapsed() {
+  if (WaitsForPrompt()) return;
   // The automatic method is called directly: the step runs every interval.
   if (method_ == &automatic_) {
     automatic_.TimerElapsed(*this);
@@ -45,7 +48,34 @@ void Scanner::SetMethod(ScanMethodId id) {
   method_->Start(*this);
 }
 
-void Scanner::ApplyTiming() { timer_.SetInterval(IntervalMilliseconds(state_.intervalSeconds)); }
+bool Scanner::WaitsForPrompt() {
+  const std::int64_t now = clock_.NowMilliseconds();
+  const std::int64_t latest = litAt_ + litInterval_ + kLongestPromptWait;
+  const std::int64_t until = resting_ ? 0 : std::min(output_.StepWaitsUntil(), latest);
+  if (until <= now) {
+    EndPromptWait();
+    return false;
+  }
+  if (!promptWait_) intervalBeforeWait_ = timer_.Interval();
+  promptWait_ = true;
+  timer_.SetInterval(static_cast<int>(std::min<std::int64_t>(until - now, 2147483647)));
+  return true;
+}
+
+void Scanner::EndPromptWait() {
+  if (!promptWait_) return;
+  promptWait_ = false;
+  timer_.SetInterval(intervalBeforeWait_);
+}
+
+void Scanner::PromptEnded() {
+  if (promptWait_ && timer_.Running()) TimerElapsed();
+}
+
+void Scanner::ApplyTiming() {
+  promptWait_ = false;
+  timer_.SetInterval(IntervalMilliseconds(state_.intervalSeconds));
+}
 
 void Scanner::ShowButtons(int count) {
   state_.activeStick = 0;
@@ -94,12 +124,17 @@ void Scanner::Step() {
 }
 
 void Scanner::Light(bool byStep) {
+  EndPromptWait();
   output_.Light(state_.litPosition, byStep);
+  litAt_ = clock_.NowMilliseconds();
   // The first position of each cycle stays lit longer, where a carer asks for it.
   const std::int32_t pause = state_.firstPause;
-  if (pause <= 0 || method_ == &tapToMove_) return;  // its timer times the pause that selects
   const int interval = IntervalMilliseconds(state_.intervalSeconds);
-  if (interval > 0) timer_.SetInterval(state_.litPosition == 1 ? interval + pause : interval);
+  // Tap to move's timer times the pause that selects.
+  if (pause > 0 && interval > 0 && method_ != &tapToMove_) {
+    timer_.SetInterval(state_.litPosition == 1 ? interval + pause : interval);
+  }
+  litInterval_ = timer_.Interval();
 }
 
 void Scanner::LightWhatWasLitAt(std::int64_t time) {
@@ -152,6 +187,8 @@ void Scanner::Wake() {
 }
 
 void Scanner::HoldStill() {
+  // A press, or a held switch, earns a whole interval, not what a prompt's wait had left.
+  EndPromptWait();
   timer_.SetEnabled(false);
   timer_.SetEnabled(true);
 }
@@ -254,6 +291,7 @@ void Scanner::AdvancePress(SwitchSampler& switchSamples) {
 }
 
 void Scanner::Select(bool newPress) {
+  EndPromptWait();
   if (newPress && state_.buttonCount == 1) {
     timer_.SetEnabled(false);
     output_.Click();

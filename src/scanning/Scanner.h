@@ -64,6 +64,8 @@ int IntervalMilliseconds(float seconds);
 class Scanner {
  public:
   static constexpr std::int64_t kLongPressMilliseconds = 1000;
+  // A step waits for a prompt at most this long past the lit position's interval.
+  static constexpr std::int64_t kLongestPromptWait = 5000;
 
   Scanner(ScanOutput& output, TimerHost& timers, Clock& clock);
   Scanner(const Scanner&) = delete;
@@ -149,8 +151,11 @@ class Scanner {
   void HoldStill();  // restarts the interval from now
   // Lights the position the last step reached, as a step does.
   void LightStep() { Light(true); }
-  // The scan timer's interval has run out: the method decides what moves.
+  // The scan timer's interval has run out: the method decides what moves,
+  // unless the lit position's prompt holds the step.
   void TimerElapsed();
+  // The prompt a step may be waiting for has ended.
+  void PromptEnded();
   void Rest();
   void Wake();
   // Counts a completed cycle; true when the scan should rest.
@@ -174,6 +179,9 @@ class Scanner {
   void ActAtPosition(bool newPress);
   void FinishWait();
   void Light(bool byStep);
+  // Whether the step waits for the prompt; the timer then runs out at its end.
+  bool WaitsForPrompt();
+  void EndPromptWait();
 
   ScanOutput& output_;
   Clock& clock_;
@@ -198,6 +206,11 @@ class Scanner {
   int stepCount_ = 0;
   // Presses that began before this moment were made while a dialog held the ticks.
   std::int64_t resumedAt_ = 0;
+  // When the lit position lit, and the interval it had then.
+  std::int64_t litAt_ = 0;
+  int litInterval_ = 0;
+  bool promptWait_ = false;  // the timer's interval is shortened to a prompt's end
+  int intervalBeforeWait_ = 0;
 };
 
 }  // namespace sorvane

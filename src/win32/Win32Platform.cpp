@@ -148,7 +148,7 @@ LRESULT CALLBACK Win32Platform::TimerProc(HWND window, UINT message, WPARAM wPar
 }
 
 Win32Platform::Win32Platform()
-    : platform_{*this, courier_, *this, *this, *this, *this, *this, *this, *this, *this, *this, log_, *this} {
+    : platform_{*this, courier_, *this, *this, prompts_, *this, *this, *this, *this, *this, *this, *this, log_, *this} {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = &TimerProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);

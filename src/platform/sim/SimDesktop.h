@@ -62,6 +62,7 @@ class SimDesktop : public Desktop,
                    public Courier,
                    public Joystick,
                    public SoundPlayer,
+                   public PromptPlayer,
                    public Shell,
                    public FileSystem,
                    public Clock,
@@ -102,6 +103,21 @@ class SimDesktop : public Desktop,
   // Sound.
   int soundLengthMilliseconds = 0;
   std::vector<std::int64_t> soundsPlayed;
+
+  // Prompts: each start and stop, in order. The voice says each text for
+  // speechMilliseconds, then its end is told to onSpeechEnded (the panel's).
+  struct Prompt {
+    std::int64_t time;
+    enum class Kind { kSpoken, kPlayed, kStopped } kind;
+    std::string what;  // the text, or the file
+  };
+  std::vector<Prompt> prompts;
+  bool voiceCreated = true;
+  bool voiceSpeaks = true;  // false: it refuses, as Wine's does
+  int speechMilliseconds = 1000;
+  std::vector<std::string> unplayable;  // files that fail to play
+  std::function<void()> onSpeechEnded;
+  int voiceCreations = 0;
 
   // Screen and mouse.
   int screenWidth = 1024;
@@ -202,6 +218,11 @@ class SimDesktop : public Desktop,
   }
   // Sound.
   void PlaySync(const char* fileName) override;
+  // Prompts.
+  bool VoiceAvailable() override;
+  bool StartSpeaking(const std::string& text, int rate, int volume) override;
+  bool StartPlaying(const std::string& path) override;
+  void StopPrompt() override;
   // Shell.
   void Open(WindowHandle owner, const std::string& verb, const std::string& file,
             const std::string& parameters, const std::string& folder, int showCommand) override;
@@ -249,6 +270,9 @@ class SimDesktop : public Desktop,
  private:
   Platform platform_;
   std::uint64_t nextOrder_ = 0;
+  std::int64_t speechEndsAt_ = -1;  // -1: the voice says nothing
+  bool voiceMade_ = false;
+  bool voiceRefused_ = false;
   LetterQueue letters_;
 };
 
