@@ -188,4 +188,31 @@ TEST(VoiceSettings, AreReadWithinTheirRangesSetFromTheMenuAndSaved) {
   EXPECT_NE(saved.find("[Voice]\r\nMode=1\r\nWait=0\r\nRate=-10\r\nVolume=100\r\n"), std::string::npos) << saved;
 }
 
+TEST(Prompts, EveryWayOfScanningSaysWhatLightsAndStopsWhenNothingIs) {
+  using Said = std::vector<std::string>;
+  const Said stepped{"ボタン1", "stop", "ボタン2", "stop", "ボタン3"};  // each name stops the last
+  for (int method : {1, 2, 3}) {
+    VoicePanel panel("[Voice]\r\nMode=2\r\n[Scan]\r\nDwellTime=1000\r\nMethod=" + std::to_string(method) + "\r\n");
+    ASSERT_TRUE(panel.Start());
+    for (int k = 1; k <= 4; ++k) panel.app->nameEditor->Edit(k).caption = "";
+    panel.Run(2000);
+    EXPECT_TRUE(panel.Prompts().empty()) << "nothing lit, nothing said: method " << method;
+    const std::int64_t t = panel.desk.now;
+    if (method == 1) {
+      panel.desk.HoldSwitch(t + 100, t + 2300);  // three positions, then the release selects
+    } else {
+      for (int i = 0; i < 3; ++i) panel.desk.HoldSwitch(t + 100 + 300 * i, t + 200 + 300 * i);
+      // Switch 2 presses what is lit, which stays lit; tap to move selects after its pause.
+      if (method == 2) panel.desk.switchButtons = [t, taps = panel.desk.switchButtons](std::int64_t now) {
+        return taps(now) | (now >= t + 1500 && now < t + 1600 ? 2U : 0U);
+      };
+    }
+    panel.Run(4000);
+    // Released at once after its last step, hold to move cuts the name short.
+    Said expected = stepped;
+    if (method == 1) expected.push_back("stop");
+    EXPECT_EQ(panel.Prompts(), expected) << "method " << method;
+  }
+}
+
 }  // namespace sorvane::test
