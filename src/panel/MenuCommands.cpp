@@ -38,6 +38,8 @@ bool PanelForm::MenuChecked(MenuId id) const {
     case MenuId::Sound: return options.clickSound;
     case MenuId::CursorChase: return options.cursorChase;
     case MenuId::SecondStick: return s.secondStick;
+    case MenuId::Practice: return practice;
+    case MenuId::Record: return recordOn;
     // Read afresh each time the menu is drawn: the carer may have changed it elsewhere.
     case MenuId::StartAtLogon: return platform_.logon.ReadRunValue(kLogonValueName) == LogonCommand();
     default: return false;
@@ -188,6 +190,9 @@ void PanelForm::MenuCommand(MenuId id) {
     case MenuId::Sound: SoundClick(); break;
     case MenuId::CursorChase: CursorChaseClick(); break;
     case MenuId::SecondStick: SecondStickClick(); break;
+    case MenuId::Practice: PracticeClick(); break;
+    case MenuId::Record: RecordClick(); break;
+    case MenuId::ShowRecord: ShowRecordClick(); break;
     case MenuId::SwitchSettings: SwitchSettingsClick(); break;
     case MenuId::Exit: ExitClick(); break;
     case MenuId::StartAtLogon: StartAtLogonClick(); break;

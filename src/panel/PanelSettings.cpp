@@ -49,6 +49,7 @@ void PanelForm::PlaceFiles() {
   }
   settingsFile = settingsFolder + kSettingsFileName;
   siblingSettingsFile = settingsFolder + kSiblingSettingsFileName;
+  record.UseFile(settingsFolder + kRecordFileName);
   platform_.log.UseFile(settingsFolder + kLogFileName);
   const bool firstStartHere = platform_.files.ReadWholeFile(settingsFile).status == FileRead::Status::kMissing;
   if (!firstStartHere) return;
@@ -127,6 +128,7 @@ void PanelForm::LoadSettings() {
   options.clickSound = on("Sound", true);
   options.cursorChase = on("Oikake", false);
   s.secondStick = on("JoyStickID", false);
+  recordOn = on("Record", false);
 
   const ScreenRect desktop = platform_.desktop.DesktopWindowRect();
   top = Strict(ini, kVerticalSection, "YPOS", (desktop.bottom - desktop.top) / 2);
@@ -261,6 +263,7 @@ PanelForm::SaveOutcome PanelForm::SaveSettings() {
   ini.WriteString(kSwitchSection, kIgnoreRepeatRange.key, WriteInteger(switchOptions.ignoreRepeat));
   ini.WriteString(kSwitchSection, kFirstPauseRange.key, WriteInteger(switchOptions.firstPause));
   ini.WriteString(kSwitchSection, kLoopsRange.key, WriteInteger(switchOptions.loops));
+  ini.WriteString("Record", "ON", onOff(recordOn));
   switch (WriteSettingsText(platform_, settingsFile, ini.Contents(), current)) {
     case FileWrite::kWritten:
       return SaveOutcome::kSaved;

@@ -75,6 +75,7 @@ void PanelForm::Tick() {
   changesKicked_ = switchSampler.ChangesLatched();
   pressesKicked_ = switchSampler.PressesLatched();
   scanner.Tick(switchSampler);
+  WriteRecord();
   KeepOnScreen();
 }
 
@@ -87,6 +88,7 @@ void PanelForm::BeforeDialog() {
 void PanelForm::AfterDialog() {
   SampleSwitch();
   scanner.Resume(switchSampler);
+  WriteRecord();
   changesKicked_ = switchSampler.ChangesLatched();
   pressesKicked_ = switchSampler.PressesLatched();
   scanner.timer().SetEnabled(true);

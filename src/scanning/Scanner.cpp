@@ -69,7 +69,31 @@ void Scanner::Step() {
       ScanStep{clock_.NowMilliseconds(), before, state_.litPosition, countBefore};
 }
 
+void Scanner::NoteLit(int position) {
+  litHistory_[static_cast<std::size_t>(litCount_++ % 16)] = LitMoment{position, clock_.NowMilliseconds()};
+}
+
+Scanner::LitMoment Scanner::LitAt(std::int64_t time) const {
+  const int available = litCount_ < 16 ? litCount_ : 16;
+  LitMoment found;
+  for (int i = 1; i <= available; ++i) {
+    found = litHistory_[static_cast<std::size_t>((litCount_ - i) % 16)];
+    if (found.since <= time) return found;
+  }
+  // Older than what is kept: lit at least since the oldest change known.
+  return found;
+}
+
+void Scanner::TellTaken(ObservedPress::Outcome outcome, std::int64_t closedAt, const LitMoment& lit) {
+  if (observer_ != nullptr) observer_->PressTaken(ObservedPress{outcome, closedAt, lit.position, lit.since});
+}
+
+void Scanner::TellReleased(std::int64_t openedAt) {
+  if (observer_ != nullptr) observer_->PressReleased(openedAt);
+}
+
 void Scanner::Light(bool byStep) {
+  NoteLit(state_.litPosition);
   output_.Light(state_.litPosition, byStep);
   // The first position of each cycle stays lit longer, where a carer asks for it.
   const std::int32_t pause = state_.firstPause;
@@ -114,6 +138,7 @@ bool Scanner::CycleCompleted() {
 void Scanner::Rest() {
   resting_ = true;
   timer_.SetEnabled(false);
+  NoteLit(ScanOutput::kNothingLit);
   output_.Light(ScanOutput::kNothingLit, false);
 }
 
@@ -144,6 +169,7 @@ void Scanner::AdvancePress(SwitchSampler& switchSamples) {
     press_.down = false;
     press_.releasedAt = switchSamples.Front().time;
     switchSamples.Pop();
+    TellReleased(press_.releasedAt);
   }
   if (press_.wait != PressState::Wait::kNone) {
     // A wait ends when every button of the joystick is up.
@@ -171,11 +197,14 @@ void Scanner::AdvancePress(SwitchSampler& switchSamples) {
   press_.down = true;
   const std::int64_t closedAt = switchSamples.Front().time;
   switchSamples.Pop();
+  const LitMoment lit = LitAt(closedAt);
   if (closedAt < resumedAt_) {
     // Made while a dialog held the ticks, and only recognised now.
     press_.selectsNothing = true;
+    TellTaken(ObservedPress::Outcome::kDuringDialog, closedAt, lit);
     return;
   }
+  TellTaken(resting_ ? ObservedPress::Outcome::kWhileResting : ObservedPress::Outcome::kAccepted, closedAt, lit);
   method_->Pressed(*this, closedAt);
 }
 
@@ -237,6 +266,7 @@ void Scanner::OpenSubButtons() {
   state_.litPosition = 0;
   stepCount_ = 0;
   output_.Relayout(state_.buttonCount);
+  NoteLit(ScanOutput::kNothingLit);
   output_.Light(ScanOutput::kNothingLit, false);
   state_.oneButtonMode = true;
   state_.activeStick = 0;
@@ -275,8 +305,14 @@ void Scanner::Resume(SwitchSampler& switchSamples) {
   // What the switch did while the dialog was open is dropped whole; presses
   // and releases stay paired, so the press under way is known.
   while (switchSamples.HasEdge() && switchSamples.Front().time < resumedAt_) {
-    press_.down = switchSamples.Front().down;
+    const SwitchSampler::Edge edge = switchSamples.Front();
+    press_.down = edge.down;
     switchSamples.Pop();
+    if (edge.down) {
+      TellTaken(ObservedPress::Outcome::kDuringDialog, edge.time, LitAt(edge.time));
+    } else {
+      TellReleased(edge.time);
+    }
   }
   press_.selectsNothing = press_.down;
 }

@@ -9,6 +9,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Timers.h"
+#include "scanning/PressObserver.h"
 #include "scanning/ScanMethod.h"
 #include "scanning/ScanOutput.h"
 #include "switch/SwitchSampler.h"
@@ -106,6 +107,16 @@ class Scanner {
   // marker), so the release should be taken as soon as it is seen.
   bool WaitsForRelease() const { return press_.wait != PressState::Wait::kNone; }
 
+  // Told what becomes of every press taken from the switch (nullptr: nobody).
+  void SetPressObserver(PressObserver* observer) { observer_ = observer; }
+  // What was lit at time, and since when, as far as the latest changes of the
+  // highlight tell (-1: nothing was lit).
+  struct LitMoment {
+    int position = ScanOutput::kNothingLit;
+    std::int64_t since = 0;
+  };
+  LitMoment LitAt(std::int64_t time) const;
+
   // Shared moves, for the scanning methods.
   // Moves the highlight on by one position, as the interval does.
   void Step();
@@ -142,6 +153,10 @@ class Scanner {
   void ActAtPosition(bool newPress);
   void FinishWait();
   void Light(bool byStep);
+  // The highlight now shows position, for LitAt.
+  void NoteLit(int position);
+  void TellTaken(ObservedPress::Outcome outcome, std::int64_t closedAt, const LitMoment& lit);
+  void TellReleased(std::int64_t openedAt);
 
   ScanOutput& output_;
   Clock& clock_;
@@ -158,6 +173,9 @@ class Scanner {
   int stepCount_ = 0;
   // Presses that began before this moment were made while a dialog held the ticks.
   std::int64_t resumedAt_ = 0;
+  PressObserver* observer_ = nullptr;
+  std::array<LitMoment, 16> litHistory_{};  // the latest changes of the highlight, a ring
+  int litCount_ = 0;
 };
 
 }  // namespace sorvane

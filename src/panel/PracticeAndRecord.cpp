@@ -1,0 +1,157 @@
+// Practice, and the switch record: what each press came to, written beside
+// the settings, and the window that turns it into suggested settings.
+#include <vector>
+
+#include "forms/SwitchRecordView.h"
+#include "panel/PanelForm.h"
+
+namespace sorvane {
+
+namespace {
+
+const char* const kPracticeTitleSuffix = " 練習中";
+constexpr std::int64_t kWeekMilliseconds = 7LL * 24 * 60 * 60 * 1000;
+
+// A colour of the system's (the button face) is taken as its usual grey.
+ColorValue Inverted(ColorValue color) {
+  const ColorValue solid = (color & 0xFF000000U) != 0 ? 0x00F0F0F0U : color;
+  return ~solid & 0x00FFFFFFU;
+}
+
+}  // namespace
+
+std::string PanelForm::WindowTitle() const {
+  return practice ? std::string(kApplicationTitle) + kPracticeTitleSuffix : std::string(kApplicationTitle);
+}
+
+void PanelForm::PracticeClick() {
+  practice = !practice;
+  // JoyToKey hears the active stick at once, not only at the next tick.
+  if (!practice) ReportStick(scan().activeStick);
+}
+
+void PanelForm::FlashButton(int position) {
+  if (position < 1 || position > 8) return;
+  EndFlash();
+  // The single display shows every position on its one button.
+  flashedButton = options.singleDisplay ? 1 : position;
+  PanelButton& button = Button(flashedButton);
+  button.color = Inverted(button.color);
+  button.font.color = Inverted(button.font.color);
+  ButtonRepainted();
+  flashTimer.SetEnabled(false);
+  flashTimer.SetEnabled(true);
+}
+
+void PanelForm::EndFlash() {
+  flashTimer.SetEnabled(false);
+  if (flashedButton == 0) return;
+  flashedButton = 0;
+  // Back to what the scan shows now.
+  const int lit = scanner.Resting() ? kNothingLit : scan().litPosition;
+  if (lit == kNothingLit) {
+    PaintNothingLit();
+  } else if (options.singleDisplay) {
+    PaintSingleDisplay(lit);
+  } else {
+    PaintStripHighlight(lit);
+  }
+}
+
+void PanelForm::RecordClick() { recordOn = !recordOn; }
+
+void PanelForm::PressTaken(const ObservedPress& press) {
+  // A press taken before the last one was released (a dialog cut it short)
+  // is written as it stands.
+  if (pressTaken_) {
+    pressReleased_ = true;
+    WriteTakenPress();
+  }
+  if (!recordOn) return;
+  static constexpr PressVerdict kVerdicts[] = {PressVerdict::kAccepted, PressVerdict::kDuringDialog,
+                                               PressVerdict::kWhileResting};
+  takenPress_ = RecordedPress{};
+  takenPress_.verdict = kVerdicts[static_cast<int>(press.outcome)];
+  takenPress_.litPosition = press.litPosition;
+  takenPress_.litMilliseconds = press.litPosition >= 0 ? press.closedAt - press.litSince : -1;
+  takenPress_.practice = practice;
+  takenClosedAt_ = press.closedAt;
+  pressTaken_ = true;
+  pressReleased_ = false;
+}
+
+void PanelForm::PressReleased(std::int64_t openedAt) {
+  if (!pressTaken_) return;
+  takenPress_.downMilliseconds = openedAt - takenClosedAt_;
+  pressReleased_ = true;
+}
+
+void PanelForm::RecordPress(const RecordedPress& press) {
+  RecordedPress stamped = press;
+  // The switch's times are the monotonic clock's; the record shows the local time.
+  stamped.localTime = platform_.clock.LocalMilliseconds() - (platform_.clock.NowMilliseconds() - press.localTime);
+  record.Append(stamped);
+}
+
+void PanelForm::WriteRecord() {
+  // Dropped presses are taken whether or not they are written, so that none
+  // waits to be written long after it happened.
+  while (switchSampler.HasDroppedPress()) {
+    const SwitchSampler::DroppedPress dropped = switchSampler.FrontDroppedPress();
+    switchSampler.PopDroppedPress();
+    if (!recordOn) continue;
+    // Written in the order they closed: an accepted press before it goes first.
+    if (takenClosedAt_ < dropped.closedAt) WriteTakenPress();
+    RecordedPress press;
+    press.localTime = dropped.closedAt;
+    press.downMilliseconds = dropped.openedAt - dropped.closedAt;
+    press.verdict = dropped.reason == SwitchSampler::DroppedPress::Reason::kShorterThanAcceptance
+                        ? PressVerdict::kShorterThanAcceptance
+                        : PressVerdict::kWithinIgnoreTime;
+    const Scanner::LitMoment lit = scanner.LitAt(dropped.closedAt);
+    press.litPosition = lit.position;
+    press.litMilliseconds = lit.position >= 0 ? dropped.closedAt - lit.since : -1;
+    press.practice = practice;
+    RecordPress(press);
+  }
+  WriteTakenPress();
+}
+
+void PanelForm::WriteTakenPress() {
+  if (!pressTaken_ || !pressReleased_) return;
+  pressTaken_ = false;
+  if (!recordOn) return;
+  RecordedPress press = takenPress_;
+  press.localTime = takenClosedAt_;
+  RecordPress(press);
+}
+
+void PanelForm::ShowRecordClick() {
+  BeforeDialog();
+  std::vector<RecordedPress> lastWeek;
+  const std::int64_t now = platform_.clock.LocalMilliseconds();
+  const FileRead read = platform_.files.ReadWholeFile(record.path());
+  if (read.status == FileRead::Status::kRead) {
+    ForEachRecordedPress(read.contents, now - kWeekMilliseconds,
+                         [&lastWeek](const RecordedPress& press) { lastWeek.push_back(press); });
+  }
+  std::vector<RecordedPress> session;
+  for (const RecordedPress& press : lastWeek) {
+    if (press.localTime >= startedAtLocal) session.push_back(press);
+  }
+  const CurrentSwitchSettings current{scan().intervalSeconds, switchOptions.acceptTime, switchOptions.ignoreRepeat};
+  const SwitchSuggestions suggestions = SuggestSettings(lastWeek, current);
+  const SwitchRecordReport report = SwitchRecordReportOf(FiguresOf(session), FiguresOf(lastWeek), suggestions);
+  if (platform_.dialogs.ShowSwitchRecord(handle, report)) ApplySuggestions(suggestions);
+  AfterDialog();
+}
+
+void PanelForm::ApplySuggestions(const SwitchSuggestions& suggestions) {
+  if (suggestions.intervalSeconds) SetScanSpeed(*suggestions.intervalSeconds);
+  if (suggestions.acceptTime) switchOptions.acceptTime = *suggestions.acceptTime;
+  if (suggestions.ignoreTime) switchOptions.ignoreRepeat = *suggestions.ignoreTime;
+  ApplySwitchOptions();
+  scanner.ApplyTiming();
+}
+
+}  // namespace sorvane
