@@ -219,7 +219,10 @@ void Scanner::Select(bool newPress) {
     return;
   }
   ActAtPosition(newPress);
-  if (press_.wait == PressState::Wait::kNone) timer_.SetEnabled(true);
+  if (press_.wait != PressState::Wait::kNone) return;
+  timer_.SetEnabled(true);
+  // The position is offered afresh for a whole interval from here.
+  NoteLit(state_.litPosition);
 }
 
 void Scanner::ActAtPosition(bool newPress) {

@@ -343,6 +343,7 @@ bool SimDesktop::EditSwitchOptions(WindowHandle, SwitchOptionTexts& texts) {
 
 bool SimDesktop::ShowSwitchRecord(WindowHandle, const SwitchRecordReport& report) {
   recordReports.push_back(report);
+  if (whileRecordShown) whileRecordShown();
   if (recordAnswers.empty()) return false;
   const bool apply = recordAnswers.front();
   recordAnswers.pop_front();

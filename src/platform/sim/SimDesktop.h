@@ -125,6 +125,7 @@ class SimDesktop : public Desktop,
   std::vector<SwitchOptionTexts> switchDialogInitial;
   std::deque<bool> recordAnswers;  // true: "この設定にする"; then closed
   std::vector<SwitchRecordReport> recordReports;
+  std::function<void()> whileRecordShown;  // what happens while the window is open
 
   // Shell.
   std::vector<ShellCall> shellCalls;
