@@ -25,7 +25,10 @@ std::string PanelForm::WindowTitle() const {
 }
 
 void PanelForm::PracticeClick() {
+  // The menu held the scan; it goes on from here, as after the other items.
+  scanner.timer().SetEnabled(false);
   practice = !practice;
+  scanner.timer().SetEnabled(true);
   // JoyToKey hears the active stick at once, not only at the next tick.
   if (!practice) ReportStick(scan().activeStick);
 }
@@ -58,7 +61,11 @@ void PanelForm::EndFlash() {
   }
 }
 
-void PanelForm::RecordClick() { recordOn = !recordOn; }
+void PanelForm::RecordClick() {
+  scanner.timer().SetEnabled(false);
+  recordOn = !recordOn;
+  scanner.timer().SetEnabled(true);
+}
 
 void PanelForm::PressTaken(const ObservedPress& press) {
   // A press taken before the last one was released (a dialog cut it short)
