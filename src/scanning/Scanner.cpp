@@ -14,7 +14,16 @@ int IntervalMilliseconds(float seconds) {
 Scanner::Scanner(ScanOutput& output, TimerHost& timers, Clock& clock)
     : output_(output),
       clock_(clock),
-      timer_(timers, 1000, true, [this] { TimerElapsed(); }) {}
+      timerStartWatch_(*this, timers),
+      timer_(timerStartWatch_, 1000, true, [this] { TimerElapsed(); }) {
+  timerStartWatch_.Arm();
+}
+
+void Scanner::TimerStartWatch::TimerChanged(Timer& timer) {
+  // Told only of a change: while enabled, each starts a whole interval afresh.
+  if (armed_ && timer.Enabled() && !scanner_.resting_) scanner_.NoteLit(scanner_.state_.litPosition);
+  host_.TimerChanged(timer);
+}
 
 void Scanner::TimerElapsed() {
   // The automatic method is called directly: the step runs every interval.
@@ -221,8 +230,6 @@ void Scanner::Select(bool newPress) {
   ActAtPosition(newPress);
   if (press_.wait != PressState::Wait::kNone) return;
   timer_.SetEnabled(true);
-  // The position is offered afresh for a whole interval from here.
-  NoteLit(state_.litPosition);
 }
 
 void Scanner::ActAtPosition(bool newPress) {

@@ -158,8 +158,27 @@ class Scanner {
   void TellTaken(ObservedPress::Outcome outcome, std::int64_t closedAt, const LitMoment& lit);
   void TellReleased(std::int64_t openedAt);
 
+  // Passes the scan timer's changes on to the real host, and notes the lit
+  // position afresh whenever the timer starts: whoever restarts the scan
+  // (after a press, the menu, a dialog) offers that position a whole interval
+  // from then, and the record times the press from there.
+  class TimerStartWatch : public TimerHost {
+   public:
+    TimerStartWatch(Scanner& scanner, TimerHost& host) : scanner_(scanner), host_(host) {}
+    void TimerChanged(Timer& timer) override;
+    void TimerGone(Timer& timer) override { host_.TimerGone(timer); }
+    // The timer starts as it is made, before the scanner it would note on.
+    void Arm() { armed_ = true; }
+
+   private:
+    Scanner& scanner_;
+    TimerHost& host_;
+    bool armed_ = false;
+  };
+
   ScanOutput& output_;
   Clock& clock_;
+  TimerStartWatch timerStartWatch_;
   Timer timer_;
   AutomaticScan automatic_;
   ScanMethod* method_ = &automatic_;

@@ -93,6 +93,21 @@ TEST(SwitchRecord, EachPressWritesOneUtf8LineOfWhatBecameOfIt) {
   EXPECT_EQ(panel.Lines().size(), 5U);
 }
 
+TEST(SwitchRecord, APressAfterTheMenuIsTimedFromWhenTheScanWentOnAgain) {
+  Recording panel;
+  PanelForm& form = panel.form();
+  panel.Run(2100);  // position 1 lit
+  form.MenuOpening();
+  panel.Run(3000);  // the menu holds the scan
+  form.MenuCommand(MenuId::Sound);
+  panel.Press(1000, 200);
+  panel.Run(1600);
+  const std::vector<RecordedPress> lines = panel.Lines();
+  ASSERT_EQ(lines.size(), 1U);
+  EXPECT_EQ(lines[0].litPosition, 1);
+  EXPECT_EQ(lines[0].litMilliseconds, 1000);
+}
+
 TEST(Practice, SendsNothingToJoyToKeyWhileTheSelectedButtonFlashesForThreeTenthsOfASecond) {
   Recording panel;
   PanelForm& form = panel.form();
