@@ -21,6 +21,7 @@ constexpr ColorValue kAqua = 0x00FFFF00;
 constexpr ColorValue kWhite = 0x00FFFFFF;
 constexpr ColorValue kWindowText = 0x80000008;
 constexpr ColorValue kBtnFace = 0x8000000F;
+constexpr ColorValue kBtnText = 0x80000012;
 constexpr ColorValue kNone = 0x1FFFFFFF;
 }  // namespace colors
 

@@ -16,6 +16,18 @@ constexpr SpeedItem kSpeedItems[] = {
     {MenuId::Speed30, 3.0F}, {MenuId::Speed40, 4.0F}, {MenuId::Speed50, 5.0F},
 };
 
+struct MethodItem {
+  MenuId item;
+  ScanMethodId method;
+};
+
+constexpr MethodItem kMethodItems[] = {
+    {MenuId::MethodAutomatic, ScanMethodId::kAutomatic},
+    {MenuId::MethodHoldToMove, ScanMethodId::kHoldToMove},
+    {MenuId::MethodTwoSwitches, ScanMethodId::kTwoSwitches},
+    {MenuId::MethodTapToMove, ScanMethodId::kTapToMove},
+};
+
 }  // namespace
 
 bool PanelForm::MenuChecked(MenuId id) const {
@@ -32,18 +44,32 @@ bool PanelForm::MenuChecked(MenuId id) const {
   for (int scale = 1; scale <= kMaxPanelScale; ++scale) {
     if (id == PanelMenu::PanelScaleItem(scale)) return panelScale == scale;
   }
+  for (const MethodItem& method : kMethodItems) {
+    if (id == method.item) return s.method == method.method;
+  }
   switch (id) {
     case MenuId::SingleDisplay: return options.singleDisplay;
     case MenuId::ShowNames: return options.namesShown;
     case MenuId::Sound: return options.clickSound;
     case MenuId::CursorChase: return options.cursorChase;
     case MenuId::SecondStick: return s.secondStick;
+    case MenuId::IdleCaptions: return options.idleCaptions;
+    case MenuId::VoiceOff: return voice.mode == VoiceMode::kOff;
+    case MenuId::VoiceRecorded: return voice.mode == VoiceMode::kRecorded;
+    case MenuId::VoiceRecordedOrSystem: return voice.mode == VoiceMode::kRecordedOrVoice;
+    case MenuId::VoiceWait: return voice.waitForPrompt;
     case MenuId::Practice: return practice;
     case MenuId::Record: return recordOn;
     // Read afresh each time the menu is drawn: the carer may have changed it elsewhere.
     case MenuId::StartAtLogon: return platform_.logon.ReadRunValue(kLogonValueName) == LogonCommand();
     default: return false;
   }
+}
+
+bool PanelForm::MenuEnabled(MenuId id) const {
+  // Asked as the menu is drawn, which may create the voice the first time.
+  if (id == MenuId::VoiceRecordedOrSystem) return platform_.prompts.VoiceAvailable();
+  return true;
 }
 
 void PanelForm::MenuOpening() { scanner.timer().SetEnabled(false); }
@@ -94,6 +120,7 @@ void PanelForm::SingleDisplayClick() {
     button.font.color = Appearance(1).fontColor;
     button.color = Appearance(1).color;
     ButtonRepainted();
+    if (options.idleCaptions) RepaintRestingCaptions();
   }
   scanner.timer().SetEnabled(true);
 }
@@ -106,6 +133,16 @@ void PanelForm::SoundClick() {
 
 void PanelForm::CursorChaseClick() {
   options.cursorChase = !options.cursorChase;
+}
+
+void PanelForm::ScanMethodClick(ScanMethodId method) {
+  scan().method = method;
+  ApplyScanMethod();
+}
+
+void PanelForm::IdleCaptionsClick() {
+  options.idleCaptions = !options.idleCaptions;
+  RepaintRestingCaptions();
 }
 
 void PanelForm::ExitClick() {
@@ -190,6 +227,15 @@ void PanelForm::MenuCommand(MenuId id) {
     case MenuId::Sound: SoundClick(); break;
     case MenuId::CursorChase: CursorChaseClick(); break;
     case MenuId::SecondStick: SecondStickClick(); break;
+    case MenuId::MethodAutomatic: ScanMethodClick(ScanMethodId::kAutomatic); break;
+    case MenuId::MethodHoldToMove: ScanMethodClick(ScanMethodId::kHoldToMove); break;
+    case MenuId::MethodTwoSwitches: ScanMethodClick(ScanMethodId::kTwoSwitches); break;
+    case MenuId::MethodTapToMove: ScanMethodClick(ScanMethodId::kTapToMove); break;
+    case MenuId::IdleCaptions: IdleCaptionsClick(); break;
+    case MenuId::VoiceOff: VoiceModeClick(VoiceMode::kOff); break;
+    case MenuId::VoiceRecorded: VoiceModeClick(VoiceMode::kRecorded); break;
+    case MenuId::VoiceRecordedOrSystem: VoiceModeClick(VoiceMode::kRecordedOrVoice); break;
+    case MenuId::VoiceWait: WaitForPromptClick(); break;
     case MenuId::Practice: PracticeClick(); break;
     case MenuId::Record: RecordClick(); break;
     case MenuId::ShowRecord: ShowRecordClick(); break;

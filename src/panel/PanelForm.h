@@ -26,6 +26,7 @@
 #include "settings/SettingsFile.h"
 #include "switch/SwitchOptions.h"
 #include "switch/SwitchSampler.h"
+#include "voice/VoicePrompts.h"
 
 namespace sorvane {
 
@@ -95,6 +96,11 @@ class PanelForm : public Form,
   // next layout.
   bool subCountUnticked = false;
   SwitchOptions switchOptions;
+  VoiceOptions voice;
+  // The position lit now (kNothingLit: none), and how many times a position
+  // has lit: the view tells screen readers of each.
+  int lit = kNothingLit;
+  std::uint64_t lightings = 0;
   ButtonAppearances appearance;  // slots 1-8, then 11-18
   ButtonAppearance& Appearance(int buttonNumber) { return appearance[SlotIndex(buttonNumber)]; }
   std::int32_t configArgChar = 0;  // first byte of the argument, sign-extended
@@ -103,6 +109,7 @@ class PanelForm : public Form,
   Timer tickTimer;    // 200 ms: JoyToKey, the press, keep-on-screen
   Timer sampleTimer;  // reads the switch between ticks
   SwitchSampler switchSampler;
+  SwitchSampler secondSwitchSampler{0x02U};  // button 2: the second switch of two-switch scanning
   JoyToKeyLink link;
   WindowHandle handle = 0;  // the window that shows this form
   bool closed = false;
@@ -194,7 +201,7 @@ class PanelForm : public Form,
   void ShowRecordClick();
   void ApplySuggestions(const SwitchSuggestions& suggestions);
   void PressTaken(const ObservedPress& press) override;
-  void PressReleased(std::int64_t openedAt) override;
+  void PressReleased(int switchNumber, std::int64_t openedAt) override;
 
   // The switch and the tick.
   void SampleSwitchNow();  // the switch reader has news, or the sample timer ran out
@@ -202,11 +209,15 @@ class PanelForm : public Form,
   void ShowStickNames();
   void SecondStickClick();
   void SwitchSettingsClick();
-  // Hands the switch options to the sampler, the scanner and the platform.
+  // Hands the switch options to the samplers, the scanner and the platform.
   void ApplySwitchOptions();
+  // Starts the scan afresh in the way scan().method names.
+  void ApplyScanMethod();
 
   // The menu. Its check marks are drawn from the state, never read back.
   bool MenuChecked(MenuId id) const;
+  // False for a choice the system cannot carry out now, shown unavailable.
+  bool MenuEnabled(MenuId id) const;
   void MenuOpening();
   void OneButtonMenuOpened();
   void ButtonCountClick(int count);
@@ -215,6 +226,10 @@ class PanelForm : public Form,
   void SingleDisplayClick();
   void SoundClick();
   void CursorChaseClick();
+  void ScanMethodClick(ScanMethodId method);
+  void IdleCaptionsClick();
+  void VoiceModeClick(VoiceMode mode);
+  void WaitForPromptClick();
   void ExitClick();
   void EditNamesClick();
   void ShowNamesClick();
@@ -247,6 +262,23 @@ class PanelForm : public Form,
   void StickSwitched(std::int32_t stick) override;
   void Relayout(int buttonCount) override;
   void Click() override;
+  std::int64_t StepWaitsUntil() override;
+
+  // Prompts and screen readers.
+  // What position stands for, as the voice says it and screen readers read
+  // it: the button's name, "ボタン" and its number where it has none, and
+  // "切り替え" at the switch-over position. Written into text, whose capacity
+  // is kept.
+  void SpokenName(int position, std::string& text) const;
+  std::string SpokenName(int position) const;
+  // The position a button of the panel stands for now: the single display
+  // shows the lit one.
+  int PositionShownBy(const PanelButton& button) const;
+  // The system's voice has finished what it was saying.
+  void SpeechEnded();
+  // Finds the recordings again: each one's length, from its header.
+  void LoadRecordings();
+  std::string voiceFolder;  // ending in a backslash
 
   // The name editor.
   void NameEditingStarted() override;
@@ -264,10 +296,28 @@ class PanelForm : public Form,
   void Construct();
   void LoadButtonAppearance(const IniFile& ini);
   void LoadSwitchOptions(const IniFile& ini);
+  void LoadScanOptions(const IniFile& ini);
+  void LoadVoiceOptions(const IniFile& ini);
+  void StartPrompt(int position);
+  // One recording for each position of each stick: 0.wav, 1-8.wav, 11-18.wav.
+  struct Recording {
+    std::string path;
+    std::int64_t lengthMilliseconds = -1;  // -1: none that plays
+  };
+  static constexpr int kRecordingCount = 1 + kSlotCount;
+  static int RecordingIndex(int buttonNumber) { return buttonNumber == 0 ? 0 : 1 + SlotIndex(buttonNumber); }
+  std::array<Recording, kRecordingCount> recordings_;
+  std::int64_t promptEndsAt_ = 0;  // a recording's end; 0 none
+  bool speaking_ = false;          // the voice says the lit position's name
+  std::string spokenText_;
   void LayoutStrip(int count);
   void PaintStripHighlight(int position);
   void PaintSingleDisplay(int position);
   void PaintNothingLit();
+  // The caption colour of a button that is not lit.
+  ColorValue RestingCaptionColor() const;
+  // The idle captions were turned on or off: the buttons not lit now show it.
+  void RepaintRestingCaptions();
   // A button's colours were set other than by the highlight.
   void ButtonRepainted() { highlighted_ = -1; }
   int highlighted_ = -1;  // the button the strip's highlight lit last, 0 none, -1 unknown
@@ -288,12 +338,19 @@ class PanelForm : public Form,
   // Writes what the record has learnt since: presses the sampler dropped, and
   // the press taken last once it is released.
   void WriteRecord();
-  void WriteTakenPress();
+  // A press the scanner took, waiting for its release to be written.
+  struct TakenPress {
+    RecordedPress press;
+    std::int64_t closedAt = 0;
+    bool taken = false;     // press waits for its release
+    bool released = false;  // and has it: it is written next
+  };
+  // Writes the released taken presses that closed before time, oldest first.
+  void WriteTakenPresses(std::int64_t before);
+  void WriteDroppedPress(int switchNumber, const SwitchSampler::DroppedPress& dropped);
   void RecordPress(const RecordedPress& press);
-  RecordedPress takenPress_;
-  std::int64_t takenClosedAt_ = 0;
-  bool pressTaken_ = false;     // takenPress_ waits for its release
-  bool pressReleased_ = false;  // and has it: it is written next
+  TakenPress& Taken(int switchNumber) { return takenPresses_[switchNumber == 2 ? 1 : 0]; }
+  std::array<TakenPress, 2> takenPresses_;  // switch 1 and switch 2
   // The button held down now and whether JoyToKey was told of it: a press
   // made in practice stays silent to its release, one made before is released.
   bool buttonHeld_ = false;
@@ -305,6 +362,13 @@ class PanelForm : public Form,
   bool unholdableReported_ = false;
   bool switchUnplugged_ = false;
   const bool readerWakes_;  // the switch reader says when a reading changes
+  // Both switches' latched changes and presses, so a new one is told from an old one.
+  std::uint64_t ChangesLatched() const {
+    return switchSampler.ChangesLatched() + secondSwitchSampler.ChangesLatched();
+  }
+  std::uint64_t PressesLatched() const {
+    return switchSampler.PressesLatched() + secondSwitchSampler.PressesLatched();
+  }
   std::uint64_t changesKicked_ = 0;
   std::uint64_t pressesKicked_ = 0;
 };

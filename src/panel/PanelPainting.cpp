@@ -6,10 +6,13 @@ namespace sorvane {
 
 void PanelForm::Light(int position, bool byStep) {
   switchOverMarker.visible = position == 0;
+  lit = position;
+  StartPrompt(position);
   if (position == kNothingLit) {
     PaintNothingLit();
     return;
   }
+  ++lightings;
   if (byStep) ClearButtonCaptions();
   if (options.singleDisplay) {
     PaintSingleDisplay(position);
@@ -23,10 +26,24 @@ void PanelForm::Light(int position, bool byStep) {
   }
 }
 
+ColorValue PanelForm::RestingCaptionColor() const {
+  // White on the button face all but hides a caption until its button is lit;
+  // some users need to read what every button does before they press.
+  return options.idleCaptions && !options.singleDisplay ? colors::kBtnText : colors::kWhite;
+}
+
+void PanelForm::RepaintRestingCaptions() {
+  if (options.singleDisplay) return;
+  const int lit = highlighted_ >= 0 ? highlighted_ : scan().litPosition;
+  for (int k = 1; k <= 8; ++k) {
+    if (k != lit) Button(k).font.color = RestingCaptionColor();
+  }
+}
+
 void PanelForm::PaintNothingLit() {
   for (auto& button : buttons) {
     button->color = colors::kBtnFace;
-    button->font.color = colors::kWhite;
+    button->font.color = RestingCaptionColor();
   }
   highlighted_ = 0;
   // The single display shows nothing either, not the last position's caption.
@@ -39,11 +56,11 @@ void PanelForm::PaintStripHighlight(int position) {
   if (highlighted_ < 0) {
     for (auto& button : buttons) {
       button->color = colors::kBtnFace;
-      button->font.color = colors::kWhite;
+      button->font.color = RestingCaptionColor();
     }
   } else if (highlighted_ >= 1) {
     Button(highlighted_).color = colors::kBtnFace;
-    Button(highlighted_).font.color = colors::kWhite;
+    Button(highlighted_).font.color = RestingCaptionColor();
   }
   highlighted_ = 0;
   if (position < 1 || position > 8) return;
@@ -86,7 +103,8 @@ void PanelForm::ButtonDown(int position) {
     // A new press: it goes to JoyToKey, or in practice flashes, to its release.
     buttonHeld_ = true;
     heldSilently_ = practice;
-    if (pressTaken_ && !practice) takenPress_.buttonSent = ButtonNumberAt(position, scan().activeStick);
+    TakenPress& taken = Taken(scanner.SelectingSwitch());
+    if (taken.taken && !practice) taken.press.buttonSent = ButtonNumberAt(position, scan().activeStick);
     if (practice) {
       Click();
       FlashButton(position);

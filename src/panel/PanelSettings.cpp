@@ -16,6 +16,8 @@ const char* const kVerticalSection = "起動時の縦座標";
 const char* const kHorizontalSection = "起動時の横座標";
 const char* const kFolderKey = "所在フォルダー";
 const char* const kSwitchSection = "Switch";
+const char* const kScanSection = "Scan";
+const char* const kVoiceSection = "Voice";
 
 std::string Key(const char* family, int buttonNumber) { return family + std::to_string(buttonNumber); }
 
@@ -149,12 +151,16 @@ void PanelForm::LoadSettings() {
   if (monitorDpi > 0) dpi = monitorDpi;
   ApplyScale();
   LoadSwitchOptions(ini);
+  LoadScanOptions(ini);
+  LoadVoiceOptions(ini);
 
   tickTimer.SetEnabled(true);
   scanner.timer().SetEnabled(true);
   scanner.ShowLayout();
   scanner.ApplyTiming();
   scanner.timer().SetEnabled(true);
+  // Last: the method starts the scan its own way over the layout just shown.
+  ApplyScanMethod();
 }
 
 void PanelForm::LoadSwitchOptions(const IniFile& ini) {
@@ -167,7 +173,39 @@ void PanelForm::LoadSwitchOptions(const IniFile& ini) {
   chosen.ignoreRepeat = read(kIgnoreRepeatRange);
   chosen.firstPause = read(kFirstPauseRange);
   chosen.loops = read(kLoopsRange);
+  chosen.key2 = read(kKey2Range);
+  // Read as 0, a dwell time that is no number at all would be held to the
+  // shortest and select before the user could tap again: it keeps its default.
+  const std::string dwellText = ini.ReadString(kScanSection, kDwellTimeRange.key, "");
+  const std::int32_t dwell = ReadLenientInteger(dwellText);
+  const bool noNumber = dwell == 0 && !ReadStrictInteger(dwellText);
+  chosen.dwellTime = noNumber ? SwitchOptions{}.dwellTime : HoldInRange(dwell, kDwellTimeRange);
   ApplySwitchOptions();
+}
+
+void PanelForm::LoadScanOptions(const IniFile& ini) {
+  // A method nobody chose, from a newer version or a slip of the hand, would
+  // leave the user with a switch that does something unexpected: only the
+  // numbers of a known method are taken, anything else is the automatic scan.
+  const std::int32_t method = Lenient(ini, kScanSection, "Method", "0");
+  scan().method = method >= 0 && method <= 3 ? static_cast<ScanMethodId>(method) : ScanMethodId::kAutomatic;
+  options.idleCaptions = Lenient(ini, kScanSection, "IdleCaptions", "0") != 0;
+}
+
+void PanelForm::LoadVoiceOptions(const IniFile& ini) {
+  const auto read = [&ini](const char* key, const char* fallback, std::int32_t low, std::int32_t high) {
+    return std::clamp<std::int32_t>(Lenient(ini, kVoiceSection, key, fallback), low, high);
+  };
+  voice.mode = static_cast<VoiceMode>(read("Mode", "0", 0, 2));
+  voice.waitForPrompt = read("Wait", "0", 0, 1) != 0;
+  voice.rate = read("Rate", "0", -10, 10);
+  voice.volume = read("Volume", "100", 0, 100);
+  if (voice.mode == VoiceMode::kOff) return;
+  LoadRecordings();
+  // The voice is made now, before the panel is shown, rather than in a step.
+  if (voice.mode == VoiceMode::kRecordedOrVoice && !platform_.prompts.VoiceAvailable()) {
+    platform_.log.Write("システムの声を使えません。録音のあるボタンだけ読み上げます");
+  }
 }
 
 void PanelForm::LoadButtonAppearance(const IniFile& ini) {
@@ -263,6 +301,14 @@ PanelForm::SaveOutcome PanelForm::SaveSettings() {
   ini.WriteString(kSwitchSection, kIgnoreRepeatRange.key, WriteInteger(switchOptions.ignoreRepeat));
   ini.WriteString(kSwitchSection, kFirstPauseRange.key, WriteInteger(switchOptions.firstPause));
   ini.WriteString(kSwitchSection, kLoopsRange.key, WriteInteger(switchOptions.loops));
+  ini.WriteString(kSwitchSection, kKey2Range.key, WriteInteger(switchOptions.key2));
+  ini.WriteString(kScanSection, "Method", WriteInteger(static_cast<std::int32_t>(s.method)));
+  ini.WriteString(kScanSection, kDwellTimeRange.key, WriteInteger(switchOptions.dwellTime));
+  ini.WriteString(kScanSection, "IdleCaptions", onOff(options.idleCaptions));
+  ini.WriteString(kVoiceSection, "Mode", WriteInteger(static_cast<std::int32_t>(voice.mode)));
+  ini.WriteString(kVoiceSection, "Wait", onOff(voice.waitForPrompt));
+  ini.WriteString(kVoiceSection, "Rate", WriteInteger(voice.rate));
+  ini.WriteString(kVoiceSection, "Volume", WriteInteger(voice.volume));
   ini.WriteString("Record", "ON", onOff(recordOn));
   switch (WriteSettingsText(platform_, settingsFile, ini.Contents(), current)) {
     case FileWrite::kWritten:

@@ -1,5 +1,6 @@
 // Practice, and the switch record: what each press came to, written beside
 // the settings, and the window that turns it into suggested settings.
+#include <limits>
 #include <vector>
 
 #include "forms/SwitchRecordView.h"
@@ -67,30 +68,33 @@ void PanelForm::RecordClick() {
   scanner.timer().SetEnabled(true);
 }
 
-void PanelForm::PressTaken(const ObservedPress& press) {
+void PanelForm::PressTaken(const ObservedPress& observed) {
+  TakenPress& taken = Taken(observed.switchNumber);
   // A press taken before the last one was released (a dialog cut it short)
   // is written as it stands.
-  if (pressTaken_) {
-    pressReleased_ = true;
-    WriteTakenPress();
+  if (taken.taken) {
+    taken.released = true;
+    WriteTakenPresses(observed.closedAt + 1);
   }
   if (!recordOn) return;
   static constexpr PressVerdict kVerdicts[] = {PressVerdict::kAccepted, PressVerdict::kDuringDialog,
                                                PressVerdict::kWhileResting};
-  takenPress_ = RecordedPress{};
-  takenPress_.verdict = kVerdicts[static_cast<int>(press.outcome)];
-  takenPress_.litPosition = press.litPosition;
-  takenPress_.litMilliseconds = press.litPosition >= 0 ? press.closedAt - press.litSince : -1;
-  takenPress_.practice = practice;
-  takenClosedAt_ = press.closedAt;
-  pressTaken_ = true;
-  pressReleased_ = false;
+  taken.press = RecordedPress{};
+  taken.press.switchNumber = observed.switchNumber;
+  taken.press.verdict = kVerdicts[static_cast<int>(observed.outcome)];
+  taken.press.litPosition = observed.litPosition;
+  taken.press.litMilliseconds = observed.litPosition >= 0 ? observed.closedAt - observed.litSince : -1;
+  taken.press.practice = practice;
+  taken.closedAt = observed.closedAt;
+  taken.taken = true;
+  taken.released = false;
 }
 
-void PanelForm::PressReleased(std::int64_t openedAt) {
-  if (!pressTaken_) return;
-  takenPress_.downMilliseconds = openedAt - takenClosedAt_;
-  pressReleased_ = true;
+void PanelForm::PressReleased(int switchNumber, std::int64_t openedAt) {
+  TakenPress& taken = Taken(switchNumber);
+  if (!taken.taken) return;
+  taken.press.downMilliseconds = openedAt - taken.closedAt;
+  taken.released = true;
 }
 
 void PanelForm::RecordPress(const RecordedPress& press) {
@@ -102,35 +106,57 @@ void PanelForm::RecordPress(const RecordedPress& press) {
 
 void PanelForm::WriteRecord() {
   // Dropped presses are taken whether or not they are written, so that none
-  // waits to be written long after it happened.
-  while (switchSampler.HasDroppedPress()) {
-    const SwitchSampler::DroppedPress dropped = switchSampler.FrontDroppedPress();
-    switchSampler.PopDroppedPress();
-    if (!recordOn) continue;
-    // Written in the order they closed: an accepted press before it goes first.
-    if (takenClosedAt_ < dropped.closedAt) WriteTakenPress();
-    RecordedPress press;
-    press.localTime = dropped.closedAt;
-    press.downMilliseconds = dropped.openedAt - dropped.closedAt;
-    press.verdict = dropped.reason == SwitchSampler::DroppedPress::Reason::kShorterThanAcceptance
-                        ? PressVerdict::kShorterThanAcceptance
-                        : PressVerdict::kWithinIgnoreTime;
-    const Scanner::LitMoment lit = scanner.LitAt(dropped.closedAt);
-    press.litPosition = lit.position;
-    press.litMilliseconds = lit.position >= 0 ? dropped.closedAt - lit.since : -1;
-    press.practice = practice;
-    RecordPress(press);
+  // waits to be written long after it happened. Switch 2 is recorded where it
+  // is one of the scan's switches; elsewhere it does nothing.
+  const bool secondSwitchUsed = scanner.SelectingSwitch() == 2;
+  for (;;) {
+    const bool first = switchSampler.HasDroppedPress();
+    const bool second = secondSwitchSampler.HasDroppedPress();
+    if (!first && !second) break;
+    // Both switches' presses go in the order they closed.
+    const bool takeSecond =
+        second && (!first || secondSwitchSampler.FrontDroppedPress().closedAt < switchSampler.FrontDroppedPress().closedAt);
+    SwitchSampler& sampler = takeSecond ? secondSwitchSampler : switchSampler;
+    const SwitchSampler::DroppedPress dropped = sampler.FrontDroppedPress();
+    sampler.PopDroppedPress();
+    if (!takeSecond || secondSwitchUsed) WriteDroppedPress(takeSecond ? 2 : 1, dropped);
   }
-  WriteTakenPress();
+  WriteTakenPresses(std::numeric_limits<std::int64_t>::max());
 }
 
-void PanelForm::WriteTakenPress() {
-  if (!pressTaken_ || !pressReleased_) return;
-  pressTaken_ = false;
+void PanelForm::WriteDroppedPress(int switchNumber, const SwitchSampler::DroppedPress& dropped) {
   if (!recordOn) return;
-  RecordedPress press = takenPress_;
-  press.localTime = takenClosedAt_;
+  // Written in the order they closed: an accepted press before it goes first.
+  WriteTakenPresses(dropped.closedAt);
+  RecordedPress press;
+  press.switchNumber = switchNumber;
+  press.localTime = dropped.closedAt;
+  press.downMilliseconds = dropped.openedAt - dropped.closedAt;
+  press.verdict = dropped.reason == SwitchSampler::DroppedPress::Reason::kShorterThanAcceptance
+                      ? PressVerdict::kShorterThanAcceptance
+                      : PressVerdict::kWithinIgnoreTime;
+  const Scanner::LitMoment lit = scanner.LitAt(dropped.closedAt);
+  press.litPosition = lit.position;
+  press.litMilliseconds = lit.position >= 0 ? dropped.closedAt - lit.since : -1;
+  press.practice = practice;
   RecordPress(press);
+}
+
+void PanelForm::WriteTakenPresses(std::int64_t before) {
+  for (;;) {
+    TakenPress* oldest = nullptr;
+    for (TakenPress& taken : takenPresses_) {
+      if (taken.taken && taken.released && taken.closedAt < before && (oldest == nullptr || taken.closedAt < oldest->closedAt)) {
+        oldest = &taken;
+      }
+    }
+    if (oldest == nullptr) return;
+    oldest->taken = false;
+    if (!recordOn) continue;
+    RecordedPress press = oldest->press;
+    press.localTime = oldest->closedAt;
+    RecordPress(press);
+  }
 }
 
 void PanelForm::ShowRecordClick() {

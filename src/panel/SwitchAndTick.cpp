@@ -19,11 +19,13 @@ void PanelForm::TakeReading(const JoystickReading& reading, void* context) {
     // An unplugged joystick can be slow to answer: it is asked once a tick
     // until it comes back.
     form.switchSampler.Unplugged(reading.time);
+    form.secondSwitchSampler.Unplugged(reading.time);
     form.switchUnplugged_ = true;
     form.sampleTimer.SetEnabled(false);
     return;
   }
   form.switchSampler.Sample(reading.time, reading.buttons);
+  form.secondSwitchSampler.Sample(reading.time, reading.buttons);
   if (form.switchUnplugged_) {
     form.switchUnplugged_ = false;
     form.sampleTimer.SetEnabled(!form.platform_.joystick.ReadsOnItsOwn());
@@ -34,11 +36,13 @@ void PanelForm::SampleSwitchNow() {
   SampleSwitch();
   // Read again soon while a change is being confirmed; a reader of its own
   // says when the switch changes.
-  if (readerWakes_ && !switchUnplugged_) sampleTimer.SetEnabled(switchSampler.Settling());
-  if (switchSampler.ChangesLatched() == changesKicked_ || !tickTimer.Enabled()) return;
-  const bool pressed = switchSampler.PressesLatched() != pressesKicked_;
-  changesKicked_ = switchSampler.ChangesLatched();
-  pressesKicked_ = switchSampler.PressesLatched();
+  if (readerWakes_ && !switchUnplugged_) {
+    sampleTimer.SetEnabled(switchSampler.Settling() || secondSwitchSampler.Settling());
+  }
+  if (ChangesLatched() == changesKicked_ || !tickTimer.Enabled()) return;
+  const bool pressed = PressesLatched() != pressesKicked_;
+  changesKicked_ = ChangesLatched();
+  pressesKicked_ = PressesLatched();
   // A press goes out now rather than at the next tick, and so does the
   // release a one-button press or the switch-over marker waits for; the ticks
   // keep their rhythm from here.
@@ -72,9 +76,9 @@ void PanelForm::Tick() {
   // where it reads on its own; once a tick while the joystick is unplugged).
   SampleSwitch();
   // What this tick takes needs no tick of its own from the next sample.
-  changesKicked_ = switchSampler.ChangesLatched();
-  pressesKicked_ = switchSampler.PressesLatched();
-  scanner.Tick(switchSampler);
+  changesKicked_ = ChangesLatched();
+  pressesKicked_ = PressesLatched();
+  scanner.Tick(switchSampler, secondSwitchSampler);
   WriteRecord();
   KeepOnScreen();
 }
@@ -87,10 +91,10 @@ void PanelForm::BeforeDialog() {
 
 void PanelForm::AfterDialog() {
   SampleSwitch();
-  scanner.Resume(switchSampler);
+  scanner.Resume(switchSampler, secondSwitchSampler);
   WriteRecord();
-  changesKicked_ = switchSampler.ChangesLatched();
-  pressesKicked_ = switchSampler.PressesLatched();
+  changesKicked_ = ChangesLatched();
+  pressesKicked_ = PressesLatched();
   scanner.timer().SetEnabled(true);
   tickTimer.SetEnabled(true);
 }
@@ -98,10 +102,14 @@ void PanelForm::AfterDialog() {
 void PanelForm::ApplySwitchOptions() {
   const SwitchOptions& chosen = switchOptions;
   switchSampler.SetTimes(chosen.acceptTime, chosen.ignoreRepeat);
+  secondSwitchSampler.SetTimes(chosen.acceptTime, chosen.ignoreRepeat);
   scan().firstPause = chosen.firstPause;
   scan().restAfterCycles = chosen.loops;
-  platform_.joystick.SetSwitchKey(chosen.key);
+  scan().dwellMilliseconds = chosen.dwellTime;
+  platform_.joystick.SetSwitchKeys(chosen.key, chosen.key2);
 }
+
+void PanelForm::ApplyScanMethod() { scanner.SetMethod(scan().method); }
 
 void PanelForm::KeepOnScreen() {
   // Within the work area of the monitor the panel is on; with one monitor and

@@ -19,7 +19,7 @@ struct FontChoice {
   ColorValue color = 0;
 };
 
-// The switch settings dialog's fields: the key it took (a virtual-key code,
+// The switch settings dialog's fields: the keys it took (virtual-key codes,
 // 0 none) and the texts typed.
 struct SwitchOptionTexts {
   std::int32_t key = 0;
@@ -27,6 +27,8 @@ struct SwitchOptionTexts {
   std::string ignoreRepeat;
   std::string firstPause;
   std::string loops;
+  std::int32_t key2 = 0;
+  std::string dwellTime = "2000";
 };
 
 // What the switch record window shows: a table of figures (a label and a

@@ -1,4 +1,4 @@
-// The user's switch: joystick 0, and a keyboard key that may stand beside it.
+// The user's switches: joystick 0, and keyboard keys that may stand beside it.
 #pragma once
 
 #include <cstdint>
@@ -24,8 +24,9 @@ class Joystick {
   // True when the backend reads on its own and tells the caller whenever a
   // reading differs from the one before; otherwise the caller reads every 10 ms.
   virtual bool ReadsOnItsOwn() const = 0;
-  // A keyboard key that counts as the switch while it is down (0 none).
-  virtual void SetSwitchKey(int virtualKey) = 0;
+  // Keyboard keys that count as the switch (button 1) and the second switch
+  // (button 2) while they are down (0 none).
+  virtual void SetSwitchKeys(int virtualKey, int secondVirtualKey) = 0;
 
  protected:
   ~Joystick() = default;

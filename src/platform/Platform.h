@@ -10,6 +10,7 @@
 #include "platform/Log.h"
 #include "platform/LogonStart.h"
 #include "platform/Process.h"
+#include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"
 #include "platform/TextCodec.h"
@@ -22,6 +23,7 @@ struct Platform {
   Courier& courier;
   Joystick& joystick;
   SoundPlayer& sound;
+  PromptPlayer& prompts;
   Shell& shell;
   FileSystem& files;
   Clock& clock;

@@ -13,6 +13,7 @@ struct ObservedPress {
     kDuringDialog,   // made while a dialog held the ticks: nothing happened
     kWhileResting,   // it woke the resting scan and selected nothing
   };
+  int switchNumber = 1;  // 2: the selecting switch of two-switch scanning
   Outcome outcome = Outcome::kAccepted;
   std::int64_t closedAt = 0;
   int litPosition = -1;        // what was lit when the switch closed; -1 nothing
@@ -23,8 +24,8 @@ class PressObserver {
  public:
   // A press the scanner took from the switch, told as it is taken.
   virtual void PressTaken(const ObservedPress& press) = 0;
-  // The switch opened at openedAt on the press told last.
-  virtual void PressReleased(std::int64_t openedAt) = 0;
+  // Switch switchNumber opened at openedAt on its press told last.
+  virtual void PressReleased(int switchNumber, std::int64_t openedAt) = 0;
 
  protected:
   ~PressObserver() = default;

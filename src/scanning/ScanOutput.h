@@ -9,6 +9,7 @@ namespace sorvane {
 class ScanOutput {
  public:
   static constexpr int kNothingLit = -1;
+  static constexpr std::int64_t kUntilPromptEnds = INT64_MAX;
 
   // The highlight is now on position (kNothingLit: nothing is lit). byStep is
   // true when the scan moved on by itself, false when a press or a layout
@@ -26,6 +27,11 @@ class ScanOutput {
   virtual void Relayout(int buttonCount) = 0;
   // A step or a one-button press the user may want to hear.
   virtual void Click() = 0;
+  // The next step waits until then for the lit position's prompt to end: 0,
+  // or a time passed, when it need not wait; kUntilPromptEnds while a prompt
+  // plays whose end is told later (Scanner::PromptEnded). Silent outputs
+  // never wait.
+  virtual std::int64_t StepWaitsUntil() { return 0; }
 
  protected:
   ~ScanOutput() = default;

@@ -1,5 +1,7 @@
 #include "scanning/Scanner.h"
 
+#include <algorithm>
+
 namespace sorvane {
 
 int IntervalMilliseconds(float seconds) {
@@ -20,12 +22,16 @@ Scanner::Scanner(ScanOutput& output, TimerHost& timers, Clock& clock)
 }
 
 void Scanner::TimerStartWatch::TimerChanged(Timer& timer) {
-  // Told only of a change: while enabled, each starts a whole interval afresh.
-  if (armed_ && timer.Enabled() && !scanner_.resting_) scanner_.NoteLit(scanner_.state_.litPosition);
+  // A new interval for a running timer (a longer first position, a prompt's
+  // wait) is no new offer of the position; only a start is.
+  const bool started = timer.Enabled() && !wasEnabled_;
+  wasEnabled_ = timer.Enabled();
+  if (armed_ && started && !scanner_.resting_) scanner_.NoteLit(scanner_.state_.litPosition);
   host_.TimerChanged(timer);
 }
 
 void Scanner::TimerElapsed() {
+  if (WaitsForPrompt()) return;
   // The automatic method is called directly: the step runs every interval.
   if (method_ == &automatic_) {
     automatic_.TimerElapsed(*this);
@@ -34,7 +40,54 @@ void Scanner::TimerElapsed() {
   }
 }
 
-void Scanner::ApplyTiming() { timer_.SetInterval(IntervalMilliseconds(state_.intervalSeconds)); }
+void Scanner::SetMethod(ScanMethodId id) {
+  ScanMethod* chosen = &automatic_;
+  switch (id) {
+    case ScanMethodId::kHoldToMove: chosen = &holdToMove_; break;
+    case ScanMethodId::kTwoSwitches: chosen = &twoSwitches_; break;
+    case ScanMethodId::kTapToMove: chosen = &tapToMove_; break;
+    case ScanMethodId::kAutomatic: break;
+  }
+  state_.method = id;
+  if (chosen == method_) return;
+  // Nothing of the old way carries over: a held button goes up, and a press
+  // under way selects nothing.
+  Interrupt();
+  stepperCounts_ = false;
+  resting_ = false;
+  method_ = chosen;
+  ApplyTiming();
+  method_->Start(*this);
+}
+
+bool Scanner::WaitsForPrompt() {
+  const std::int64_t now = clock_.NowMilliseconds();
+  const std::int64_t latest = litAt_ + litInterval_ + kLongestPromptWait;
+  const std::int64_t until = resting_ ? 0 : std::min(output_.StepWaitsUntil(), latest);
+  if (until <= now) {
+    EndPromptWait();
+    return false;
+  }
+  if (!promptWait_) intervalBeforeWait_ = timer_.Interval();
+  promptWait_ = true;
+  timer_.SetInterval(static_cast<int>(std::min<std::int64_t>(until - now, 2147483647)));
+  return true;
+}
+
+void Scanner::EndPromptWait() {
+  if (!promptWait_) return;
+  promptWait_ = false;
+  timer_.SetInterval(intervalBeforeWait_);
+}
+
+void Scanner::PromptEnded() {
+  if (promptWait_ && timer_.Running()) TimerElapsed();
+}
+
+void Scanner::ApplyTiming() {
+  promptWait_ = false;
+  timer_.SetInterval(IntervalMilliseconds(state_.intervalSeconds));
+}
 
 void Scanner::ShowButtons(int count) {
   state_.activeStick = 0;
@@ -43,6 +96,7 @@ void Scanner::ShowButtons(int count) {
   state_.litPosition = 0;
   stepCount_ = 0;
   output_.Relayout(count);
+  if (method_ != &automatic_) method_->Start(*this);
 }
 
 void Scanner::ShowOneButton(int subCount) {
@@ -52,11 +106,13 @@ void Scanner::ShowOneButton(int subCount) {
   state_.litPosition = 0;
   stepCount_ = 0;
   output_.Relayout(1);
+  if (method_ != &automatic_) method_->Start(*this);
 }
 
 void Scanner::ShowLayout() {
   stepCount_ = 0;
   output_.Relayout(state_.buttonCount);
+  if (method_ != &automatic_) method_->Start(*this);
 }
 
 void Scanner::Step() {
@@ -70,6 +126,7 @@ void Scanner::Step() {
     output_.Relayout(1);
   }
   if (state_.buttonCount >= 2) output_.Click();
+  if (state_.litPosition < 0) state_.litPosition = 0;  // from nothing lit to the first position
   ++state_.litPosition;
   if (state_.litPosition == state_.buttonCount + 1) {
     state_.litPosition = state_.secondStick && state_.buttonCount != 1 ? 0 : 1;
@@ -93,22 +150,29 @@ Scanner::LitMoment Scanner::LitAt(std::int64_t time) const {
   return found;
 }
 
-void Scanner::TellTaken(ObservedPress::Outcome outcome, std::int64_t closedAt, const LitMoment& lit) {
-  if (observer_ != nullptr) observer_->PressTaken(ObservedPress{outcome, closedAt, lit.position, lit.since});
+void Scanner::TellTaken(int switchNumber, ObservedPress::Outcome outcome, std::int64_t closedAt) {
+  if (observer_ == nullptr) return;
+  const LitMoment lit = LitAt(closedAt);
+  observer_->PressTaken(ObservedPress{switchNumber, outcome, closedAt, lit.position, lit.since});
 }
 
-void Scanner::TellReleased(std::int64_t openedAt) {
-  if (observer_ != nullptr) observer_->PressReleased(openedAt);
+void Scanner::TellReleased(int switchNumber, std::int64_t openedAt) {
+  if (observer_ != nullptr) observer_->PressReleased(switchNumber, openedAt);
 }
 
 void Scanner::Light(bool byStep) {
+  EndPromptWait();
   NoteLit(state_.litPosition);
   output_.Light(state_.litPosition, byStep);
+  litAt_ = clock_.NowMilliseconds();
   // The first position of each cycle stays lit longer, where a carer asks for it.
   const std::int32_t pause = state_.firstPause;
-  if (pause <= 0) return;
   const int interval = IntervalMilliseconds(state_.intervalSeconds);
-  if (interval > 0) timer_.SetInterval(state_.litPosition == 1 ? interval + pause : interval);
+  // Tap to move's timer times the pause that selects.
+  if (pause > 0 && interval > 0 && method_ != &tapToMove_) {
+    timer_.SetInterval(state_.litPosition == 1 ? interval + pause : interval);
+  }
+  litInterval_ = timer_.Interval();
 }
 
 void Scanner::LightWhatWasLitAt(std::int64_t time) {
@@ -162,15 +226,72 @@ void Scanner::Wake() {
 }
 
 void Scanner::HoldStill() {
+  // A press, or a held switch, earns a whole interval, not what a prompt's wait had left.
+  EndPromptWait();
   timer_.SetEnabled(false);
   timer_.SetEnabled(true);
 }
 
-void Scanner::Tick(SwitchSampler& switchSamples) {
+void Scanner::LightNothing() {
+  state_.litPosition = ScanOutput::kNothingLit;
+  stepCount_ = 0;
+  output_.Light(ScanOutput::kNothingLit, false);
+}
+
+void Scanner::LightFirst() {
+  if (state_.oneButtonMode && state_.buttonCount > 1) collapseCountdown_ = state_.buttonCount + 1;
+  state_.litPosition = ScanOutput::kNothingLit;
+  Step();
+  Light(true);
+}
+
+void Scanner::SelectLit() {
+  // A button still down from the selection before goes up first: its key
+  // must never stay held.
+  if (state_.heldButton != 0) ReleaseHeldButton();
+  ActAtPosition(true);
+  // Between ticks the next tick may be a moment away: JoyToKey sees the
+  // button down for a whole tick at least.
+  if (state_.heldButton != 0 && !inTick_) press_.heldTick = press_.ticks + 1;
+}
+
+void Scanner::Tick(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSamples) {
   ++press_.ticks;
+  inTick_ = true;
   // While a press waits for its release JoyToKey hears nothing after the -1.
   if (press_.wait == PressState::Wait::kNone) output_.ReportStick(state_.activeStick);
-  AdvancePress(switchSamples);
+  if (method_ == &twoSwitches_) {
+    // Switch 1 moves the highlight; switch 2 is the one that presses.
+    AdvanceStepper(switchSamples);
+    AdvancePress(secondSwitchSamples);
+  } else {
+    AdvancePress(switchSamples);
+    secondSwitchSamples.DropEdges();
+  }
+  inTick_ = false;
+}
+
+void Scanner::AdvanceStepper(SwitchSampler& stepperSamples) {
+  for (; stepperSamples.HasEdge(); stepperSamples.Pop()) {
+    const SwitchSampler::Edge edge = stepperSamples.Front();
+    const bool counted = stepperCounts_;
+    stepperDown_ = edge.down;
+    // Made while a dialog held the ticks, and only seen now: it moves nothing.
+    stepperCounts_ = edge.down && edge.time >= resumedAt_;
+    if (edge.down) {
+      TellTaken(1, !stepperCounts_ ? ObservedPress::Outcome::kDuringDialog
+                   : resting_      ? ObservedPress::Outcome::kWhileResting
+                                   : ObservedPress::Outcome::kAccepted,
+                edge.time);
+    } else {
+      TellReleased(1, edge.time);
+    }
+    if (stepperCounts_) {
+      twoSwitches_.StepperPressed(*this);
+    } else if (!edge.down && counted) {
+      twoSwitches_.StepperReleased(*this, edge.time);
+    }
+  }
 }
 
 void Scanner::AdvancePress(SwitchSampler& switchSamples) {
@@ -178,7 +299,10 @@ void Scanner::AdvancePress(SwitchSampler& switchSamples) {
     press_.down = false;
     press_.releasedAt = switchSamples.Front().time;
     switchSamples.Pop();
-    TellReleased(press_.releasedAt);
+    TellReleased(SelectingSwitch(), press_.releasedAt);
+    if (!press_.selectsNothing && press_.wait == PressState::Wait::kNone) {
+      method_->Released(*this, press_.releasedAt);
+    }
   }
   if (press_.wait != PressState::Wait::kNone) {
     // A wait ends when every button of the joystick is up.
@@ -190,7 +314,7 @@ void Scanner::AdvancePress(SwitchSampler& switchSamples) {
   if (press_.down) {
     if (!press_.selectsNothing) {
       method_->Held(*this);
-    } else {
+    } else if (method_ == &automatic_) {
       // It holds the scan where it is, as any held press does: a slow
       // release must not let a woken scan rest again.
       HoldStill();
@@ -206,20 +330,21 @@ void Scanner::AdvancePress(SwitchSampler& switchSamples) {
   press_.down = true;
   const std::int64_t closedAt = switchSamples.Front().time;
   switchSamples.Pop();
-  const LitMoment lit = LitAt(closedAt);
   if (closedAt < resumedAt_) {
     // Made while a dialog held the ticks, and only recognised now.
     press_.selectsNothing = true;
-    TellTaken(ObservedPress::Outcome::kDuringDialog, closedAt, lit);
+    TellTaken(SelectingSwitch(), ObservedPress::Outcome::kDuringDialog, closedAt);
     return;
   }
-  TellTaken(resting_ ? ObservedPress::Outcome::kWhileResting : ObservedPress::Outcome::kAccepted, closedAt, lit);
+  TellTaken(SelectingSwitch(), resting_ ? ObservedPress::Outcome::kWhileResting : ObservedPress::Outcome::kAccepted,
+            closedAt);
   method_->Pressed(*this, closedAt);
 }
 
 void Scanner::Select(bool newPress) {
-  timer_.SetEnabled(false);
+  EndPromptWait();
   if (newPress && state_.buttonCount == 1) {
+    timer_.SetEnabled(false);
     output_.Click();
     output_.ReportStick(-1);
     // The hold is timed from the end of the click, when the user hears it.
@@ -228,8 +353,6 @@ void Scanner::Select(bool newPress) {
     return;
   }
   ActAtPosition(newPress);
-  if (press_.wait != PressState::Wait::kNone) return;
-  timer_.SetEnabled(true);
 }
 
 void Scanner::ActAtPosition(bool newPress) {
@@ -266,14 +389,14 @@ void Scanner::FinishWait() {
     if (press_.releasedAt - press_.measuredFrom >= kLongPressMilliseconds) OpenSubButtons();
     ActAtPosition(true);
   }
-  timer_.SetEnabled(true);
+  method_->WaitFinished(*this);
 }
 
 void Scanner::OpenSubButtons() {
   // Nothing is lit until the first step: a highlight left on the first
   // sub-button would invite a press that does nothing.
   state_.buttonCount = state_.subButtonCount;
-  state_.litPosition = 0;
+  state_.litPosition = ScanOutput::kNothingLit;
   stepCount_ = 0;
   output_.Relayout(state_.buttonCount);
   NoteLit(ScanOutput::kNothingLit);
@@ -308,23 +431,48 @@ void Scanner::Interrupt() {
   // A one-button press or a switch-over under way acts on nothing now.
   press_.wait = PressState::Wait::kNone;
   press_.selectsNothing = press_.down;
+  stepperCounts_ = false;
+  tapToMove_.CancelPause();
 }
 
-void Scanner::Resume(SwitchSampler& switchSamples) {
+void Scanner::Resume(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSamples) {
   resumedAt_ = clock_.NowMilliseconds();
-  // What the switch did while the dialog was open is dropped whole; presses
+  // What the switches did while the dialog was open is dropped whole; presses
   // and releases stay paired, so the press under way is known.
-  while (switchSamples.HasEdge() && switchSamples.Front().time < resumedAt_) {
-    const SwitchSampler::Edge edge = switchSamples.Front();
+  const bool twoSwitches = method_ == &twoSwitches_;
+  SwitchSampler& selecting = twoSwitches ? secondSwitchSamples : switchSamples;
+  while (selecting.HasEdge() && selecting.Front().time < resumedAt_) {
+    const SwitchSampler::Edge edge = selecting.Front();
     press_.down = edge.down;
-    switchSamples.Pop();
+    selecting.Pop();
     if (edge.down) {
-      TellTaken(ObservedPress::Outcome::kDuringDialog, edge.time, LitAt(edge.time));
+      TellTaken(SelectingSwitch(), ObservedPress::Outcome::kDuringDialog, edge.time);
     } else {
-      TellReleased(edge.time);
+      TellReleased(SelectingSwitch(), edge.time);
     }
   }
   press_.selectsNothing = press_.down;
+  if (!twoSwitches) {
+    secondSwitchSamples.DropEdges();
+    return;
+  }
+  while (switchSamples.HasEdge() && switchSamples.Front().time < resumedAt_) {
+    const SwitchSampler::Edge edge = switchSamples.Front();
+    stepperDown_ = edge.down;
+    switchSamples.Pop();
+    if (edge.down) {
+      TellTaken(1, ObservedPress::Outcome::kDuringDialog, edge.time);
+    } else {
+      TellReleased(1, edge.time);
+    }
+  }
+  stepperCounts_ = false;
+}
+
+void AutomaticScan::Start(Scanner& scanner) {
+  // From nothing lit, the next interval lights the first position.
+  scanner.LightNothing();
+  scanner.timer().SetEnabled(true);
 }
 
 void AutomaticScan::TimerElapsed(Scanner& scanner) {
@@ -354,9 +502,17 @@ void AutomaticScan::Pressed(Scanner& scanner, std::int64_t closedAt) {
   // The press belongs to what was lit when the switch closed: with an
   // acceptance time the highlight may have moved on since.
   scanner.LightWhatWasLitAt(closedAt);
+  // A press restarts the interval; one on the one button stops it until its release.
+  scanner.timer().SetEnabled(false);
   scanner.Select(true);
+  if (!scanner.WaitsForRelease()) scanner.timer().SetEnabled(true);
 }
 
-void AutomaticScan::Held(Scanner& scanner) { scanner.Select(false); }
+void AutomaticScan::Held(Scanner& scanner) {
+  scanner.Select(false);
+  scanner.HoldStill();
+}
+
+void AutomaticScan::WaitFinished(Scanner& scanner) { scanner.timer().SetEnabled(true); }
 
 }  // namespace sorvane

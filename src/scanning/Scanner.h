@@ -65,6 +65,8 @@ int IntervalMilliseconds(float seconds);
 class Scanner {
  public:
   static constexpr std::int64_t kLongPressMilliseconds = 1000;
+  // A step waits for a prompt at most this long past the lit position's interval.
+  static constexpr std::int64_t kLongestPromptWait = 5000;
 
   Scanner(ScanOutput& output, TimerHost& timers, Clock& clock);
   Scanner(const Scanner&) = delete;
@@ -88,15 +90,20 @@ class Scanner {
   // The layout at start: state().buttonCount as it stands.
   void ShowLayout();
 
+  // How the user moves the highlight and chooses: the scan starts afresh in
+  // the chosen way; a held button is released first.
+  void SetMethod(ScanMethodId id);
+
   // The 200 ms tick: tells JoyToKey the active stick and advances the press
-  // with what the switch did since the last tick.
-  void Tick(SwitchSampler& switchSamples);
+  // with what the switches did since the last tick. The second switch counts
+  // only in two-switch scanning; otherwise its changes are dropped.
+  void Tick(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSamples);
   // A dialog that holds the ticks is about to open: a held button is released
   // and a press under way selects nothing more.
   void Interrupt();
   // The dialog has closed; whatever the switch did meanwhile is dropped. A
   // switch still down is a press that selects nothing until its release.
-  void Resume(SwitchSampler& switchSamples);
+  void Resume(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSamples);
   // The stick the user is on changes (the switch-over marker, or the menu).
   void SwitchStick();
   void ChooseFirstStick();
@@ -105,10 +112,15 @@ class Scanner {
   void ReleaseHeldButton();
   // The press waits for its release to act (one-button mode, the switch-over
   // marker), so the release should be taken as soon as it is seen.
-  bool WaitsForRelease() const { return press_.wait != PressState::Wait::kNone; }
+  bool WaitsForRelease() const {
+    return press_.wait != PressState::Wait::kNone || (press_.down && method_->ActsOnRelease()) ||
+           (method_ == &twoSwitches_ && stepperDown_);
+  }
 
   // Told what becomes of every press taken from the switch (nullptr: nobody).
   void SetPressObserver(PressObserver* observer) { observer_ = observer; }
+  // The switch whose press selects: switch 2 in two-switch scanning, where switch 1 only steps.
+  int SelectingSwitch() const { return method_ == &twoSwitches_ ? 2 : 1; }
   // What was lit at time, and since when, as far as the latest changes of the
   // highlight tell (-1: nothing was lit).
   struct LitMoment {
@@ -118,19 +130,45 @@ class Scanner {
   LitMoment LitAt(std::int64_t time) const;
 
   // Shared moves, for the scanning methods.
+  std::int64_t Now() { return clock_.NowMilliseconds(); }
+  bool NothingLit() const { return state_.litPosition == ScanOutput::kNothingLit; }
+  // An accepted press is down and may still select.
+  bool PressHeld() const { return press_.down && !press_.selectsNothing; }
+  bool StepperHeld() const { return stepperDown_ && stepperCounts_; }
+  // Puts the highlight out; the next move starts from the first position.
+  void LightNothing();
+  // Lights the first position, as the first step of a pass: open sub-buttons
+  // get a whole pass and one step more before they close.
+  void LightFirst();
+  // A press moves the highlight on a position: from nothing lit, to the first.
+  void MoveOnByPress() {
+    if (NothingLit()) {
+      LightFirst();
+    } else {
+      Step();
+      LightStep();
+    }
+  }
+  // The lit position is selected with no press under way (a release, or a
+  // pause): its button goes down now and up at least a whole tick later.
+  void SelectLit();
   // Moves the highlight on by one position, as the interval does.
   void Step();
   // The position that was lit at time, undoing the steps taken since.
   void LightWhatWasLitAt(std::int64_t time);
-  // The press acts on the lit position.
+  // The press acts on the lit position. A new press on the one button waits
+  // for its release, with the scan timer stopped meanwhile.
   void Select(bool newPress);
   // The press under way selects nothing more until its release.
   void SelectNothingUntilRelease() { press_.selectsNothing = true; }
   void HoldStill();  // restarts the interval from now
   // Lights the position the last step reached, as a step does.
   void LightStep() { Light(true); }
-  // The scan timer's interval has run out: the method decides what moves.
+  // The scan timer's interval has run out: the method decides what moves,
+  // unless the lit position's prompt holds the step.
   void TimerElapsed();
+  // The prompt a step may be waiting for has ended.
+  void PromptEnded();
   void Rest();
   void Wake();
   // Counts a completed cycle; true when the scan should rest.
@@ -150,13 +188,17 @@ class Scanner {
     int countBefore = 0;  // the strip's count before; differs when the step closed the sub-buttons
   };
   void AdvancePress(SwitchSampler& switchSamples);
+  void AdvanceStepper(SwitchSampler& stepperSamples);
   void ActAtPosition(bool newPress);
   void FinishWait();
   void Light(bool byStep);
+  // Whether the step waits for the prompt; the timer then runs out at its end.
+  bool WaitsForPrompt();
+  void EndPromptWait();
   // The highlight now shows position, for LitAt.
   void NoteLit(int position);
-  void TellTaken(ObservedPress::Outcome outcome, std::int64_t closedAt, const LitMoment& lit);
-  void TellReleased(std::int64_t openedAt);
+  void TellTaken(int switchNumber, ObservedPress::Outcome outcome, std::int64_t closedAt);
+  void TellReleased(int switchNumber, std::int64_t openedAt);
 
   // Passes the scan timer's changes on to the real host, and notes the lit
   // position afresh whenever the timer starts: whoever restarts the scan
@@ -174,6 +216,7 @@ class Scanner {
     Scanner& scanner_;
     TimerHost& host_;
     bool armed_ = false;
+    bool wasEnabled_ = false;
   };
 
   ScanOutput& output_;
@@ -181,7 +224,15 @@ class Scanner {
   TimerStartWatch timerStartWatch_;
   Timer timer_;
   AutomaticScan automatic_;
+  HoldToMoveScan holdToMove_;
+  TwoSwitchScan twoSwitches_;
+  TapToMoveScan tapToMove_;
   ScanMethod* method_ = &automatic_;
+  // Switch 1 of two-switch scanning: down, and whether its press moves the
+  // highlight (one made while a dialog held the ticks does not).
+  bool stepperDown_ = false;
+  bool stepperCounts_ = false;
+  bool inTick_ = false;
   ScanState state_;
   PressState press_;
   int collapseCountdown_ = 0;  // steps left before open sub-buttons close
@@ -192,6 +243,11 @@ class Scanner {
   int stepCount_ = 0;
   // Presses that began before this moment were made while a dialog held the ticks.
   std::int64_t resumedAt_ = 0;
+  // When the lit position lit, and the interval it had then.
+  std::int64_t litAt_ = 0;
+  int litInterval_ = 0;
+  bool promptWait_ = false;  // the timer's interval is shortened to a prompt's end
+  int intervalBeforeWait_ = 0;
   PressObserver* observer_ = nullptr;
   std::array<LitMoment, 16> litHistory_{};  // the latest changes of the highlight, a ring
   int litCount_ = 0;

@@ -11,8 +11,13 @@ std::int32_t HoldInRange(std::int32_t value, const OptionRange& range) {
 }
 
 SwitchOptionTexts TextsOf(const SwitchOptions& options) {
-  return {options.key, std::to_string(options.acceptTime), std::to_string(options.ignoreRepeat),
-          std::to_string(options.firstPause), std::to_string(options.loops)};
+  return {options.key,
+          std::to_string(options.acceptTime),
+          std::to_string(options.ignoreRepeat),
+          std::to_string(options.firstPause),
+          std::to_string(options.loops),
+          options.key2,
+          std::to_string(options.dwellTime)};
 }
 
 namespace {
@@ -70,10 +75,17 @@ ParsedOptions ParseOptionTexts(const SwitchOptionTexts& texts) {
   ParsedOptions parsed;
   SwitchOptions options;
   options.key = HoldInRange(texts.key, kKeyRange);
+  options.key2 = HoldInRange(texts.key2, kKey2Range);
+  if (options.key2 != 0 && options.key2 == options.key) {
+    // One key for both switches would move and select with the same press.
+    parsed.problem = std::string(kKey2Range.label) + "には、スイッチのキーとは別のキーを選んでください";
+    return parsed;
+  }
   if (Take(texts.acceptTime, kAcceptTimeRange, options.acceptTime, parsed.problem) &&
       Take(texts.ignoreRepeat, kIgnoreRepeatRange, options.ignoreRepeat, parsed.problem) &&
       Take(texts.firstPause, kFirstPauseRange, options.firstPause, parsed.problem) &&
-      Take(texts.loops, kLoopsRange, options.loops, parsed.problem)) {
+      Take(texts.loops, kLoopsRange, options.loops, parsed.problem) &&
+      Take(texts.dwellTime, kDwellTimeRange, options.dwellTime, parsed.problem)) {
     parsed.options = options;
   }
   return parsed;

@@ -26,7 +26,7 @@ void SwitchSampler::Sample(std::int64_t now, std::uint32_t buttons) {
   // A press still waiting out the acceptance time, and since when.
   const bool pressPending = !switch_.stable && switch_.candidate;
   const std::int64_t pendingSince = switch_.since;
-  if (switch_.Feed(now, (buttons & 0x01U) != 0, accept_)) SwitchChanged();
+  if (switch_.Feed(now, (buttons & switchBit_) != 0, accept_)) SwitchChanged();
   // It opened too soon; one shorter than the debounce was only contact bounce.
   if (pressPending && !switch_.candidate && now - pendingSince >= kDebounceMilliseconds) {
     Drop(DroppedPress::Reason::kShorterThanAcceptance, pendingSince, now);

@@ -13,6 +13,10 @@ class SwitchSampler {
   // A new state must hold this long to count: contact bounce is ignored.
   static constexpr std::int64_t kDebounceMilliseconds = 20;
 
+  // switchBit picks the switch among joystick 0's buttons: button 1 is the
+  // switch, button 2 the second switch of two-switch scanning.
+  explicit SwitchSampler(std::uint32_t switchBit = 0x01U) : switchBit_(switchBit) {}
+
   struct Edge {
     bool down;
     std::int64_t time;  // when the new state was first seen
@@ -32,7 +36,7 @@ class SwitchSampler {
   // ignoreMilliseconds of the last counted release is ignored whole.
   void SetTimes(std::int64_t acceptMilliseconds, std::int64_t ignoreMilliseconds);
 
-  // One reading of joystick 0's buttons 1 to 8 (bit 0 is the switch).
+  // One reading of joystick 0's buttons 1 to 8 (bit 0 is button 1).
   void Sample(std::int64_t now, std::uint32_t buttons);
   // A failed reading: the joystick is gone, so every button is up at once.
   void Unplugged(std::int64_t now);
@@ -47,6 +51,11 @@ class SwitchSampler {
   bool HasEdge() const { return count_ > 0; }
   const Edge& Front() const { return edges_[first_]; }
   void Pop();
+  // Forgets every latched change: nothing is listening to this switch.
+  void DropEdges() {
+    first_ = 0;
+    count_ = 0;
+  }
   // Counts every latched press, and every latched change, so a caller can
   // tell a new one from an old one.
   std::uint64_t PressesLatched() const { return pressesLatched_; }
@@ -73,6 +82,7 @@ class SwitchSampler {
   void Drop(DroppedPress::Reason reason, std::int64_t closedAt, std::int64_t openedAt);
 
   static constexpr int kCapacity = 16;
+  std::uint32_t switchBit_;
   Debounced switch_;
   Debounced any_;
   std::int64_t allUpSince_ = 0;

@@ -45,6 +45,21 @@ ButtonWindow::ButtonWindow(PanelView& view, PanelButton& button, const PanelForm
 
 ButtonWindow::~ButtonWindow() {
   if (window_ != nullptr) DestroyWindow(window_);
+  if (accessible_ != nullptr) {
+    accessible_->Disconnect();
+    accessible_->Release();
+  }
+}
+
+IAccessible* ButtonWindow::AccessibleObject() {
+  if (accessible_ == nullptr) accessible_ = new ButtonAccessible(window_, *this);
+  return accessible_;
+}
+
+std::string ButtonWindow::AccessibleName() const { return panel_.SpokenName(panel_.PositionShownBy(button_)); }
+
+bool ButtonWindow::AccessibleSelected() const {
+  return panel_.lit != PanelForm::kNothingLit && panel_.PositionShownBy(button_) == panel_.lit;
 }
 
 void ButtonWindow::Update() {
@@ -113,6 +128,12 @@ LRESULT ButtonWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM
     }
     case WM_ERASEBKGND:
       return 1;
+    case WM_GETOBJECT:
+      // The object id arrives in the low 32 bits, whatever the upper ones hold.
+      if (static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
+        return LresultFromObject(IID_IAccessible, wParam, AccessibleObject());
+      }
+      break;
     case WM_MOUSEMOVE:
       view_.PointerOver(window);
       return 0;

@@ -6,13 +6,14 @@
 
 #include "panel/PanelForm.h"
 #include "controls/PanelButton.h"
+#include "win32/ButtonAccessible.h"
 #include "win32/Fonts.h"
 
 namespace sorvane::win32 {
 
 class PanelView;
 
-class ButtonWindow {
+class ButtonWindow : private ButtonAccessible::Source {
  public:
   // panel is the form the button lies on, whose dots per inch it is drawn at.
   ButtonWindow(PanelView& view, PanelButton& button, const PanelForm& panel, HWND parent, FontCache& fonts);
@@ -24,17 +25,22 @@ class ButtonWindow {
   PanelButton& button() const { return button_; }
   // Brings the window in line with the button; repaints only what changed.
   void Update();
+  // What the window answers screen readers with, made the first time it is asked for.
+  IAccessible* AccessibleObject();
 
   LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   void Paint(HDC dc);
+  std::string AccessibleName() const override;
+  bool AccessibleSelected() const override;
 
   PanelView& view_;
   PanelButton& button_;
   const PanelForm& panel_;
   FontCache& fonts_;
   HWND window_ = nullptr;
+  ButtonAccessible* accessible_ = nullptr;  // made when first asked for
   // What the window shows now.
   struct Look {
     int left = 0, top = 0, width = 0, height = 0;

@@ -59,11 +59,19 @@ struct DestroyMenuHandle {
   void operator()(HMENU h) const { DestroyMenu(h); }
 };
 
+template <typename Interface>
+struct ReleaseComObject {
+  static Interface* Invalid() { return nullptr; }
+  void operator()(Interface* object) const { object->Release(); }
+};
+
 using OwnedFile = Owned<HANDLE, CloseKernelHandle>;
 using OwnedMutex = Owned<HANDLE, CloseNullableHandle>;
 using OwnedFind = Owned<HANDLE, CloseFind>;
 using OwnedFont = Owned<HFONT, DeleteGdiObject<HFONT>>;
 using OwnedBrush = Owned<HBRUSH, DeleteGdiObject<HBRUSH>>;
 using OwnedMenu = Owned<HMENU, DestroyMenuHandle>;
+template <typename Interface>
+using OwnedInterface = Owned<Interface*, ReleaseComObject<Interface>>;
 
 }  // namespace sorvane::win32

@@ -4,8 +4,61 @@
 
 #include "win32/Handles.h"
 #include "win32/Text.h"
+#ifdef SORVANE_E2E_SWITCH
+#include "win32/AccessibilityDump.h"
+#endif
 
 namespace sorvane::win32 {
+
+namespace {
+
+// UI Automation's notification, which a screen reader speaks whatever has the
+// focus; looked up, since it came with Windows 10 1709.
+class AutomationNotice {
+ public:
+  AutomationNotice() {
+    HMODULE automation = LoadLibraryW(L"uiautomationcore.dll");
+    if (automation == nullptr) return;
+    hostProvider_ = reinterpret_cast<HostProviderFunction>(
+        reinterpret_cast<void*>(GetProcAddress(automation, "UiaHostProviderFromHwnd")));
+    raise_ = reinterpret_cast<RaiseFunction>(
+        reinterpret_cast<void*>(GetProcAddress(automation, "UiaRaiseNotificationEvent")));
+    listening_ = reinterpret_cast<ListeningFunction>(
+        reinterpret_cast<void*>(GetProcAddress(automation, "UiaClientsAreListening")));
+  }
+
+  // Whether anyone would hear a notification now.
+  bool Wanted() const { return hostProvider_ != nullptr && raise_ != nullptr && listening_ != nullptr && listening_(); }
+
+  void Raise(HWND window, const std::string& text) {
+    IUnknown* provider = nullptr;
+    if (FAILED(hostProvider_(window, &provider)) || provider == nullptr) return;
+    const std::wstring wide = Wide(text);
+    BSTR display = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    BSTR activity = SysAllocString(L"SorvaneLit");
+    // NotificationKind_Other, NotificationProcessing_MostRecent: a step supersedes the last.
+    raise_(provider, 4, 3, display, activity);
+    SysFreeString(activity);
+    SysFreeString(display);
+    provider->Release();
+  }
+
+ private:
+  using HostProviderFunction = HRESULT(WINAPI*)(HWND, IUnknown**);
+  using RaiseFunction = HRESULT(WINAPI*)(IUnknown*, int, int, BSTR, BSTR);
+  using ListeningFunction = BOOL(WINAPI*)();
+  HostProviderFunction hostProvider_ = nullptr;
+  RaiseFunction raise_ = nullptr;
+  ListeningFunction listening_ = nullptr;
+};
+
+// Looked up once, as the view is made, rather than in the first step.
+AutomationNotice& Automation() {
+  static AutomationNotice notice;
+  return notice;
+}
+
+}  // namespace
 
 PanelView::PanelView(Application& app, Win32Platform& platform, PanelWindow& panel)
     : app_(app), platform_(platform), form_(*app.panel), panel_(panel) {
@@ -23,6 +76,12 @@ PanelView::PanelView(Application& app, Win32Platform& platform, PanelWindow& pan
   platform_.SetSwitchWakeHandler([this] {
     if (depth_ == 0 && !app_.Terminated()) Handle([this] { form_.SampleSwitchNow(); });
   });
+  // An end heard behind a message box is dropped: the step's wait runs out by itself.
+  platform_.SetSpeechEndHandler([this] {
+    if (depth_ == 0 && !app_.Terminated()) Handle([this] { form_.SpeechEnded(); });
+  });
+  announcedLightings_ = form_.lightings;
+  Automation();
   // The system has the last word on the dots per inch each window is drawn at.
   const int panelDpi = Win32Platform::WindowDpi(panel_.handle());
   if (panelDpi != form_.dpi) Handle([this, panelDpi] { form_.DpiChanged(panelDpi, {form_.left, form_.top}); });
@@ -32,6 +91,7 @@ PanelView::~PanelView() {
   platform_.SetBeforeDialog(nullptr);
   platform_.SetTimerHandler(nullptr);
   platform_.SetSwitchWakeHandler(nullptr);
+  platform_.SetSpeechEndHandler(nullptr);
   names_.reset();
   notice_.reset();
   buttons_.clear();
@@ -75,6 +135,30 @@ void PanelView::ShowChanges() {
   for (const auto& button : buttons_) button->Update();
   names_->Update();
   notice_->Update();
+  if (form_.lightings != announcedLightings_) AnnounceLit();
+}
+
+#ifdef SORVANE_E2E_SWITCH
+void PanelView::DumpAccessibility() {
+  std::vector<AccessibleWindow> shown;
+  for (const auto& button : buttons_) {
+    if (IsWindowVisible(button->handle())) shown.push_back({button->handle(), button->AccessibleObject()});
+  }
+  win32::DumpAccessibility(shown);
+}
+#endif
+
+void PanelView::AnnounceLit() {
+  announcedLightings_ = form_.lightings;
+  Automation();
+  const int lit = form_.lit;
+  if (lit < 0 || lit > 8) return;
+  // Buttons 1 to 8, then the switch-over marker; the single display shows every position on button 1.
+  const std::size_t index = lit == 0 ? 8 : form_.options.singleDisplay ? 0 : static_cast<std::size_t>(lit - 1);
+  if (index >= buttons_.size()) return;
+  const HWND window = buttons_[index]->handle();
+  NotifyWinEvent(EVENT_OBJECT_SELECTION, window, OBJID_CLIENT, CHILDID_SELF);
+  if (Automation().Wanted()) Automation().Raise(window, form_.SpokenName(lit));
 }
 
 void PanelView::PointerOver(HWND window, bool onFrame) {
@@ -136,7 +220,8 @@ void PanelView::ShowPopupMenu(int x, int y) {
     for (const MenuItem& item : menu.Items()) {
       if (item.parent != parent) continue;
       const std::wstring caption = Wide(item.caption);
-      const UINT checked = (form_.MenuChecked(item.id) ? MF_CHECKED : MF_UNCHECKED) | (item.radio ? MFT_RADIOCHECK : 0);
+      const UINT checked = (form_.MenuChecked(item.id) ? MF_CHECKED : MF_UNCHECKED) | (item.radio ? MFT_RADIOCHECK : 0) |
+                           (form_.MenuEnabled(item.id) ? 0 : MF_GRAYED);
       if (menu.HasChildren(item.id)) {
         HMENU child = self(self, item.id);
         if (item.id == MenuId::OneButton) oneButtonSubmenu_ = child;

@@ -56,6 +56,10 @@ class PanelView {
   bool AcceleratorKey(char character);
 
   Win32Platform& platform() { return platform_; }
+#ifdef SORVANE_E2E_SWITCH
+  // Writes what the accessibility API reads of the shown buttons, for a test.
+  void DumpAccessibility();
+#endif
 
  private:
   void OnTimer(Timer& timer);
@@ -64,6 +68,8 @@ class PanelView {
   void ShowChanges();
   void PointerEntered(HWND window);
   void PointerLeftWindow(HWND window);
+  // Tells screen readers which button lit, once for each lighting.
+  void AnnounceLit();
 
   Application& app_;
   Win32Platform& platform_;
@@ -79,6 +85,7 @@ class PanelView {
   HWND pointerWindow_ = nullptr;
   bool pointerOnFrame_ = false;
   int depth_ = 0;
+  std::uint64_t announcedLightings_ = 0;
 };
 
 }  // namespace sorvane::win32

@@ -6,6 +6,9 @@
 #include "win32/PanelView.h"
 #include "win32/Text.h"
 #include "win32/WindowClass.h"
+#ifdef SORVANE_E2E_SWITCH
+#include "win32/AccessibilityDump.h"
+#endif
 
 namespace sorvane::win32 {
 
@@ -93,6 +96,12 @@ void PanelWindow::FollowDrag() {
 LRESULT PanelWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (form_ == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   PanelForm& form = *form_;
+#ifdef SORVANE_E2E_SWITCH
+  if (message == AccessibilityDumpMessage() && view_ != nullptr) {
+    view_->DumpAccessibility();
+    return 1;
+  }
+#endif
   switch (message) {
     case WM_NCHITTEST: {
       POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};

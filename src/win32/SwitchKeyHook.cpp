@@ -18,16 +18,18 @@ bool Matches(DWORD seen, LONG wanted) {
 
 }  // namespace
 
-void SwitchKeyHook::SetKey(int virtualKey) {
-  InterlockedExchange(&key_, virtualKey);
-  if (virtualKey == 0) InterlockedExchange(&down_, 0);
-  if (virtualKey != 0 && thread_ == nullptr) {
+void SwitchKeyHook::SetKeys(int virtualKey, int secondVirtualKey) {
+  InterlockedExchange(&keys_[0], virtualKey);
+  InterlockedExchange(&keys_[1], secondVirtualKey);
+  const bool any = virtualKey != 0 || secondVirtualKey != 0;
+  if (!any) InterlockedExchange(&down_, 0);
+  if (any && thread_ == nullptr) {
     g_hook = this;
     ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     thread_ = CreateThread(nullptr, 0, &Run, this, 0, &threadId_);
     // The hook is in place before the caller goes on.
     if (thread_ != nullptr) WaitForSingleObject(ready_, 5000);
-  } else if (virtualKey == 0 && thread_ != nullptr) {
+  } else if (!any && thread_ != nullptr) {
     PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
     WaitForSingleObject(thread_, INFINITE);
     CloseHandle(thread_);
@@ -53,20 +55,28 @@ DWORD WINAPI SwitchKeyHook::Run(void* self) {
   return 0;
 }
 
-// Held while any key that works as the switch has its press kept back: with
-// Shift, the left one may still be down when the right one comes up.
-void SwitchKeyHook::UpdateDown(LONG wanted) {
-  bool held = false;
-  for (DWORD code = 0; code < 256; ++code) held = held || (swallowed_[code] && Matches(code, wanted));
-  InterlockedExchange(&down_, held ? 1 : 0);
+// A switch is held while any key that works as it has its press kept back:
+// with Shift, the left one may still be down when the right one comes up.
+void SwitchKeyHook::UpdateDown() {
+  LONG held = 0;
+  for (int which = 0; which < 2; ++which) {
+    const LONG wanted = InterlockedCompareExchange(&keys_[which], 0, 0);
+    if (wanted == 0) continue;
+    for (DWORD code = 0; code < 256; ++code) {
+      if (swallowed_[code] && Matches(code, wanted)) held |= 1 << which;
+    }
+  }
+  InterlockedExchange(&down_, held);
 }
 
 LRESULT CALLBACK SwitchKeyHook::HookProc(int code, WPARAM message, LPARAM info) {
   SwitchKeyHook* hook = g_hook;
   if (code == HC_ACTION && hook != nullptr) {
     const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(info);
-    const LONG wanted = InterlockedCompareExchange(&hook->key_, 0, 0);
-    if (wanted != 0 && key->vkCode < 256 && Matches(key->vkCode, wanted)) {
+    const LONG first = InterlockedCompareExchange(&hook->keys_[0], 0, 0);
+    const LONG second = InterlockedCompareExchange(&hook->keys_[1], 0, 0);
+    const bool isSwitchKey = (first != 0 && Matches(key->vkCode, first)) || (second != 0 && Matches(key->vkCode, second));
+    if (key->vkCode < 256 && isSwitchKey) {
       const DWORD physical = key->vkCode;
       const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
       // A key the system already holds (pressed before the hook, or going
@@ -77,7 +87,7 @@ LRESULT CALLBACK SwitchKeyHook::HookProc(int code, WPARAM message, LPARAM info) 
           !hook->swallowed_[physical] && (GetAsyncKeyState(static_cast<int>(physical)) & 0x8000) != 0;
       if (down ? !systemHolds : hook->swallowed_[physical]) {
         hook->swallowed_[physical] = down;
-        hook->UpdateDown(wanted);
+        hook->UpdateDown();
         return 1;  // the program with the keyboard never sees it
       }
     }

@@ -1,29 +1,35 @@
-// A keyboard key that works as the switch: caught by a low-level keyboard hook
+// Keyboard keys that work as the switches: caught by a low-level keyboard hook
 // on a thread of its own, whatever program has the keyboard, and kept from
-// that program. Key repeat while it is held counts as held.
+// that program. Key repeat while one is held counts as held.
 #pragma once
 
 #include <windows.h>
+
+#include <cstdint>
 
 namespace sorvane::win32 {
 
 class SwitchKeyHook {
  public:
   SwitchKeyHook() = default;
-  ~SwitchKeyHook() { SetKey(0); }
+  ~SwitchKeyHook() { SetKeys(0, 0); }
   SwitchKeyHook(const SwitchKeyHook&) = delete;
   SwitchKeyHook& operator=(const SwitchKeyHook&) = delete;
 
-  // 0 takes the hook away, and every key goes where it always went.
-  void SetKey(int virtualKey);
-  bool Down() const { return InterlockedCompareExchange(&down_, 0, 0) != 0; }
+  // The keys of switch 1 and switch 2 (0 none). With neither the hook goes
+  // away, and every key goes where it always went.
+  void SetKeys(int virtualKey, int secondVirtualKey);
+  // Bit 0 while switch 1's key is held, bit 1 while switch 2's is.
+  std::uint32_t DownButtons() const {
+    return static_cast<std::uint32_t>(InterlockedCompareExchange(&down_, 0, 0));
+  }
 
  private:
   static DWORD WINAPI Run(void* self);
   static LRESULT CALLBACK HookProc(int code, WPARAM message, LPARAM info);
-  void UpdateDown(LONG wanted);
+  void UpdateDown();
 
-  volatile LONG key_ = 0;
+  volatile LONG keys_[2] = {};
   mutable volatile LONG down_ = 0;
   // Per physical key, on the hook's thread only: its press was kept back, so
   // its release must be too. Left and right Shift are apart here.

@@ -60,7 +60,7 @@ void SwitchReader::Loop() {
     reading.answered = joystickAnswers;
     if (InterlockedCompareExchange(&keySet_, 0, 0) != 0) {
       reading.answered = true;
-      if (keyHook_.Down()) reading.buttons |= 1U;
+      reading.buttons |= keyHook_.DownButtons();
     }
     AcquireSRWLockExclusive(&lock_);
     if (count_ == kCapacity) {
@@ -86,9 +86,9 @@ void SwitchReader::Loop() {
   }
 }
 
-void SwitchReader::SetKey(int virtualKey) {
-  keyHook_.SetKey(virtualKey);
-  InterlockedExchange(&keySet_, virtualKey != 0 ? 1 : 0);
+void SwitchReader::SetKeys(int virtualKey, int secondVirtualKey) {
+  keyHook_.SetKeys(virtualKey, secondVirtualKey);
+  InterlockedExchange(&keySet_, virtualKey != 0 || secondVirtualKey != 0 ? 1 : 0);
 }
 
 void SwitchReader::Take(Joystick::ReadingVisitor visit, void* context) {
@@ -104,8 +104,8 @@ void SwitchReader::Take(Joystick::ReadingVisitor visit, void* context) {
 }
 
 #ifdef SORVANE_E2E_SWITCH
-// The end-to-end build reads the switch from a file: "1" first means down.
-// The file stays open and its first byte is read in place.
+// The end-to-end build reads the switches from a file: "1" first means
+// switch 1 down, "1" second switch 2. The file stays open and is read in place.
 bool SwitchReader::Read(std::uint32_t& buttons) {
   buttons = 0;
   if (switchFile_ == INVALID_HANDLE_VALUE) {
@@ -116,10 +116,12 @@ bool SwitchReader::Read(std::uint32_t& buttons) {
                               nullptr, OPEN_EXISTING, 0, nullptr);
     if (switchFile_ == INVALID_HANDLE_VALUE) return true;
   }
-  char first = 0;
+  char states[2] = {};
   DWORD read = 0;
   OVERLAPPED atStart{};
-  if (ReadFile(switchFile_, &first, 1, &read, &atStart) && read == 1 && first == '1') buttons = 1;
+  if (!ReadFile(switchFile_, states, 2, &read, &atStart)) return true;
+  if (read >= 1 && states[0] == '1') buttons |= 1U;
+  if (read >= 2 && states[1] == '1') buttons |= 2U;
   return true;
 }
 #else

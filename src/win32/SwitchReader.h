@@ -38,7 +38,7 @@ class SwitchReader {
 
   void Take(Joystick::ReadingVisitor visit, void* context);
   // A keyboard key that counts as the switch while it is down (0 none).
-  void SetKey(int virtualKey);
+  void SetKeys(int virtualKey, int secondVirtualKey);
 
  private:
   static DWORD WINAPI Run(void* self);

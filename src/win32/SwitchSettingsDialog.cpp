@@ -12,17 +12,19 @@ namespace sorvane::win32 {
 namespace {
 
 constexpr wchar_t kClass[] = L"SorvaneSwitchSettings";
-constexpr int kKeyField = 101;
-constexpr int kNoKeyButton = 102;
-constexpr int kFirstTimeField = 103;  // then 104, 105, 106
+constexpr int kKeyField = 101;        // then 102, switch 2's
+constexpr int kNoKeyButton = 103;     // then 104
+constexpr int kFirstTimeField = 105;  // then 106 to 109
+constexpr int kKeyCount = 2;
+constexpr int kTimeFieldCount = 5;
 constexpr int kWidth = 380;
-constexpr int kHeight = 276;
+constexpr int kHeight = 340;
 
 struct DialogState {
   SwitchOptionTexts& texts;
-  std::int32_t key;
-  HWND keyField = nullptr;
-  HWND fields[4] = {};
+  std::int32_t keys[kKeyCount];
+  HWND keyFields[kKeyCount] = {};
+  HWND fields[kTimeFieldCount] = {};
   bool done = false;
   bool confirmed = false;
 };
@@ -64,7 +66,9 @@ bool KeepsItsWork(WPARAM key) {
 
 // The key field takes the next key pressed, except the keys above and those
 // pressed with Alt (Alt+F4 still closes).
-LRESULT CALLBACK KeyFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+// The subclass id is the switch's index.
+LRESULT CALLBACK KeyFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR which,
+                              DWORD_PTR data) {
   auto* state = reinterpret_cast<DialogState*>(data);
   constexpr LPARAM kAltDown = 1 << 29;
   switch (message) {
@@ -76,8 +80,8 @@ LRESULT CALLBACK KeyFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lP
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       if (KeepsItsWork(wParam) || (lParam & kAltDown) != 0) break;
-      state->key = static_cast<std::int32_t>(wParam);
-      SetWindowTextW(field, KeyName(state->key).c_str());
+      state->keys[which] = static_cast<std::int32_t>(wParam);
+      SetWindowTextW(field, KeyName(state->keys[which]).c_str());
       return 0;
     case WM_CHAR:
     case WM_KEYUP:
@@ -108,21 +112,26 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       if (state == nullptr) break;
       switch (LOWORD(wParam)) {
         case kNoKeyButton:
-          state->key = 0;
-          SetWindowTextW(state->keyField, KeyName(0).c_str());
-          SetFocus(state->keyField);
+        case kNoKeyButton + 1: {
+          const int which = LOWORD(wParam) - kNoKeyButton;
+          state->keys[which] = 0;
+          SetWindowTextW(state->keyFields[which], KeyName(0).c_str());
+          SetFocus(state->keyFields[which]);
           return 0;
+        }
         case IDOK: {
-          std::string* targets[4] = {&state->texts.acceptTime, &state->texts.ignoreRepeat,
-                                     &state->texts.firstPause, &state->texts.loops};
-          for (int i = 0; i < 4; ++i) {
+          std::string* targets[kTimeFieldCount] = {&state->texts.acceptTime, &state->texts.ignoreRepeat,
+                                                   &state->texts.firstPause, &state->texts.loops,
+                                                   &state->texts.dwellTime};
+          for (int i = 0; i < kTimeFieldCount; ++i) {
             const int length = GetWindowTextLengthW(state->fields[i]);
             std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
             GetWindowTextW(state->fields[i], text.data(), length + 1);
             text.resize(static_cast<std::size_t>(length));
             *targets[i] = Narrow(text);
           }
-          state->texts.key = state->key;
+          state->texts.key = state->keys[0];
+          state->texts.key2 = state->keys[1];
           state->confirmed = true;
           state->done = true;
           return 0;
@@ -165,7 +174,7 @@ bool RunSwitchSettingsDialog(HWND owner, SwitchOptionTexts& texts) {
   g_dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
 
-  DialogState state{texts, texts.key};
+  DialogState state{texts, {texts.key, texts.key2}};
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   RECT outer{0, 0, Scaled(kWidth), Scaled(kHeight)};
   AdjustWindowRectEx(&outer, style, FALSE, WS_EX_DLGMODALFRAME);
@@ -178,31 +187,39 @@ bool RunSwitchSettingsDialog(HWND owner, SwitchOptionTexts& texts) {
   if (window == nullptr) return false;
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
 
-  AddControl(window, L"STATIC", Wide("スイッチにするキー"), SS_LEFT, 0, -1, 12, 16, 150, 20, font.get());
-  state.keyField = AddControl(window, L"EDIT", KeyName(state.key), WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL,
-                              WS_EX_CLIENTEDGE, kKeyField, 170, 12, 120, 24, font.get());
-  SetWindowSubclass(state.keyField, &KeyFieldProc, 1, reinterpret_cast<DWORD_PTR>(&state));
-  AddControl(window, L"BUTTON", Wide("なし"), WS_TABSTOP | BS_PUSHBUTTON, 0, kNoKeyButton, 298, 12, 70, 24,
-             font.get());
+  const char* const keyLabels[kKeyCount] = {"スイッチにするキー", "スイッチ 2 にするキー"};
+  for (int which = 0; which < kKeyCount; ++which) {
+    const int top = 12 + 32 * which;
+    AddControl(window, L"STATIC", Wide(keyLabels[which]), SS_LEFT, 0, -1, 12, top + 4, 156, 20, font.get());
+    state.keyFields[which] =
+        AddControl(window, L"EDIT", KeyName(state.keys[which]), WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL,
+                   WS_EX_CLIENTEDGE, kKeyField + which, 170, top, 120, 24, font.get());
+    SetWindowSubclass(state.keyFields[which], &KeyFieldProc, static_cast<UINT_PTR>(which),
+                      reinterpret_cast<DWORD_PTR>(&state));
+    AddControl(window, L"BUTTON", Wide("なし"), WS_TABSTOP | BS_PUSHBUTTON, 0, kNoKeyButton + which, 298, top, 70,
+               24, font.get());
+  }
   AddControl(window, L"STATIC", Wide("欄を選んでキーを押します（Enter・Esc・Tab・Shift などは使えません）"),
-             SS_LEFT, 0, -1, 12, 42, 356, 20, font.get());
-  const char* const labels[4] = {"受付時間 (0〜5000 ミリ秒)", "連続押し無視 (0〜5000 ミリ秒)",
-                                 "最初の項目の延長 (0〜5000 ミリ秒)", "休止までの周回 (0〜99、0 は休止なし)"};
-  const std::string* values[4] = {&texts.acceptTime, &texts.ignoreRepeat, &texts.firstPause, &texts.loops};
-  for (int i = 0; i < 4; ++i) {
-    const int top = 76 + 34 * i;
+             SS_LEFT, 0, -1, 12, 74, 356, 20, font.get());
+  const char* const labels[kTimeFieldCount] = {
+      "受付時間 (0〜5000 ミリ秒)", "連続押し無視 (0〜5000 ミリ秒)", "最初の項目の延長 (0〜5000 ミリ秒)",
+      "休止までの周回 (0〜99、0 は休止なし)", "選択までの待ち時間 (500〜10000 ミリ秒)"};
+  const std::string* values[kTimeFieldCount] = {&texts.acceptTime, &texts.ignoreRepeat, &texts.firstPause,
+                                                &texts.loops, &texts.dwellTime};
+  for (int i = 0; i < kTimeFieldCount; ++i) {
+    const int top = 106 + 34 * i;
     AddControl(window, L"STATIC", Wide(labels[i]), SS_LEFT, 0, -1, 12, top + 4, 270, 20, font.get());
     state.fields[i] = AddControl(window, L"EDIT", Wide(*values[i]), WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
                                  kFirstTimeField + i, 288, top, 80, 24, font.get());
   }
-  AddControl(window, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 190, 232, 84, 28, font.get());
-  AddControl(window, L"BUTTON", Wide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 284, 232, 84, 28,
+  AddControl(window, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 190, 298, 84, 28, font.get());
+  AddControl(window, L"BUTTON", Wide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 284, 298, 84, 28,
              font.get());
 
   if (owner != nullptr) EnableWindow(owner, FALSE);
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);
-  SetFocus(state.keyField);
+  SetFocus(state.keyFields[0]);
   MSG message{};
   bool quit = false;
   while (!state.done) {

@@ -149,7 +149,7 @@ LRESULT CALLBACK Win32Platform::TimerProc(HWND window, UINT message, WPARAM wPar
 }
 
 Win32Platform::Win32Platform()
-    : platform_{*this, courier_, *this, *this, *this, *this, *this, *this, *this, *this, *this, log_, *this} {
+    : platform_{*this, courier_, *this, *this, prompts_, *this, *this, *this, *this, *this, *this, *this, log_, *this} {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = &TimerProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -271,16 +271,17 @@ int Win32Platform::WindowDpi(HWND window) {
 SwitchReader& Win32Platform::Reader() {
   if (!switchReader_) {
     switchReader_ = std::make_unique<SwitchReader>(timerWindow_, kSwitchWakeMessage);
-    switchReader_->SetKey(switchKey_);
+    switchReader_->SetKeys(switchKey_, secondSwitchKey_);
   }
   return *switchReader_;
 }
 
 void Win32Platform::TakeReadings(ReadingVisitor visit, void* context) { Reader().Take(visit, context); }
 
-void Win32Platform::SetSwitchKey(int virtualKey) {
+void Win32Platform::SetSwitchKeys(int virtualKey, int secondVirtualKey) {
   switchKey_ = virtualKey;
-  Reader().SetKey(virtualKey);
+  secondSwitchKey_ = secondVirtualKey;
+  Reader().SetKeys(virtualKey, secondVirtualKey);
 }
 
 bool Win32Platform::ShowSwitchRecord(WindowHandle owner, const SwitchRecordReport& report) {
@@ -290,10 +291,10 @@ bool Win32Platform::ShowSwitchRecord(WindowHandle owner, const SwitchRecordRepor
 
 bool Win32Platform::EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) {
   // The key must reach the dialog's key field, not act as the switch.
-  Reader().SetKey(0);
+  Reader().SetKeys(0, 0);
   BeforeDialog();
   const bool confirmed = RunSwitchSettingsDialog(AsWindow(owner), texts);
-  Reader().SetKey(switchKey_);
+  Reader().SetKeys(switchKey_, secondSwitchKey_);
   return confirmed;
 }
 

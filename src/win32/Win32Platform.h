@@ -12,6 +12,7 @@
 #include "win32/KeyboardReturn.h"
 #include "win32/FileLog.h"
 #include "win32/MessageCourier.h"
+#include "win32/SpokenPrompts.h"
 #include "win32/SwitchReader.h"
 
 namespace sorvane::win32 {
@@ -40,6 +41,8 @@ class Win32Platform : public Desktop,
   // The log file, for a crash to leave its minidump beside.
   std::wstring LogPath() { return log_.Path(); }
   void SetSwitchWakeHandler(std::function<void()> handler) { switchWakeHandler_ = std::move(handler); }
+  // Called on the window's thread when the system's voice has said the last prompt.
+  void SetSpeechEndHandler(std::function<void()> handler) { prompts_.SetSpeechEndHandler(std::move(handler)); }
   static constexpr UINT kSwitchWakeMessage = WM_APP + 1;
   static constexpr DWORD kPanelStyle = WS_POPUP | WS_CLIPCHILDREN;
   // The panel never takes the keyboard from the program the user works in.
@@ -74,7 +77,7 @@ class Win32Platform : public Desktop,
 
   void TakeReadings(ReadingVisitor visit, void* context) override;
   bool ReadsOnItsOwn() const override { return true; }
-  void SetSwitchKey(int virtualKey) override;
+  void SetSwitchKeys(int virtualKey, int secondVirtualKey) override;
   void PlaySync(const char* fileName) override;
   void Open(WindowHandle owner, const std::string& verb, const std::string& file,
             const std::string& parameters, const std::string& folder, int showCommand) override;
@@ -115,6 +118,7 @@ class Win32Platform : public Desktop,
 
   FileLog log_;
   MessageCourier courier_{log_};
+  SpokenPrompts prompts_;
   Platform platform_;
   HWND timerWindow_ = nullptr;
   OwnedMutex instanceMutex_;  // open for the life of the process
@@ -122,6 +126,7 @@ class Win32Platform : public Desktop,
   std::function<void()> switchWakeHandler_;
   std::unique_ptr<SwitchReader> switchReader_;
   int switchKey_ = 0;
+  int secondSwitchKey_ = 0;
   SwitchReader& Reader();
   // The last window found to belong to a program, so a tick does not open
   // JoyToKey's process every 200 ms.

@@ -27,6 +27,11 @@
 //   probe version FILE       FileVersion, ProductName and FileDescription
 //   probe icon FILE          number of icons, then the large and small icon's sizes
 //   probe manifest FILE      the program's manifest
+//   probe send NAME MESSAGE  sends the registered window message MESSAGE; prints the answer
+//   probe selections NAME MS prints "watching", then for MS ms one line for each
+//                            selection event raised in the window's process:
+//                            the Unix time in ms, the selected window's left edge
+//                            in its parent's client area, and its class
 #include <windows.h>
 #include <shellapi.h>
 
@@ -182,6 +187,14 @@ int ProgramFile(const std::wstring& command, const std::wstring& file) {
   return 2;
 }
 
+void CALLBACK SelectionSeen(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  Print(std::to_string(UnixMilliseconds()) + " " + std::to_string(rect.left) + " " + ClassOf(window) + " " +
+        std::to_string(object) + " " + std::to_string(child));
+}
+
 }  // namespace
 
 int wmain(int count, wchar_t** arguments) {
@@ -321,6 +334,29 @@ int wmain(int count, wchar_t** arguments) {
       Sleep(gap);
     }
     Print(std::to_string(answered) + " " + std::to_string(slowest));
+    return 0;
+  }
+  if (command == L"send" && count > 3) {
+    DWORD_PTR answer = 0;
+    const UINT message = RegisterWindowMessageW(arguments[3]);
+    if (!SendMessageTimeoutW(window, message, 0, 0, SMTO_ABORTIFHUNG, 10000, &answer)) return 1;
+    Print(std::to_string(answer));
+    return 0;
+  }
+  if (command == L"selections") {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_SELECTION, EVENT_OBJECT_SELECTION, nullptr, &SelectionSeen,
+                                         process, 0, WINEVENT_OUTOFCONTEXT);
+    if (hook == nullptr) return 2;
+    Print("watching");
+    const unsigned long long end = UnixMilliseconds() + wait;
+    for (unsigned long long now = UnixMilliseconds(); now < end; now = UnixMilliseconds()) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+      MSG message;
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+    UnhookWinEvent(hook);
     return 0;
   }
   if (command == L"owner") {

@@ -57,6 +57,26 @@ TEST(SteadyState, ScanStepsAllocateNothing) {
   }
 }
 
+TEST(SteadyState, PromptsAndTheWaitForThemAllocateNothing) {
+  Panel panel;
+  // Recordings for some positions, the voice for the others.
+  std::string wave = "RIFF\x24\x1f\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x80\x3e\0\0\x02\0\x10\0data";
+  wave += std::string("\0\x1f\0\0", 4) + std::string(0x1f00, '\0');
+  panel.desk.files["C:\\Sorvane\\Voice\\2.wav"] = wave;
+  panel.desk.files["C:\\Sorvane\\Voice\\0.wav"] = wave;
+  panel.desk.files["C:\\Sorvane\\Sorvane.ini"] = "[Voice]\r\nMode=2\r\nWait=1\r\n[JoyStickID]\r\nON=1\r\n";
+  panel.desk.speechMilliseconds = 700;
+  ASSERT_TRUE(panel.Start());
+  panel.desk.prompts.reserve(100000);
+  panel.peer().received.reserve(100000);
+  panel.desk.soundsPlayed.reserve(10000);
+  const std::function<bool()> never = [] { return false; };
+  panel.desk.RunFor(20000, never);  // capacities settle
+  const std::uint64_t lightings = panel.form().lightings;
+  EXPECT_EQ(AllocationsDuring([&] { panel.desk.RunFor(60000, never); }), 0);
+  EXPECT_GT(panel.form().lightings, lightings + 20);
+}
+
 TEST(SteadyState, TicksAndSwitchSamplesAllocateNothingDiscoveryAndEverySwitchOptionIncluded) {
   Panel panel;
   for (int i = 0; i < 30; ++i) panel.desk.AddWindow("window " + std::to_string(i));

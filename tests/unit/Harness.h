@@ -22,6 +22,7 @@ class Panel {
     app = std::make_unique<Application>(desk.platform());
     app->mainWindow = kPanelWindow;  // made hidden before the forms, as the entry does
     if (!app->Start()) return false;
+    desk.onSpeechEnded = [this] { app->panel->SpeechEnded(); };
     app->MainFormShown();
     return true;
   }

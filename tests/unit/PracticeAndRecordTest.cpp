@@ -108,6 +108,33 @@ TEST(SwitchRecord, APressAfterTheMenuIsTimedFromWhenTheScanWentOnAgain) {
   EXPECT_EQ(lines[0].litMilliseconds, 1000);
 }
 
+TEST(SwitchRecord, InTwoSwitchScanningSwitchOneStepsAsSwitchOneAndSwitchTwoSelectsAsSwitchTwo) {
+  Recording panel;
+  PanelForm& form = panel.form();
+  form.MenuCommand(MenuId::MethodTwoSwitches);
+  form.switchOptions.acceptTime = 100;
+  form.ApplySwitchOptions();
+  const std::int64_t t = panel.desk.now;
+  panel.desk.switchButtons = [t](std::int64_t now) {
+    if (now >= t + 500 && now < t + 800) return 0x01U;     // steps
+    if (now >= t + 1500 && now < t + 1560) return 0x02U;   // too short
+    if (now >= t + 2500 && now < t + 2800) return 0x02U;   // selects
+    return 0U;
+  };
+  panel.Run(3500);
+  const std::vector<RecordedPress> lines = panel.Lines();
+  ASSERT_EQ(lines.size(), 3U);
+  EXPECT_EQ(lines[0].switchNumber, 1);
+  EXPECT_EQ(lines[0].verdict, PressVerdict::kAccepted);
+  EXPECT_EQ(lines[0].buttonSent, 0);
+  EXPECT_EQ(lines[1].switchNumber, 2);
+  EXPECT_EQ(lines[1].verdict, PressVerdict::kShorterThanAcceptance);
+  EXPECT_EQ(lines[2].switchNumber, 2);
+  EXPECT_EQ(lines[2].verdict, PressVerdict::kAccepted);
+  EXPECT_EQ(lines[2].litPosition, panel.scan().litPosition);
+  EXPECT_EQ(lines[2].buttonSent, panel.scan().litPosition);
+}
+
 TEST(Practice, SendsNothingToJoyToKeyWhileTheSelectedButtonFlashesForThreeTenthsOfASecond) {
   Recording panel;
   PanelForm& form = panel.form();

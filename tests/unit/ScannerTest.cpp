@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "scanning/Scanner.h"
@@ -30,7 +31,7 @@ class ScannerRig : public ScanOutput, public TimerHost, public Clock {
   void ReportStick(std::int32_t stick) override {
     if (stick != 0) Record("stick " + std::to_string(stick));
   }
-  void StickSwitched(std::int32_t) override {}
+  void StickSwitched(std::int32_t stick) override { Record("switched " + std::to_string(stick)); }
   void Relayout(int count) override { Record("layout " + std::to_string(count)); }
   void Click() override {}
 
@@ -60,14 +61,17 @@ class ScannerRig : public ScanOutput, public TimerHost, public Clock {
         }
       }
       if (dialogOpen) continue;  // the ticks are held; the reader goes on
-      sampler.Sample(now, switchDown(now) ? 1U : 0U);
-      const bool kicked = sampler.PressesLatched() != presses_ ||
-                          (sampler.ChangesLatched() != changes_ && scanner.WaitsForRelease());
-      presses_ = sampler.PressesLatched();
-      changes_ = sampler.ChangesLatched();
+      const std::uint32_t buttons = (switchDown(now) ? 1U : 0U) | (Within(secondSwitch, now) ? 2U : 0U);
+      sampler.Sample(now, buttons);
+      secondSampler.Sample(now, buttons);
+      const std::uint64_t presses = sampler.PressesLatched() + secondSampler.PressesLatched();
+      const std::uint64_t changes = sampler.ChangesLatched() + secondSampler.ChangesLatched();
+      const bool kicked = presses != presses_ || (changes != changes_ && scanner.WaitsForRelease());
+      presses_ = presses;
+      changes_ = changes;
       if (kicked || now >= nextTick_) {
         nextTick_ = now + 200;
-        scanner.Tick(sampler);
+        scanner.Tick(sampler, secondSampler);
       }
     }
     now = end;
@@ -75,6 +79,16 @@ class ScannerRig : public ScanOutput, public TimerHost, public Clock {
   void Press(std::int64_t from, std::int64_t length) {
     switchDown = [from, length](std::int64_t t) { return t >= from && t < from + length; };
   }
+  // Presses of switch 1, or of switch 2: {from, length}.
+  using Presses = std::vector<std::pair<std::int64_t, std::int64_t>>;
+  static bool Within(const Presses& presses, std::int64_t t) {
+    return std::any_of(presses.begin(), presses.end(),
+                       [t](const auto& p) { return t >= p.first && t < p.first + p.second; });
+  }
+  void Presses1(Presses presses) {
+    switchDown = [presses](std::int64_t t) { return Within(presses, t); };
+  }
+  Presses secondSwitch;
   std::vector<std::string> Buttons() const {
     std::vector<std::string> result;
     for (const auto& e : events) {
@@ -89,6 +103,7 @@ class ScannerRig : public ScanOutput, public TimerHost, public Clock {
   std::function<bool(std::int64_t)> switchDown = [](std::int64_t) { return false; };
   bool dialogOpen = false;
   SwitchSampler sampler;
+  SwitchSampler secondSampler{0x02U};
   Scanner scanner{*this, *this, *this};
 
  private:
@@ -189,7 +204,7 @@ TEST(Scanner, WhatTheSwitchDidWhileADialogHeldTheTicksNeverReachesJoyToKey) {
   rig.RunUntil(4000);
   rig.dialogOpen = false;
   rig.events.clear();
-  rig.scanner.Resume(rig.sampler);
+  rig.scanner.Resume(rig.sampler, rig.secondSampler);
   rig.RunUntil(5000);
   EXPECT_TRUE(rig.Buttons().empty());
   // Its release goes unheard; the next press is a press.
@@ -214,6 +229,165 @@ TEST(Scanner, TheOneButtonActionGoesOutAsSoonAsTheReleaseIsConfirmed) {
     EXPECT_EQ(down.substr(0, down.find(" @")), "down 1") << length;
     EXPECT_LE(sentAt - (2000 + length), 30) << length;
   }
+}
+
+namespace {
+
+using Events = std::vector<std::string>;
+
+// The scan in a method, on four buttons at 1 s unless the layout says otherwise.
+void PrepareMethod(ScannerRig& rig, ScanMethodId method, Layout layout = Layout::kStrip,
+                   std::int64_t acceptTime = 0) {
+  Prepare(rig, layout, acceptTime);
+  rig.secondSampler.SetTimes(acceptTime, 0);
+  rig.scanner.SetMethod(method);
+  rig.events.clear();
+}
+
+// The button messages, with each run of repeated DOWNs of a held button as one.
+Events Pressed(const ScannerRig& rig) {
+  Events result;
+  for (const std::string& e : Plain(rig.Buttons())) {
+    if (result.empty() || result.back() != e || e.rfind("down", 0) != 0) result.push_back(e);
+  }
+  return result;
+}
+
+std::int64_t TimeOf(const std::string& event) { return std::stoll(event.substr(event.find('@') + 1)); }
+
+}  // namespace
+
+TEST(ScanMethods, HoldToMoveLightsAtThePressStepsWhileHeldAndSelectsAtTheRelease) {
+  for (std::int64_t accept : {0, 300}) {
+    ScannerRig rig;
+    PrepareMethod(rig, ScanMethodId::kHoldToMove, Layout::kStrip, accept);
+    rig.RunUntil(3000);
+    EXPECT_EQ(rig.lit, std::vector<int>{ScanOutput::kNothingLit}) << "nothing moves before a press";
+    rig.Presses1({{3000, 3500 + accept}, {8000, 300 + accept}});
+    rig.RunUntil(7000);
+    EXPECT_EQ(rig.lit, (std::vector<int>{-1, 1, 2, 3, 4, -1}));
+    rig.RunUntil(10000);
+    EXPECT_EQ(Pressed(rig), (Events{"down 4", "up 4", "down 1", "up 1"})) << accept;
+    EXPECT_EQ(rig.lit.back(), ScanOutput::kNothingLit);
+  }
+}
+
+TEST(ScanMethods, TwoSwitchesStepWithTheFirstAndPressWithTheSecondWhereTheHighlightStays) {
+  for (std::int64_t accept : {0, 300}) {
+    ScannerRig rig;
+    PrepareMethod(rig, ScanMethodId::kTwoSwitches, Layout::kStrip, accept);
+    const std::int64_t tap = 100 + accept;
+    rig.secondSwitch = {{1000, tap}};  // nothing lit: it presses nothing
+    rig.Presses1({{2000, tap}, {3000, tap}, {4000, tap}, {10000, 2500}});
+    rig.secondSwitch.insert(rig.secondSwitch.end(), {{5000, tap}, {6000, tap}, {7000, 1000}});
+    rig.RunUntil(9000);
+    EXPECT_EQ(Pressed(rig), (Events{"down 3", "up 3", "down 3", "up 3", "down 3", "up 3"})) << accept;
+    const Events all = Plain(rig.Buttons());
+    EXPECT_GE(std::count(all.begin(), all.end(), "down 3"), 6) << "repeated while switch 2 is held";
+    EXPECT_EQ(rig.lit.back(), 3);
+    // Held, switch 1 steps again every interval, and stops at its release.
+    rig.RunUntil(14000);
+    EXPECT_EQ(std::vector<int>(rig.lit.end() - 3, rig.lit.end()), (std::vector<int>{4, 1, 2})) << accept;
+  }
+  // Elsewhere the second switch does nothing.
+  ScannerRig rig;
+  PrepareMethod(rig, ScanMethodId::kAutomatic);
+  rig.secondSwitch = {{1500, 100}, {2500, 100}};
+  rig.RunUntil(4000);
+  EXPECT_TRUE(rig.Buttons().empty());
+}
+
+TEST(ScanMethods, TapToMoveStepsAPositionAPressAndAPauseAfterTheReleaseSelects) {
+  ScannerRig rig;
+  PrepareMethod(rig, ScanMethodId::kTapToMove);
+  rig.scanner.state().dwellMilliseconds = 2000;
+  rig.sampler.SetTimes(0, 300);
+  // The third tap comes 150 ms after a release: ignored, it neither steps nor
+  // restarts the pause.
+  rig.Presses1({{1000, 100}, {1500, 100}, {1750, 100}, {6000, 3000}});
+  rig.RunUntil(5000);
+  const Events pressed = Pressed(rig);
+  ASSERT_EQ(pressed, (Events{"down 2", "up 2"}));
+  EXPECT_EQ(TimeOf(rig.Buttons()[0]), 3600);
+  EXPECT_GE(TimeOf(rig.Buttons()[1]) - TimeOf(rig.Buttons()[0]), 200) << "down for a whole tick";
+  EXPECT_EQ(rig.lit.back(), ScanOutput::kNothingLit);
+  // A long press does not select while it is held: the pause counts from the release.
+  rig.events.clear();
+  rig.RunUntil(10900);
+  EXPECT_TRUE(rig.Buttons().empty());
+  rig.RunUntil(12000);
+  ASSERT_EQ(Pressed(rig), (Events{"down 1", "up 1"}));
+  EXPECT_EQ(TimeOf(rig.Buttons()[0]), 11000);
+}
+
+TEST(ScanMethods, TheSwitchOverMarkerIsChosenLikeAButtonInEveryMethod) {
+  const auto run = [](ScanMethodId method, ScannerRig::Presses first, ScannerRig::Presses second) {
+    ScannerRig rig;
+    rig.scanner.state().secondStick = true;
+    Prepare(rig, Layout::kStrip, 0);
+    rig.scanner.ShowButtons(2);  // positions 1, 2, then the marker
+    rig.scanner.SetMethod(method);
+    rig.scanner.state().dwellMilliseconds = 1000;
+    rig.events.clear();
+    rig.Presses1(first);
+    rig.secondSwitch = second;
+    rig.RunUntil(8000);
+    Events told;  // the stick changes and any button
+    for (const std::string& e : Plain(rig.events)) {
+      if (e.rfind("stick", 0) != 0) told.push_back(e);
+    }
+    return told;
+  };
+  EXPECT_EQ(run(ScanMethodId::kHoldToMove, {{1000, 2500}}, {}), Events{"switched 1"});
+  EXPECT_EQ(run(ScanMethodId::kTwoSwitches, {{1000, 100}, {1500, 100}, {2000, 100}}, {{3000, 300}}),
+            Events{"switched 1"});
+  EXPECT_EQ(run(ScanMethodId::kTapToMove, {{1000, 100}, {1500, 100}, {2000, 100}}, {}), Events{"switched 1"});
+}
+
+TEST(ScanMethods, TheOneButtonKeepsItsRulesAndItsSubButtonsAreScannedTheMethodsWay) {
+  {
+    ScannerRig rig;  // the second switch presses the one button
+    PrepareMethod(rig, ScanMethodId::kTwoSwitches, Layout::kOneButton);
+    rig.secondSwitch = {{1000, 100}, {2000, 1500}, {6000, 100}};
+    rig.Presses1({{4000, 100}, {4500, 100}});
+    rig.RunUntil(8000);
+    EXPECT_EQ(Pressed(rig), (Events{"down 1", "up 1", "down 2", "up 2"}));
+    const Events events = Plain(rig.events);
+    EXPECT_NE(std::find(events.begin(), events.end(), "layout 4"), events.end());
+  }
+  {
+    ScannerRig rig;  // a long press opens them; the next hold scans them
+    PrepareMethod(rig, ScanMethodId::kHoldToMove, Layout::kOneButton);
+    rig.Presses1({{1000, 100}, {2000, 1500}, {5000, 2500}});
+    rig.RunUntil(9000);
+    EXPECT_EQ(Pressed(rig), (Events{"down 1", "up 1", "down 3", "up 3"}));
+  }
+  {
+    ScannerRig rig;  // held past their end, the hold goes back to the one button and chooses nothing
+    PrepareMethod(rig, ScanMethodId::kHoldToMove, Layout::kSubButtons);
+    rig.Presses1({{1000, 5500}});
+    rig.RunUntil(8000);
+    EXPECT_TRUE(rig.Buttons().empty());
+    EXPECT_EQ(rig.lit.back(), 1);
+  }
+  {
+    ScannerRig rig;
+    PrepareMethod(rig, ScanMethodId::kTapToMove, Layout::kOneButton);
+    rig.Presses1({{1000, 1500}, {4000, 100}, {4500, 100}, {5000, 100}});
+    rig.RunUntil(9000);
+    EXPECT_EQ(Pressed(rig), (Events{"down 3", "up 3"}));
+  }
+}
+
+TEST(ScanMethods, ChoosingAnotherMethodReleasesAHeldButton) {
+  ScannerRig rig;
+  PrepareMethod(rig, ScanMethodId::kTwoSwitches);
+  rig.Presses1({{1000, 100}});
+  rig.secondSwitch = {{2000, 3000}};
+  rig.RunUntil(2500);
+  rig.scanner.SetMethod(ScanMethodId::kAutomatic);
+  rig.RunUntil(6000);
+  EXPECT_EQ(Pressed(rig), (Events{"down 1", "up 1"}));
 }
 
 }  // namespace sorvane::test

@@ -428,4 +428,24 @@ TEST(KeepOnScreen, FormShowBringsBackAPositionBeyondTheScreenOnly) {
   EXPECT_EQ(panel.form().top, 384);
 }
 
+TEST(ScanMethods, TwoKeysScanTheSingleDisplayAndPressWhatItShows) {
+  Scanning panel;
+  panel.form().options.singleDisplay = true;
+  panel.form().switchOptions.key = 0x20;
+  panel.form().switchOptions.key2 = 0x0D;
+  panel.form().ApplySwitchOptions();
+  panel.scan().method = ScanMethodId::kTwoSwitches;
+  panel.form().ApplyScanMethod();
+  EXPECT_EQ(panel.form().Button(1).caption, "") << "nothing is shown before a press";
+  const std::int64_t t = panel.desk.now;
+  panel.desk.keyDown = [t](std::int64_t now) {
+    return (now >= t + 500 && now < t + 600) || (now >= t + 1500 && now < t + 1600);
+  };
+  panel.desk.secondKeyDown = [t](std::int64_t now) { return now >= t + 2500 && now < t + 2600; };
+  panel.Run(2000);
+  EXPECT_EQ(panel.form().Button(1).caption, panel.form().nameEditor->Name(2));
+  panel.Run(2000);
+  EXPECT_EQ(panel.ButtonMessages(), (Messages{DownOf(2), UpOf(2)}));
+}
+
 }  // namespace sorvane::test

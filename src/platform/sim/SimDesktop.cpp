@@ -19,7 +19,7 @@
 namespace sorvane::sim {
 
 SimDesktop::SimDesktop()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
 
 void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& stop) {
   const std::int64_t end = now + milliseconds;
@@ -29,7 +29,16 @@ void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& 
                                  [](const Scheduled& a, const Scheduled& b) {
                                    return a.due != b.due ? a.due < b.due : a.order < b.order;
                                  });
-    if (next == scheduled.end() || next->due > end) break;
+    const bool timerDue = next != scheduled.end() && next->due <= end;
+    if (speechEndsAt_ >= 0 && speechEndsAt_ <= end && (!timerDue || speechEndsAt_ <= next->due)) {
+      // The voice's end is told between handlers, as a timer fires.
+      DeliverLetters(speechEndsAt_);
+      now = std::max(now, speechEndsAt_);
+      speechEndsAt_ = -1;
+      if (onSpeechEnded) onSpeechEnded();
+      continue;
+    }
+    if (!timerDue) break;
     DeliverLetters(next->due);
     Timer* timer = next->timer;
     now = std::max(now, next->due);
@@ -50,6 +59,42 @@ void SimDesktop::TimerGone(Timer& timer) {
   scheduled.erase(std::remove_if(scheduled.begin(), scheduled.end(),
                                  [&](const Scheduled& s) { return s.timer == &timer; }),
                   scheduled.end());
+}
+
+bool SimDesktop::VoiceAvailable() {
+  if (!voiceMade_) {
+    voiceMade_ = true;
+    ++voiceCreations;
+  }
+  return voiceCreated && voiceSpeaks && !voiceRefused_;
+}
+
+bool SimDesktop::StartSpeaking(const std::string& text, int, int) {
+  StopPrompt();
+  if (!VoiceAvailable()) {
+    voiceRefused_ = true;
+    return false;
+  }
+  prompts.push_back({now, Prompt::Kind::kSpoken, text});
+  speechEndsAt_ = now + speechMilliseconds;
+  return true;
+}
+
+bool SimDesktop::StartPlaying(const std::string& path) {
+  StopPrompt();
+  if (files.count(path) == 0 || std::find(unplayable.begin(), unplayable.end(), path) != unplayable.end()) {
+    return false;
+  }
+  prompts.push_back({now, Prompt::Kind::kPlayed, path});
+  return true;
+}
+
+void SimDesktop::StopPrompt() {
+  // A purged utterance ends untold, as the panel asks the voice to forget it.
+  speechEndsAt_ = -1;
+  if (!prompts.empty() && prompts.back().kind != Prompt::Kind::kStopped) {
+    prompts.push_back({now, Prompt::Kind::kStopped, {}});
+  }
 }
 
 FrameInsets SimDesktop::PanelFrame(int dpi) {
@@ -200,6 +245,10 @@ void SimDesktop::TakeReadings(ReadingVisitor visit, void* context) {
   reading.buttons = pollFails ? 0U : switchButtons(now);
   if (switchKey != 0 && keyDown(now)) {
     reading.buttons |= 1U;
+    reading.answered = true;
+  }
+  if (secondSwitchKey != 0 && secondKeyDown(now)) {
+    reading.buttons |= 2U;
     reading.answered = true;
   }
   visit(reading, context);

@@ -62,6 +62,7 @@ class SimDesktop : public Desktop,
                    public Courier,
                    public Joystick,
                    public SoundPlayer,
+                   public PromptPlayer,
                    public Shell,
                    public FileSystem,
                    public Clock,
@@ -92,14 +93,31 @@ class SimDesktop : public Desktop,
   std::function<std::uint32_t(std::int64_t now)> switchButtons = [](std::int64_t) { return 0U; };
   void HoldSwitch(std::int64_t from, std::int64_t until);
   bool pollFails = false;
-  // The switch key, while switchKey names one: down over time.
+  // The switch keys, while switchKey and secondSwitchKey name them: down over time.
   int switchKey = 0;
   std::function<bool(std::int64_t now)> keyDown = [](std::int64_t) { return false; };
+  int secondSwitchKey = 0;
+  std::function<bool(std::int64_t now)> secondKeyDown = [](std::int64_t) { return false; };
   int polls = 0;
 
   // Sound.
   int soundLengthMilliseconds = 0;
   std::vector<std::int64_t> soundsPlayed;
+
+  // Prompts: each start and stop, in order. The voice says each text for
+  // speechMilliseconds, then its end is told to onSpeechEnded (the panel's).
+  struct Prompt {
+    std::int64_t time;
+    enum class Kind { kSpoken, kPlayed, kStopped } kind;
+    std::string what;  // the text, or the file
+  };
+  std::vector<Prompt> prompts;
+  bool voiceCreated = true;
+  bool voiceSpeaks = true;  // false: it refuses, as Wine's does
+  int speechMilliseconds = 1000;
+  std::vector<std::string> unplayable;  // files that fail to play
+  std::function<void()> onSpeechEnded;
+  int voiceCreations = 0;
 
   // Screen and mouse.
   int screenWidth = 1024;
@@ -198,9 +216,17 @@ class SimDesktop : public Desktop,
   // Joystick.
   void TakeReadings(ReadingVisitor visit, void* context) override;
   bool ReadsOnItsOwn() const override { return false; }
-  void SetSwitchKey(int virtualKey) override { switchKey = virtualKey; }
+  void SetSwitchKeys(int virtualKey, int secondVirtualKey) override {
+    switchKey = virtualKey;
+    secondSwitchKey = secondVirtualKey;
+  }
   // Sound.
   void PlaySync(const char* fileName) override;
+  // Prompts.
+  bool VoiceAvailable() override;
+  bool StartSpeaking(const std::string& text, int rate, int volume) override;
+  bool StartPlaying(const std::string& path) override;
+  void StopPrompt() override;
   // Shell.
   void Open(WindowHandle owner, const std::string& verb, const std::string& file,
             const std::string& parameters, const std::string& folder, int showCommand) override;
@@ -253,6 +279,9 @@ class SimDesktop : public Desktop,
  private:
   Platform platform_;
   std::uint64_t nextOrder_ = 0;
+  std::int64_t speechEndsAt_ = -1;  // -1: the voice says nothing
+  bool voiceMade_ = false;
+  bool voiceRefused_ = false;
   LetterQueue letters_;
 };
 
