@@ -133,6 +133,10 @@ void PanelForm::SoundClick() {
 
 void PanelForm::CursorChaseClick() {
   options.cursorChase = !options.cursorChase;
+  // The menu held the scan, and a pointer left over the panel would hold it
+  // on: with the chase off nothing holds it any more, so it goes on. Turned
+  // on, the chase's own hold decides as the pointer leaves or enters.
+  if (!options.cursorChase) scanner.timer().SetEnabled(true);
 }
 
 void PanelForm::ScanMethodClick(ScanMethodId method) {
