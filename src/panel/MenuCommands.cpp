@@ -58,6 +58,8 @@ bool PanelForm::MenuChecked(MenuId id) const {
     case MenuId::VoiceRecorded: return voice.mode == VoiceMode::kRecorded;
     case MenuId::VoiceRecordedOrSystem: return voice.mode == VoiceMode::kRecordedOrVoice;
     case MenuId::VoiceWait: return voice.waitForPrompt;
+    case MenuId::Practice: return practice;
+    case MenuId::Record: return recordOn;
     // Read afresh each time the menu is drawn: the carer may have changed it elsewhere.
     case MenuId::StartAtLogon: return platform_.logon.ReadRunValue(kLogonValueName) == LogonCommand();
     default: return false;
@@ -131,6 +133,10 @@ void PanelForm::SoundClick() {
 
 void PanelForm::CursorChaseClick() {
   options.cursorChase = !options.cursorChase;
+  // The menu held the scan, and a pointer left over the panel would hold it
+  // on: with the chase off nothing holds it any more, so it goes on. Turned
+  // on, the chase's own hold decides as the pointer leaves or enters.
+  if (!options.cursorChase) scanner.timer().SetEnabled(true);
 }
 
 void PanelForm::ScanMethodClick(ScanMethodId method) {
@@ -234,6 +240,9 @@ void PanelForm::MenuCommand(MenuId id) {
     case MenuId::VoiceRecorded: VoiceModeClick(VoiceMode::kRecorded); break;
     case MenuId::VoiceRecordedOrSystem: VoiceModeClick(VoiceMode::kRecordedOrVoice); break;
     case MenuId::VoiceWait: WaitForPromptClick(); break;
+    case MenuId::Practice: PracticeClick(); break;
+    case MenuId::Record: RecordClick(); break;
+    case MenuId::ShowRecord: ShowRecordClick(); break;
     case MenuId::SwitchSettings: SwitchSettingsClick(); break;
     case MenuId::Exit: ExitClick(); break;
     case MenuId::StartAtLogon: StartAtLogonClick(); break;

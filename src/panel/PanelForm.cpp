@@ -34,9 +34,13 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
       tickTimer(platform.timers, kTickInterval, false, [this] { Tick(); }),
       sampleTimer(platform.timers, kSampleInterval, false, [this] { SampleSwitchNow(); }),
       link(platform.desktop, platform.courier),
+      flashTimer(platform.timers, kFlashMilliseconds, false, [this] { EndFlash(); }),
+      record(platform.files, platform.log),
       platform_(platform),
       readerWakes_(platform.joystick.ReadsOnItsOwn()) {
   handle = window;
+  startedAtLocal = platform.clock.LocalMilliseconds();
+  scanner.SetPressObserver(this);
   PlaceFiles();
   BuildDesign();
   LoadSettings();

@@ -18,6 +18,9 @@
 #include "joytokey/JoyToKeyLink.h"
 #include "panel/PanelMenu.h"
 #include "platform/Platform.h"
+#include "record/RecordStatistics.h"
+#include "record/SwitchRecord.h"
+#include "scanning/PressObserver.h"
 #include "scanning/Scanner.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsFile.h"
@@ -48,7 +51,11 @@ struct PanelOptions {
   bool idleCaptions = false;   // unlit buttons show their captions in the button text colour
 };
 
-class PanelForm : public Form, public PanelButtonParent, public ScanOutput, public NameEditorOwner {
+class PanelForm : public Form,
+                  public PanelButtonParent,
+                  public ScanOutput,
+                  public NameEditorOwner,
+                  public PressObserver {
  public:
   // Answers to the system's hit test: the surface, or a caption to drag by.
   static constexpr int kHtClient = 1;
@@ -175,6 +182,26 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   void LayoutButtons(int count);
   void ClearButtonCaptions();
   void SetScanSpeed(float seconds);
+
+  // Practice: the panel scans and answers presses, but JoyToKey hears
+  // nothing; a selected button flashes instead. Never saved.
+  static constexpr int kFlashMilliseconds = 300;
+  bool practice = false;
+  void PracticeClick();
+  // The window's title: the program's, and whether it is practising.
+  std::string WindowTitle() const;
+  Timer flashTimer;
+  int flashedButton = 0;  // the button shown inverted, 0 none
+
+  // The switch record ([Record] ON) and its window.
+  bool recordOn = false;
+  SwitchRecord record;
+  std::int64_t startedAtLocal = 0;  // when this run began, local milliseconds
+  void RecordClick();
+  void ShowRecordClick();
+  void ApplySuggestions(const SwitchSuggestions& suggestions);
+  void PressTaken(const ObservedPress& press) override;
+  void PressReleased(int switchNumber, std::int64_t openedAt) override;
 
   // The switch and the tick.
   void SampleSwitchNow();  // the switch reader has news, or the sample timer ran out
@@ -306,6 +333,28 @@ class PanelForm : public Form, public PanelButtonParent, public ScanOutput, publ
   void BeforeDialog();
   void AfterDialog();
   void SetButtonCaptionsFromNames(bool secondStick);
+  void FlashButton(int position);
+  void EndFlash();
+  // Writes what the record has learnt since: presses the sampler dropped, and
+  // the press taken last once it is released.
+  void WriteRecord();
+  // A press the scanner took, waiting for its release to be written.
+  struct TakenPress {
+    RecordedPress press;
+    std::int64_t closedAt = 0;
+    bool taken = false;     // press waits for its release
+    bool released = false;  // and has it: it is written next
+  };
+  // Writes the released taken presses that closed before time, oldest first.
+  void WriteTakenPresses(std::int64_t before);
+  void WriteDroppedPress(int switchNumber, const SwitchSampler::DroppedPress& dropped);
+  void RecordPress(const RecordedPress& press);
+  TakenPress& Taken(int switchNumber) { return takenPresses_[switchNumber == 2 ? 1 : 0]; }
+  std::array<TakenPress, 2> takenPresses_;  // switch 1 and switch 2
+  // The button held down now and whether JoyToKey was told of it: a press
+  // made in practice stays silent to its release, one made before is released.
+  bool buttonHeld_ = false;
+  bool heldSilently_ = false;
   bool WaitForJoyToKeyWindow();
 
   Platform& platform_;

@@ -98,9 +98,24 @@ void PanelForm::PaintSingleDisplay(int position) {
   if (options.namesShown && nameEditor != nullptr) display.caption = nameEditor->Name(n);
 }
 
-void PanelForm::ButtonDown(int position) { link.Send(WM_JOYTOKEY_BUTTON_DOWN, position - 1); }
+void PanelForm::ButtonDown(int position) {
+  if (!buttonHeld_) {
+    // A new press: it goes to JoyToKey, or in practice flashes, to its release.
+    buttonHeld_ = true;
+    heldSilently_ = practice;
+    TakenPress& taken = Taken(scanner.SelectingSwitch());
+    if (taken.taken && !practice) taken.press.buttonSent = ButtonNumberAt(position, scan().activeStick);
+    if (practice) {
+      Click();
+      FlashButton(position);
+    }
+  }
+  if (!heldSilently_) link.Send(WM_JOYTOKEY_BUTTON_DOWN, position - 1);
+}
 
 void PanelForm::ButtonUp(int position, std::int32_t stick) {
+  buttonHeld_ = false;
+  if (heldSilently_) return;
   link.SendForStick(WM_JOYTOKEY_BUTTON_UP, position - 1, stick);
   // The release went out after a report of its own stick: JoyToKey hears of
   // the active one again.
@@ -109,7 +124,11 @@ void PanelForm::ButtonUp(int position, std::int32_t stick) {
   }
 }
 
-void PanelForm::ReportStick(std::int32_t stick) { link.Send(WM_JOYTOKEY_STICK, stick); }
+void PanelForm::ReportStick(std::int32_t stick) {
+  // In practice JoyToKey keeps the stick it had; the first tick after it
+  // tells JoyToKey the active one again.
+  if (!practice) link.Send(WM_JOYTOKEY_STICK, stick);
+}
 
 void PanelForm::StickSwitched(std::int32_t stick) {
   SetShownStick(stick);

@@ -51,6 +51,7 @@ void PanelForm::PlaceFiles() {
   }
   settingsFile = settingsFolder + kSettingsFileName;
   siblingSettingsFile = settingsFolder + kSiblingSettingsFileName;
+  record.UseFile(settingsFolder + kRecordFileName);
   platform_.log.UseFile(settingsFolder + kLogFileName);
   const bool firstStartHere = platform_.files.ReadWholeFile(settingsFile).status == FileRead::Status::kMissing;
   if (!firstStartHere) return;
@@ -129,6 +130,7 @@ void PanelForm::LoadSettings() {
   options.clickSound = on("Sound", true);
   options.cursorChase = on("Oikake", false);
   s.secondStick = on("JoyStickID", false);
+  recordOn = on("Record", false);
 
   const ScreenRect desktop = platform_.desktop.DesktopWindowRect();
   top = Strict(ini, kVerticalSection, "YPOS", (desktop.bottom - desktop.top) / 2);
@@ -307,6 +309,7 @@ PanelForm::SaveOutcome PanelForm::SaveSettings() {
   ini.WriteString(kVoiceSection, "Wait", onOff(voice.waitForPrompt));
   ini.WriteString(kVoiceSection, "Rate", WriteInteger(voice.rate));
   ini.WriteString(kVoiceSection, "Volume", WriteInteger(voice.volume));
+  ini.WriteString("Record", "ON", onOff(recordOn));
   switch (WriteSettingsText(platform_, settingsFile, ini.Contents(), current)) {
     case FileWrite::kWritten:
       return SaveOutcome::kSaved;

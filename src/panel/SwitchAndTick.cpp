@@ -79,6 +79,7 @@ void PanelForm::Tick() {
   changesKicked_ = ChangesLatched();
   pressesKicked_ = PressesLatched();
   scanner.Tick(switchSampler, secondSwitchSampler);
+  WriteRecord();
   KeepOnScreen();
 }
 
@@ -91,6 +92,7 @@ void PanelForm::BeforeDialog() {
 void PanelForm::AfterDialog() {
   SampleSwitch();
   scanner.Resume(switchSampler, secondSwitchSampler);
+  WriteRecord();
   changesKicked_ = ChangesLatched();
   pressesKicked_ = PressesLatched();
   scanner.timer().SetEnabled(true);

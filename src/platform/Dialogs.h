@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Types.h"
 
@@ -30,6 +31,20 @@ struct SwitchOptionTexts {
   std::string dwellTime = "2000";
 };
 
+// What the switch record window shows: a table of figures (a label and a
+// value for each column), the suggestions with their reasons, one a line, and
+// whether there is anything to apply.
+struct SwitchRecordReport {
+  std::vector<std::string> columns;  // the headings of the value columns
+  struct Row {
+    std::string label;
+    std::vector<std::string> values;
+  };
+  std::vector<Row> rows;
+  std::vector<std::string> suggestions;
+  bool canApply = false;
+};
+
 class Dialogs {
  public:
   // MessageBoxA(owner, text, caption, flags); returns the button pressed.
@@ -42,6 +57,9 @@ class Dialogs {
   // The switch settings dialog, modal, opened on texts; true and texts
   // updated on OK. The switch key does not act as the switch while it is open.
   virtual bool EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) = 0;
+  // The switch record window, modal; true when the carer chose to apply the
+  // suggestions ("この設定にする").
+  virtual bool ShowSwitchRecord(WindowHandle owner, const SwitchRecordReport& report) = 0;
 
  protected:
   ~Dialogs() = default;

@@ -37,6 +37,15 @@ class FileSystem {
   // link is followed: its target is replaced and the link stays.
   virtual FileWrite ReplaceWholeFile(const std::string& path, const std::string& contents) = 0;
 
+  // Adds text at the end of path, making the file when there is none; a file
+  // that is new or empty gets firstLine before it. Written is reported only
+  // when all of it was; size is the file's size after it (bytes).
+  struct Appended {
+    FileWrite result = FileWrite::kFailed;
+    std::int64_t size = 0;
+  };
+  virtual Appended AppendToFile(const std::string& path, const std::string& firstLine, const std::string& text) = 0;
+
   // Whether a new file can be made in folder (ending in a backslash).
   virtual bool FolderWritable(const std::string& folder) = 0;
   // Makes folder (ending in a backslash) and its parents; true when it exists.

@@ -16,7 +16,19 @@ int IntervalMilliseconds(float seconds) {
 Scanner::Scanner(ScanOutput& output, TimerHost& timers, Clock& clock)
     : output_(output),
       clock_(clock),
-      timer_(timers, 1000, true, [this] { TimerElapsed(); }) {}
+      timerStartWatch_(*this, timers),
+      timer_(timerStartWatch_, 1000, true, [this] { TimerElapsed(); }) {
+  timerStartWatch_.Arm();
+}
+
+void Scanner::TimerStartWatch::TimerChanged(Timer& timer) {
+  // A new interval for a running timer (a longer first position, a prompt's
+  // wait) is no new offer of the position; only a start is.
+  const bool started = timer.Enabled() && !wasEnabled_;
+  wasEnabled_ = timer.Enabled();
+  if (armed_ && started && !scanner_.resting_) scanner_.NoteLit(scanner_.state_.litPosition);
+  host_.TimerChanged(timer);
+}
 
 void Scanner::TimerElapsed() {
   if (WaitsForPrompt()) return;
@@ -123,8 +135,34 @@ void Scanner::Step() {
       ScanStep{clock_.NowMilliseconds(), before, state_.litPosition, countBefore};
 }
 
+void Scanner::NoteLit(int position) {
+  litHistory_[static_cast<std::size_t>(litCount_++ % 16)] = LitMoment{position, clock_.NowMilliseconds()};
+}
+
+Scanner::LitMoment Scanner::LitAt(std::int64_t time) const {
+  const int available = litCount_ < 16 ? litCount_ : 16;
+  LitMoment found;
+  for (int i = 1; i <= available; ++i) {
+    found = litHistory_[static_cast<std::size_t>((litCount_ - i) % 16)];
+    if (found.since <= time) return found;
+  }
+  // Older than what is kept: lit at least since the oldest change known.
+  return found;
+}
+
+void Scanner::TellTaken(int switchNumber, ObservedPress::Outcome outcome, std::int64_t closedAt) {
+  if (observer_ == nullptr) return;
+  const LitMoment lit = LitAt(closedAt);
+  observer_->PressTaken(ObservedPress{switchNumber, outcome, closedAt, lit.position, lit.since});
+}
+
+void Scanner::TellReleased(int switchNumber, std::int64_t openedAt) {
+  if (observer_ != nullptr) observer_->PressReleased(switchNumber, openedAt);
+}
+
 void Scanner::Light(bool byStep) {
   EndPromptWait();
+  NoteLit(state_.litPosition);
   output_.Light(state_.litPosition, byStep);
   litAt_ = clock_.NowMilliseconds();
   // The first position of each cycle stays lit longer, where a carer asks for it.
@@ -173,6 +211,7 @@ bool Scanner::CycleCompleted() {
 void Scanner::Rest() {
   resting_ = true;
   timer_.SetEnabled(false);
+  NoteLit(ScanOutput::kNothingLit);
   output_.Light(ScanOutput::kNothingLit, false);
 }
 
@@ -239,6 +278,14 @@ void Scanner::AdvanceStepper(SwitchSampler& stepperSamples) {
     stepperDown_ = edge.down;
     // Made while a dialog held the ticks, and only seen now: it moves nothing.
     stepperCounts_ = edge.down && edge.time >= resumedAt_;
+    if (edge.down) {
+      TellTaken(1, !stepperCounts_ ? ObservedPress::Outcome::kDuringDialog
+                   : resting_      ? ObservedPress::Outcome::kWhileResting
+                                   : ObservedPress::Outcome::kAccepted,
+                edge.time);
+    } else {
+      TellReleased(1, edge.time);
+    }
     if (stepperCounts_) {
       twoSwitches_.StepperPressed(*this);
     } else if (!edge.down && counted) {
@@ -252,6 +299,7 @@ void Scanner::AdvancePress(SwitchSampler& switchSamples) {
     press_.down = false;
     press_.releasedAt = switchSamples.Front().time;
     switchSamples.Pop();
+    TellReleased(SelectingSwitch(), press_.releasedAt);
     if (!press_.selectsNothing && press_.wait == PressState::Wait::kNone) {
       method_->Released(*this, press_.releasedAt);
     }
@@ -285,8 +333,11 @@ void Scanner::AdvancePress(SwitchSampler& switchSamples) {
   if (closedAt < resumedAt_) {
     // Made while a dialog held the ticks, and only recognised now.
     press_.selectsNothing = true;
+    TellTaken(SelectingSwitch(), ObservedPress::Outcome::kDuringDialog, closedAt);
     return;
   }
+  TellTaken(SelectingSwitch(), resting_ ? ObservedPress::Outcome::kWhileResting : ObservedPress::Outcome::kAccepted,
+            closedAt);
   method_->Pressed(*this, closedAt);
 }
 
@@ -348,6 +399,7 @@ void Scanner::OpenSubButtons() {
   state_.litPosition = ScanOutput::kNothingLit;
   stepCount_ = 0;
   output_.Relayout(state_.buttonCount);
+  NoteLit(ScanOutput::kNothingLit);
   output_.Light(ScanOutput::kNothingLit, false);
   state_.oneButtonMode = true;
   state_.activeStick = 0;
@@ -390,8 +442,14 @@ void Scanner::Resume(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSa
   const bool twoSwitches = method_ == &twoSwitches_;
   SwitchSampler& selecting = twoSwitches ? secondSwitchSamples : switchSamples;
   while (selecting.HasEdge() && selecting.Front().time < resumedAt_) {
-    press_.down = selecting.Front().down;
+    const SwitchSampler::Edge edge = selecting.Front();
+    press_.down = edge.down;
     selecting.Pop();
+    if (edge.down) {
+      TellTaken(SelectingSwitch(), ObservedPress::Outcome::kDuringDialog, edge.time);
+    } else {
+      TellReleased(SelectingSwitch(), edge.time);
+    }
   }
   press_.selectsNothing = press_.down;
   if (!twoSwitches) {
@@ -399,8 +457,14 @@ void Scanner::Resume(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSa
     return;
   }
   while (switchSamples.HasEdge() && switchSamples.Front().time < resumedAt_) {
-    stepperDown_ = switchSamples.Front().down;
+    const SwitchSampler::Edge edge = switchSamples.Front();
+    stepperDown_ = edge.down;
     switchSamples.Pop();
+    if (edge.down) {
+      TellTaken(1, ObservedPress::Outcome::kDuringDialog, edge.time);
+    } else {
+      TellReleased(1, edge.time);
+    }
   }
   stepperCounts_ = false;
 }

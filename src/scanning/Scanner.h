@@ -9,6 +9,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Timers.h"
+#include "scanning/PressObserver.h"
 #include "scanning/ScanMethod.h"
 #include "scanning/ScanOutput.h"
 #include "switch/SwitchSampler.h"
@@ -116,6 +117,18 @@ class Scanner {
            (method_ == &twoSwitches_ && stepperDown_);
   }
 
+  // Told what becomes of every press taken from the switch (nullptr: nobody).
+  void SetPressObserver(PressObserver* observer) { observer_ = observer; }
+  // The switch whose press selects: switch 2 in two-switch scanning, where switch 1 only steps.
+  int SelectingSwitch() const { return method_ == &twoSwitches_ ? 2 : 1; }
+  // What was lit at time, and since when, as far as the latest changes of the
+  // highlight tell (-1: nothing was lit).
+  struct LitMoment {
+    int position = ScanOutput::kNothingLit;
+    std::int64_t since = 0;
+  };
+  LitMoment LitAt(std::int64_t time) const;
+
   // Shared moves, for the scanning methods.
   std::int64_t Now() { return clock_.NowMilliseconds(); }
   bool NothingLit() const { return state_.litPosition == ScanOutput::kNothingLit; }
@@ -182,9 +195,33 @@ class Scanner {
   // Whether the step waits for the prompt; the timer then runs out at its end.
   bool WaitsForPrompt();
   void EndPromptWait();
+  // The highlight now shows position, for LitAt.
+  void NoteLit(int position);
+  void TellTaken(int switchNumber, ObservedPress::Outcome outcome, std::int64_t closedAt);
+  void TellReleased(int switchNumber, std::int64_t openedAt);
+
+  // Passes the scan timer's changes on to the real host, and notes the lit
+  // position afresh whenever the timer starts: whoever restarts the scan
+  // (after a press, the menu, a dialog) offers that position a whole interval
+  // from then, and the record times the press from there.
+  class TimerStartWatch : public TimerHost {
+   public:
+    TimerStartWatch(Scanner& scanner, TimerHost& host) : scanner_(scanner), host_(host) {}
+    void TimerChanged(Timer& timer) override;
+    void TimerGone(Timer& timer) override { host_.TimerGone(timer); }
+    // The timer starts as it is made, before the scanner it would note on.
+    void Arm() { armed_ = true; }
+
+   private:
+    Scanner& scanner_;
+    TimerHost& host_;
+    bool armed_ = false;
+    bool wasEnabled_ = false;
+  };
 
   ScanOutput& output_;
   Clock& clock_;
+  TimerStartWatch timerStartWatch_;
   Timer timer_;
   AutomaticScan automatic_;
   HoldToMoveScan holdToMove_;
@@ -211,6 +248,9 @@ class Scanner {
   int litInterval_ = 0;
   bool promptWait_ = false;  // the timer's interval is shortened to a prompt's end
   int intervalBeforeWait_ = 0;
+  PressObserver* observer_ = nullptr;
+  std::array<LitMoment, 16> litHistory_{};  // the latest changes of the highlight, a ring
+  int litCount_ = 0;
 };
 
 }  // namespace sorvane

@@ -23,7 +23,14 @@ bool SwitchSampler::Debounced::Feed(std::int64_t now, bool raw, std::int64_t dow
 
 void SwitchSampler::Sample(std::int64_t now, std::uint32_t buttons) {
   if (any_.Feed(now, (buttons & 0xFFU) != 0) && !any_.stable) allUpSince_ = any_.since;
+  // A press still waiting out the acceptance time, and since when.
+  const bool pressPending = !switch_.stable && switch_.candidate;
+  const std::int64_t pendingSince = switch_.since;
   if (switch_.Feed(now, (buttons & switchBit_) != 0, accept_)) SwitchChanged();
+  // It opened too soon; one shorter than the debounce was only contact bounce.
+  if (pressPending && !switch_.candidate && now - pendingSince >= kDebounceMilliseconds) {
+    Drop(DroppedPress::Reason::kShorterThanAcceptance, pendingSince, now);
+  }
 }
 
 void SwitchSampler::Unplugged(std::int64_t now) {
@@ -41,10 +48,12 @@ void SwitchSampler::SwitchChanged() {
   if (switch_.stable) {
     ignoring_ = released_ && ignore_ > 0 && switch_.since - releasedAt_ < ignore_;
     if (!ignoring_) Latch(true, switch_.since);
+    ignoredSince_ = switch_.since;
     return;
   }
   if (ignoring_) {
     ignoring_ = false;
+    Drop(DroppedPress::Reason::kWithinIgnoreTime, ignoredSince_, switch_.since);
     return;
   }
   released_ = true;
@@ -63,6 +72,21 @@ void SwitchSampler::Latch(bool down, std::int64_t time) {
   }
   edges_[(first_ + count_) % kCapacity] = Edge{down, time};
   ++count_;
+}
+
+void SwitchSampler::Drop(DroppedPress::Reason reason, std::int64_t closedAt, std::int64_t openedAt) {
+  if (droppedCount_ == kDroppedCapacity) {
+    droppedFirst_ = (droppedFirst_ + 1) % kDroppedCapacity;
+    --droppedCount_;
+  }
+  dropped_[(droppedFirst_ + droppedCount_) % kDroppedCapacity] = DroppedPress{reason, closedAt, openedAt};
+  ++droppedCount_;
+}
+
+void SwitchSampler::PopDroppedPress() {
+  if (droppedCount_ == 0) return;
+  droppedFirst_ = (droppedFirst_ + 1) % kDroppedCapacity;
+  --droppedCount_;
 }
 
 void SwitchSampler::Pop() {

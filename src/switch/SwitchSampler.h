@@ -22,6 +22,15 @@ class SwitchSampler {
     std::int64_t time;  // when the new state was first seen
   };
 
+  // A press that never became an edge, for whoever keeps a record of the
+  // switch: why it was dropped, when it closed and when it opened again.
+  struct DroppedPress {
+    enum class Reason { kShorterThanAcceptance, kWithinIgnoreTime };
+    Reason reason;
+    std::int64_t closedAt;
+    std::int64_t openedAt;
+  };
+
   // A press counts only once the switch has been down acceptMilliseconds
   // (never less than the debounce); a press that begins within
   // ignoreMilliseconds of the last counted release is ignored whole.
@@ -53,6 +62,11 @@ class SwitchSampler {
   std::uint64_t ChangesLatched() const { return changesLatched_; }
   // A reading differs from the debounced state and waits to be confirmed or
   // dropped: the switch should be read again soon.
+  // The presses dropped since they were last taken, oldest first; a few are
+  // kept, the oldest forgotten first when nobody takes them.
+  bool HasDroppedPress() const { return droppedCount_ > 0; }
+  const DroppedPress& FrontDroppedPress() const { return dropped_[droppedFirst_]; }
+  void PopDroppedPress();
   bool Settling() const { return switch_.candidate != switch_.stable || any_.candidate != any_.stable; }
 
  private:
@@ -65,6 +79,7 @@ class SwitchSampler {
   };
   void Latch(bool down, std::int64_t time);
   void SwitchChanged();
+  void Drop(DroppedPress::Reason reason, std::int64_t closedAt, std::int64_t openedAt);
 
   static constexpr int kCapacity = 16;
   std::uint32_t switchBit_;
@@ -81,6 +96,11 @@ class SwitchSampler {
   int count_ = 0;
   std::uint64_t pressesLatched_ = 0;
   std::uint64_t changesLatched_ = 0;
+  std::int64_t ignoredSince_ = 0;  // when the press being ignored closed
+  static constexpr int kDroppedCapacity = 8;
+  std::array<DroppedPress, kDroppedCapacity> dropped_{};
+  int droppedFirst_ = 0;
+  int droppedCount_ = 0;
 };
 
 }  // namespace sorvane

@@ -70,6 +70,12 @@ void PanelWindow::Update() {
     background_.Reset(CreateSolidBrush(ToColorRef(color_)));
     InvalidateRect(window_, nullptr, TRUE);
   }
+  if (form.practice != practiceShown_) {
+    practiceShown_ = form.practice;
+    SetWindowTextW(window_, Wide(form.WindowTitle()).c_str());
+    // The border is drawn with the background, around the buttons.
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+  }
   if (form.visible != shown_) {
     shown_ = form.visible;
     if (shown_) {
@@ -181,6 +187,15 @@ LRESULT PanelWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
       RECT rect{};
       GetClientRect(window, &rect);
       FillRect(reinterpret_cast<HDC>(wParam), &rect, background_.get());
+      if (practiceShown_) {
+        // A thin border in the colour of a warning: nothing reaches JoyToKey.
+        OwnedBrush border(CreateSolidBrush(RGB(255, 140, 0)));
+        const int thickness = MulDiv(2, form.LayoutDpi(), 96);
+        for (int edge = 0; edge < thickness; ++edge) {
+          FrameRect(reinterpret_cast<HDC>(wParam), &rect, border.get());
+          InflateRect(&rect, -1, -1);
+        }
+      }
       return 1;
     }
     case WM_SYSCHAR:

@@ -44,6 +44,7 @@ class PanelWindow {
   RECT bounds_{};
   bool shown_ = false;
   ColorValue color_ = 0;
+  bool practiceShown_ = false;  // the title and the border say the panel practises
   OwnedBrush background_;
   // A drag by the surface: the pointer's offset from the window's corner.
   bool dragging_ = false;

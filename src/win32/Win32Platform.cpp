@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "win32/Handles.h"
+#include "win32/SwitchRecordWindow.h"
 #include "win32/SwitchSettingsDialog.h"
 #include "win32/Text.h"
 
@@ -283,6 +284,11 @@ void Win32Platform::SetSwitchKeys(int virtualKey, int secondVirtualKey) {
   Reader().SetKeys(virtualKey, secondVirtualKey);
 }
 
+bool Win32Platform::ShowSwitchRecord(WindowHandle owner, const SwitchRecordReport& report) {
+  BeforeDialog();
+  return RunSwitchRecordWindow(AsWindow(owner), report);
+}
+
 bool Win32Platform::EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) {
   // The key must reach the dialog's key field, not act as the switch.
   Reader().SetKeys(0, 0);
@@ -384,6 +390,23 @@ FileWrite Win32Platform::ReplaceWholeFile(const std::string& path, const std::st
   return FileWrite::kWritten;
 }
 
+FileSystem::Appended Win32Platform::AppendToFile(const std::string& path, const std::string& firstLine,
+                                                const std::string& text) {
+  // Appending only: whatever else holds the file open for reading still can.
+  OwnedFile file(CreateFileW(LongPath(Wide(path)).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return {Refused(GetLastError()) ? FileWrite::kReadOnly : FileWrite::kFailed, 0};
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size)) return {FileWrite::kFailed, 0};
+  const std::string& lines = size.QuadPart == 0 ? firstLine + text : text;
+  DWORD written = 0;
+  if (!WriteFile(file.get(), lines.data(), static_cast<DWORD>(lines.size()), &written, nullptr) ||
+      written != lines.size()) {
+    return {FileWrite::kFailed, 0};
+  }
+  return {FileWrite::kWritten, static_cast<std::int64_t>(size.QuadPart) + static_cast<std::int64_t>(written)};
+}
+
 bool Win32Platform::FolderWritable(const std::string& folder) {
   wchar_t name[64];
   wsprintfW(name, L"Sorvane-%lu.tmp", GetCurrentProcessId());
@@ -429,6 +452,17 @@ bool Win32Platform::ListFolder(const std::u16string& pattern, EntryVisitor visit
 void Win32Platform::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); }
 
 std::int64_t Win32Platform::NowMilliseconds() { return MonotonicMilliseconds(); }
+
+std::int64_t Win32Platform::LocalMilliseconds() {
+  SYSTEMTIME local{};
+  GetLocalTime(&local);
+  // The local time read as if it were UTC gives its count from 1601; from 1970 on, in milliseconds.
+  FILETIME asIfUtc{};
+  SystemTimeToFileTime(&local, &asIfUtc);
+  const ULONGLONG ticks = (static_cast<ULONGLONG>(asIfUtc.dwHighDateTime) << 32) | asIfUtc.dwLowDateTime;
+  constexpr ULONGLONG kTicksFrom1601To1970 = 116444736000000000ULL;
+  return static_cast<std::int64_t>((ticks - kTicksFrom1601To1970) / 10000);
+}
 
 void Win32Platform::BeforeDialog() {
   keyboard_.Remember();

@@ -85,17 +85,20 @@ class Win32Platform : public Desktop,
               const std::u16string& folder, int showCommand) override;
   FileRead ReadWholeFile(const std::string& path) override;
   FileWrite ReplaceWholeFile(const std::string& path, const std::string& contents) override;
+  Appended AppendToFile(const std::string& path, const std::string& firstLine, const std::string& text) override;
   bool FolderWritable(const std::string& folder) override;
   bool MakeFolder(const std::string& folder) override;
   std::string RoamingDataFolder() override;
   bool ListFolder(const std::u16string& pattern, EntryVisitor visit, void* context) override;
   void Sleep(int milliseconds) override;
   std::int64_t NowMilliseconds() override;
+  std::int64_t LocalMilliseconds() override;
   int ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
                   unsigned flags) override;
   std::optional<ColorValue> ChooseColor(WindowHandle owner, ColorValue initial) override;
   bool ChooseFont(WindowHandle owner, FontChoice& font) override;
   bool EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) override;
+  bool ShowSwitchRecord(WindowHandle owner, const SwitchRecordReport& report) override;
   std::string ProgramFilePath() override;
   std::string ProgramFolder() override;
   std::string FirstArgument() override;

@@ -143,6 +143,18 @@ TEST(CursorChase, PutsThePanelTenPixelsRightOfAndBelowTheCursor) {
   EXPECT_EQ(panel.form().top, 210);
 }
 
+TEST(CursorChase, TurnedOffFromTheMenuLetsTheHeldScanGoOnWithThePointerStillOverThePanel) {
+  Panel panel;
+  PanelForm& form = Started(panel).form();
+  form.options.cursorChase = true;
+  panel.desk.cursor = {form.left + 5, form.top + 5};
+  form.MenuOpening();
+  form.MenuCommand(MenuId::CursorChase);  // off
+  const int lit = panel.scan().litPosition;
+  panel.Run(2500);
+  EXPECT_NE(panel.scan().litPosition, lit);
+}
+
 TEST(OneButtonMode, OffersEverySubButtonExactlyOnceThenCollapses) {
   for (int subCount : {2, 4, 6, 8}) {
     Panel panel;

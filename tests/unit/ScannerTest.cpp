@@ -43,6 +43,7 @@ class ScannerRig : public ScanOutput, public TimerHost, public Clock {
   void TimerGone(Timer& timer) override { Forget(timer); }
   void Sleep(int milliseconds) override { now += milliseconds; }
   std::int64_t NowMilliseconds() override { return now; }
+  std::int64_t LocalMilliseconds() override { return now; }
 
   // Runs the clock to end: the scan timer first at each millisecond, then a
   // reading of the switch, then the tick, which a new press or an awaited

@@ -295,6 +295,22 @@ FileWrite SimDesktop::ReplaceWholeFile(const std::string& linkOrPath, const std:
   return FileWrite::kWritten;
 }
 
+FileSystem::Appended SimDesktop::AppendToFile(const std::string& path, const std::string& firstLine,
+                                             const std::string& text) {
+  ++appendCalls;
+  if (std::find(readOnly.begin(), readOnly.end(), path) != readOnly.end() ||
+      std::find(unwritable.begin(), unwritable.end(), path) != unwritable.end() ||
+      !FolderWritable(path.substr(0, path.rfind('\\') + 1))) {
+    return {FileWrite::kFailed, 0};
+  }
+  const auto locked = lockedUntil.find(path);
+  if (locked != lockedUntil.end() && now < locked->second) return {FileWrite::kFailed, 0};
+  std::string& contents = files[path];
+  if (contents.empty()) contents = firstLine;
+  contents += text;
+  return {FileWrite::kWritten, static_cast<std::int64_t>(contents.size())};
+}
+
 bool SimDesktop::FolderWritable(const std::string& folder) {
   return std::find(unwritableFolders.begin(), unwritableFolders.end(), folder) == unwritableFolders.end();
 }
@@ -372,6 +388,15 @@ bool SimDesktop::EditSwitchOptions(WindowHandle, SwitchOptionTexts& texts) {
   if (!answer) return false;
   texts = *answer;
   return true;
+}
+
+bool SimDesktop::ShowSwitchRecord(WindowHandle, const SwitchRecordReport& report) {
+  recordReports.push_back(report);
+  if (whileRecordShown) whileRecordShown();
+  if (recordAnswers.empty()) return false;
+  const bool apply = recordAnswers.front();
+  recordAnswers.pop_front();
+  return apply;
 }
 
 bool SimDesktop::CreateInstanceMutex(const std::string& name) {

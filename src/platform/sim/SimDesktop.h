@@ -141,6 +141,9 @@ class SimDesktop : public Desktop,
   std::vector<FontChoice> fontDialogInitial;
   std::deque<std::optional<SwitchOptionTexts>> switchAnswers;  // nothing: cancel
   std::vector<SwitchOptionTexts> switchDialogInitial;
+  std::deque<bool> recordAnswers;  // true: "この設定にする"; then closed
+  std::vector<SwitchRecordReport> recordReports;
+  std::function<void()> whileRecordShown;  // what happens while the window is open
 
   // Shell.
   std::vector<ShellCall> shellCalls;
@@ -162,6 +165,7 @@ class SimDesktop : public Desktop,
   // reaches the time: they exist, but reads and replaces fail.
   std::map<std::string, std::int64_t> lockedUntil;
   int replaceCalls = 0;
+  int appendCalls = 0;
   std::map<std::u16string, int> listings;  // folder -> times listed
   void AddFile(const std::u16string& folder, const std::u16string& name);
   void AddFolder(const std::u16string& parent, const std::u16string& name, std::uint32_t attributes = 0x10);
@@ -231,6 +235,7 @@ class SimDesktop : public Desktop,
   // Files.
   FileRead ReadWholeFile(const std::string& path) override;
   FileWrite ReplaceWholeFile(const std::string& path, const std::string& contents) override;
+  Appended AppendToFile(const std::string& path, const std::string& firstLine, const std::string& text) override;
   bool FolderWritable(const std::string& folder) override;
   bool MakeFolder(const std::string& folder) override;
   std::string RoamingDataFolder() override { return roamingDataFolder; }
@@ -238,12 +243,16 @@ class SimDesktop : public Desktop,
   // Clock.
   void Sleep(int milliseconds) override;
   std::int64_t NowMilliseconds() override { return now; }
+  // The local time when the virtual clock reads 0: 2026-03-02 09:00:00.
+  std::int64_t localTimeAtZero = 1772442000000;
+  std::int64_t LocalMilliseconds() override { return localTimeAtZero + now; }
   // Dialogs.
   int ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
                   unsigned flags) override;
   std::optional<ColorValue> ChooseColor(WindowHandle owner, ColorValue initial) override;
   bool ChooseFont(WindowHandle owner, FontChoice& font) override;
   bool EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) override;
+  bool ShowSwitchRecord(WindowHandle owner, const SwitchRecordReport& report) override;
   // Process.
   std::string ProgramFilePath() override { return programFilePath; }
   std::string ProgramFolder() override { return programFilePath.substr(0, programFilePath.rfind('\\') + 1); }

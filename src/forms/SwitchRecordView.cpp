@@ -1,0 +1,67 @@
+#include "forms/SwitchRecordView.h"
+
+#include <cstdio>
+#include <string>
+
+namespace sorvane {
+
+const char* const kSwitchRecordTitle = "スイッチの記録";
+
+namespace {
+
+std::string Count(int count) { return std::to_string(count) + " 回"; }
+
+std::string Seconds(std::int64_t milliseconds) {
+  if (milliseconds < 0) return "―";
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f 秒", static_cast<double>(milliseconds) / 1000.0);
+  return text;
+}
+
+std::string SpeedText(float seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", static_cast<double>(seconds));
+  return text;
+}
+
+}  // namespace
+
+SwitchRecordReport SwitchRecordReportOf(const PressFigures& session, const PressFigures& lastWeek,
+                                        const SwitchSuggestions& suggestions) {
+  SwitchRecordReport report;
+  report.columns = {"起動してから", "過去 7 日"};
+  const auto row = [&report, &session, &lastWeek](const char* label, auto value) {
+    report.rows.push_back({label, {value(session), value(lastWeek)}});
+  };
+  row("押した回数", [](const PressFigures& f) { return Count(f.presses); });
+  row("受け付けた", [](const PressFigures& f) { return Count(f.accepted); });
+  row("無視：受付時間より短い", [](const PressFigures& f) { return Count(f.shorterThanAcceptance); });
+  row("無視：無視時間内", [](const PressFigures& f) { return Count(f.withinIgnoreTime); });
+  row("無視：ダイアログ中", [](const PressFigures& f) { return Count(f.duringDialog); });
+  row("無視：休止中", [](const PressFigures& f) { return Count(f.whileResting); });
+  row("押すまでの時間（中央値）", [](const PressFigures& f) { return Seconds(f.medianLitMilliseconds); });
+  row("押すまでの時間（90%）", [](const PressFigures& f) { return Seconds(f.litMilliseconds90); });
+  row("次の位置で押された（遅れ）", [](const PressFigures& f) { return Count(f.latePresses); });
+
+  if (suggestions.intervalSeconds) {
+    report.suggestions.push_back("スキャン速度 " + SpeedText(*suggestions.intervalSeconds) + " 秒：押した " +
+                                 std::to_string(suggestions.timedPresses) + " 回の 90% が " +
+                                 Seconds(suggestions.timeToPress90) + " 以内、それに 0.3 秒を足しました");
+  }
+  if (suggestions.acceptTime) {
+    report.suggestions.push_back("受付時間 " + std::to_string(*suggestions.acceptTime) + " ミリ秒：" +
+                                 std::to_string(suggestions.shortPresses) + " 回の短い押し（最長 " +
+                                 std::to_string(suggestions.longestShortPress) +
+                                 " ミリ秒）が無視されたか、すぐ押し直されました");
+  }
+  if (suggestions.ignoreTime) {
+    report.suggestions.push_back("連続押し無視 " + std::to_string(*suggestions.ignoreTime) + " ミリ秒：離してから " +
+                                 std::to_string(suggestions.longestGapAfterRelease) + " ミリ秒以内の押し直しが " +
+                                 std::to_string(suggestions.secondPresses) + " 回ありました");
+  }
+  if (report.suggestions.empty()) report.suggestions.push_back("提案できるほどの記録がまだありません");
+  report.canApply = suggestions.Any();
+  return report;
+}
+
+}  // namespace sorvane

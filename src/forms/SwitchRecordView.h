@@ -1,0 +1,17 @@
+// The switch record window's contents: the figures of the last session and
+// of the last seven days, and the suggested settings with their reasons.
+#pragma once
+
+#include <vector>
+
+#include "platform/Dialogs.h"
+#include "record/RecordStatistics.h"
+
+namespace sorvane {
+
+extern const char* const kSwitchRecordTitle;  // "スイッチの記録"
+
+SwitchRecordReport SwitchRecordReportOf(const PressFigures& session, const PressFigures& lastWeek,
+                                        const SwitchSuggestions& suggestions);
+
+}  // namespace sorvane
