@@ -121,7 +121,9 @@ void PanelForm::WriteRecord() {
     sampler.PopDroppedPress();
     if (!takeSecond || secondSwitchUsed) WriteDroppedPress(takeSecond ? 2 : 1, dropped);
   }
-  WriteTakenPresses(std::numeric_limits<std::int64_t>::max());
+  // A tap whose pause is still to select waits for the button it sends.
+  const bool tapWaits = scanner.PauseWillSelect() && Taken(1).taken;
+  WriteTakenPresses(tapWaits ? Taken(1).closedAt : std::numeric_limits<std::int64_t>::max());
 }
 
 void PanelForm::WriteDroppedPress(int switchNumber, const SwitchSampler::DroppedPress& dropped) {

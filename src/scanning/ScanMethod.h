@@ -85,6 +85,7 @@ class TapToMoveScan final : public ScanMethod {
   bool ActsOnRelease() const override { return true; }
   // A dialog opened or the method changed: no pause selects until the next press.
   void CancelPause() { dwelling_ = false; }
+  bool PauseWillSelect() const { return dwelling_; }
 
  private:
   bool dwelling_ = false;  // a pause from dwellFrom_ on selects the lit position

@@ -112,6 +112,8 @@ class Scanner {
   void ReleaseHeldButton();
   // The press waits for its release to act (one-button mode, the switch-over
   // marker), so the release should be taken as soon as it is seen.
+  // Tap to move: the pause under way will select the lit position.
+  bool PauseWillSelect() const { return method_ == &tapToMove_ && tapToMove_.PauseWillSelect(); }
   bool WaitsForRelease() const {
     return press_.wait != PressState::Wait::kNone || (press_.down && method_->ActsOnRelease()) ||
            (method_ == &twoSwitches_ && stepperDown_);

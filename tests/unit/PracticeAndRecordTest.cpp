@@ -135,6 +135,20 @@ TEST(SwitchRecord, InTwoSwitchScanningSwitchOneStepsAsSwitchOneAndSwitchTwoSelec
   EXPECT_EQ(lines[2].buttonSent, panel.scan().litPosition);
 }
 
+TEST(SwitchRecord, TheTapThatAPauseSelectsAfterIsWrittenWithTheButtonItSent) {
+  Recording panel;
+  panel.form().MenuCommand(MenuId::MethodTapToMove);
+  panel.Press(500, 100);
+  panel.Press(1000, 100);
+  panel.Run(1800);
+  EXPECT_EQ(panel.Lines().size(), 1U) << "the last tap waits for its pause";
+  panel.Run(2000);
+  const std::vector<RecordedPress> lines = panel.Lines();
+  ASSERT_EQ(lines.size(), 2U);
+  EXPECT_EQ(lines[0].buttonSent, 0);
+  EXPECT_EQ(lines[1].buttonSent, 2);
+}
+
 TEST(Practice, SendsNothingToJoyToKeyWhileTheSelectedButtonFlashesForThreeTenthsOfASecond) {
   Recording panel;
   PanelForm& form = panel.form();
