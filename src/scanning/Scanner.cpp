@@ -55,6 +55,14 @@ void Scanner::SetMethod(ScanMethodId id) {
   Interrupt();
   stepperCounts_ = false;
   resting_ = false;
+  if ((method_ == &twoSwitches_) != (chosen == &twoSwitches_)) {
+    // The other switch selects now. The press under way was the old one's:
+    // its release comes on a switch that no longer selects, and the new one
+    // is free to press at once.
+    press_.down = false;
+    press_.selectsNothing = false;
+    stepperDown_ = false;
+  }
   method_ = chosen;
   ApplyTiming();
   method_->Start(*this);
@@ -325,7 +333,10 @@ void Scanner::AdvancePress(SwitchSampler& switchSamples) {
   // The release is never sent in the tick of its press, so JoyToKey sees the
   // button down for at least one tick.
   if (state_.heldButton != 0 && press_.heldTick != press_.ticks) ReleaseHeldButton();
-  if (!switchSamples.HasEdge() || !switchSamples.Front().down) return;
+  // The release of a press this switch did not make as the selecting one (it
+  // was stepping, or selecting in another way of scanning) has nothing to end.
+  while (switchSamples.HasEdge() && !switchSamples.Front().down) switchSamples.Pop();
+  if (!switchSamples.HasEdge()) return;
   if (state_.heldButton != 0) return;  // a new press waits for the held one's release
   press_.down = true;
   const std::int64_t closedAt = switchSamples.Front().time;

@@ -379,15 +379,30 @@ TEST(ScanMethods, TheOneButtonKeepsItsRulesAndItsSubButtonsAreScannedTheMethodsW
   }
 }
 
-TEST(ScanMethods, ChoosingAnotherMethodReleasesAHeldButton) {
-  ScannerRig rig;
-  PrepareMethod(rig, ScanMethodId::kTwoSwitches);
-  rig.Presses1({{1000, 100}});
-  rig.secondSwitch = {{2000, 3000}};
-  rig.RunUntil(2500);
-  rig.scanner.SetMethod(ScanMethodId::kAutomatic);
-  rig.RunUntil(6000);
-  EXPECT_EQ(Pressed(rig), (Events{"down 1", "up 1"}));
+TEST(ScanMethods, ChoosingAnotherMethodWithASwitchHeldReleasesItsButtonAndLeavesBothSwitchesWorking) {
+  // Into and out of two switches, with the switch that selected or stepped
+  // held across the change: its button goes up, and once it is released the
+  // new way's presses act.
+  const struct {
+    ScanMethodId from, to;
+    ScannerRig::Presses first, second;  // the held press, then one that selects
+    Events expected;
+  } changes[] = {
+      {ScanMethodId::kTwoSwitches, ScanMethodId::kAutomatic, {{1000, 100}, {6500, 100}}, {{2000, 3000}},
+       {"down 1", "up 1", "down 4", "up 4"}},
+      {ScanMethodId::kTwoSwitches, ScanMethodId::kTapToMove, {{2000, 3000}, {6500, 100}}, {}, {"down 1", "up 1"}},
+      {ScanMethodId::kHoldToMove, ScanMethodId::kTwoSwitches, {{2000, 3000}, {6000, 100}}, {{6500, 100}}, {"down 1", "up 1"}},
+  };
+  for (const auto& change : changes) {
+    ScannerRig rig;
+    PrepareMethod(rig, change.from);
+    rig.Presses1(change.first);
+    rig.secondSwitch = change.second;
+    rig.RunUntil(2500);
+    rig.scanner.SetMethod(change.to);
+    rig.RunUntil(9000);
+    EXPECT_EQ(Pressed(rig), change.expected) << static_cast<int>(change.from) << " to " << static_cast<int>(change.to);
+  }
 }
 
 }  // namespace sorvane::test
