@@ -199,9 +199,11 @@ write_settings() { printf '%s\r\n' "$@" >"$WORK/Sorvane.ini"; }
 
 # Waits until button $1 of a strip of $2 is highlighted.
 wait_highlight() {
+  local x y
+  read -r x y < <(panel_origin)  # once: asking the panel takes longer than a step may last
   for _ in $(seq 100); do
     screenshot now.png
-    [ "$(highlighted now.png "$2")" = "$1" ] && return 0
+    [ "$(highlighted now.png "$2" "$x" "$y")" = "$1" ] && return 0
     sleep 0.1
   done
   fail "the highlight never reached button $1"

@@ -39,10 +39,11 @@ pass "IgnoreRepeat=1500: two presses 300 ms apart were one"
 # How long each button stays lit, from screenshots taken in a loop.
 run_panel "[Interval]" "ScanTimer=0.5" "[Switch]" "FirstPause=1500"
 : >lit.txt
+read -r x y < <(panel_origin)
 end=$(($(date +%s%3N) + 9000))
 while [ "$(date +%s%3N)" -lt "$end" ]; do
   screenshot lit.png
-  echo "$(date +%s%3N) $(highlighted lit.png 4)" >>lit.txt
+  echo "$(date +%s%3N) $(highlighted lit.png 4 "$x" "$y")" >>lit.txt
 done
 # Lengths of the whole runs of one button (the first and last runs are cut).
 awk 'NR > 1 && $2 != k {if (start) print k, $1 - start; start = $1} {k = $2}' lit.txt | sed 1d >runs.txt

@@ -5,12 +5,7 @@ write_settings "[Interval]" "ScanTimer=1" "[Sound]" "ON=0"
 use_switch_file
 start_standin
 start_panel "$BUILD/SorvaneE2E.exe" 3
-for _ in $(seq 60); do
-  screenshot now.png
-  [ "$(highlighted now.png 4)" = 3 ] && break
-  sleep 0.1
-done
-[ "$(highlighted now.png 4)" = 3 ] || fail "the highlight never reached button 3"
+wait_highlight 3 4
 echo 1 >switch
 sleep 0.9
 echo 0 >switch

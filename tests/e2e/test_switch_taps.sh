@@ -7,10 +7,11 @@ use_switch_file
 start "$BUILD/JoyToKey.exe" --log "$WORK/JoyToKey.log" --unix-time
 probe wait "JoyToKey " 20000 >/dev/null || fail "the stand-in did not open its window"
 start_panel "${SORVANE_PANEL:-$BUILD/SorvaneE2E.exe}" 3
+read -r x y < <(panel_origin)
 wait_highlight() {
   for _ in $(seq 60); do
     screenshot now.png
-    [ "$(highlighted now.png 4)" = "$1" ] && return 0
+    [ "$(highlighted now.png 4 "$x" "$y")" = "$1" ] && return 0
     sleep 0.1
   done
   fail "the highlight never reached button $1"
