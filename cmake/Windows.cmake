@@ -12,6 +12,7 @@ set(SORVANE_WIN32_SOURCES
   src/win32/SwitchKeyHook.cpp
   src/win32/SwitchReader.cpp
   src/win32/SpokenPrompts.cpp
+  src/win32/ModalWindow.cpp
   src/win32/SwitchRecordWindow.cpp
   src/win32/SwitchSettingsDialog.cpp
   src/win32/Text.cpp
@@ -93,7 +94,7 @@ endif()
 
 add_executable(searchbench tests/e2e/searchbench.cpp src/win32/Win32Platform.cpp
   src/win32/FileLog.cpp src/win32/MessageCourier.cpp src/win32/SwitchKeyHook.cpp src/win32/SwitchReader.cpp
-  src/win32/SpokenPrompts.cpp src/win32/SwitchRecordWindow.cpp src/win32/SwitchSettingsDialog.cpp
+  src/win32/SpokenPrompts.cpp src/win32/ModalWindow.cpp src/win32/SwitchRecordWindow.cpp src/win32/SwitchSettingsDialog.cpp
   src/win32/Text.cpp)
 target_link_libraries(searchbench PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
 if(NOT MSVC)

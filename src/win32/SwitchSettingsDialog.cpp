@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "win32/Handles.h"
+#include "win32/ModalWindow.h"
 #include "win32/Text.h"
 
 namespace sorvane::win32 {
@@ -92,19 +92,6 @@ LRESULT CALLBACK KeyFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lP
   return DefSubclassProc(field, message, wParam, lParam);
 }
 
-// Sizes are designed at 96 DPI and scaled to the screen's.
-int g_dpi = 96;
-int Scaled(int pixels) { return MulDiv(pixels, g_dpi, 96); }
-
-HWND AddControl(HWND parent, const wchar_t* kind, const std::wstring& text, DWORD style, DWORD exStyle, int id,
-                int x, int y, int width, int height, HFONT font) {
-  HWND control = CreateWindowExW(exStyle, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, Scaled(x), Scaled(y),
-                                 Scaled(width), Scaled(height), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return control;
-}
-
 LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DialogState* state = StateOf(window);
   switch (message) {
@@ -155,52 +142,25 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 bool RunSwitchSettingsDialog(HWND owner, SwitchOptionTexts& texts) {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &DialogProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  windowClass.lpszClassName = kClass;
-  RegisterClassExW(&windowClass);
-
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  OwnedFont font(CreateFontIndirectW(&metrics.lfMessageFont));
-
-  HDC screen = GetDC(nullptr);
-  g_dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-
   DialogState state{texts, {texts.key, texts.key2}};
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  RECT outer{0, 0, Scaled(kWidth), Scaled(kHeight)};
-  AdjustWindowRectEx(&outer, style, FALSE, WS_EX_DLGMODALFRAME);
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
-  const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  HWND window = CreateWindowExW(WS_EX_DLGMODALFRAME, kClass, Wide("スイッチの設定").c_str(), style, x, y, width,
-                                height, owner, nullptr, instance, nullptr);
-  if (window == nullptr) return false;
-  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
+  ModalWindow dialog(kClass, &DialogProc, "スイッチの設定", kWidth, kHeight, owner, &state);
+  if (dialog.handle() == nullptr) return false;
+  const HFONT font = dialog.font();
 
   const char* const keyLabels[kKeyCount] = {"スイッチにするキー", "スイッチ 2 にするキー"};
   for (int which = 0; which < kKeyCount; ++which) {
     const int top = 12 + 32 * which;
-    AddControl(window, L"STATIC", Wide(keyLabels[which]), SS_LEFT, 0, -1, 12, top + 4, 156, 20, font.get());
+    dialog.Add(L"STATIC", Wide(keyLabels[which]), SS_LEFT, 0, -1, 12, top + 4, 156, 20, font);
     state.keyFields[which] =
-        AddControl(window, L"EDIT", KeyName(state.keys[which]), WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL,
-                   WS_EX_CLIENTEDGE, kKeyField + which, 170, top, 120, 24, font.get());
+        dialog.Add(L"EDIT", KeyName(state.keys[which]), WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL,
+                   WS_EX_CLIENTEDGE, kKeyField + which, 170, top, 120, 24, font);
     SetWindowSubclass(state.keyFields[which], &KeyFieldProc, static_cast<UINT_PTR>(which),
                       reinterpret_cast<DWORD_PTR>(&state));
-    AddControl(window, L"BUTTON", Wide("なし"), WS_TABSTOP | BS_PUSHBUTTON, 0, kNoKeyButton + which, 298, top, 70,
-               24, font.get());
+    dialog.Add(L"BUTTON", Wide("なし"), WS_TABSTOP | BS_PUSHBUTTON, 0, kNoKeyButton + which, 298, top, 70,
+               24, font);
   }
-  AddControl(window, L"STATIC", Wide("欄を選んでキーを押します（Enter・Esc・Tab・Shift などは使えません）"),
-             SS_LEFT, 0, -1, 12, 74, 356, 20, font.get());
+  dialog.Add(L"STATIC", Wide("欄を選んでキーを押します（Enter・Esc・Tab・Shift などは使えません）"),
+             SS_LEFT, 0, -1, 12, 74, 356, 20, font);
   const char* const labels[kTimeFieldCount] = {
       "受付時間 (0〜5000 ミリ秒)", "連続押し無視 (0〜5000 ミリ秒)", "最初の項目の延長 (0〜5000 ミリ秒)",
       "休止までの周回 (0〜99、0 は休止なし)", "選択までの待ち時間 (500〜10000 ミリ秒)"};
@@ -208,34 +168,15 @@ bool RunSwitchSettingsDialog(HWND owner, SwitchOptionTexts& texts) {
                                                 &texts.loops, &texts.dwellTime};
   for (int i = 0; i < kTimeFieldCount; ++i) {
     const int top = 106 + 34 * i;
-    AddControl(window, L"STATIC", Wide(labels[i]), SS_LEFT, 0, -1, 12, top + 4, 270, 20, font.get());
-    state.fields[i] = AddControl(window, L"EDIT", Wide(*values[i]), WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
-                                 kFirstTimeField + i, 288, top, 80, 24, font.get());
+    dialog.Add(L"STATIC", Wide(labels[i]), SS_LEFT, 0, -1, 12, top + 4, 270, 20, font);
+    state.fields[i] = dialog.Add(L"EDIT", Wide(*values[i]), WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
+                                 kFirstTimeField + i, 288, top, 80, 24, font);
   }
-  AddControl(window, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 190, 298, 84, 28, font.get());
-  AddControl(window, L"BUTTON", Wide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 284, 298, 84, 28,
-             font.get());
+  dialog.Add(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 190, 298, 84, 28, font);
+  dialog.Add(L"BUTTON", Wide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 284, 298, 84, 28,
+             font);
 
-  if (owner != nullptr) EnableWindow(owner, FALSE);
-  ShowWindow(window, SW_SHOW);
-  SetForegroundWindow(window);
-  SetFocus(state.keyFields[0]);
-  MSG message{};
-  bool quit = false;
-  while (!state.done) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got <= 0) {
-      quit = got == 0;
-      break;
-    }
-    if (IsDialogMessageW(window, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  if (owner != nullptr) EnableWindow(owner, TRUE);
-  DestroyWindow(window);
-  // The message loop outside ends as it was asked to.
-  if (quit) PostQuitMessage(static_cast<int>(message.wParam));
+  dialog.Run(state.keyFields[0], state.done);
   return state.confirmed;
 }
 
