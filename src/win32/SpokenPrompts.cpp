@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include "win32/WindowClass.h"
 
 namespace sorvane::win32 {
 
@@ -40,14 +41,9 @@ void WideInto(const std::string& cp932, std::wstring& out) {
 SpokenPrompts::SpokenPrompts() {
   const HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   comStarted_ = SUCCEEDED(started);
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = &WindowProc;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"SorvaneVoice";
-  RegisterClassW(&windowClass);
+  RegisterOwnedClass<SpokenPrompts>(L"SorvaneVoice", nullptr);
   window_ = CreateWindowExW(0, L"SorvaneVoice", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
-  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+                            GetModuleHandleW(nullptr), this);
 }
 
 SpokenPrompts::~SpokenPrompts() {
@@ -58,10 +54,9 @@ SpokenPrompts::~SpokenPrompts() {
   if (comStarted_) CoUninitialize();
 }
 
-LRESULT CALLBACK SpokenPrompts::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SpokenPrompts::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kVoiceEventMessage) {
-    auto* self = reinterpret_cast<SpokenPrompts*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self != nullptr) self->TakeVoiceEvents();
+    TakeVoiceEvents();
     return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);

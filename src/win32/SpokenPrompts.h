@@ -29,10 +29,11 @@ class SpokenPrompts final : public PromptPlayer {
   bool StartSpeaking(const std::string& text, int rate, int volume) override;
   bool StartPlaying(const std::string& path) override;
   void StopPrompt() override;
+  // The voice's events arrive at a message-only window of this object's.
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   static constexpr UINT kVoiceEventMessage = WM_APP + 2;
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void TakeVoiceEvents();
   void PurgeVoice();
 
