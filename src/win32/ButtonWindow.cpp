@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "win32/Colors.h"
 #include "win32/PanelView.h"
 #include "win32/Text.h"
 #include "win32/WindowClass.h"
@@ -39,12 +40,12 @@ ButtonWindow::ButtonWindow(PanelView& view, PanelButton& button, const PanelForm
                            FontCache& fonts)
     : view_(view), button_(button), panel_(panel), fonts_(fonts) {
   RegisterOwnedClass<ButtonWindow>(kClass, nullptr);
-  window_ = CreateWindowExW(0, kClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent, nullptr,
-                            GetModuleHandleW(nullptr), this);
+  window_.Reset(CreateWindowExW(0, kClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent, nullptr,
+                                GetModuleHandleW(nullptr), this));
 }
 
 ButtonWindow::~ButtonWindow() {
-  if (window_ != nullptr) DestroyWindow(window_);
+  window_.Reset();
   if (accessible_ != nullptr) {
     accessible_->Disconnect();
     accessible_->Release();
@@ -52,7 +53,7 @@ ButtonWindow::~ButtonWindow() {
 }
 
 IAccessible* ButtonWindow::AccessibleObject() {
-  if (accessible_ == nullptr) accessible_ = new ButtonAccessible(window_, *this);
+  if (accessible_ == nullptr) accessible_ = new ButtonAccessible(window_.get(), *this);
   return accessible_;
 }
 
@@ -70,13 +71,13 @@ void ButtonWindow::Update() {
     s.top = b.top;
     s.width = b.width;
     s.height = b.height;
-    MoveWindow(window_, b.left, b.top, b.width, b.height, TRUE);
+    MoveWindow(window_.get(), b.left, b.top, b.width, b.height, TRUE);
   }
   bool changed = false;
   if (b.caption != s.caption) {
     s.caption = b.caption;
     // The caption is also the window's text, for screen readers.
-    SetWindowTextW(window_, Wide(b.caption).c_str());
+    SetWindowTextW(window_.get(), Wide(b.caption).c_str());
     changed = true;
   }
   const int dpi = panel_.LayoutDpi();
@@ -90,17 +91,17 @@ void ButtonWindow::Update() {
     if (!(b.font == s.font)) s.font = b.font;
     changed = true;
   }
-  if (changed) InvalidateRect(window_, nullptr, FALSE);
+  if (changed) InvalidateRect(window_.get(), nullptr, FALSE);
   if (b.visible != s.visible) {
     s.visible = b.visible;
-    ShowWindow(window_, b.visible ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(window_.get(), b.visible ? SW_SHOWNA : SW_HIDE);
   }
 }
 
 void ButtonWindow::Paint(HDC dc) {
   const PanelButton& b = button_;
   RECT rect{};
-  GetClientRect(window_, &rect);
+  GetClientRect(window_.get(), &rect);
   OwnedBrush face(CreateSolidBrush(ToColorRef(b.color)));
   FillRect(dc, &rect, face.get());
   const int dpi = panel_.LayoutDpi();

@@ -8,6 +8,7 @@
 #include "controls/PanelButton.h"
 #include "win32/ButtonAccessible.h"
 #include "win32/Fonts.h"
+#include "win32/Handles.h"
 
 namespace sorvane::win32 {
 
@@ -21,7 +22,7 @@ class ButtonWindow : private ButtonAccessible::Source {
   ButtonWindow(const ButtonWindow&) = delete;
   ButtonWindow& operator=(const ButtonWindow&) = delete;
 
-  HWND handle() const { return window_; }
+  HWND handle() const { return window_.get(); }
   PanelButton& button() const { return button_; }
   // Brings the window in line with the button; repaints only what changed.
   void Update();
@@ -39,7 +40,7 @@ class ButtonWindow : private ButtonAccessible::Source {
   PanelButton& button_;
   const PanelForm& panel_;
   FontCache& fonts_;
-  HWND window_ = nullptr;
+  OwnedWindow window_;
   ButtonAccessible* accessible_ = nullptr;  // made when first asked for
   // What the window shows now.
   struct Look {

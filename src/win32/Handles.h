@@ -54,6 +54,22 @@ struct DeleteGdiObject {
   static Gdi Invalid() { return nullptr; }
   void operator()(Gdi h) const { DeleteObject(h); }
 };
+struct DestroyWindowHandle {
+  static HWND Invalid() { return nullptr; }
+  void operator()(HWND h) const { DestroyWindow(h); }
+};
+struct CloseRegistryKey {
+  static HKEY Invalid() { return nullptr; }
+  void operator()(HKEY h) const { RegCloseKey(h); }
+};
+struct RemoveHook {
+  static HHOOK Invalid() { return nullptr; }
+  void operator()(HHOOK h) const { UnhookWindowsHookEx(h); }
+};
+struct FreeLocalMemory {
+  static LPWSTR* Invalid() { return nullptr; }
+  void operator()(LPWSTR* h) const { LocalFree(h); }
+};
 struct DestroyMenuHandle {
   static HMENU Invalid() { return nullptr; }
   void operator()(HMENU h) const { DestroyMenu(h); }
@@ -67,11 +83,35 @@ struct ReleaseComObject {
 
 using OwnedFile = Owned<HANDLE, CloseKernelHandle>;
 using OwnedMutex = Owned<HANDLE, CloseNullableHandle>;
+using OwnedProcess = Owned<HANDLE, CloseNullableHandle>;
+using OwnedThread = Owned<HANDLE, CloseNullableHandle>;
+using OwnedEvent = Owned<HANDLE, CloseNullableHandle>;
 using OwnedFind = Owned<HANDLE, CloseFind>;
 using OwnedFont = Owned<HFONT, DeleteGdiObject<HFONT>>;
 using OwnedBrush = Owned<HBRUSH, DeleteGdiObject<HBRUSH>>;
 using OwnedMenu = Owned<HMENU, DestroyMenuHandle>;
+using OwnedWindow = Owned<HWND, DestroyWindowHandle>;
+using OwnedKey = Owned<HKEY, CloseRegistryKey>;
+using OwnedHook = Owned<HHOOK, RemoveHook>;
+// The argument list CommandLineToArgvW hands out.
+using OwnedArguments = Owned<LPWSTR*, FreeLocalMemory>;
 template <typename Interface>
 using OwnedInterface = Owned<Interface*, ReleaseComObject<Interface>>;
+
+// A window's device context, borrowed for one scope; the screen's for no window.
+class BorrowedDC {
+ public:
+  explicit BorrowedDC(HWND window = nullptr) : window_(window), dc_(GetDC(window)) {}
+  ~BorrowedDC() {
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+  }
+  BorrowedDC(const BorrowedDC&) = delete;
+  BorrowedDC& operator=(const BorrowedDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
 
 }  // namespace sorvane::win32

@@ -23,9 +23,7 @@ ModalWindow::ModalWindow(const wchar_t* className, WNDPROC procedure, const std:
   look_ = metrics.lfMessageFont;
   font_ = OwnedFont(CreateFontIndirectW(&look_));
 
-  HDC screen = GetDC(nullptr);
-  dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  dpi_ = GetDeviceCaps(BorrowedDC().get(), LOGPIXELSY);
 
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   RECT outer{0, 0, Scaled(width), Scaled(height)};
@@ -34,13 +32,13 @@ ModalWindow::ModalWindow(const wchar_t* className, WNDPROC procedure, const std:
   const int outerHeight = outer.bottom - outer.top;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - outerWidth) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - outerHeight) / 2;
-  window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, className, Wide(title).c_str(), style, x, y, outerWidth,
-                            outerHeight, owner, nullptr, instance, nullptr);
-  if (window_ != nullptr) SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+  window_.Reset(CreateWindowExW(WS_EX_DLGMODALFRAME, className, Wide(title).c_str(), style, x, y, outerWidth,
+                                outerHeight, owner, nullptr, instance, nullptr));
+  if (window_) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
 }
 
 ModalWindow::~ModalWindow() {
-  if (window_ != nullptr) DestroyWindow(window_);
+  window_.Reset();
 }
 
 HFONT ModalWindow::BoldFont() {
@@ -55,7 +53,7 @@ HFONT ModalWindow::BoldFont() {
 HWND ModalWindow::Add(const wchar_t* kind, const std::wstring& text, DWORD style, DWORD exStyle, int id, int x,
                       int y, int width, int height, HFONT font) const {
   HWND control = CreateWindowExW(exStyle, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, Scaled(x), Scaled(y),
-                                 Scaled(width), Scaled(height), window_,
+                                 Scaled(width), Scaled(height), window_.get(),
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                                  nullptr);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -64,8 +62,8 @@ HWND ModalWindow::Add(const wchar_t* kind, const std::wstring& text, DWORD style
 
 void ModalWindow::Run(HWND focus, const bool& done) {
   if (owner_ != nullptr) EnableWindow(owner_, FALSE);
-  ShowWindow(window_, SW_SHOW);
-  SetForegroundWindow(window_);
+  ShowWindow(window_.get(), SW_SHOW);
+  SetForegroundWindow(window_.get());
   SetFocus(focus);
   MSG message{};
   bool quit = false;
@@ -75,14 +73,13 @@ void ModalWindow::Run(HWND focus, const bool& done) {
       quit = got == 0;
       break;
     }
-    if (IsDialogMessageW(window_, &message)) continue;
+    if (IsDialogMessageW(window_.get(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
   // The owner takes the activation back before this window goes.
   if (owner_ != nullptr) EnableWindow(owner_, TRUE);
-  DestroyWindow(window_);
-  window_ = nullptr;
+  window_.Reset();
   // The message loop outside ends as it was asked to.
   if (quit) PostQuitMessage(static_cast<int>(message.wParam));
 }

@@ -22,7 +22,7 @@ class ModalWindow {
   ModalWindow& operator=(const ModalWindow&) = delete;
 
   // Null when the window could not be made.
-  HWND handle() const { return window_; }
+  HWND handle() const { return window_.get(); }
   HFONT font() const { return font_.get(); }
   // The message font in bold, made on first use.
   HFONT BoldFont();
@@ -40,7 +40,7 @@ class ModalWindow {
   LOGFONTW look_{};
   OwnedFont font_;
   OwnedFont bold_;
-  HWND window_ = nullptr;
+  OwnedWindow window_;
 };
 
 }  // namespace sorvane::win32

@@ -1,5 +1,6 @@
 #include "win32/NameEditorWindow.h"
 
+#include "win32/Colors.h"
 #include "win32/PanelView.h"
 #include "win32/Text.h"
 #include "win32/WindowClass.h"
@@ -20,12 +21,12 @@ NameEditorWindow::NameEditorWindow(PanelView& view, NameEditor& form, HWND panel
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   labelBrush_.Reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
   RegisterOwnedClass<NameEditorWindow>(kClass, GetSysColorBrush(COLOR_BTNFACE));
-  window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kClass, Wide(form.caption).c_str(),
-                            WS_POPUP | WS_CAPTION | WS_THICKFRAME, form.left, form.top, form.width, form.height,
-                            panel, nullptr, instance, this);
+  window_.Reset(CreateWindowExW(WS_EX_DLGMODALFRAME, kClass, Wide(form.caption).c_str(),
+                                WS_POPUP | WS_CAPTION | WS_THICKFRAME, form.left, form.top, form.width, form.height,
+                                panel, nullptr, instance, this));
   for (const Label& label : form.labels) {
     HWND window = CreateWindowExW(0, L"STATIC", Wide(label.caption).c_str(), WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP,
-                                  label.left, label.top, label.width, label.height, window_, nullptr, instance,
+                                  label.left, label.top, label.width, label.height, window_.get(), nullptr, instance,
                                   nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&label));
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(label.font, form.dpi)), FALSE);
@@ -34,7 +35,7 @@ NameEditorWindow::NameEditorWindow(PanelView& view, NameEditor& form, HWND panel
   auto addField = [&](int slot) {
     const EditField& edit = form.edits[static_cast<std::size_t>(slot)];
     HWND field = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
-                                 edit.left, edit.top, edit.width, edit.height, window_,
+                                 edit.left, edit.top, edit.width, edit.height, window_.get(),
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstFieldId + slot)), instance, nullptr);
     SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(edit.font, form.dpi)), FALSE);
     fields_[static_cast<std::size_t>(slot)] = field;
@@ -42,14 +43,14 @@ NameEditorWindow::NameEditorWindow(PanelView& view, NameEditor& form, HWND panel
   // The tab order runs down the first stick's fields, to OK, then the second's.
   for (int slot = 0; slot < 8; ++slot) addField(slot);
   ok_ = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                        form.okButton.left, form.okButton.top, form.okButton.width, form.okButton.height, window_,
+                        form.okButton.left, form.okButton.top, form.okButton.width, form.okButton.height, window_.get(),
                         reinterpret_cast<HMENU>(kOkButtonId), instance, nullptr);
   SendMessageW(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(form.okButton.font, form.dpi)), FALSE);
   for (int slot = 8; slot < kFieldCount; ++slot) addField(slot);
 }
 
 NameEditorWindow::~NameEditorWindow() {
-  if (window_ != nullptr) DestroyWindow(window_);
+  window_.Reset();
 }
 
 void NameEditorWindow::Update() {
@@ -57,25 +58,25 @@ void NameEditorWindow::Update() {
   shown_ = form_.visible;
   KeyboardReturn& keyboard = view_.platform().keyboard();
   if (shown_) {
-    SetWindowTextW(window_, Wide(form_.caption).c_str());
+    SetWindowTextW(window_.get(), Wide(form_.caption).c_str());
     SetFieldsFromForm();
     keyboard.Remember();
     EnableWindow(panel_, FALSE);
-    ShowWindow(window_, SW_SHOW);
-    SetForegroundWindow(window_);
+    ShowWindow(window_.get(), SW_SHOW);
+    SetForegroundWindow(window_.get());
     SetFocus(fields_[0]);
   } else {
     EnableWindow(panel_, TRUE);
     // Given back before the editor goes, so that the system hands the
     // keyboard to no window of its own choosing.
     keyboard.GiveBack();
-    ShowWindow(window_, SW_HIDE);
+    ShowWindow(window_.get(), SW_HIDE);
   }
 }
 
 void NameEditorWindow::Layout() {
-  SetWindowPos(window_, nullptr, form_.left, form_.top, form_.width, form_.height, SWP_NOZORDER | SWP_NOACTIVATE);
-  for (HWND child = GetWindow(window_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+  SetWindowPos(window_.get(), nullptr, form_.left, form_.top, form_.width, form_.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  for (HWND child = GetWindow(window_.get(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
     const Control* control = nullptr;
     const int id = GetDlgCtrlID(child);
     if (child == ok_) {
@@ -89,7 +90,7 @@ void NameEditorWindow::Layout() {
     MoveWindow(child, control->left, control->top, control->width, control->height, FALSE);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(control->font, form_.dpi)), FALSE);
   }
-  InvalidateRect(window_, nullptr, TRUE);
+  InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
 void NameEditorWindow::SetFieldsFromForm() {

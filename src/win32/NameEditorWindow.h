@@ -21,7 +21,7 @@ class NameEditorWindow {
   NameEditorWindow(const NameEditorWindow&) = delete;
   NameEditorWindow& operator=(const NameEditorWindow&) = delete;
 
-  HWND handle() const { return window_; }
+  HWND handle() const { return window_.get(); }
   bool Shown() const { return shown_; }
   // Shows or hides the editor as the form says.
   void Update();
@@ -38,7 +38,7 @@ class NameEditorWindow {
   PanelView& view_;
   NameEditor& form_;
   HWND panel_;
-  HWND window_ = nullptr;
+  OwnedWindow window_;
   std::vector<HWND> fields_;  // in slot order
   HWND ok_ = nullptr;
   bool shown_ = false;

@@ -1,5 +1,6 @@
 #include "win32/NoticeWindow.h"
 
+#include "win32/Colors.h"
 #include "win32/PanelView.h"
 #include "win32/Text.h"
 #include "win32/WindowClass.h"
@@ -15,19 +16,19 @@ constexpr wchar_t kClass[] = L"THikisuuForm";
 NoticeWindow::NoticeWindow(PanelView& view, ArgumentNotice& form, FontCache& fonts)
     : view_(view), form_(form), fonts_(fonts) {
   RegisterOwnedClass<NoticeWindow>(kClass, GetSysColorBrush(COLOR_BTNFACE));
-  window_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClass,
-                            Wide(form.caption).c_str(), WS_POPUP | WS_CAPTION, form.left, form.top, form.width,
-                            form.height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  window_.Reset(CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClass,
+                                Wide(form.caption).c_str(), WS_POPUP | WS_CAPTION, form.left, form.top, form.width,
+                                form.height, nullptr, nullptr, GetModuleHandleW(nullptr), this));
 }
 
 NoticeWindow::~NoticeWindow() {
-  if (window_ != nullptr) DestroyWindow(window_);
+  window_.Reset();
 }
 
 void NoticeWindow::Update() {
   if (form_.visible == shown_) return;
   shown_ = form_.visible;
-  ShowWindow(window_, shown_ ? SW_SHOWNA : SW_HIDE);
+  ShowWindow(window_.get(), shown_ ? SW_SHOWNA : SW_HIDE);
 }
 
 LRESULT NoticeWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

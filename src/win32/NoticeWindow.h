@@ -6,6 +6,7 @@
 
 #include "forms/ArgumentNotice.h"
 #include "win32/Fonts.h"
+#include "win32/Handles.h"
 
 namespace sorvane::win32 {
 
@@ -27,7 +28,7 @@ class NoticeWindow {
   PanelView& view_;
   ArgumentNotice& form_;
   FontCache& fonts_;
-  HWND window_ = nullptr;
+  OwnedWindow window_;
   bool shown_ = false;
 };
 

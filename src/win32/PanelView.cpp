@@ -116,7 +116,7 @@ void PanelView::OnTimer(Timer& timer) {
 }
 
 void PanelView::ShowError(const char* what) {
-  platform_.ShowMessage(form_.handle, what, "Sorvane", MB_OK | MB_ICONERROR);
+  platform_.platform().dialogs.ShowMessage(form_.handle, what, "Sorvane", MB_OK | MB_ICONERROR);
 }
 
 void PanelView::Render() {

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "win32/Colors.h"
+#include "win32/PanelStyle.h"
 #include "win32/PanelView.h"
 #include "win32/Text.h"
 #include "win32/WindowClass.h"
@@ -22,24 +24,24 @@ PanelWindow::PanelWindow() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   RegisterOwnedClass<PanelWindow>(kClass, nullptr);
-  window_ = CreateWindowExW(Win32Platform::kPanelExStyle, kClass, L"", Win32Platform::kPanelStyle, 0, 0, 0, 0,
-                            nullptr, nullptr, GetModuleHandleW(nullptr), this);
-  GetWindowRect(window_, &bounds_);
+  window_.Reset(CreateWindowExW(kPanelExStyle, kClass, L"", kPanelStyle, 0, 0, 0, 0,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), this));
+  GetWindowRect(window_.get(), &bounds_);
 }
 
 PanelWindow::~PanelWindow() {
-  if (window_ != nullptr) DestroyWindow(window_);
+  window_.Reset();
 }
 
 void PanelWindow::Attach(PanelView& view, PanelForm& form, const std::string& title) {
   view_ = &view;
   form_ = &form;
-  form.handle = reinterpret_cast<WindowHandle>(window_);
-  SetWindowTextW(window_, Wide(title).c_str());
+  form.handle = reinterpret_cast<WindowHandle>(window_.get());
+  SetWindowTextW(window_.get(), Wide(title).c_str());
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_.get(), nullptr,
                              GetModuleHandleW(nullptr), nullptr);
-  AddHint(window_, form.hint);
+  AddHint(window_.get(), form.hint);
 }
 
 void PanelWindow::Detach() {
@@ -52,7 +54,7 @@ void PanelWindow::AddHint(HWND control, const std::string& text) {
   TOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = window_;
+  tool.hwnd = window_.get();
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = const_cast<wchar_t*>(hint.c_str());
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -63,25 +65,25 @@ void PanelWindow::Update() {
   if (bounds_.left != form.left || bounds_.top != form.top || bounds_.right - bounds_.left != form.width ||
       bounds_.bottom - bounds_.top != form.height) {
     bounds_ = RECT{form.left, form.top, form.left + form.width, form.top + form.height};
-    SetWindowPos(window_, nullptr, form.left, form.top, form.width, form.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_.get(), nullptr, form.left, form.top, form.width, form.height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (form.color != color_ || !background_) {
     color_ = form.color;
     background_.Reset(CreateSolidBrush(ToColorRef(color_)));
-    InvalidateRect(window_, nullptr, TRUE);
+    InvalidateRect(window_.get(), nullptr, TRUE);
   }
   if (form.practice != practiceShown_) {
     practiceShown_ = form.practice;
-    SetWindowTextW(window_, Wide(form.WindowTitle()).c_str());
+    SetWindowTextW(window_.get(), Wide(form.WindowTitle()).c_str());
     // The border is drawn with the background, around the buttons.
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
   }
   if (form.visible != shown_) {
     shown_ = form.visible;
     if (shown_) {
-      SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+      SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     } else {
-      ShowWindow(window_, SW_HIDE);
+      ShowWindow(window_.get(), SW_HIDE);
     }
   }
 }
@@ -89,7 +91,7 @@ void PanelWindow::Update() {
 void PanelWindow::FollowDrag() {
   POINT pointer{};
   GetCursorPos(&pointer);
-  SetWindowPos(window_, nullptr, pointer.x - grab_.x, pointer.y - grab_.y, 0, 0,
+  SetWindowPos(window_.get(), nullptr, pointer.x - grab_.x, pointer.y - grab_.y, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -22,7 +22,7 @@ class PanelWindow {
   PanelWindow(const PanelWindow&) = delete;
   PanelWindow& operator=(const PanelWindow&) = delete;
 
-  HWND handle() const { return window_; }
+  HWND handle() const { return window_.get(); }
   // From here on the window shows the form and its messages reach the form.
   void Attach(PanelView& view, PanelForm& form, const std::string& title);
   void Detach();
@@ -36,7 +36,7 @@ class PanelWindow {
  private:
   void FollowDrag();
 
-  HWND window_ = nullptr;
+  OwnedWindow window_;
   HWND tooltip_ = nullptr;
   PanelView* view_ = nullptr;
   PanelForm* form_ = nullptr;

@@ -42,15 +42,15 @@ SpokenPrompts::SpokenPrompts() {
   const HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   comStarted_ = SUCCEEDED(started);
   RegisterOwnedClass<SpokenPrompts>(L"SorvaneVoice", nullptr);
-  window_ = CreateWindowExW(0, L"SorvaneVoice", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                            GetModuleHandleW(nullptr), this);
+  window_.Reset(CreateWindowExW(0, L"SorvaneVoice", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                GetModuleHandleW(nullptr), this));
 }
 
 SpokenPrompts::~SpokenPrompts() {
   PlaySoundW(nullptr, nullptr, 0);
   if (voice_) PurgeVoice();
   voice_.Reset();
-  if (window_ != nullptr) DestroyWindow(window_);
+  window_.Reset();
   if (comStarted_) CoUninitialize();
 }
 
@@ -72,7 +72,7 @@ bool SpokenPrompts::VoiceAvailable() {
   }
   voice_.Reset(voice);
   const ULONGLONG interest = EventInterest(SPEI_END_INPUT_STREAM);
-  if (FAILED(voice_.get()->SetNotifyWindowMessage(window_, kVoiceEventMessage, 0, 0)) ||
+  if (FAILED(voice_.get()->SetNotifyWindowMessage(window_.get(), kVoiceEventMessage, 0, 0)) ||
       FAILED(voice_.get()->SetInterest(interest, interest)) ||
       // Asked to say nothing, a voice that cannot speak says so now rather
       // than at the first step.

@@ -38,7 +38,7 @@ class SpokenPrompts final : public PromptPlayer {
   void PurgeVoice();
 
   bool comStarted_ = false;
-  HWND window_ = nullptr;
+  OwnedWindow window_;
   OwnedInterface<ISpVoice> voice_;
   bool voiceTried_ = false;
   bool voiceRefuses_ = false;

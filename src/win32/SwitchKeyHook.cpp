@@ -23,19 +23,17 @@ void SwitchKeyHook::SetKeys(int virtualKey, int secondVirtualKey) {
   InterlockedExchange(&keys_[1], secondVirtualKey);
   const bool any = virtualKey != 0 || secondVirtualKey != 0;
   if (!any) InterlockedExchange(&down_, 0);
-  if (any && thread_ == nullptr) {
+  if (any && !thread_) {
     g_hook = this;
-    ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    thread_ = CreateThread(nullptr, 0, &Run, this, 0, &threadId_);
+    ready_.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    thread_.Reset(CreateThread(nullptr, 0, &Run, this, 0, &threadId_));
     // The hook is in place before the caller goes on.
-    if (thread_ != nullptr) WaitForSingleObject(ready_, 5000);
-  } else if (!any && thread_ != nullptr) {
+    if (thread_) WaitForSingleObject(ready_.get(), 5000);
+  } else if (!any && thread_) {
     PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-    CloseHandle(ready_);
-    thread_ = nullptr;
-    ready_ = nullptr;
+    WaitForSingleObject(thread_.get(), INFINITE);
+    thread_.Reset();
+    ready_.Reset();
     g_hook = nullptr;
   }
 }
@@ -46,12 +44,11 @@ DWORD WINAPI SwitchKeyHook::Run(void* self) {
   PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the thread's queue, for WM_QUIT
   // Presses kept back by an earlier hook were released unseen meanwhile.
   for (bool& swallowed : hook->swallowed_) swallowed = false;
-  HHOOK handle = SetWindowsHookExW(WH_KEYBOARD_LL, &HookProc, GetModuleHandleW(nullptr), 0);
-  SetEvent(hook->ready_);
+  const OwnedHook installed(SetWindowsHookExW(WH_KEYBOARD_LL, &HookProc, GetModuleHandleW(nullptr), 0));
+  SetEvent(hook->ready_.get());
   // The hook's calls arrive through this thread's message loop; it has
   // nothing else to do, so it always answers in time.
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
-  if (handle != nullptr) UnhookWindowsHookEx(handle);
   return 0;
 }
 

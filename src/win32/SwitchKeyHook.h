@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "win32/Handles.h"
+
 namespace sorvane::win32 {
 
 class SwitchKeyHook {
@@ -34,9 +36,9 @@ class SwitchKeyHook {
   // Per physical key, on the hook's thread only: its press was kept back, so
   // its release must be too. Left and right Shift are apart here.
   bool swallowed_[256] = {};
-  HANDLE thread_ = nullptr;
+  OwnedThread thread_;
   DWORD threadId_ = 0;
-  HANDLE ready_ = nullptr;
+  OwnedEvent ready_;
 };
 
 }  // namespace sorvane::win32

@@ -24,14 +24,11 @@ SwitchReader::SwitchReader(HWND wake, UINT message) : wake_(wake), message_(mess
 
 SwitchReader::~SwitchReader() {
   if (thread_ != nullptr) {
+    const OwnedThread finished(thread_);
     InterlockedExchange(&stop_, 1);
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
+    WaitForSingleObject(finished.get(), INFINITE);
   }
   timeEndPeriod(1);
-#ifdef SORVANE_E2E_SWITCH
-  if (switchFile_ != INVALID_HANDLE_VALUE) CloseHandle(switchFile_);
-#endif
 }
 
 DWORD WINAPI SwitchReader::Run(void* self) {
@@ -108,18 +105,18 @@ void SwitchReader::Take(Joystick::ReadingVisitor visit, void* context) {
 // switch 1 down, "1" second switch 2. The file stays open and is read in place.
 bool SwitchReader::Read(std::uint32_t& buttons) {
   buttons = 0;
-  if (switchFile_ == INVALID_HANDLE_VALUE) {
+  if (!switchFile_) {
     wchar_t path[1024];
     const DWORD length = GetEnvironmentVariableW(L"SORVANE_SWITCH_FILE", path, 1024);
     if (length == 0 || length >= 1024) return true;
-    switchFile_ = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (switchFile_ == INVALID_HANDLE_VALUE) return true;
+    switchFile_.Reset(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!switchFile_) return true;
   }
   char states[2] = {};
   DWORD read = 0;
   OVERLAPPED atStart{};
-  if (!ReadFile(switchFile_, states, 2, &read, &atStart)) return true;
+  if (!ReadFile(switchFile_.get(), states, 2, &read, &atStart)) return true;
   if (read >= 1 && states[0] == '1') buttons |= 1U;
   if (read >= 2 && states[1] == '1') buttons |= 2U;
   return true;

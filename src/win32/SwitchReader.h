@@ -10,8 +10,9 @@
 
 #include <array>
 
-#include "win32/SwitchKeyHook.h"
 #include "platform/Joystick.h"
+#include "win32/Handles.h"
+#include "win32/SwitchKeyHook.h"
 
 namespace sorvane::win32 {
 
@@ -49,7 +50,7 @@ class SwitchReader {
   HWND wake_;
   UINT message_;
   volatile LONG stop_ = 0;
-  HANDLE thread_ = nullptr;
+  HANDLE thread_ = nullptr;  // closed through an owner once the thread has stopped
   SRWLOCK lock_ = SRWLOCK_INIT;
   std::array<JoystickReading, kCapacity> readings_{};
   int first_ = 0;
@@ -58,7 +59,7 @@ class SwitchReader {
   volatile LONG keySet_ = 0;
   ULONGLONG nextJoystickRead_ = 0;
 #ifdef SORVANE_E2E_SWITCH
-  HANDLE switchFile_ = INVALID_HANDLE_VALUE;
+  OwnedFile switchFile_;
 #endif
 };
 

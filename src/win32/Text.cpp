@@ -27,6 +27,8 @@ std::string Narrow(const std::wstring& utf16) {
   return result;
 }
 
+std::wstring Wide(std::u16string_view utf16) { return std::wstring(utf16.begin(), utf16.end()); }
+
 }  // namespace sorvane::win32
 
 namespace sorvane::win32 {

@@ -11,6 +11,8 @@ namespace sorvane::win32 {
 
 std::wstring Wide(const std::string& cp932);
 std::string Narrow(const std::wstring& utf16);
+// UTF-16 as the program's portable code holds it, for the W functions.
+std::wstring Wide(std::u16string_view utf16);
 
 // Exact conversions: nothing when a character has no form on the other side,
 // where Wide and Narrow would put a best fit or a "?".

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "panel/Application.h"
+#include "win32/Handles.h"
 #include "win32/PanelView.h"
 #include "win32/PanelWindow.h"
 #include "win32/Text.h"
@@ -30,13 +31,15 @@ LONG WINAPI RecordCrash(EXCEPTION_POINTERS* exception) {
   wsprintfW(name, L"Sorvane-%04u%02u%02u-%02u%02u%02u.dmp", now.wYear, now.wMonth, now.wDay, now.wHour,
             now.wMinute, now.wSecond);
   path += name;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   bool written = false;
-  if (file != INVALID_HANDLE_VALUE) {
-    MINIDUMP_EXCEPTION_INFORMATION info{GetCurrentThreadId(), exception, FALSE};
-    written = MiniDumpWriteDump(GetCurrentProcess(), GetCurrentProcessId(), file, MiniDumpNormal, &info, nullptr,
-                                nullptr) != FALSE;
-    CloseHandle(file);
+  {
+    const sorvane::win32::OwnedFile file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file) {
+      MINIDUMP_EXCEPTION_INFORMATION info{GetCurrentThreadId(), exception, FALSE};
+      written = MiniDumpWriteDump(GetCurrentProcess(), GetCurrentProcessId(), file.get(), MiniDumpNormal, &info,
+                                  nullptr, nullptr) != FALSE;
+    }
   }
   const std::string where = sorvane::win32::Narrow(path);
   g_platform->platform().log.Write(written ? "異常終了しました。記録: " + where : "異常終了しました（記録を残せませんでした）");
@@ -51,7 +54,7 @@ LONG WINAPI RecordCrash(EXCEPTION_POINTERS* exception) {
 // the name other programs know it by.
 extern "C" __declspec(dllexport) const char* ParaamStr(int /*index*/) {
   if (g_platform == nullptr) return "";
-  g_firstArgument = sorvane::FirstArgument(*g_platform);
+  g_firstArgument = sorvane::FirstArgument(g_platform->platform().process);
   return g_firstArgument.c_str();
 }
 

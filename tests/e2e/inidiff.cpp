@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "settings/IniFile.h"
+#include "win32/Handles.h"
 
 namespace {
 
@@ -86,8 +87,8 @@ int main(int count, char** arguments) {
   const std::string corpus = arguments[1];
   const std::string scratch = arguments[2];
   WIN32_FIND_DATAA found{};
-  HANDLE find = FindFirstFileA((corpus + "\\*.ini").c_str(), &found);
-  if (find == INVALID_HANDLE_VALUE) return 2;
+  const sorvane::win32::OwnedFind find(FindFirstFileA((corpus + "\\*.ini").c_str(), &found));
+  if (!find) return 2;
   do {
     const std::string name = std::string(found.cFileName).substr(0, std::strlen(found.cFileName) - 4);
     const std::string original = ReadAll(corpus + "\\" + found.cFileName);
@@ -124,8 +125,7 @@ int main(int count, char** arguments) {
     std::printf("%s  %s file after writes: windows=[%s] engine=[%s]\n",
                 windowsBytes == engineBytes ? "same  " : "layout", name.c_str(), Shown(windowsBytes).c_str(),
                 Shown(engineBytes).c_str());
-  } while (FindNextFileA(find, &found));
-  FindClose(find);
+  } while (FindNextFileA(find.get(), &found));
   std::printf("differential: %d agree, %d differ\n", g_agree, g_differ);
   return g_differ == 0 ? 0 : 1;
 }

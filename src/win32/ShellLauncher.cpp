@@ -1,0 +1,40 @@
+#include "win32/ShellLauncher.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "win32/DesktopWindows.h"
+#include "win32/Text.h"
+
+namespace sorvane::win32 {
+
+void ShellLauncher::Open(WindowHandle owner, const std::string& verb, const std::string& file,
+                         const std::string& parameters, const std::string& folder, int showCommand) {
+  const std::wstring wideParameters = Wide(parameters);
+  const std::wstring wideFolder = Wide(folder);
+  // The help or the web page comes to the front although the panel gives the
+  // keyboard back to the user's program once the menu has closed.
+  AllowSetForegroundWindow(ASFW_ANY);
+  ShellExecuteW(AsWindow(owner), Wide(verb).c_str(), Wide(file).c_str(),
+                wideParameters.empty() ? nullptr : wideParameters.c_str(),
+                wideFolder.empty() ? nullptr : wideFolder.c_str(), showCommand);
+}
+
+bool ShellLauncher::Launch(const std::string& verb, const std::string& file,
+                           const std::string& parameters, const std::u16string& folder, int showCommand) {
+  const std::wstring wideVerb = Wide(verb);
+  const std::wstring wideFile = Wide(file);
+  const std::wstring wideParameters = Wide(parameters);
+  const std::wstring wideFolder = Wide(folder);
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+  info.lpVerb = wideVerb.c_str();
+  info.lpFile = wideFile.c_str();
+  info.lpParameters = wideParameters.empty() ? nullptr : wideParameters.c_str();
+  info.lpDirectory = wideFolder.empty() ? nullptr : wideFolder.c_str();
+  info.nShow = showCommand;
+  return ShellExecuteExW(&info) != FALSE;
+}
+
+}  // namespace sorvane::win32

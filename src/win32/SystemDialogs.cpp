@@ -1,0 +1,90 @@
+#include "win32/SystemDialogs.h"
+
+#include <commdlg.h>
+
+#include "win32/Colors.h"
+#include "win32/DesktopWindows.h"
+#include "win32/Handles.h"
+#include "win32/SwitchRecordWindow.h"
+#include "win32/SwitchSettingsDialog.h"
+#include "win32/Text.h"
+
+namespace sorvane::win32 {
+
+bool SystemDialogs::ShowSwitchRecord(WindowHandle owner, const SwitchRecordReport& report) {
+  BeforeDialog();
+  return RunSwitchRecordWindow(AsWindow(owner), report);
+}
+
+bool SystemDialogs::EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) {
+  // The key must reach the dialog's key field, not act as the switch.
+  switches_.LeaveKeysToDialog();
+  BeforeDialog();
+  const bool confirmed = RunSwitchSettingsDialog(AsWindow(owner), texts);
+  switches_.TakeKeysBack();
+  return confirmed;
+}
+
+void SystemDialogs::BeforeDialog() {
+  keyboard_.Remember();
+  if (beforeDialog_) beforeDialog_();
+}
+
+int SystemDialogs::ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
+                               unsigned flags) {
+  BeforeDialog();
+  return MessageBoxW(AsWindow(owner), Wide(text).c_str(), Wide(caption).c_str(), flags | MB_SETFOREGROUND);
+}
+
+std::optional<ColorValue> SystemDialogs::ChooseColor(WindowHandle owner, ColorValue initial) {
+  static COLORREF customColors[16] = {};
+  BeforeDialog();
+  CHOOSECOLORW choose{};
+  choose.lStructSize = sizeof choose;
+  choose.hwndOwner = AsWindow(owner);
+  choose.rgbResult = ToColorRef(initial);
+  choose.lpCustColors = customColors;
+  choose.Flags = CC_RGBINIT;
+  if (!ChooseColorW(&choose)) return std::nullopt;
+  return static_cast<ColorValue>(choose.rgbResult);
+}
+
+bool SystemDialogs::ChooseFont(WindowHandle owner, FontChoice& font) {
+  LOGFONTW logFont{};
+  {
+    const BorrowedDC screen;
+    logFont.lfHeight = -MulDiv(font.size, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
+  }
+  logFont.lfWeight = (font.style & 1) ? FW_BOLD : FW_NORMAL;
+  logFont.lfItalic = (font.style & 2) ? TRUE : FALSE;
+  logFont.lfUnderline = (font.style & 4) ? TRUE : FALSE;
+  logFont.lfStrikeOut = (font.style & 8) ? TRUE : FALSE;
+  logFont.lfCharSet = static_cast<BYTE>(font.charset);
+  logFont.lfPitchAndFamily = static_cast<BYTE>(font.pitch == 1 ? VARIABLE_PITCH
+                                               : font.pitch == 2 ? FIXED_PITCH
+                                                                 : DEFAULT_PITCH);
+  const std::wstring face = Wide(font.name);
+  lstrcpynW(logFont.lfFaceName, face.c_str(), LF_FACESIZE);
+
+  CHOOSEFONTW choose{};
+  choose.lStructSize = sizeof choose;
+  choose.hwndOwner = AsWindow(owner);
+  choose.lpLogFont = &logFont;
+  choose.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+  choose.rgbColors = ToColorRef(font.color);
+  BeforeDialog();
+  if (!ChooseFontW(&choose)) return false;
+
+  font.name = Narrow(logFont.lfFaceName);
+  font.size = choose.iPointSize / 10;
+  font.style = static_cast<std::uint8_t>((logFont.lfWeight >= FW_BOLD ? 1 : 0) | (logFont.lfItalic ? 2 : 0) |
+                                         (logFont.lfUnderline ? 4 : 0) | (logFont.lfStrikeOut ? 8 : 0));
+  const int pitch = logFont.lfPitchAndFamily & 3;
+  font.pitch = pitch == VARIABLE_PITCH ? 1 : pitch == FIXED_PITCH ? 2 : 0;
+  font.charset = logFont.lfCharSet;
+  font.color = static_cast<ColorValue>(choose.rgbColors);
+  return true;
+}
+
+
+}  // namespace sorvane::win32

@@ -1,0 +1,50 @@
+#include "win32/ThisProcess.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+#include "win32/Files.h"
+#include "win32/Text.h"
+
+namespace sorvane::win32 {
+
+std::string ThisProcess::ProgramFilePath() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length < buffer.size()) return Narrow(std::wstring(buffer.data(), length));
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::string ThisProcess::ProgramFolder() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  DWORD length = 0;
+  for (;;) {
+    length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length < buffer.size()) break;
+    buffer.resize(buffer.size() * 2);
+  }
+  std::wstring file(buffer.data(), length);
+  return FolderName(file.substr(0, file.find_last_of(L'\\') + 1));
+}
+
+std::string ThisProcess::FirstArgument() {
+  int count = 0;
+  const OwnedArguments arguments(CommandLineToArgvW(GetCommandLineW(), &count));
+  if (!arguments || count < 2) return {};
+  return Narrow(arguments.get()[1]);
+}
+
+bool ThisProcess::CreateInstanceMutex(const std::string& name) {
+  // Kept open for the life of the process on purpose.
+  HANDLE mutex = CreateMutexW(nullptr, FALSE, Wide(name).c_str());
+  const bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
+  instanceMutex_.Reset(mutex);
+  return existed;
+}
+
+void ThisProcess::CloseInstanceMutex() { instanceMutex_.Reset(); }
+
+}  // namespace sorvane::win32

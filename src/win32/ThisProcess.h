@@ -1,0 +1,24 @@
+// The running process: its program file, its command line, the mutex that
+// keeps a second panel from starting.
+#pragma once
+
+#include <string>
+
+#include "platform/Process.h"
+#include "win32/Handles.h"
+
+namespace sorvane::win32 {
+
+class ThisProcess : public Process {
+ public:
+  std::string ProgramFilePath() override;
+  std::string ProgramFolder() override;
+  std::string FirstArgument() override;
+  bool CreateInstanceMutex(const std::string& name) override;
+  void CloseInstanceMutex() override;
+
+ private:
+  OwnedMutex instanceMutex_;  // open for the life of the process
+};
+
+}  // namespace sorvane::win32

@@ -1,0 +1,13 @@
+// The click sound: a wave file played to its end.
+#pragma once
+
+#include "platform/Sound.h"
+
+namespace sorvane::win32 {
+
+class WaveSound : public SoundPlayer {
+ public:
+  void PlaySync(const char* fileName) override;
+};
+
+}  // namespace sorvane::win32
