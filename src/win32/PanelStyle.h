@@ -6,7 +6,9 @@
 namespace sorvane::win32 {
 
 constexpr DWORD kPanelStyle = WS_POPUP | WS_CLIPCHILDREN;
-// The panel never takes the keyboard from the program the user works in.
-constexpr DWORD kPanelExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+// The panel never takes the keyboard from the program the user works in. It
+// has a taskbar button all the same, where a carer looks for it.
+constexpr DWORD kPanelExStyle =
+    WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_APPWINDOW;
 
 }  // namespace sorvane::win32

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <tuple>
+
 #include "win32/Colors.h"
 #include "win32/PanelStyle.h"
 #include "win32/PanelView.h"
@@ -17,6 +19,9 @@ namespace sorvane::win32 {
 namespace {
 
 constexpr wchar_t kClass[] = L"TSorvaneForm";
+constexpr int kProgramIcon = 1;  // the program file's icon resource
+// Posted when something outside has minimised the panel.
+constexpr UINT kShowAgainMessage = WM_APP + 3;
 
 }  // namespace
 
@@ -27,6 +32,14 @@ PanelWindow::PanelWindow() {
   window_.Reset(CreateWindowExW(kPanelExStyle, kClass, L"", kPanelStyle, 0, 0, 0, 0,
                                 nullptr, nullptr, GetModuleHandleW(nullptr), this));
   GetWindowRect(window_.get(), &bounds_);
+  // The program file's icon, on the taskbar button and in the task switcher.
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (const auto& [index, width, height] : {std::tuple{GCLP_HICON, SM_CXICON, SM_CYICON},
+                                             std::tuple{GCLP_HICONSM, SM_CXSMICON, SM_CYSMICON}}) {
+    const HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON, GetSystemMetrics(width),
+                                   GetSystemMetrics(height), LR_SHARED);
+    if (icon != nullptr) SetClassLongPtrW(window_.get(), index, reinterpret_cast<LONG_PTR>(icon));
+  }
 }
 
 PanelWindow::~PanelWindow() {
@@ -177,7 +190,35 @@ LRESULT PanelWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
       view_->Handle([&form, dpi, suggested] { form.DpiChanged(dpi, {suggested->left, suggested->top}); });
       return 0;
     }
+    case WM_SYSCOMMAND:
+      switch (wParam & 0xFFF0) {
+        // The taskbar button's menu and clicks: the panel stays shown, and
+        // closing it is closing the panel.
+        case SC_MINIMIZE:
+        case SC_MAXIMIZE:
+          return 0;
+        case SC_CLOSE:
+          view_->Handle([&form] { form.Close(); });
+          return 0;
+        default:
+          break;
+      }
+      break;
+    case WM_WINDOWPOSCHANGING: {
+      // Only the panel itself hides the panel.
+      auto* change = reinterpret_cast<WINDOWPOS*>(lParam);
+      if (shown_) change->flags &= ~static_cast<UINT>(SWP_HIDEWINDOW);
+      break;
+    }
+    case kShowAgainMessage:
+      if (shown_) ShowWindow(window, SW_SHOWNOACTIVATE);
+      return 0;
     case WM_WINDOWPOSCHANGED:
+      // A minimised panel is shown again where it was; the form keeps that place.
+      if (IsIconic(window)) {
+        PostMessageW(window, kShowAgainMessage, 0, 0);
+        return 0;
+      }
       // A drag moves the window; the form follows.
       GetWindowRect(window, &bounds_);
       form.left = bounds_.left;

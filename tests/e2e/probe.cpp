@@ -8,6 +8,10 @@
 //   probe text NAME          the title and every child's text, one a line
 //   probe click NAME LABEL   clicks the enabled child button whose text is LABEL
 //   probe close NAME         asks the window to close
+//   probe syscommand NAME minimize|close
+//                            what the taskbar button's click or menu posts
+//   probe minimize NAME      minimises the window from outside, as the shell may
+//   probe shown NAME         1 or 0: visible, then minimised
 //   probe endsession NAME    tells the window the Windows session ends, as
 //                            logging off does (query, then the end itself);
 //                            prints the Unix time in ms of the end's sending
@@ -275,6 +279,20 @@ int wmain(int count, wchar_t** arguments) {
   }
   if (command == L"close") {
     PostMessageW(window, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  if (command == L"syscommand" && count > 3) {
+    const std::wstring code = arguments[3];
+    if (code != L"minimize" && code != L"close") return 2;
+    PostMessageW(window, WM_SYSCOMMAND, code == L"close" ? SC_CLOSE : SC_MINIMIZE, 0);
+    return 0;
+  }
+  if (command == L"minimize") {
+    ShowWindowAsync(window, SW_MINIMIZE);
+    return 0;
+  }
+  if (command == L"shown") {
+    Print(std::to_string(IsWindowVisible(window) ? 1 : 0) + " " + std::to_string(IsIconic(window) ? 1 : 0));
     return 0;
   }
   if (command == L"endsession") {
