@@ -2,6 +2,7 @@
 
 #include "controls/ButtonAppearance.h"
 #include "settings/IniFile.h"
+#include "settings/PanelSettings.h"
 
 namespace sorvane {
 
@@ -22,14 +23,6 @@ constexpr int kOkWidth = 65;
 constexpr int kOkHeight = 33;
 
 }  // namespace
-
-std::string DefaultButtonName(int buttonNumber) {
-  static const char* const kFullWidthDigits[] = {"１", "２", "３", "４", "５", "６", "７", "８"};
-  if (buttonNumber >= 1 && buttonNumber <= 8) {
-    return std::string("ボタン") + kFullWidthDigits[buttonNumber - 1];
-  }
-  return "ボタン" + std::to_string(buttonNumber);
-}
 
 NameEditor::NameEditor() {
   caption = "ボタン名編集";

@@ -60,7 +60,4 @@ class NameEditor : public Form {
   static bool EditFits(const std::string& previous, const std::string& edited, int maxBytes);
 };
 
-// The default name of a button number ("ボタン１".."ボタン８", "ボタン11".."ボタン18").
-std::string DefaultButtonName(int buttonNumber);
-
 }  // namespace sorvane

@@ -54,8 +54,9 @@ SwitchRecordReport SwitchRecordReportOf(const PressFigures& session, const Press
                                  std::to_string(suggestions.longestShortPress) +
                                  " ミリ秒）が無視されたか、すぐ押し直されました");
   }
-  if (suggestions.ignoreTime) {
-    report.suggestions.push_back("連続押し無視 " + std::to_string(*suggestions.ignoreTime) + " ミリ秒：離してから " +
+  if (suggestions.ignoreRepeatMilliseconds) {
+    report.suggestions.push_back("連続押し無視 " + std::to_string(*suggestions.ignoreRepeatMilliseconds) +
+                                 " ミリ秒：離してから " +
                                  std::to_string(suggestions.longestGapAfterRelease) + " ミリ秒以内の押し直しが " +
                                  std::to_string(suggestions.secondPresses) + " 回ありました");
   }

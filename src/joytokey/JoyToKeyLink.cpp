@@ -4,6 +4,10 @@
 
 namespace sorvane {
 
+std::int32_t ConfigurationNumberOf(const std::string& argument) {
+  return argument.empty() ? 0 : static_cast<std::int8_t>(argument[0]);
+}
+
 void JoyToKeyLink::EnumJoyToKeyProc(WindowHandle window, void* context) {
   auto& link = *static_cast<JoyToKeyLink*>(context);
   char title[kWindowTitleBufferSize] = {};

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "platform/Courier.h"
 #include "platform/Desktop.h"
@@ -26,6 +27,10 @@ constexpr int kWindowTitleBufferSize = 256;
 // A window with the prefix is JoyToKey's only when its program file is this.
 constexpr char kJoyToKeyProgramFile[] = "JoyToKey.exe";
 
+// JoyToKey's configuration number as the command line gives it: the first byte
+// of the argument, sign-extended (the argument 3 gives 51); 0 for none.
+std::int32_t ConfigurationNumberOf(const std::string& argument);
+
 class JoyToKeyLink {
  public:
   JoyToKeyLink(Desktop& desktop, Courier& courier) : desktop_(desktop), courier_(courier) {}
@@ -47,6 +52,7 @@ class JoyToKeyLink {
   // first thing it hears.
   void BindToAnotherWindow();
   void SetConfigurationNumber(std::int32_t number) { configurationNumber_ = number; }
+  std::int32_t ConfigurationNumber() const { return configurationNumber_; }
 
   // Queues a message to the bound window; lParam travels as 32 bits. A stick
   // report still waiting gives way to a newer one; nothing else is dropped.

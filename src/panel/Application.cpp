@@ -16,7 +16,7 @@ bool Application::Start() {
     // Held while the box waits, the mutex would refuse every start after the
     // first panel has ended.
     platform_.process.CloseInstanceMutex();
-    platform_.dialogs.ShowMessage(0, DuplicateStartMessage(), kApplicationTitle, kWarningBoxStyle);
+    platform_.dialogs.ShowMessage(0, DuplicateStartMessage(), kApplicationTitle, kMessageBoxWarningOk);
     return false;
   }
   title = kApplicationTitle;
@@ -26,7 +26,7 @@ bool Application::Start() {
   if (editorMonitor.dpi > 0 && editorMonitor.dpi != nameEditor->dpi) nameEditor->ApplyDpi(editorMonitor.dpi);
   nameEditor->KeepInside(editorMonitor.workArea);
   nameEditor->owner = panel.get();
-  const auto settings = panel->ReadSettingsFile();
+  const auto settings = panel->settingsPlace.Read();
   nameEditor->LoadNames(settings ? IniFile(settings->text) : IniFile());
   panel->nameEditor = nameEditor.get();
   argumentNotice = std::make_unique<ArgumentNotice>(platform_);

@@ -156,7 +156,7 @@ void PanelForm::ExitClick() {
   Close();
 }
 
-void PanelForm::HelpClick() { platform_.shell.Open(handle, "open", helpFile, "", "", 5); }
+void PanelForm::HelpClick() { platform_.shell.Open(handle, "open", settingsPlace.HelpFile(), "", "", kShowNormal); }
 
 namespace {
 
@@ -172,12 +172,12 @@ bool HasLostCharacter(const std::string& path) {
 void PanelForm::SupportClick() {
   // The help viewer opens a page of the help file as FILE::/PAGE, the way the
   // shell passes it a help file: unquoted, since it takes its whole command line.
-  platform_.shell.Open(handle, "open", "hh.exe", helpFile + "::/" + kSupportTopic, "", 5);
+  platform_.shell.Open(handle, "open", "hh.exe", settingsPlace.HelpFile() + "::/" + kSupportTopic, "", kShowNormal);
 }
 
 std::string PanelForm::LogonCommand() const {
   std::string command = "\"" + platform_.process.ProgramFilePath() + "\"";
-  const std::string argument = FirstArgument(platform_.process);
+  const std::string argument = platform_.process.FirstArgument();
   if (argument.empty()) return command;
   const bool hasSpace = argument.find_first_of(" \t") != std::string::npos;
   return command + " " + (hasSpace ? "\"" + argument + "\"" : argument);
@@ -197,7 +197,7 @@ void PanelForm::StartAtLogonClick() {
   }
   if (problem.empty()) return;
   BeforeDialog();
-  platform_.dialogs.ShowMessage(handle, problem, kErrorCaption, kWarningBoxStyle);
+  platform_.dialogs.ShowMessage(handle, problem, kErrorCaption, kMessageBoxWarningOk);
   AfterDialog();
 }
 

@@ -5,11 +5,6 @@
 namespace sorvane {
 
 const char* const kApplicationTitle = "「Sorvane＋。」Ver 2.10";
-const char* const kSettingsFileName = "Sorvane.ini";
-const char* const kLogFileName = "Sorvane.log";
-const char* const kSiblingSettingsFileName = "Tramvik.ini";
-const char* const kClickSoundFile = "Zoboclick.wav";
-const char* const kHelpFile = "Sorvane.chm";
 const char* const kErrorCaption = "エラー";
 const char* const kLogonValueName = "Sorvane";
 
@@ -26,16 +21,16 @@ std::string DuplicateStartMessage() {
   return std::string("二重起動は出来ません。") + "「Sorvane＋。」" + " はすでに実行されています！";
 }
 
-std::string FirstArgument(Process& process) { return process.FirstArgument(); }
-
 PanelForm::PanelForm(Platform& platform, WindowHandle window)
     : switchOverMarker(platform.desktop, this),
       scanner(*this, platform.timers, platform.clock),
       tickTimer(platform.timers, kTickInterval, false, [this] { Tick(); }),
       sampleTimer(platform.timers, kSampleInterval, false, [this] { SampleSwitchNow(); }),
       link(platform.desktop, platform.courier),
+      settingsPlace(platform, [this](const std::string& text, unsigned boxStyle) { TellCarer(text, boxStyle); }),
       flashTimer(platform.timers, kFlashMilliseconds, false, [this] { EndFlash(); }),
       record(platform.files, platform.log),
+      launcher(platform, link),
       platform_(platform),
       readerWakes_(platform.joystick.ReadsOnItsOwn()) {
   handle = window;
@@ -77,9 +72,8 @@ void PanelForm::BuildDesign() {
 }
 
 void PanelForm::Construct() {
-  const std::string argument = FirstArgument(platform_.process);
-  configArgChar = argument.empty() ? 0 : static_cast<std::int8_t>(argument[0]);
-  link.SetConfigurationNumber(configArgChar);
+  const std::string argument = platform_.process.FirstArgument();
+  link.SetConfigurationNumber(ConfigurationNumberOf(argument));
   link.ForgetWindow();
   tickTimer.SetEnabled(false);
   scanner.timer().SetEnabled(false);
@@ -90,13 +84,11 @@ void PanelForm::Construct() {
     return;
   }
 
-  if (const auto settings = ReadSettingsFile()) {
-    joyToKeyFolder = ReadUnicodeValue(*settings, platform_.text, "UseJoyToKey", "所在フォルダー");
+  if (const auto settings = settingsPlace.Read()) launcher.SetFolder(ReadJoyToKeyFolder(*settings, platform_.text));
+  if (launcher.Folder().empty() && !launcher.Search(settingsPlace.SiblingSettingsFile())) {
+    TellCarer(kNotInstalledWarning, kMessageBoxWarningOk);
   }
-  if (joyToKeyFolder.empty()) FindJoyToKey();
-  if (!LaunchJoyToKey(joyToKeyFolder)) {
-    platform_.dialogs.ShowMessage(handle, kLaunchWarning, kErrorCaption, kWarningBoxStyle);
-  }
+  if (!launcher.Launch()) TellCarer(kLaunchWarning, kMessageBoxWarningOk);
 }
 
 void PanelForm::PlaceOnAMonitor() {
@@ -120,9 +112,9 @@ void PanelForm::PlaceOnAMonitor() {
 
 void PanelForm::FormShow() {
   PlaceOnAMonitor();
-  if (configArgChar != 0) {
+  if (link.ConfigurationNumber() != 0) {
     if (argumentNotice != nullptr) argumentNotice->visible = false;
-    link.Send(WM_JOYTOKEY_CONFIG, configArgChar);
+    link.Send(WM_JOYTOKEY_CONFIG, link.ConfigurationNumber());
   } else if (argumentNotice != nullptr) {
     argumentNotice->visible = true;
   }
@@ -154,23 +146,22 @@ void PanelForm::FormClose() {
   scanner.ReleaseHeldButton();
   // A file another program holds for a while need not cost the carer this
   // session's changes: the box offers to try again.
-  constexpr unsigned kRetryCancelWarning = 0x35;  // MB_RETRYCANCEL | MB_ICONWARNING
-  constexpr int kRetry = 4;                       // IDRETRY
   for (;;) {
     std::string problem;
     const char* reason = "ほかのプログラムが使用中かもしれません";
+    const std::string& settingsFile = settingsPlace.SettingsFile();
     switch (SaveSettings()) {
-      case SaveOutcome::kSaved:
-      case SaveOutcome::kHeldBack:  // the carer was told at start
+      case SettingsPlace::SaveOutcome::kSaved:
+      case SettingsPlace::SaveOutcome::kHeldBack:  // the carer was told at start
         break;
-      case SaveOutcome::kUnreadable:
+      case SettingsPlace::SaveOutcome::kUnreadable:
         problem = settingsFile + " を読み込めないため、設定を保存できませんでした。";
         break;
-      case SaveOutcome::kReadOnly:
+      case SettingsPlace::SaveOutcome::kReadOnly:
         reason = "読み取り専用です";
         problem = settingsFile + " に書き込めません";
         break;
-      case SaveOutcome::kUnwritable:
+      case SettingsPlace::SaveOutcome::kUnwritable:
         problem = settingsFile + " に書き込めません";
         break;
     }
@@ -178,7 +169,7 @@ void PanelForm::FormClose() {
     // Windows waits for nobody at the end of a session: the log keeps what was lost.
     if (problem.empty() || sessionEnding_ ||
         platform_.dialogs.ShowMessage(handle, problem + "\n（" + reason + "）\nもう一度試しますか？",
-                                      kErrorCaption, kRetryCancelWarning) != kRetry) {
+                                      kErrorCaption, kMessageBoxWarningRetryCancel) != kMessageBoxRetry) {
       break;
     }
   }

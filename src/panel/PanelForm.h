@@ -15,6 +15,7 @@
 #include "controls/PanelButton.h"
 #include "forms/ArgumentNotice.h"
 #include "forms/NameEditor.h"
+#include "joytokey/JoyToKeyLauncher.h"
 #include "joytokey/JoyToKeyLink.h"
 #include "panel/PanelMenu.h"
 #include "platform/Platform.h"
@@ -23,7 +24,9 @@
 #include "scanning/PressObserver.h"
 #include "scanning/Scanner.h"
 #include "settings/IniFile.h"
+#include "settings/PanelSettings.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsPlace.h"
 #include "switch/SwitchOptions.h"
 #include "switch/SwitchSampler.h"
 #include "voice/VoicePrompts.h"
@@ -31,25 +34,8 @@
 namespace sorvane {
 
 extern const char* const kApplicationTitle;  // "「Sorvane＋。」Ver 2.10"
-extern const char* const kSettingsFileName;  // "Sorvane.ini"
-extern const char* const kLogFileName;  // "Sorvane.log"
-extern const char* const kSiblingSettingsFileName;  // "Tramvik.ini"
-extern const char* const kClickSoundFile;  // "Zoboclick.wav"
-extern const char* const kHelpFile;  // "Sorvane.chm"
 extern const char* const kErrorCaption;  // "エラー"
 extern const char* const kLogonValueName;  // "Sorvane": the panel's value in the Run key
-constexpr unsigned kWarningBoxStyle = 0x30;  // MB_OK | MB_ICONWARNING
-constexpr unsigned kInformationBoxStyle = 0x40;  // MB_OK | MB_ICONINFORMATION
-
-// What the carer chooses in the menu, besides the scan's own counts, speed
-// and second stick (in the scanner's state).
-struct PanelOptions {
-  bool singleDisplay = false;  // one button shows each position in turn
-  bool namesShown = true;      // buttons carry the names of the name editor
-  bool clickSound = true;
-  bool cursorChase = false;    // the panel follows the pointer at every step
-  bool idleCaptions = false;   // unlit buttons show their captions in the button text colour
-};
 
 class PanelForm : public Form,
                   public PanelButtonParent,
@@ -79,7 +65,6 @@ class PanelForm : public Form,
   PanelButton switchOverMarker;
   // Button 1's own font: the single display shows other buttons' fonts on it.
   Font buttonOneFont;
-  std::u16string joyToKeyFolder;  // as the file system names it
   PanelMenu menu;
 
   // State.
@@ -103,14 +88,13 @@ class PanelForm : public Form,
   std::uint64_t lightings = 0;
   ButtonAppearances appearance;  // slots 1-8, then 11-18
   ButtonAppearance& Appearance(int buttonNumber) { return appearance[SlotIndex(buttonNumber)]; }
-  std::int32_t configArgChar = 0;  // first byte of the argument, sign-extended
   std::int32_t editTarget = 0;     // the button number whose colour and font are being chosen
 
   Timer tickTimer;    // 200 ms: JoyToKey, the press, keep-on-screen
   Timer sampleTimer;  // reads the switch between ticks
   SwitchSampler switchSampler;
   SwitchSampler secondSwitchSampler{0x02U};  // button 2: the second switch of two-switch scanning
-  JoyToKeyLink link;
+  JoyToKeyLink link;  // holds JoyToKey's configuration number from the command line
   WindowHandle handle = 0;  // the window that shows this form
   bool closed = false;
   bool closing = false;  // FormClose runs: further close requests change nothing
@@ -138,29 +122,19 @@ class PanelForm : public Form,
   // Whether the pointer is within the panel's outer edge.
   bool PointerOverPanel();
 
-  // Where the carer's files are. The click sound and the help are beside the
-  // program; the settings, Tramvik.ini and the log too, or in
-  // %APPDATA%\Sorvane\ where the program's folder cannot be written.
-  std::string programFolder;   // ending in a backslash; empty when unknown
-  std::string settingsFolder;  // ending in a backslash; empty: the working folder
-  std::string settingsFile;
-  std::string siblingSettingsFile;
-  std::string clickSoundFile;
-  std::string helpFile;
+  // Where the carer's files are.
+  SettingsPlace settingsPlace;
 
   // Settings.
   void LoadSettings();
-  enum class SaveOutcome { kSaved, kHeldBack, kUnreadable, kUnwritable, kReadOnly };
-  SaveOutcome SaveSettings();
-  // The settings file for the readers at start. Nothing when it exists but
-  // cannot be read: the carer is told once, and from then on nothing is read
-  // or saved in this run.
-  std::optional<SettingsText> ReadSettingsFile();
-  bool settingsHeldBack = false;
+  // The settings as the panel shows them now, for the save.
+  PanelSettings ShownSettings() const;
+  SettingsPlace::SaveOutcome SaveSettings();
+  // A message box the carer must answer, its text in the log as well.
+  void TellCarer(const std::string& text, unsigned boxStyle);
 
   // Size. Every pixel size of the design is multiplied by the monitor's dpi / 96
   // and by panelScale ([PanelScale] Scale, 1 to 4); so are the fonts' points.
-  static constexpr int kMaxPanelScale = 4;
   int panelScale = 1;
   // The scale the layout uses: panelScale, or less where the strip would not
   // fit the width of its monitor's work area.
@@ -244,15 +218,7 @@ class PanelForm : public Form,
   void ButtonClick(int number);
 
   // JoyToKey's program file.
-  void FindJoyToKey();
-  bool SearchJoyToKeyFolder(const std::u16string& folder);
-  bool LaunchJoyToKey(const std::u16string& folder);
-  // A folder as the log can show it.
-  std::string ForTheLog(const std::u16string& folder);
-  bool joyToKeyFound = false;
-  std::u16string joyToKeyFoundIn;  // where the search found the program file
-  // Folder listings made by the last search (for measurements).
-  long listingCount = 0;
+  JoyToKeyLauncher launcher;
 
   // What the scanner asks of the panel.
   void Light(int position, bool byStep) override;
@@ -286,18 +252,8 @@ class PanelForm : public Form,
 
  private:
   void BuildDesign();
-  // Chooses the folders of the carer's files and carries over a settings file
-  // an earlier start left elsewhere.
   void PlaceFiles();
-  void CarryOverSettings();
-  // The settings cannot be read: the carer is told, and nothing is read or
-  // saved in this run.
-  void HoldBackSettings(const std::string& path, const char* reason);
   void Construct();
-  void LoadButtonAppearance(const IniFile& ini);
-  void LoadSwitchOptions(const IniFile& ini);
-  void LoadScanOptions(const IniFile& ini);
-  void LoadVoiceOptions(const IniFile& ini);
   void StartPrompt(int position);
   // One recording for each position of each stick: 0.wav, 1-8.wav, 11-18.wav.
   struct Recording {
@@ -355,11 +311,9 @@ class PanelForm : public Form,
   // made in practice stays silent to its release, one made before is released.
   bool buttonHeld_ = false;
   bool heldSilently_ = false;
-  bool WaitForJoyToKeyWindow();
 
   Platform& platform_;
   bool sessionEnding_ = false;
-  bool unholdableReported_ = false;
   bool switchUnplugged_ = false;
   const bool readerWakes_;  // the switch reader says when a reading changes
   // Both switches' latched changes and presses, so a new one is told from an old one.
@@ -372,9 +326,6 @@ class PanelForm : public Form,
   std::uint64_t changesKicked_ = 0;
   std::uint64_t pressesKicked_ = 0;
 };
-
-// The first command-line argument: the JoyToKey configuration number.
-std::string FirstArgument(Process& process);
 
 // The text of the message shown when the program is started a second time.
 std::string DuplicateStartMessage();

@@ -143,7 +143,7 @@ void PanelForm::SetShownStick(int stick) {
 void PanelForm::Relayout(int buttonCount) { LayoutButtons(buttonCount); }
 
 void PanelForm::Click() {
-  if (options.clickSound) platform_.sound.PlaySync(clickSoundFile.c_str());
+  if (options.clickSound) platform_.sound.PlaySync(settingsPlace.ClickSoundFile().c_str());
 }
 
 }  // namespace sorvane

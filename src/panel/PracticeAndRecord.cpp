@@ -174,7 +174,7 @@ void PanelForm::ShowRecordClick() {
   for (const RecordedPress& press : lastWeek) {
     if (press.localTime >= startedAtLocal) session.push_back(press);
   }
-  const CurrentSwitchSettings current{scan().intervalSeconds, switchOptions.acceptTime, switchOptions.ignoreRepeat};
+  const CurrentSwitchSettings current{scan().intervalSeconds, switchOptions.acceptTime, switchOptions.ignoreRepeatMilliseconds};
   const SwitchSuggestions suggestions = SuggestSettings(lastWeek, current);
   const SwitchRecordReport report = SwitchRecordReportOf(FiguresOf(session), FiguresOf(lastWeek), suggestions);
   if (platform_.dialogs.ShowSwitchRecord(handle, report)) ApplySuggestions(suggestions);
@@ -184,7 +184,7 @@ void PanelForm::ShowRecordClick() {
 void PanelForm::ApplySuggestions(const SwitchSuggestions& suggestions) {
   if (suggestions.intervalSeconds) SetScanSpeed(*suggestions.intervalSeconds);
   if (suggestions.acceptTime) switchOptions.acceptTime = *suggestions.acceptTime;
-  if (suggestions.ignoreTime) switchOptions.ignoreRepeat = *suggestions.ignoreTime;
+  if (suggestions.ignoreRepeatMilliseconds) switchOptions.ignoreRepeatMilliseconds = *suggestions.ignoreRepeatMilliseconds;
   ApplySwitchOptions();
   scanner.ApplyTiming();
 }

@@ -33,7 +33,7 @@ int PanelForm::PositionShownBy(const PanelButton& button) const {
 }
 
 void PanelForm::LoadRecordings() {
-  voiceFolder = settingsFolder + kVoiceFolderName + "\\";
+  voiceFolder = settingsPlace.Folder() + kVoiceFolderName + "\\";
   for (int index = 0; index < kRecordingCount; ++index) {
     const int number = index == 0 ? 0 : SlotButtonNumber(index - 1);
     Recording& recording = recordings_[static_cast<std::size_t>(index)];

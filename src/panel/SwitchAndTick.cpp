@@ -68,7 +68,7 @@ void PanelForm::Tick() {
       tickTimer.SetEnabled(false);
       scanner.timer().SetEnabled(false);
       sampleTimer.SetEnabled(false);
-      platform_.dialogs.ShowMessage(handle, kJoyToKeyGoneWarning, kErrorCaption, kWarningBoxStyle);
+      TellCarer(kJoyToKeyGoneWarning, kMessageBoxWarningOk);
       Close();
       return;
   }
@@ -101,11 +101,11 @@ void PanelForm::AfterDialog() {
 
 void PanelForm::ApplySwitchOptions() {
   const SwitchOptions& chosen = switchOptions;
-  switchSampler.SetTimes(chosen.acceptTime, chosen.ignoreRepeat);
-  secondSwitchSampler.SetTimes(chosen.acceptTime, chosen.ignoreRepeat);
+  switchSampler.SetTimes(chosen.acceptTime, chosen.ignoreRepeatMilliseconds);
+  secondSwitchSampler.SetTimes(chosen.acceptTime, chosen.ignoreRepeatMilliseconds);
   scan().firstPause = chosen.firstPause;
-  scan().restAfterCycles = chosen.loops;
-  scan().dwellMilliseconds = chosen.dwellTime;
+  scan().restAfterCycles = chosen.restAfterCycles;
+  scan().dwellMilliseconds = chosen.dwellMilliseconds;
   platform_.joystick.SetSwitchKeys(chosen.key, chosen.key2);
 }
 

@@ -24,11 +24,11 @@ struct FontChoice {
 struct SwitchOptionTexts {
   std::int32_t key = 0;
   std::string acceptTime;
-  std::string ignoreRepeat;
+  std::string ignoreRepeatMilliseconds;
   std::string firstPause;
-  std::string loops;
+  std::string restAfterCycles;
   std::int32_t key2 = 0;
-  std::string dwellTime = "2000";
+  std::string dwellMilliseconds = "2000";
 };
 
 // What the switch record window shows: a table of figures (a label and a
@@ -44,6 +44,13 @@ struct SwitchRecordReport {
   std::vector<std::string> suggestions;
   bool canApply = false;
 };
+
+// Message box styles and answers, as MessageBoxA takes and returns them.
+constexpr unsigned kMessageBoxErrorOk = 0x10;             // MB_OK | MB_ICONERROR
+constexpr unsigned kMessageBoxWarningOk = 0x30;           // MB_OK | MB_ICONWARNING
+constexpr unsigned kMessageBoxInformationOk = 0x40;       // MB_OK | MB_ICONINFORMATION
+constexpr unsigned kMessageBoxWarningRetryCancel = 0x35;  // MB_RETRYCANCEL | MB_ICONWARNING
+constexpr int kMessageBoxRetry = 4;                       // IDRETRY
 
 class Dialogs {
  public:

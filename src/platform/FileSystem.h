@@ -27,6 +27,10 @@ enum class FileWrite {
   kFailed,    // anything else: held by another program, the disk, ...
 };
 
+// Attribute bits of a folder entry, as FindFirstFileW gives them.
+constexpr std::uint32_t kDirectoryAttribute = 0x10;      // FILE_ATTRIBUTE_DIRECTORY
+constexpr std::uint32_t kReparsePointAttribute = 0x400;  // FILE_ATTRIBUTE_REPARSE_POINT: a junction or link
+
 class FileSystem {
  public:
   // The whole file, or why there is none. A partial read is never a read.
@@ -56,7 +60,7 @@ class FileSystem {
 
   struct FolderEntry {
     std::u16string_view name;  // valid during the call only
-    std::uint32_t attributes;  // 0x10 directory, 0x400 reparse point
+    std::uint32_t attributes;  // kDirectoryAttribute, kReparsePointAttribute, ...
   };
   using EntryVisitor = bool (*)(const FolderEntry& entry, void* context);  // false stops
   // Lists the entries matching pattern (FindFirstFileW style) in listing order.

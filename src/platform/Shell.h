@@ -6,6 +6,10 @@
 
 namespace sorvane {
 
+// Show commands, as ShellExecute takes them.
+constexpr int kShowHidden = 0;  // SW_HIDE
+constexpr int kShowNormal = 5;  // SW_SHOW
+
 class Shell {
  public:
   // ShellExecuteA(owner, verb, file, parameters, folder, show); result ignored.

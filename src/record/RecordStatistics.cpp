@@ -117,7 +117,8 @@ SwitchSuggestions SuggestSettings(const std::vector<RecordedPress>& presses, con
     suggestions.acceptTime = std::max(current.acceptTime, RoundedWithMargin(suggestions.longestShortPress));
   }
   if (Telling(suggestions.secondPresses, static_cast<int>(presses.size()))) {
-    suggestions.ignoreTime = std::max(current.ignoreTime, RoundedWithMargin(suggestions.longestGapAfterRelease));
+    suggestions.ignoreRepeatMilliseconds =
+        std::max(current.ignoreRepeatMilliseconds, RoundedWithMargin(suggestions.longestGapAfterRelease));
   }
   return suggestions;
 }

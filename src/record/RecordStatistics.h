@@ -50,11 +50,11 @@ struct SwitchSuggestions {
   int shortPresses = 0;      // ignored as too short, or accepted and corrected
   std::int64_t longestShortPress = 0;
 
-  std::optional<std::int32_t> ignoreTime;
+  std::optional<std::int32_t> ignoreRepeatMilliseconds;
   int secondPresses = 0;     // presses soon after the last release
   std::int64_t longestGapAfterRelease = 0;
 
-  bool Any() const { return intervalSeconds || acceptTime || ignoreTime; }
+  bool Any() const { return intervalSeconds || acceptTime || ignoreRepeatMilliseconds; }
 };
 
 // The menu's scan speeds (0.5 to 5 s): the first that is at least seconds,
@@ -64,7 +64,7 @@ float SpeedStepAtLeast(double seconds);
 struct CurrentSwitchSettings {
   float intervalSeconds = 2.0F;
   std::int32_t acceptTime = 0;
-  std::int32_t ignoreTime = 0;
+  std::int32_t ignoreRepeatMilliseconds = 0;
 };
 
 // The presses, oldest first.

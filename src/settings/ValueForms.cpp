@@ -80,7 +80,7 @@ constexpr NamedColor kColorNames[] = {
 
 }  // namespace
 
-std::int32_t ReadLenientInteger(std::string_view written) {
+std::int32_t ReadLeadingInteger(std::string_view written) {
   const std::string text = HalfWidthNumber(written);
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
@@ -97,7 +97,7 @@ std::int32_t ReadLenientInteger(std::string_view written) {
   return static_cast<std::int32_t>(std::min(value, kBeyond - 1));
 }
 
-std::optional<std::int32_t> ReadStrictInteger(std::string_view written) {
+std::optional<std::int32_t> ReadWholeInteger(std::string_view written) {
   const std::string halfWidth = HalfWidthNumber(written);
   std::string_view text = halfWidth;
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -193,7 +193,7 @@ std::optional<ColorValue> ReadColorText(std::string_view text) {
   for (const NamedColor& named : kColorNames) {
     if (IniFile::NamesEqual(text, named.name)) return named.value;
   }
-  if (const auto number = ReadStrictInteger(text)) return static_cast<ColorValue>(*number);
+  if (const auto number = ReadWholeInteger(text)) return static_cast<ColorValue>(*number);
   return std::nullopt;
 }
 

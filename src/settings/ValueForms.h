@@ -13,9 +13,9 @@ namespace sorvane {
 // Every number read takes full-width digits and signs as well.
 // Leading blanks, an optional sign, the longest run of digits; otherwise 0.
 // Beyond 32 bits, the nearest 32-bit integer.
-std::int32_t ReadLenientInteger(std::string_view text);
+std::int32_t ReadLeadingInteger(std::string_view text);
 // A whole decimal integer, or hexadecimal after "$" or "0x"; nothing otherwise.
-std::optional<std::int32_t> ReadStrictInteger(std::string_view text);
+std::optional<std::int32_t> ReadWholeInteger(std::string_view text);
 // The longest leading decimal number; 0 when there is none.
 float ReadSeconds(std::string_view text);
 // The scan interval a settings file gives: its seconds when they are a finite

@@ -13,11 +13,11 @@ std::int32_t HoldInRange(std::int32_t value, const OptionRange& range) {
 SwitchOptionTexts TextsOf(const SwitchOptions& options) {
   return {options.key,
           std::to_string(options.acceptTime),
-          std::to_string(options.ignoreRepeat),
+          std::to_string(options.ignoreRepeatMilliseconds),
           std::to_string(options.firstPause),
-          std::to_string(options.loops),
+          std::to_string(options.restAfterCycles),
           options.key2,
-          std::to_string(options.dwellTime)};
+          std::to_string(options.dwellMilliseconds)};
 }
 
 namespace {
@@ -82,10 +82,11 @@ ParsedOptions ParseOptionTexts(const SwitchOptionTexts& texts) {
     return parsed;
   }
   if (Take(texts.acceptTime, kAcceptTimeRange, options.acceptTime, parsed.problem) &&
-      Take(texts.ignoreRepeat, kIgnoreRepeatRange, options.ignoreRepeat, parsed.problem) &&
+      Take(texts.ignoreRepeatMilliseconds, kIgnoreRepeatRange, options.ignoreRepeatMilliseconds,
+           parsed.problem) &&
       Take(texts.firstPause, kFirstPauseRange, options.firstPause, parsed.problem) &&
-      Take(texts.loops, kLoopsRange, options.loops, parsed.problem) &&
-      Take(texts.dwellTime, kDwellTimeRange, options.dwellTime, parsed.problem)) {
+      Take(texts.restAfterCycles, kLoopsRange, options.restAfterCycles, parsed.problem) &&
+      Take(texts.dwellMilliseconds, kDwellTimeRange, options.dwellMilliseconds, parsed.problem)) {
     parsed.options = options;
   }
   return parsed;

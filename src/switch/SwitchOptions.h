@@ -11,18 +11,19 @@
 namespace sorvane {
 
 struct SwitchOptions {
-  std::int32_t key = 0;           // a virtual-key code acting as the switch, 0 none
-  std::int32_t acceptTime = 0;    // ms a press must last to count
-  std::int32_t ignoreRepeat = 0;  // ms after a release in which presses are ignored
-  std::int32_t firstPause = 0;    // ms more on the first position of each cycle
-  std::int32_t loops = 0;         // whole cycles without a press before the scan rests, 0 never
-  std::int32_t key2 = 0;          // a virtual-key code acting as the second switch, 0 none
-  std::int32_t dwellTime = 2000;  // ms without a press before tap-to-move selects
+  std::int32_t key = 0;                       // a virtual-key code acting as the switch, 0 none
+  std::int32_t acceptTime = 0;                // ms a press must last to count
+  std::int32_t ignoreRepeatMilliseconds = 0;  // after a release, in which presses are ignored
+  std::int32_t firstPause = 0;                // ms more on the first position of each cycle
+  std::int32_t restAfterCycles = 0;           // whole cycles without a press before the scan rests, 0 never
+  std::int32_t key2 = 0;                      // a virtual-key code acting as the second switch, 0 none
+  std::int32_t dwellMilliseconds = 2000;      // without a press before tap-to-move selects
 
   bool operator==(const SwitchOptions& other) const {
-    return key == other.key && acceptTime == other.acceptTime && ignoreRepeat == other.ignoreRepeat &&
-           firstPause == other.firstPause && loops == other.loops && key2 == other.key2 &&
-           dwellTime == other.dwellTime;
+    return key == other.key && acceptTime == other.acceptTime &&
+           ignoreRepeatMilliseconds == other.ignoreRepeatMilliseconds && firstPause == other.firstPause &&
+           restAfterCycles == other.restAfterCycles && key2 == other.key2 &&
+           dwellMilliseconds == other.dwellMilliseconds;
   }
 };
 

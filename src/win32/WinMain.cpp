@@ -54,7 +54,7 @@ LONG WINAPI RecordCrash(EXCEPTION_POINTERS* exception) {
 // the name other programs know it by.
 extern "C" __declspec(dllexport) const char* ParaamStr(int /*index*/) {
   if (g_platform == nullptr) return "";
-  g_firstArgument = sorvane::FirstArgument(g_platform->platform().process);
+  g_firstArgument = g_platform->platform().process.FirstArgument();
   return g_firstArgument.c_str();
 }
 

@@ -84,7 +84,7 @@ BENCHMARK(SwitchSample);
 void SettingsLoadAndSave(benchmark::State& state) {
   BenchPanel panel;
   panel.app->panel->SaveSettings();
-  const std::string full = panel.desk.files.at(panel.app->panel->settingsFile);
+  const std::string full = panel.desk.files.at(panel.app->panel->settingsPlace.SettingsFile());
   for (auto _ : state) {
     panel.app->panel->LoadSettings();
     panel.app->panel->SaveSettings();

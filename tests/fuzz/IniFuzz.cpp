@@ -56,8 +56,8 @@ void CheckValuesReadBack(const std::uint8_t* data, std::size_t size) {
   const bool takes = std::isfinite(seconds) && seconds >= 0.2F && seconds <= 60.0F;
   if (sorvane::ReadIntervalSeconds(sorvane::WriteSeconds(seconds)) != (takes ? seconds : 2.0F)) std::abort();
   const auto integer = static_cast<std::int32_t>(bits);
-  if (sorvane::ReadStrictInteger(sorvane::WriteInteger(integer)) != integer) std::abort();
-  if (sorvane::ReadLenientInteger(sorvane::WriteInteger(integer)) != integer) std::abort();
+  if (sorvane::ReadWholeInteger(sorvane::WriteInteger(integer)) != integer) std::abort();
+  if (sorvane::ReadLeadingInteger(sorvane::WriteInteger(integer)) != integer) std::abort();
   if (sorvane::ReadColorText(sorvane::WriteColorText(bits)) != bits) std::abort();
 }
 
@@ -79,8 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     value = "(" + value + ")";
   }
   ini.ReadString(section, key, "fallback");
-  sorvane::ReadLenientInteger(input);
-  sorvane::ReadStrictInteger(input);
+  sorvane::ReadLeadingInteger(input);
+  sorvane::ReadWholeInteger(input);
   sorvane::ReadSeconds(input);
   sorvane::ReadColorText(input);
   if (section.empty() || key.empty()) return 0;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Harness.h"
 #include "text/Unicode.h"
 
@@ -28,8 +30,8 @@ TEST(FindJoyToKey, FindsItDirectlyOnC) {
   panel.desk.AddFolder(u"C:\\", u"Windows");
   panel.desk.AddFile(u"C:\\", u"JoyToKey.exe");
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().joyToKeyFoundIn, u"C:\\");
-  EXPECT_EQ(panel.form().joyToKeyFolder, u"C:\\");
+  EXPECT_EQ(panel.form().launcher.FoundIn(), u"C:\\");
+  EXPECT_EQ(panel.form().launcher.Folder(), u"C:\\");
   EXPECT_EQ(panel.desk.listings.size(), 1U);  // nothing below C:\, no other drive
   EXPECT_EQ(panel.desk.files.at("C:\\Sorvane\\Tramvik.ini"), "[UseJoyToKey]\r\n所在フォルダー=C:\\\r\n");
   const sim::ShellCall& launch = panel.desk.shellCalls.at(0);
@@ -53,7 +55,7 @@ TEST(FindJoyToKey, TakesTheFirstFolderInDepthFirstListingOrderAndListsEachFolder
   panel.desk.AddFile(u"C:\\a\\b\\", u"JoyToKey.exe");
   panel.desk.AddFile(u"C:\\z\\", u"JoyToKey.exe");
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().joyToKeyFolder, u"C:\\a\\b\\");
+  EXPECT_EQ(panel.form().launcher.Folder(), u"C:\\a\\b\\");
   EXPECT_EQ(panel.desk.listings.count(u"C:\\z\\"), 0U);
   for (const auto& [folder, times] : panel.desk.listings) EXPECT_EQ(times, 1) << Utf8FromUtf16(folder);
 }
@@ -65,7 +67,7 @@ TEST(FindJoyToKey, SearchesCAndDInFullBeforeFindingItOnEAndNeverTouchesF) {
   panel.desk.AddFolder(u"E:\\", u"tools");
   panel.desk.AddFile(u"E:\\tools\\", u"JoyToKey.exe");
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().joyToKeyFolder, u"E:\\tools\\");
+  EXPECT_EQ(panel.form().launcher.Folder(), u"E:\\tools\\");
   EXPECT_EQ(panel.desk.listings.count(u"C:\\one\\"), 1U);
   EXPECT_EQ(panel.desk.listings.count(u"D:\\two\\"), 1U);
   EXPECT_EQ(panel.desk.listings.count(u"F:\\"), 0U);
@@ -80,7 +82,7 @@ TEST(FindJoyToKey, NeverEntersJunctionsAndCountsUnlistableFoldersAsEmpty) {
   panel.desk.AddFile(u"C:\\deep\\", u"JoyToKey.exe");
   ASSERT_TRUE(panel.Start());
   EXPECT_EQ(panel.desk.listings.count(u"C:\\loop\\"), 0U);
-  EXPECT_EQ(panel.form().joyToKeyFolder, u"C:\\deep\\");
+  EXPECT_EQ(panel.form().launcher.Folder(), u"C:\\deep\\");
 }
 
 TEST(FindJoyToKey, HandlesPathsLongerThan255Bytes) {
@@ -99,7 +101,7 @@ TEST(FindJoyToKey, HandlesPathsLongerThan255Bytes) {
   };
   ASSERT_GT(folder.size(), 255U);
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().joyToKeyFolder, folder);
+  EXPECT_EQ(panel.form().launcher.Folder(), folder);
   EXPECT_TRUE(panel.desk.messages.empty());
 }
 
@@ -118,7 +120,7 @@ TEST(FindJoyToKey, AnUnwritableSiblingFileDoesNotLoseTheFolderFound) {
   panel.desk.AddFile(u"C:\\JTK\\", u"JoyToKey.exe");
   panel.desk.unwritable.push_back("C:\\Sorvane\\Tramvik.ini");
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().joyToKeyFolder, u"C:\\JTK\\");
+  EXPECT_EQ(panel.form().launcher.Folder(), u"C:\\JTK\\");
   EXPECT_EQ(panel.desk.files.count("C:\\Sorvane\\Tramvik.ini"), 0U);
 }
 
@@ -194,6 +196,24 @@ TEST(LaunchJoyToKey, NothingAnywhereGivesBothWarningsOwnedByThePanelThenTheFirst
   EXPECT_EQ(panel.desk.messages[2].text.rfind("「Kelpimo。」を接続して\n", 0), 0U);
   EXPECT_TRUE(panel.app->Terminated());
   EXPECT_EQ(panel.desk.files.count("C:\\Sorvane\\Sorvane.ini"), 1U);
+}
+
+TEST(LaunchJoyToKey, EachBoxOfAStartWithoutJoyToKeyIsInTheLogWithItsText) {
+  NotRunning panel;
+  ASSERT_TRUE(panel.Start());
+  panel.Run(1000);
+  ASSERT_EQ(panel.desk.messages.size(), 3U);
+  for (const sim::ShownMessage& shown : panel.desk.messages) {
+    const auto& log = panel.desk.logLines;
+    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [&shown](const std::string& line) {
+      for (std::size_t from = 0; from <= shown.text.size();) {
+        const std::size_t end = std::min(shown.text.find('\n', from), shown.text.size());
+        if (line.find(shown.text.substr(from, end - from)) == std::string::npos) return false;
+        from = end + 1;
+      }
+      return true;
+    })) << shown.text;
+  }
 }
 
 TEST(LaunchJoyToKey, AProgramThatNeverOpensItsWindowIsGivenUpAfterTenSeconds) {

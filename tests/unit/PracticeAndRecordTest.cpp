@@ -42,8 +42,8 @@ TEST(SwitchRecord, EachPressWritesOneUtf8LineOfWhatBecameOfIt) {
   Recording panel;
   PanelForm& form = panel.form();
   form.switchOptions.acceptTime = 100;
-  form.switchOptions.ignoreRepeat = 400;
-  form.switchOptions.loops = 1;
+  form.switchOptions.ignoreRepeatMilliseconds = 400;
+  form.switchOptions.restAfterCycles = 1;
   form.ApplySwitchOptions();
   panel.Run(2500);  // position 1 lit at 2000 ms
   const Scanner::LitMoment lit = form.scanner.LitAt(panel.desk.now);
@@ -236,7 +236,7 @@ TEST(RecordSuggestions, ALatePresserGetsASlowerScanAndNothingElse) {
   EXPECT_EQ(*suggestions.intervalSeconds, 2.0F);  // 1.18 s + 0.3 s, up to the next step
   EXPECT_EQ(suggestions.timeToPress90, 1180);
   EXPECT_FALSE(suggestions.acceptTime);
-  EXPECT_FALSE(suggestions.ignoreTime);
+  EXPECT_FALSE(suggestions.ignoreRepeatMilliseconds);
 }
 
 TEST(RecordSuggestions, ATremorGetsAnAcceptanceTimeLongerThanItsShortPresses) {
@@ -250,7 +250,7 @@ TEST(RecordSuggestions, ATremorGetsAnAcceptanceTimeLongerThanItsShortPresses) {
   ASSERT_TRUE(suggestions.acceptTime);
   EXPECT_EQ(suggestions.longestShortPress, 110);
   EXPECT_EQ(*suggestions.acceptTime, 200);
-  EXPECT_FALSE(suggestions.ignoreTime);
+  EXPECT_FALSE(suggestions.ignoreRepeatMilliseconds);
   ASSERT_TRUE(suggestions.intervalSeconds);
   EXPECT_EQ(*suggestions.intervalSeconds, 1.0F);
 }
@@ -263,9 +263,9 @@ TEST(RecordSuggestions, ASlowReleaseGetsAnIgnoreTimeLongerThanItsSecondPresses) 
     presses.push_back(Made(at + 900 + 120 + i * 20, 80, PressVerdict::kAccepted, 100));  // the release bounces
   }
   const SwitchSuggestions suggestions = SuggestSettings(presses, {2.0F, 0, 0});
-  ASSERT_TRUE(suggestions.ignoreTime);
+  ASSERT_TRUE(suggestions.ignoreRepeatMilliseconds);
   EXPECT_EQ(suggestions.secondPresses, 6);
-  EXPECT_EQ(*suggestions.ignoreTime, 300);  // 220 ms, up to 250, and 50 more
+  EXPECT_EQ(*suggestions.ignoreRepeatMilliseconds, 300);  // 220 ms, up to 250, and 50 more
 }
 
 TEST(RecordWindow, ShowsTheFiguresAndAppliesTheSuggestionsOnlyWhenAsked) {
@@ -293,7 +293,7 @@ TEST(RecordWindow, ShowsTheFiguresAndAppliesTheSuggestionsOnlyWhenAsked) {
   EXPECT_EQ(form.scan().intervalSeconds, 1.0F);
   EXPECT_EQ(form.scanner.timer().Interval(), 1000);
   form.Close();
-  EXPECT_NE(panel.desk.files.at(form.settingsFile).find("[Interval]\r\nScanTimer=1\r\n"), std::string::npos);
+  EXPECT_NE(panel.desk.files.at(form.settingsPlace.SettingsFile()).find("[Interval]\r\nScanTimer=1\r\n"), std::string::npos);
 }
 
 }  // namespace sorvane::test

@@ -239,7 +239,7 @@ TEST(FindJoyToKey, AFolderTramvikIniCannotTakeIsUsedAsFoundWhateverItHeld) {
       panel.desk.unwritable.push_back("C:\\Sorvane\\Tramvik.ini");
     }
     ASSERT_TRUE(panel.Start());
-    EXPECT_EQ(panel.form().joyToKeyFolder, u"C:\\New\\") << locked;
+    EXPECT_EQ(panel.form().launcher.Folder(), u"C:\\New\\") << locked;
     EXPECT_EQ(panel.desk.shellCalls.at(0).folder, u"C:\\New\\") << locked;
     EXPECT_EQ(panel.desk.files.at("C:\\Sorvane\\Tramvik.ini"), older) << locked;
     panel.form().Close();

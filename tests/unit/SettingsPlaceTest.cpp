@@ -24,8 +24,8 @@ TEST(SettingsPlace, BesideTheProgramWhereverItWasStartedFromAndAWorkingFolderFil
   ASSERT_TRUE(panel.Start());
   EXPECT_EQ(panel.scan().buttonCount, 3);
   EXPECT_EQ(panel.desk.logFile, "C:\\Sorvane\\Sorvane.log");
-  EXPECT_EQ(panel.form().siblingSettingsFile, "C:\\Sorvane\\Tramvik.ini");
-  EXPECT_EQ(panel.form().clickSoundFile, "C:\\Sorvane\\Zoboclick.wav");
+  EXPECT_EQ(panel.form().settingsPlace.SiblingSettingsFile(), "C:\\Sorvane\\Tramvik.ini");
+  EXPECT_EQ(panel.form().settingsPlace.ClickSoundFile(), "C:\\Sorvane\\Zoboclick.wav");
   EXPECT_TRUE(panel.desk.messages.empty());
   panel.form().Close();
   EXPECT_TRUE(Contains(panel.desk.files.at(kBeside), "Ver="));
@@ -59,8 +59,8 @@ TEST(SettingsPlace, AnUnwritableProgramFolderSendsThemToAppDataWithTheFileBeside
   EXPECT_EQ(first.desk.files.at(kRoaming), beside);
   EXPECT_EQ(first.scan().buttonCount, 3);
   EXPECT_EQ(first.desk.logFile, std::string(kRoamingFolder) + "Sorvane.log");
-  EXPECT_EQ(first.form().siblingSettingsFile, std::string(kRoamingFolder) + "Tramvik.ini");
-  EXPECT_EQ(first.form().helpFile, "C:\\Sorvane\\Sorvane.chm");  // what came with the program stays with it
+  EXPECT_EQ(first.form().settingsPlace.SiblingSettingsFile(), std::string(kRoamingFolder) + "Tramvik.ini");
+  EXPECT_EQ(first.form().settingsPlace.HelpFile(), "C:\\Sorvane\\Sorvane.chm");  // what came with the program stays with it
   ASSERT_EQ(first.desk.messages.size(), 1U);
   EXPECT_TRUE(Contains(first.desk.messages[0].text, kRoamingFolder));
   first.scan().buttonCount = 4;
@@ -82,7 +82,7 @@ TEST(SettingsPlace, AnUnwritableProgramFolderSendsThemToAppDataWithTheFileBeside
   held.desk.files[kBeside] = beside;
   held.desk.lockedUntil[kBeside] = 1000000;
   ASSERT_TRUE(held.Start());
-  EXPECT_TRUE(held.form().settingsHeldBack);
+  EXPECT_TRUE(held.form().settingsPlace.HeldBack());
   held.form().Close();
   EXPECT_EQ(held.desk.files.count(kRoaming), 0U);
 }
@@ -138,7 +138,7 @@ TEST(UndecodableSettingsFile, Utf16WithoutItsMarkIsReportedAndNeverWrittenOver) 
   search.desk.AddFile(u"C:\\", u"JoyToKey.exe");
   search.desk.files["C:\\Sorvane\\Tramvik.ini"] = utf16;
   ASSERT_TRUE(search.Start());
-  EXPECT_EQ(search.form().joyToKeyFoundIn, u"C:\\");
+  EXPECT_EQ(search.form().launcher.FoundIn(), u"C:\\");
   EXPECT_EQ(search.desk.files.at("C:\\Sorvane\\Tramvik.ini"), utf16);
 }
 
@@ -150,10 +150,10 @@ TEST(SettingsLoad, FullWidthDigitsHugeValuesAndAnIntervalBeyondAMinute) {
   ASSERT_TRUE(panel.Start());
   EXPECT_EQ(panel.scan().buttonCount, 3);
   EXPECT_EQ(panel.form().left, 123);
-  EXPECT_EQ(panel.form().switchOptions.ignoreRepeat, 5000);
+  EXPECT_EQ(panel.form().switchOptions.ignoreRepeatMilliseconds, 5000);
   EXPECT_EQ(panel.form().switchOptions.acceptTime, 5000);
   EXPECT_EQ(panel.form().switchOptions.firstPause, 0);
-  EXPECT_EQ(panel.form().switchOptions.loops, 12);
+  EXPECT_EQ(panel.form().switchOptions.restAfterCycles, 12);
   EXPECT_EQ(panel.form().scanner.timer().Interval(), 2000);
   ASSERT_EQ(panel.desk.messages.size(), 1U);
   EXPECT_TRUE(Contains(panel.desk.messages[0].text, "ScanTimer=90"));
@@ -164,8 +164,8 @@ TEST(SettingsLoad, FullWidthDigitsHugeValuesAndAnIntervalBeyondAMinute) {
   ASSERT_TRUE(again.Start());
   EXPECT_TRUE(again.desk.messages.empty());
 
-  EXPECT_EQ(ReadLenientInteger("－2147483649"), -2147483647 - 1);
-  EXPECT_EQ(ReadStrictInteger("－４２"), -42);
+  EXPECT_EQ(ReadLeadingInteger("－2147483649"), -2147483647 - 1);
+  EXPECT_EQ(ReadWholeInteger("－４２"), -42);
   EXPECT_EQ(ReadSeconds("１.５"), 1.5F);
   EXPECT_EQ(ReadIntervalSeconds("60"), 60.0F);
   EXPECT_EQ(ReadIntervalSeconds("60.5"), kDefaultIntervalSeconds);

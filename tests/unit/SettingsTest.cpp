@@ -54,7 +54,7 @@ TEST(SettingsLoad, AMissingFileGivesEveryDefault) {
   }
   EXPECT_EQ(panel.app->nameEditor->Name(1), "ボタン１");
   EXPECT_EQ(panel.app->nameEditor->Name(18), "ボタン18");
-  EXPECT_EQ(form.joyToKeyFolder, u"");
+  EXPECT_EQ(form.launcher.Folder(), u"");
   EXPECT_EQ(panel.desk.files.count(kIni), 0U);  // the load writes nothing
 }
 
@@ -122,7 +122,7 @@ TEST(SettingsLoad, ReadsEachValueFormLeniently) {
   PanelForm& state = panel.form();
   EXPECT_EQ(panel.scan().buttonCount, 3);
   EXPECT_EQ(panel.form().scanner.timer().Interval(), 1500);
-  EXPECT_EQ(state.configArgChar, 51);
+  EXPECT_EQ(state.link.ConfigurationNumber(), 51);
   EXPECT_EQ(panel.form().top, 384);
   EXPECT_EQ(panel.form().left, 64);
   EXPECT_FALSE(panel.form().MenuChecked(MenuId::Sound));
@@ -148,11 +148,11 @@ TEST(ValueForms, SecondsAreWrittenInTheShortestGeneralForm) {
   EXPECT_EQ(ReadSeconds("0.25"), 0.25F);
   EXPECT_EQ(ReadSeconds("3e-1x"), 0.3F);
   EXPECT_EQ(ReadSeconds("abc"), 0.0F);
-  EXPECT_EQ(ReadStrictInteger("0x40"), 64);
-  EXPECT_EQ(ReadStrictInteger("-1"), -1);
-  EXPECT_EQ(ReadStrictInteger("$FFFFFFFF"), -1);
-  EXPECT_EQ(ReadStrictInteger("2147483648"), std::nullopt);
-  EXPECT_EQ(ReadLenientInteger("  -12x"), -12);
+  EXPECT_EQ(ReadWholeInteger("0x40"), 64);
+  EXPECT_EQ(ReadWholeInteger("-1"), -1);
+  EXPECT_EQ(ReadWholeInteger("$FFFFFFFF"), -1);
+  EXPECT_EQ(ReadWholeInteger("2147483648"), std::nullopt);
+  EXPECT_EQ(ReadLeadingInteger("  -12x"), -12);
   EXPECT_EQ(WriteColorText(0x8000000F), "clBtnFace");
   EXPECT_EQ(WriteColorText(0x00ABCDEF), "$00ABCDEF");
   EXPECT_EQ(ReadColorText("CLNONE"), 0x1FFFFFFFU);

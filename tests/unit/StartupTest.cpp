@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Harness.h"
 
 namespace sorvane::test {
@@ -15,14 +17,14 @@ TEST(Startup, SendsTheConfigurationNumberAndStartsBothTimersWhenShown) {
   EXPECT_EQ(panel.app->title, "「Sorvane＋。」Ver 2.10");
 }
 
-TEST(Startup, ConfigArgCharIsTheFirstByteSignExtended) {
+TEST(Startup, TheConfigurationNumberIsTheArgumentsFirstByteSignExtended) {
   const std::pair<std::string, std::int32_t> cases[] = {
       {"3", 51}, {"12", 49}, {"A", 65}, {"", 0}, {"\x80", -128}, {"\xFFx", -1}};
   for (const auto& [argument, expected] : cases) {
     Panel panel;
     panel.desk.firstArgument = argument;
     ASSERT_TRUE(panel.Start());
-    EXPECT_EQ(panel.form().configArgChar, expected) << argument;
+    EXPECT_EQ(panel.form().link.ConfigurationNumber(), expected) << argument;
     if (expected == 0) {
       EXPECT_TRUE(panel.app->argumentNotice->visible);
       EXPECT_TRUE(panel.received().empty());
@@ -63,12 +65,17 @@ TEST(Startup, ASecondStartUnderTheSameFileNameIsRefusedWithItsMessage) {
   EXPECT_TRUE(copy.Start());
 }
 
-TEST(Startup, TheConfigurationNumberIsTheFirstArgument) {
-  sim::SimDesktop desk;
-  desk.firstArgument = "12";
-  EXPECT_EQ(FirstArgument(desk), "12");
-  desk.firstArgument = "";
-  EXPECT_EQ(FirstArgument(desk), "");
+TEST(Startup, JoyToKeyHearsTheArgumentsFirstByteWhileTheLogAndTheLogonStartKeepItWhole) {
+  Panel panel;
+  panel.desk.firstArgument = "12";
+  ASSERT_TRUE(panel.Start());
+  EXPECT_EQ(panel.received(), (Messages{{WM_JOYTOKEY_CONFIG, 49}}));
+  const auto& log = panel.desk.logLines;
+  EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const std::string& line) {
+    return line.find("設定番号 \"12\"") != std::string::npos;
+  }));
+  panel.form().MenuCommand(MenuId::StartAtLogon);
+  EXPECT_EQ(panel.desk.runValues["Sorvane"], "\"C:\\Sorvane\\Sorvane.exe\" 12");
 }
 
 TEST(Shutdown, EveryRouteThatClosesThePanelMakesJoyToKeyQuit) {

@@ -338,7 +338,7 @@ bool SimDesktop::ListFolder(const std::u16string& pattern, EntryVisitor visit, v
   if (found == folders.end()) return false;
   const bool isRoot = folder.size() == 3;
   std::vector<SimEntry> entries;
-  if (!isRoot) entries = {{u".", 0x10}, {u"..", 0x10}};
+  if (!isRoot) entries = {{u".", kDirectoryAttribute}, {u"..", kDirectoryAttribute}};
   entries.insert(entries.end(), found->second.begin(), found->second.end());
   for (const SimEntry& entry : entries) {
     const FolderEntry visited{entry.name, entry.attributes};

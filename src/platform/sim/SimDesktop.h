@@ -168,7 +168,7 @@ class SimDesktop : public Desktop,
   int appendCalls = 0;
   std::map<std::u16string, int> listings;  // folder -> times listed
   void AddFile(const std::u16string& folder, const std::u16string& name);
-  void AddFolder(const std::u16string& parent, const std::u16string& name, std::uint32_t attributes = 0x10);
+  void AddFolder(const std::u16string& parent, const std::u16string& name, std::uint32_t attributes = kDirectoryAttribute);
 
   // Process.
   std::string programFilePath = "C:\\Sorvane\\Sorvane.exe";

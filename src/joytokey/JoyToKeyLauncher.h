@@ -1,0 +1,55 @@
+// Starting JoyToKey when the panel finds none running: from the folder the
+// settings name, or from the one a search of the drives finds, which the
+// sibling settings file records.
+#pragma once
+
+#include <string>
+
+#include "joytokey/JoyToKeyLink.h"
+#include "platform/Platform.h"
+
+namespace sorvane {
+
+class JoyToKeyLauncher {
+ public:
+  JoyToKeyLauncher(Platform& platform, JoyToKeyLink& link) : platform_(platform), link_(link) {}
+
+  // The folder JoyToKey is launched from, as the file system names it.
+  const std::u16string& Folder() const { return folder_; }
+  void SetFolder(std::u16string folder) { folder_ = std::move(folder); }
+
+  // Searches the drives C: to F: in turn, each depth first in listing order,
+  // for JoyToKey's program file. The folder found becomes Folder(), and
+  // siblingSettingsFile records it. False when no drive holds it.
+  bool Search(const std::string& siblingSettingsFile);
+  // Searches one folder tree (ending in a backslash) the same way.
+  bool SearchUnder(const std::u16string& folder, const std::string& siblingSettingsFile);
+  // Where the search found the program file; empty when it did not.
+  const std::u16string& FoundIn() const { return foundIn_; }
+  // Folder listings made by the last search (for measurements).
+  long Listings() const { return listings_; }
+
+  // Starts JoyToKey hidden from Folder(), waits for its window and sends it
+  // the two after-launch notices. False when the shell could not start it or
+  // no window came within the wait.
+  bool Launch();
+
+  static constexpr int kLaunchPollInterval = 100;
+  static constexpr int kLaunchWaitLimit = 10000;
+
+ private:
+  bool SearchFolder(const std::u16string& folder);
+  void Record(const std::u16string& folder);
+  bool WaitForWindow();
+  // A folder as the log can show it.
+  std::string ForTheLog(const std::u16string& folder) const;
+
+  Platform& platform_;
+  JoyToKeyLink& link_;
+  std::u16string folder_;
+  std::u16string foundIn_;
+  std::string siblingSettingsFile_;  // during a search
+  long listings_ = 0;
+};
+
+}  // namespace sorvane

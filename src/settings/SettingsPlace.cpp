@@ -1,0 +1,111 @@
+#include "settings/SettingsPlace.h"
+
+#include <vector>
+
+namespace sorvane {
+
+const char* const kSettingsFileName = "Sorvane.ini";
+const char* const kLogFileName = "Sorvane.log";
+const char* const kSiblingSettingsFileName = "Tramvik.ini";
+const char* const kClickSoundFile = "Zoboclick.wav";
+const char* const kHelpFile = "Sorvane.chm";
+
+void SettingsPlace::Choose() {
+  programFolder_ = platform_.process.ProgramFolder();
+  clickSoundFile_ = programFolder_ + kClickSoundFile;
+  helpFile_ = programFolder_ + kHelpFile;
+  folder_ = programFolder_;
+  // A panel in Program Files, or on a locked-down machine, keeps its settings
+  // with the user who runs it.
+  bool roaming = false;
+  if (programFolder_.empty() || !platform_.files.FolderWritable(programFolder_)) {
+    const std::string roamingData = platform_.files.RoamingDataFolder();
+    const std::string ownFolder = roamingData + "Sorvane\\";
+    if (!roamingData.empty() && platform_.files.MakeFolder(ownFolder)) {
+      folder_ = ownFolder;
+      roaming = true;
+    }
+  }
+  settingsFile_ = folder_ + kSettingsFileName;
+  siblingSettingsFile_ = folder_ + kSiblingSettingsFileName;
+  platform_.log.UseFile(folder_ + kLogFileName);
+  const bool firstStartHere = platform_.files.ReadWholeFile(settingsFile_).status == FileRead::Status::kMissing;
+  if (!firstStartHere) return;
+  CarryOver();
+  if (roaming) {
+    platform_.log.Write("設定の保存先: " + folder_);
+    tell_("Sorvane のフォルダー（" + programFolder_ + "）には書き込めないため、設定は次のフォルダーに保存します:\n" +
+              folder_,
+          kMessageBoxInformationOk);
+  }
+}
+
+void SettingsPlace::CarryOver() {
+  // Beside the program a settings file waits when its folder has become
+  // unwritable; in the working folder, when an earlier version was started
+  // from elsewhere.
+  std::vector<std::string> earlier;
+  if (folder_ != programFolder_) earlier.push_back(programFolder_ + kSettingsFileName);
+  earlier.push_back(std::string(".\\") + kSettingsFileName);
+  for (const std::string& path : earlier) {
+    const FileRead read = ReadHeldFile(platform_, path);
+    if (read.status == FileRead::Status::kMissing) continue;
+    if (read.status == FileRead::Status::kUnreadable) {
+      HoldBack(path, "ほかのプログラムが使用中かもしれません");
+      return;
+    }
+    // Carried byte for byte: its encoding and the carer's own lines with it.
+    if (platform_.files.ReplaceWholeFile(settingsFile_, read.contents) == FileWrite::kWritten) {
+      platform_.log.Write(path + " の設定を " + settingsFile_ + " に引き継ぎました");
+    } else {
+      platform_.log.Write(path + " の設定を " + settingsFile_ + " に引き継げませんでした");
+    }
+    return;
+  }
+}
+
+void SettingsPlace::HoldBack(const std::string& path, const char* reason) {
+  // Defaults written over weeks of a carer's settings would be worse than
+  // losing this run's changes: nothing is saved from now on.
+  heldBack_ = true;
+  platform_.log.Write(path + " を読み込めません（" + reason + "）。既定の設定で動作し、保存しません");
+  tell_(path + " を読み込めません（" + reason + "）。\n"
+               "設定は読み込まれず、この起動では既定の設定で動作します。終了時にも設定は保存されません。",
+        kMessageBoxWarningOk);
+}
+
+std::optional<SettingsText> SettingsPlace::Read() {
+  if (heldBack_) return std::nullopt;
+  const SettingsText read = ReadSettingsText(platform_, settingsFile_);
+  if (read.status == FileRead::Status::kUnreadable) {
+    HoldBack(settingsFile_, read.undecodable ? "文字コードを判別できません" : "ほかのプログラムが使用中かもしれません");
+    return std::nullopt;
+  }
+  // The JoyToKey folder is taken in its own characters: nothing of it is lost.
+  const std::vector<char32_t> unholdable = UnholdableOutsideJoyToKeyFolder(read, platform_.text);
+  if (!unholdable.empty() && !unholdableReported_) {
+    unholdableReported_ = true;
+    tell_(settingsFile_ + " に、この表示盤では扱えない文字があります:\n" + DescribeCharacters(unholdable) +
+              "\nその文字は〓と表示します。その行を変更しない限り、ファイルの文字はそのまま残ります。",
+          kMessageBoxWarningOk);
+  }
+  return read;
+}
+
+SettingsPlace::SaveOutcome SettingsPlace::Save(const PanelSettings& settings) {
+  if (heldBack_) return SaveOutcome::kHeldBack;
+  SettingsText current = ReadSettingsText(platform_, settingsFile_);
+  if (current.status == FileRead::Status::kUnreadable) return SaveOutcome::kUnreadable;
+  IniFile ini(current.text);
+  WritePanelSettings(settings, ini, current, platform_.text);
+  switch (WriteSettingsText(platform_, settingsFile_, ini.Contents(), current)) {
+    case FileWrite::kWritten:
+      return SaveOutcome::kSaved;
+    case FileWrite::kReadOnly:
+      return SaveOutcome::kReadOnly;
+    default:
+      return SaveOutcome::kUnwritable;
+  }
+}
+
+}  // namespace sorvane
