@@ -51,7 +51,7 @@ void PanelForm::PlaceFiles() {
   }
   settingsFile = settingsFolder + kSettingsFileName;
   siblingSettingsFile = settingsFolder + kSiblingSettingsFileName;
-  record.UseFile(settingsFolder + kRecordFileName);
+  recorder.file().UseFile(settingsFolder + kRecordFileName);
   platform_.log.UseFile(settingsFolder + kLogFileName);
   const bool firstStartHere = platform_.files.ReadWholeFile(settingsFile).status == FileRead::Status::kMissing;
   if (!firstStartHere) return;
@@ -120,7 +120,7 @@ void PanelForm::LoadSettings() {
                                       " は走査の間隔（秒）として長すぎます（60 秒まで）。\n既定の 2 秒で走査します。",
                                   kErrorCaption, kWarningBoxStyle);
   }
-  scanner.ApplyTiming();
+  scanner().ApplyTiming();
 
   const auto on = [&ini](const char* section, bool byDefault) {
     return Lenient(ini, section, "ON", byDefault ? "1" : "0") != 0;
@@ -130,7 +130,7 @@ void PanelForm::LoadSettings() {
   options.clickSound = on("Sound", true);
   options.cursorChase = on("Oikake", false);
   s.secondStick = on("JoyStickID", false);
-  recordOn = on("Record", false);
+  recorder.SetOn(on("Record", false));
 
   const ScreenRect desktop = platform_.desktop.DesktopWindowRect();
   top = Strict(ini, kVerticalSection, "YPOS", (desktop.bottom - desktop.top) / 2);
@@ -154,11 +154,10 @@ void PanelForm::LoadSettings() {
   LoadScanOptions(ini);
   LoadVoiceOptions(ini);
 
-  tickTimer.SetEnabled(true);
-  scanner.timer().SetEnabled(true);
-  scanner.ShowLayout();
-  scanner.ApplyTiming();
-  scanner.timer().SetEnabled(true);
+  driver.Start();
+  scanner().ShowLayout();
+  scanner().ApplyTiming();
+  scanner().timer().SetEnabled(true);
   // Last: the method starts the scan its own way over the layout just shown.
   ApplyScanMethod();
 }
@@ -309,7 +308,7 @@ PanelForm::SaveOutcome PanelForm::SaveSettings() {
   ini.WriteString(kVoiceSection, "Wait", onOff(voice.waitForPrompt));
   ini.WriteString(kVoiceSection, "Rate", WriteInteger(voice.rate));
   ini.WriteString(kVoiceSection, "Volume", WriteInteger(voice.volume));
-  ini.WriteString("Record", "ON", onOff(recordOn));
+  ini.WriteString("Record", "ON", onOff(recorder.On()));
   switch (WriteSettingsText(platform_, settingsFile, ini.Contents(), current)) {
     case FileWrite::kWritten:
       return SaveOutcome::kSaved;

@@ -83,7 +83,7 @@ std::int64_t PanelForm::StepWaitsUntil() {
 void PanelForm::SpeechEnded() {
   if (!speaking_) return;
   speaking_ = false;
-  scanner.PromptEnded();
+  scanner().PromptEnded();
 }
 
 void PanelForm::VoiceModeClick(VoiceMode mode) {
