@@ -27,6 +27,12 @@ std::string PanelForm::WindowTitle() const {
 void PanelForm::PracticeClick() {
   practice = !practice;
   recorder.SetPractising(practice);
+  // A button held for JoyToKey goes up now, and the press under way repeats
+  // nothing more: practice means JoyToKey hears nothing from here on.
+  if (practice && scan().heldButton != 0) {
+    scanner().ReleaseHeldButton();
+    scanner().SelectNothingUntilRelease();
+  }
   // JoyToKey hears the active stick at once, not only at the next tick.
   if (!practice) ReportStick(scan().activeStick);
 }

@@ -188,6 +188,21 @@ TEST(Practice, AButtonHeldWhenPracticeBeginsIsStillReleasedAndAPressBegunInPract
   EXPECT_FALSE(form.MenuChecked(MenuId::Practice));
 }
 
+TEST(Practice, BegunFromTheMenuWhileAButtonIsHeldReleasesItAtOnceAndNoRepeatFollows) {
+  Recording panel;
+  PanelForm& form = panel.form();
+  panel.Run(2100);  // position 1 lit
+  panel.Press(0, 2500);
+  panel.Run(500);
+  ASSERT_EQ(panel.ButtonMessages().back(), std::make_pair(WM_JOYTOKEY_BUTTON_DOWN, 0));
+  form.MenuOpening();
+  form.MenuCommand(MenuId::Practice);
+  const Messages chosen = panel.ButtonMessages();
+  EXPECT_EQ(chosen.back(), std::make_pair(WM_JOYTOKEY_BUTTON_UP, 0));
+  panel.Run(2500);  // the rest of the hold and its release
+  EXPECT_EQ(panel.ButtonMessages(), chosen);
+}
+
 TEST(SwitchRecord, StaysBelowFiveMegabytesByDroppingTheOldestHalfAndAFileThatCannotBeWrittenIsLoggedOnce) {
   Recording panel;
   SwitchRecord& record = panel.form().recorder.file();
