@@ -54,10 +54,10 @@ bool PanelForm::MenuChecked(MenuId id) const {
     case MenuId::CursorChase: return options.cursorChase;
     case MenuId::SecondStick: return s.secondStick;
     case MenuId::IdleCaptions: return options.idleCaptions;
-    case MenuId::VoiceOff: return voice.mode == VoiceMode::kOff;
-    case MenuId::VoiceRecorded: return voice.mode == VoiceMode::kRecorded;
-    case MenuId::VoiceRecordedOrSystem: return voice.mode == VoiceMode::kRecordedOrVoice;
-    case MenuId::VoiceWait: return voice.waitForPrompt;
+    case MenuId::VoiceOff: return speaker.options().mode == VoiceMode::kOff;
+    case MenuId::VoiceRecorded: return speaker.options().mode == VoiceMode::kRecorded;
+    case MenuId::VoiceRecordedOrSystem: return speaker.options().mode == VoiceMode::kRecordedOrVoice;
+    case MenuId::VoiceWait: return speaker.options().waitForPrompt;
     case MenuId::Practice: return practice;
     case MenuId::Record: return recorder.On();
     // Read afresh each time the menu is drawn: the carer may have changed it elsewhere.

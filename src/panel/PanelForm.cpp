@@ -31,6 +31,7 @@ std::string FirstArgument(Process& process) { return process.FirstArgument(); }
 PanelForm::PanelForm(Platform& platform, WindowHandle window)
     : switchOverMarker(platform.desktop, this),
       driver(*this, tickSteps_, platform.timers, platform.clock, platform.joystick),
+      speaker(platform.prompts, platform.files, platform.clock),
       link(platform.desktop, platform.courier),
       flashTimer(platform.timers, kFlashMilliseconds, false, [this] { EndFlash(); }),
       recorder(platform.files, platform.log, platform.clock),

@@ -25,7 +25,7 @@
 #include "settings/IniFile.h"
 #include "settings/SettingsFile.h"
 #include "switch/SwitchOptions.h"
-#include "voice/VoicePrompts.h"
+#include "voice/PromptSpeaker.h"
 
 namespace sorvane {
 
@@ -94,7 +94,7 @@ class PanelForm : public Form,
   // next layout.
   bool subCountUnticked = false;
   SwitchOptions switchOptions;
-  VoiceOptions voice;
+  PromptSpeaker speaker;  // the prompts as positions light
   // The position lit now (kNothingLit: none), and how many times a position
   // has lit: the view tells screen readers of each.
   int lit = kNothingLit;
@@ -265,9 +265,6 @@ class PanelForm : public Form,
   int PositionShownBy(const PanelButton& button) const;
   // The system's voice has finished what it was saying.
   void SpeechEnded();
-  // Finds the recordings again: each one's length, from its header.
-  void LoadRecordings();
-  std::string voiceFolder;  // ending in a backslash
 
   // The name editor.
   void NameEditingStarted() override;
@@ -288,17 +285,6 @@ class PanelForm : public Form,
   void LoadScanOptions(const IniFile& ini);
   void LoadVoiceOptions(const IniFile& ini);
   void StartPrompt(int position);
-  // One recording for each position of each stick: 0.wav, 1-8.wav, 11-18.wav.
-  struct Recording {
-    std::string path;
-    std::int64_t lengthMilliseconds = -1;  // -1: none that plays
-  };
-  static constexpr int kRecordingCount = 1 + kSlotCount;
-  static int RecordingIndex(int buttonNumber) { return buttonNumber == 0 ? 0 : 1 + SlotIndex(buttonNumber); }
-  std::array<Recording, kRecordingCount> recordings_;
-  std::int64_t promptEndsAt_ = 0;  // a recording's end; 0 none
-  bool speaking_ = false;          // the voice says the lit position's name
-  std::string spokenText_;
   void LayoutStrip(int count);
   void PaintStripHighlight(int position);
   void PaintSingleDisplay(int position);

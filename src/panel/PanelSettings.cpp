@@ -195,12 +195,14 @@ void PanelForm::LoadVoiceOptions(const IniFile& ini) {
   const auto read = [&ini](const char* key, const char* fallback, std::int32_t low, std::int32_t high) {
     return std::clamp<std::int32_t>(Lenient(ini, kVoiceSection, key, fallback), low, high);
   };
+  VoiceOptions voice;
   voice.mode = static_cast<VoiceMode>(read("Mode", "0", 0, 2));
   voice.waitForPrompt = read("Wait", "0", 0, 1) != 0;
   voice.rate = read("Rate", "0", -10, 10);
   voice.volume = read("Volume", "100", 0, 100);
+  speaker.UseFolder(settingsFolder + kVoiceFolderName + "\\");
+  speaker.SetOptions(voice);
   if (voice.mode == VoiceMode::kOff) return;
-  LoadRecordings();
   // The voice is made now, before the panel is shown, rather than in a step.
   if (voice.mode == VoiceMode::kRecordedOrVoice && !platform_.prompts.VoiceAvailable()) {
     platform_.log.Write("システムの声を使えません。録音のあるボタンだけ読み上げます");
@@ -304,6 +306,7 @@ PanelForm::SaveOutcome PanelForm::SaveSettings() {
   ini.WriteString(kScanSection, "Method", WriteInteger(static_cast<std::int32_t>(s.method)));
   ini.WriteString(kScanSection, kDwellTimeRange.key, WriteInteger(switchOptions.dwellTime));
   ini.WriteString(kScanSection, "IdleCaptions", onOff(options.idleCaptions));
+  const VoiceOptions& voice = speaker.options();
   ini.WriteString(kVoiceSection, "Mode", WriteInteger(static_cast<std::int32_t>(voice.mode)));
   ini.WriteString(kVoiceSection, "Wait", onOff(voice.waitForPrompt));
   ini.WriteString(kVoiceSection, "Rate", WriteInteger(voice.rate));

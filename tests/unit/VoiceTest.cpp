@@ -175,9 +175,9 @@ TEST(VoiceSettings, AreReadWithinTheirRangesSetFromTheMenuAndSaved) {
   VoicePanel panel("[Voice]\r\nMode=7\r\nWait=1\r\nRate=-30\r\nVolume=250\r\n");
   ASSERT_TRUE(panel.Start());
   PanelForm& form = panel.form();
-  EXPECT_EQ(form.voice.mode, VoiceMode::kRecordedOrVoice);
-  EXPECT_EQ(form.voice.rate, -10);
-  EXPECT_EQ(form.voice.volume, 100);
+  EXPECT_EQ(form.speaker.options().mode, VoiceMode::kRecordedOrVoice);
+  EXPECT_EQ(form.speaker.options().rate, -10);
+  EXPECT_EQ(form.speaker.options().volume, 100);
   EXPECT_TRUE(form.MenuChecked(MenuId::VoiceRecordedOrSystem));
   form.MenuCommand(MenuId::VoiceRecorded);
   form.MenuCommand(MenuId::VoiceWait);
