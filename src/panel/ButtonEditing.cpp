@@ -7,7 +7,7 @@ namespace sorvane {
 void PanelForm::ButtonClick(int number) {
   // The dialogs hold the ticks, so no key may stay down at JoyToKey through
   // them, and nothing the switch does meanwhile is sent afterwards.
-  BeforeDialog();
+  driver.HoldForDialog();
   const int target = scan().activeStick == 0 ? number : number + 10;
   editTarget = target;
   ButtonAppearance& slot = Appearance(target);
@@ -34,7 +34,7 @@ void PanelForm::ButtonClick(int number) {
     button.font = shownFont;
   }
   ButtonRepainted();
-  AfterDialog();
+  driver.ResumeAfterDialog();
 }
 
 }  // namespace sorvane

@@ -54,12 +54,12 @@ bool PanelForm::MenuChecked(MenuId id) const {
     case MenuId::CursorChase: return options.cursorChase;
     case MenuId::SecondStick: return s.secondStick;
     case MenuId::IdleCaptions: return options.idleCaptions;
-    case MenuId::VoiceOff: return voice.mode == VoiceMode::kOff;
-    case MenuId::VoiceRecorded: return voice.mode == VoiceMode::kRecorded;
-    case MenuId::VoiceRecordedOrSystem: return voice.mode == VoiceMode::kRecordedOrVoice;
-    case MenuId::VoiceWait: return voice.waitForPrompt;
+    case MenuId::VoiceOff: return speaker.options().mode == VoiceMode::kOff;
+    case MenuId::VoiceRecorded: return speaker.options().mode == VoiceMode::kRecorded;
+    case MenuId::VoiceRecordedOrSystem: return speaker.options().mode == VoiceMode::kRecordedOrVoice;
+    case MenuId::VoiceWait: return speaker.options().waitForPrompt;
     case MenuId::Practice: return practice;
-    case MenuId::Record: return recordOn;
+    case MenuId::Record: return recorder.On();
     // Read afresh each time the menu is drawn: the carer may have changed it elsewhere.
     case MenuId::StartAtLogon: return platform_.logon.ReadRunValue(kLogonValueName) == LogonCommand();
     default: return false;
@@ -72,14 +72,13 @@ bool PanelForm::MenuEnabled(MenuId id) const {
   return true;
 }
 
-void PanelForm::MenuOpening() { scanner.timer().SetEnabled(false); }
+void PanelForm::MenuOpening() { driver.HoldScan(HoldReason::kMenu); }
 
-void PanelForm::OneButtonMenuOpened() { scanner.ChooseFirstStick(); }
+void PanelForm::OneButtonMenuOpened() { scanner().ChooseFirstStick(); }
 
 void PanelForm::ButtonCountClick(int count) {
-  tickTimer.SetEnabled(false);
-  scanner.ShowButtons(count);
-  tickTimer.SetEnabled(true);
+  scanner().ShowButtons(count);
+  driver.RestartTicks();
   SetScanSpeed(scan().intervalSeconds);
 }
 
@@ -87,9 +86,8 @@ void PanelForm::SubButtonCountClick(int subCount) {
   // The count in force, chosen again, only loses its tick until the next layout.
   const bool chosenAgain = MenuChecked(PanelMenu::SubCountItem(subCount));
   if (!chosenAgain) options.singleDisplay = false;
-  tickTimer.SetEnabled(false);
-  scanner.ShowOneButton(chosenAgain ? scan().subButtonCount : subCount);
-  tickTimer.SetEnabled(true);
+  scanner().ShowOneButton(chosenAgain ? scan().subButtonCount : subCount);
+  driver.RestartTicks();
   if (chosenAgain) {
     subCountUnticked = true;
   } else if (nameEditor != nullptr) {
@@ -104,11 +102,10 @@ void PanelForm::SpeedClick(float seconds) {
 
 void PanelForm::SetScanSpeed(float seconds) {
   scan().intervalSeconds = seconds;
-  scanner.ApplyTiming();
+  scanner().ApplyTiming();
 }
 
 void PanelForm::SingleDisplayClick() {
-  scanner.timer().SetEnabled(false);
   options.singleDisplay = !options.singleDisplay;
   if (options.singleDisplay) {
     SetClientWidth(Scaled(72));
@@ -122,21 +119,16 @@ void PanelForm::SingleDisplayClick() {
     ButtonRepainted();
     if (options.idleCaptions) RepaintRestingCaptions();
   }
-  scanner.timer().SetEnabled(true);
 }
 
-void PanelForm::SoundClick() {
-  scanner.timer().SetEnabled(false);
-  options.clickSound = !options.clickSound;
-  scanner.timer().SetEnabled(true);
-}
+void PanelForm::SoundClick() { options.clickSound = !options.clickSound; }
 
 void PanelForm::CursorChaseClick() {
   options.cursorChase = !options.cursorChase;
   // The menu held the scan, and a pointer left over the panel would hold it
   // on: with the chase off nothing holds it any more, so it goes on. Turned
   // on, the chase's own hold decides as the pointer leaves or enters.
-  if (!options.cursorChase) scanner.timer().SetEnabled(true);
+  if (!options.cursorChase) driver.LetScanGoOn(HoldReason::kPointer);
 }
 
 void PanelForm::ScanMethodClick(ScanMethodId method) {
@@ -150,8 +142,8 @@ void PanelForm::IdleCaptionsClick() {
 }
 
 void PanelForm::ExitClick() {
-  scanner.timer().SetEnabled(false);
-  scanner.ReleaseHeldButton();
+  driver.Stop();
+  scanner().ReleaseHeldButton();
   link.Send(WM_JOYTOKEY_STICK, -1);
   Close();
 }
@@ -196,59 +188,88 @@ void PanelForm::StartAtLogonClick() {
     problem = "ログオン時に起動する設定ができませんでした。\nWindows の設定（レジストリ）を変更できません。";
   }
   if (problem.empty()) return;
-  BeforeDialog();
+  driver.HoldForDialog();
   platform_.dialogs.ShowMessage(handle, problem, kErrorCaption, kMessageBoxWarningOk);
-  AfterDialog();
+  driver.ResumeAfterDialog();
 }
 
+namespace {
+
+// Whether the scan, held while the menu is open, goes on once the command is
+// done. A command that shows a dialog lets it go on as the dialog closes; the
+// name editor holds it on while it is open.
+enum class ScanAfter { kGoesOn, kStaysHeld };
+
+struct MenuCommandEntry {
+  MenuId id;
+  ScanAfter scan;
+  void (*run)(PanelForm& form);
+};
+
+constexpr ScanAfter kGoesOn = ScanAfter::kGoesOn;
+constexpr ScanAfter kStaysHeld = ScanAfter::kStaysHeld;
+
+constexpr MenuCommandEntry kMenuCommands[] = {
+    {MenuId::OneButton, kStaysHeld, [](PanelForm& f) { f.OneButtonMenuOpened(); }},
+    {MenuId::Buttons2, kStaysHeld, [](PanelForm& f) { f.ButtonCountClick(2); }},
+    {MenuId::Buttons3, kStaysHeld, [](PanelForm& f) { f.ButtonCountClick(3); }},
+    {MenuId::Buttons4, kStaysHeld, [](PanelForm& f) { f.ButtonCountClick(4); }},
+    {MenuId::Buttons5, kStaysHeld, [](PanelForm& f) { f.ButtonCountClick(5); }},
+    {MenuId::Buttons6, kStaysHeld, [](PanelForm& f) { f.ButtonCountClick(6); }},
+    {MenuId::Buttons7, kStaysHeld, [](PanelForm& f) { f.ButtonCountClick(7); }},
+    {MenuId::Buttons8, kStaysHeld, [](PanelForm& f) { f.ButtonCountClick(8); }},
+    {MenuId::SubButtons2, kStaysHeld, [](PanelForm& f) { f.SubButtonCountClick(2); }},
+    {MenuId::SubButtons4, kStaysHeld, [](PanelForm& f) { f.SubButtonCountClick(4); }},
+    {MenuId::SubButtons6, kStaysHeld, [](PanelForm& f) { f.SubButtonCountClick(6); }},
+    {MenuId::SubButtons8, kStaysHeld, [](PanelForm& f) { f.SubButtonCountClick(8); }},
+    {MenuId::Speed05, kStaysHeld, [](PanelForm& f) { f.SpeedClick(0.5F); }},
+    {MenuId::Speed10, kStaysHeld, [](PanelForm& f) { f.SpeedClick(1.0F); }},
+    {MenuId::Speed20, kStaysHeld, [](PanelForm& f) { f.SpeedClick(2.0F); }},
+    {MenuId::Speed30, kStaysHeld, [](PanelForm& f) { f.SpeedClick(3.0F); }},
+    {MenuId::Speed40, kStaysHeld, [](PanelForm& f) { f.SpeedClick(4.0F); }},
+    {MenuId::Speed50, kStaysHeld, [](PanelForm& f) { f.SpeedClick(5.0F); }},
+    {MenuId::PanelScale1, kStaysHeld, [](PanelForm& f) { f.PanelScaleClick(1); }},
+    {MenuId::PanelScale2, kStaysHeld, [](PanelForm& f) { f.PanelScaleClick(2); }},
+    {MenuId::PanelScale3, kStaysHeld, [](PanelForm& f) { f.PanelScaleClick(3); }},
+    {MenuId::PanelScale4, kStaysHeld, [](PanelForm& f) { f.PanelScaleClick(4); }},
+    {MenuId::SingleDisplay, kGoesOn, [](PanelForm& f) { f.SingleDisplayClick(); }},
+    {MenuId::EditNames, kStaysHeld, [](PanelForm& f) { f.EditNamesClick(); }},
+    {MenuId::ShowNames, kGoesOn, [](PanelForm& f) { f.ShowNamesClick(); }},
+    {MenuId::Sound, kGoesOn, [](PanelForm& f) { f.SoundClick(); }},
+    // Turned off, nothing holds the scan any more; turned on, the pointer decides.
+    {MenuId::CursorChase, kStaysHeld, [](PanelForm& f) { f.CursorChaseClick(); }},
+    {MenuId::SecondStick, kGoesOn, [](PanelForm& f) { f.SecondStickClick(); }},
+    {MenuId::MethodAutomatic, kStaysHeld, [](PanelForm& f) { f.ScanMethodClick(ScanMethodId::kAutomatic); }},
+    {MenuId::MethodHoldToMove, kStaysHeld, [](PanelForm& f) { f.ScanMethodClick(ScanMethodId::kHoldToMove); }},
+    {MenuId::MethodTwoSwitches, kStaysHeld, [](PanelForm& f) { f.ScanMethodClick(ScanMethodId::kTwoSwitches); }},
+    {MenuId::MethodTapToMove, kStaysHeld, [](PanelForm& f) { f.ScanMethodClick(ScanMethodId::kTapToMove); }},
+    {MenuId::IdleCaptions, kStaysHeld, [](PanelForm& f) { f.IdleCaptionsClick(); }},
+    {MenuId::VoiceOff, kStaysHeld, [](PanelForm& f) { f.VoiceModeClick(VoiceMode::kOff); }},
+    {MenuId::VoiceRecorded, kStaysHeld, [](PanelForm& f) { f.VoiceModeClick(VoiceMode::kRecorded); }},
+    {MenuId::VoiceRecordedOrSystem, kStaysHeld, [](PanelForm& f) { f.VoiceModeClick(VoiceMode::kRecordedOrVoice); }},
+    {MenuId::VoiceWait, kStaysHeld, [](PanelForm& f) { f.WaitForPromptClick(); }},
+    {MenuId::Practice, kGoesOn, [](PanelForm& f) { f.PracticeClick(); }},
+    {MenuId::Record, kGoesOn, [](PanelForm& f) { f.RecordClick(); }},
+    {MenuId::ShowRecord, kGoesOn, [](PanelForm& f) { f.ShowRecordClick(); }},
+    {MenuId::SwitchSettings, kGoesOn, [](PanelForm& f) { f.SwitchSettingsClick(); }},
+    {MenuId::Exit, kStaysHeld, [](PanelForm& f) { f.ExitClick(); }},
+    // A box, if the Run key cannot be changed, lets the scan go on as it closes.
+    {MenuId::StartAtLogon, kStaysHeld, [](PanelForm& f) { f.StartAtLogonClick(); }},
+    {MenuId::Support, kStaysHeld, [](PanelForm& f) { f.SupportClick(); }},
+    {MenuId::Help, kStaysHeld, [](PanelForm& f) { f.HelpClick(); }},
+};
+
+}  // namespace
+
 void PanelForm::MenuCommand(MenuId id) {
-  switch (id) {
-    case MenuId::OneButton: OneButtonMenuOpened(); break;
-    case MenuId::Buttons2: ButtonCountClick(2); break;
-    case MenuId::Buttons3: ButtonCountClick(3); break;
-    case MenuId::Buttons4: ButtonCountClick(4); break;
-    case MenuId::Buttons5: ButtonCountClick(5); break;
-    case MenuId::Buttons6: ButtonCountClick(6); break;
-    case MenuId::Buttons7: ButtonCountClick(7); break;
-    case MenuId::Buttons8: ButtonCountClick(8); break;
-    case MenuId::SubButtons2: SubButtonCountClick(2); break;
-    case MenuId::SubButtons4: SubButtonCountClick(4); break;
-    case MenuId::SubButtons6: SubButtonCountClick(6); break;
-    case MenuId::SubButtons8: SubButtonCountClick(8); break;
-    case MenuId::Speed05: SpeedClick(0.5F); break;
-    case MenuId::Speed10: SpeedClick(1.0F); break;
-    case MenuId::Speed20: SpeedClick(2.0F); break;
-    case MenuId::Speed30: SpeedClick(3.0F); break;
-    case MenuId::Speed40: SpeedClick(4.0F); break;
-    case MenuId::Speed50: SpeedClick(5.0F); break;
-    case MenuId::PanelScale1: PanelScaleClick(1); break;
-    case MenuId::PanelScale2: PanelScaleClick(2); break;
-    case MenuId::PanelScale3: PanelScaleClick(3); break;
-    case MenuId::PanelScale4: PanelScaleClick(4); break;
-    case MenuId::SingleDisplay: SingleDisplayClick(); break;
-    case MenuId::EditNames: EditNamesClick(); break;
-    case MenuId::ShowNames: ShowNamesClick(); break;
-    case MenuId::Sound: SoundClick(); break;
-    case MenuId::CursorChase: CursorChaseClick(); break;
-    case MenuId::SecondStick: SecondStickClick(); break;
-    case MenuId::MethodAutomatic: ScanMethodClick(ScanMethodId::kAutomatic); break;
-    case MenuId::MethodHoldToMove: ScanMethodClick(ScanMethodId::kHoldToMove); break;
-    case MenuId::MethodTwoSwitches: ScanMethodClick(ScanMethodId::kTwoSwitches); break;
-    case MenuId::MethodTapToMove: ScanMethodClick(ScanMethodId::kTapToMove); break;
-    case MenuId::IdleCaptions: IdleCaptionsClick(); break;
-    case MenuId::VoiceOff: VoiceModeClick(VoiceMode::kOff); break;
-    case MenuId::VoiceRecorded: VoiceModeClick(VoiceMode::kRecorded); break;
-    case MenuId::VoiceRecordedOrSystem: VoiceModeClick(VoiceMode::kRecordedOrVoice); break;
-    case MenuId::VoiceWait: WaitForPromptClick(); break;
-    case MenuId::Practice: PracticeClick(); break;
-    case MenuId::Record: RecordClick(); break;
-    case MenuId::ShowRecord: ShowRecordClick(); break;
-    case MenuId::SwitchSettings: SwitchSettingsClick(); break;
-    case MenuId::Exit: ExitClick(); break;
-    case MenuId::StartAtLogon: StartAtLogonClick(); break;
-    case MenuId::Support: SupportClick(); break;
-    case MenuId::Help: HelpClick(); break;
-    default: break;
+  for (const MenuCommandEntry& command : kMenuCommands) {
+    if (command.id != id) continue;
+    if (command.scan == ScanAfter::kStaysHeld) return command.run(*this);
+    // The command runs with the scan held and it goes on a whole interval from then.
+    driver.HoldScan(HoldReason::kMenu);
+    command.run(*this);
+    driver.LetScanGoOn(HoldReason::kMenu);
+    return;
   }
 }
 

@@ -23,19 +23,17 @@ std::string DuplicateStartMessage() {
 
 PanelForm::PanelForm(Platform& platform, WindowHandle window)
     : switchOverMarker(platform.desktop, this),
-      scanner(*this, platform.timers, platform.clock),
-      tickTimer(platform.timers, kTickInterval, false, [this] { Tick(); }),
-      sampleTimer(platform.timers, kSampleInterval, false, [this] { SampleSwitchNow(); }),
+      driver(*this, tickSteps_, platform.timers, platform.clock, platform.joystick),
+      speaker(platform.prompts, platform.files, platform.clock),
       link(platform.desktop, platform.courier),
       settingsPlace(platform, [this](const std::string& text, unsigned boxStyle) { TellCarer(text, boxStyle); }),
       flashTimer(platform.timers, kFlashMilliseconds, false, [this] { EndFlash(); }),
-      record(platform.files, platform.log),
+      recorder(platform.files, platform.log, platform.clock),
       launcher(platform, link),
-      platform_(platform),
-      readerWakes_(platform.joystick.ReadsOnItsOwn()) {
+      platform_(platform) {
   handle = window;
   startedAtLocal = platform.clock.LocalMilliseconds();
-  scanner.SetPressObserver(this);
+  scanner().SetPressObserver(&recorder);
   PlaceFiles();
   BuildDesign();
   LoadSettings();
@@ -75,8 +73,7 @@ void PanelForm::Construct() {
   const std::string argument = platform_.process.FirstArgument();
   link.SetConfigurationNumber(ConfigurationNumberOf(argument));
   link.ForgetWindow();
-  tickTimer.SetEnabled(false);
-  scanner.timer().SetEnabled(false);
+  driver.Stop();
   platform_.log.Write(std::string("起動しました（") + kApplicationTitle + "、設定番号 \"" + argument + "\"）");
   link.FindJoyToKeyWindow();
   if (link.JoyToKeyWindow() != 0) {
@@ -118,9 +115,7 @@ void PanelForm::FormShow() {
   } else if (argumentNotice != nullptr) {
     argumentNotice->visible = true;
   }
-  tickTimer.SetEnabled(true);
-  scanner.timer().SetEnabled(true);
-  sampleTimer.SetEnabled(!platform_.joystick.ReadsOnItsOwn());
+  driver.Start();
 }
 
 void PanelForm::Close() {
@@ -139,11 +134,9 @@ void PanelForm::EndSession() {
 }
 
 void PanelForm::FormClose() {
-  scanner.timer().SetEnabled(false);
-  sampleTimer.SetEnabled(false);
-  tickTimer.SetEnabled(false);
+  driver.Stop();
   // Nothing may stay held at JoyToKey once the panel is gone.
-  scanner.ReleaseHeldButton();
+  scanner().ReleaseHeldButton();
   // A file another program holds for a while need not cost the carer this
   // session's changes: the box offers to try again.
   for (;;) {
@@ -187,14 +180,14 @@ int PanelForm::HitTest(bool inFrame) {
 }
 
 void PanelForm::PointerEntered() {
-  if (options.cursorChase) scanner.timer().SetEnabled(false);
+  if (options.cursorChase) driver.HoldScan(HoldReason::kPointer);
 }
 
 // The panel is one area: the pointer has left it only when it is outside the
 // outer edge, not when it moved between the margin, a gap and a button.
 void PanelForm::PointerLeft() {
   if (PointerOverPanel()) return;
-  scanner.timer().SetEnabled(true);
+  driver.LetScanGoOn(HoldReason::kPointer);
 }
 
 bool PanelForm::PointerOverPanel() {
@@ -206,12 +199,12 @@ void PanelForm::ChildMouseEnter(PanelButton&) { PointerEntered(); }
 
 void PanelForm::ChildMouseLeave(PanelButton&) { PointerLeft(); }
 
-void PanelForm::NameEditingStarted() { scanner.timer().SetEnabled(false); }
+void PanelForm::NameEditingStarted() { driver.HoldScan(HoldReason::kNameEditor); }
 
 void PanelForm::NamesEdited() {
   const int firstNumber = shownStick == 0 ? 1 : 11;
   for (int k = 1; k <= 8; ++k) Button(k).caption = nameEditor->Name(firstNumber + k - 1);
-  scanner.timer().SetEnabled(true);
+  driver.LetScanGoOn(HoldReason::kNameEditor);
 }
 
 }  // namespace sorvane

@@ -19,17 +19,16 @@
 #include "joytokey/JoyToKeyLink.h"
 #include "panel/PanelMenu.h"
 #include "platform/Platform.h"
+#include "record/PressRecorder.h"
 #include "record/RecordStatistics.h"
-#include "record/SwitchRecord.h"
-#include "scanning/PressObserver.h"
+#include "scanning/ScanDriver.h"
 #include "scanning/Scanner.h"
 #include "settings/IniFile.h"
 #include "settings/PanelSettings.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsPlace.h"
 #include "switch/SwitchOptions.h"
-#include "switch/SwitchSampler.h"
-#include "voice/VoicePrompts.h"
+#include "voice/PromptSpeaker.h"
 
 namespace sorvane {
 
@@ -40,14 +39,11 @@ extern const char* const kLogonValueName;  // "Sorvane": the panel's value in th
 class PanelForm : public Form,
                   public PanelButtonParent,
                   public ScanOutput,
-                  public NameEditorOwner,
-                  public PressObserver {
+                  public NameEditorOwner {
  public:
   // Answers to the system's hit test: the surface, or a caption to drag by.
   static constexpr int kHtClient = 1;
   static constexpr int kHtCaption = 2;
-  static constexpr int kTickInterval = 200;
-  static constexpr int kSampleInterval = 10;
   // How long a closing panel waits for JoyToKey to take the last messages.
   static constexpr int kCloseDeliveryWait = 3000;
 
@@ -67,10 +63,12 @@ class PanelForm : public Form,
   Font buttonOneFont;
   PanelMenu menu;
 
-  // State.
-  Scanner scanner;
-  ScanState& scan() { return scanner.state(); }
-  const ScanState& scan() const { return scanner.state(); }
+  // State. The driver owns the scanner, the switch's samplers and the ticks.
+  ScanDriver driver;
+  Scanner& scanner() { return driver.scanner(); }
+  const Scanner& scanner() const { return driver.scanner(); }
+  ScanState& scan() { return driver.scanner().state(); }
+  const ScanState& scan() const { return driver.scanner().state(); }
   PanelOptions options;
   // The stick whose buttons the strip stands for, as its tint (green 1-8,
   // fuchsia 11-18) and names show; it follows the switch-over marker and the
@@ -81,19 +79,15 @@ class PanelForm : public Form,
   // next layout.
   bool subCountUnticked = false;
   SwitchOptions switchOptions;
-  VoiceOptions voice;
+  PromptSpeaker speaker;  // the prompts as positions light
   // The position lit now (kNothingLit: none), and how many times a position
   // has lit: the view tells screen readers of each.
   int lit = kNothingLit;
-  std::uint64_t lightings = 0;
+  std::uint64_t timesLit = 0;
   ButtonAppearances appearance;  // slots 1-8, then 11-18
   ButtonAppearance& Appearance(int buttonNumber) { return appearance[SlotIndex(buttonNumber)]; }
   std::int32_t editTarget = 0;     // the button number whose colour and font are being chosen
 
-  Timer tickTimer;    // 200 ms: JoyToKey, the press, keep-on-screen
-  Timer sampleTimer;  // reads the switch between ticks
-  SwitchSampler switchSampler;
-  SwitchSampler secondSwitchSampler{0x02U};  // button 2: the second switch of two-switch scanning
   JoyToKeyLink link;  // holds JoyToKey's configuration number from the command line
   WindowHandle handle = 0;  // the window that shows this form
   bool closed = false;
@@ -168,18 +162,13 @@ class PanelForm : public Form,
   int flashedButton = 0;  // the button shown inverted, 0 none
 
   // The switch record ([Record] ON) and its window.
-  bool recordOn = false;
-  SwitchRecord record;
+  PressRecorder recorder;
   std::int64_t startedAtLocal = 0;  // when this run began, local milliseconds
   void RecordClick();
   void ShowRecordClick();
   void ApplySuggestions(const SwitchSuggestions& suggestions);
-  void PressTaken(const ObservedPress& press) override;
-  void PressReleased(int switchNumber, std::int64_t openedAt) override;
 
   // The switch and the tick.
-  void SampleSwitchNow();  // the switch reader has news, or the sample timer ran out
-  void Tick();
   void ShowStickNames();
   void SecondStickClick();
   void SwitchSettingsClick();
@@ -242,9 +231,6 @@ class PanelForm : public Form,
   int PositionShownBy(const PanelButton& button) const;
   // The system's voice has finished what it was saying.
   void SpeechEnded();
-  // Finds the recordings again: each one's length, from its header.
-  void LoadRecordings();
-  std::string voiceFolder;  // ending in a backslash
 
   // The name editor.
   void NameEditingStarted() override;
@@ -255,17 +241,6 @@ class PanelForm : public Form,
   void PlaceFiles();
   void Construct();
   void StartPrompt(int position);
-  // One recording for each position of each stick: 0.wav, 1-8.wav, 11-18.wav.
-  struct Recording {
-    std::string path;
-    std::int64_t lengthMilliseconds = -1;  // -1: none that plays
-  };
-  static constexpr int kRecordingCount = 1 + kSlotCount;
-  static int RecordingIndex(int buttonNumber) { return buttonNumber == 0 ? 0 : 1 + SlotIndex(buttonNumber); }
-  std::array<Recording, kRecordingCount> recordings_;
-  std::int64_t promptEndsAt_ = 0;  // a recording's end; 0 none
-  bool speaking_ = false;          // the voice says the lit position's name
-  std::string spokenText_;
   void LayoutStrip(int count);
   void PaintStripHighlight(int position);
   void PaintSingleDisplay(int position);
@@ -282,31 +257,22 @@ class PanelForm : public Form,
   void PlaceOnAMonitor();
   // Takes the dpi of the monitor the panel is on, and resizes when it differs.
   void FollowMonitorDpi();
-  void SampleSwitch();
-  static void TakeReading(const JoystickReading& reading, void* context);
-  // Around a dialog that holds the ticks: nothing the switch does meanwhile
-  // reaches JoyToKey, and a held button is released before it opens.
-  void BeforeDialog();
-  void AfterDialog();
+  // What the tick does besides the scan: JoyToKey still there, the record,
+  // the panel kept on the screen.
+  class TickStepsOfPanel : public TickSteps {
+   public:
+    explicit TickStepsOfPanel(PanelForm& form) : form_(form) {}
+    bool TickStarting() override;
+    void SwitchTaken() override;
+    void TickEnded() override;
+
+   private:
+    PanelForm& form_;
+  };
+  TickStepsOfPanel tickSteps_{*this};
   void SetButtonCaptionsFromNames(bool secondStick);
   void FlashButton(int position);
   void EndFlash();
-  // Writes what the record has learnt since: presses the sampler dropped, and
-  // the press taken last once it is released.
-  void WriteRecord();
-  // A press the scanner took, waiting for its release to be written.
-  struct TakenPress {
-    RecordedPress press;
-    std::int64_t closedAt = 0;
-    bool taken = false;     // press waits for its release
-    bool released = false;  // and has it: it is written next
-  };
-  // Writes the released taken presses that closed before time, oldest first.
-  void WriteTakenPresses(std::int64_t before);
-  void WriteDroppedPress(int switchNumber, const SwitchSampler::DroppedPress& dropped);
-  void RecordPress(const RecordedPress& press);
-  TakenPress& Taken(int switchNumber) { return takenPresses_[switchNumber == 2 ? 1 : 0]; }
-  std::array<TakenPress, 2> takenPresses_;  // switch 1 and switch 2
   // The button held down now and whether JoyToKey was told of it: a press
   // made in practice stays silent to its release, one made before is released.
   bool buttonHeld_ = false;
@@ -314,17 +280,6 @@ class PanelForm : public Form,
 
   Platform& platform_;
   bool sessionEnding_ = false;
-  bool switchUnplugged_ = false;
-  const bool readerWakes_;  // the switch reader says when a reading changes
-  // Both switches' latched changes and presses, so a new one is told from an old one.
-  std::uint64_t ChangesLatched() const {
-    return switchSampler.ChangesLatched() + secondSwitchSampler.ChangesLatched();
-  }
-  std::uint64_t PressesLatched() const {
-    return switchSampler.PressesLatched() + secondSwitchSampler.PressesLatched();
-  }
-  std::uint64_t changesKicked_ = 0;
-  std::uint64_t pressesKicked_ = 0;
 };
 
 // The text of the message shown when the program is started a second time.

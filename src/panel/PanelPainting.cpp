@@ -12,7 +12,7 @@ void PanelForm::Light(int position, bool byStep) {
     PaintNothingLit();
     return;
   }
-  ++lightings;
+  ++timesLit;
   if (byStep) ClearButtonCaptions();
   if (options.singleDisplay) {
     PaintSingleDisplay(position);
@@ -103,8 +103,7 @@ void PanelForm::ButtonDown(int position) {
     // A new press: it goes to JoyToKey, or in practice flashes, to its release.
     buttonHeld_ = true;
     heldSilently_ = practice;
-    TakenPress& taken = Taken(scanner.SelectingSwitch());
-    if (taken.taken && !practice) taken.press.buttonSent = ButtonNumberAt(position, scan().activeStick);
+    if (!practice) recorder.ButtonSent(scanner().SelectingSwitch(), ButtonNumberAt(position, scan().activeStick));
     if (practice) {
       Click();
       FlashButton(position);

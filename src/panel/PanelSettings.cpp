@@ -18,7 +18,7 @@ void PanelForm::TellCarer(const std::string& text, unsigned boxStyle) {
 
 void PanelForm::PlaceFiles() {
   settingsPlace.Choose();
-  record.UseFile(settingsPlace.Folder() + kRecordFileName);
+  recorder.file().UseFile(settingsPlace.Folder() + kRecordFileName);
 }
 
 void PanelForm::LoadSettings() {
@@ -37,11 +37,11 @@ void PanelForm::LoadSettings() {
                   " は走査の間隔（秒）として長すぎます（60 秒まで）。\n既定の 2 秒で走査します。",
               kMessageBoxWarningOk);
   }
-  scanner.ApplyTiming();
+  scanner().ApplyTiming();
 
   options = loaded.options;
   s.secondStick = loaded.secondStick;
-  recordOn = loaded.recordOn;
+  recorder.SetOn(loaded.recordOn);
   top = loaded.topLeft.y;
   left = loaded.topLeft.x;
   appearance = loaded.appearance;
@@ -56,20 +56,17 @@ void PanelForm::LoadSettings() {
   switchOptions = loaded.switchOptions;
   ApplySwitchOptions();
   scan().method = loaded.method;
-  voice = loaded.voice;
-  if (voice.mode != VoiceMode::kOff) {
-    LoadRecordings();
-    // The voice is made now, before the panel is shown, rather than in a step.
-    if (voice.mode == VoiceMode::kRecordedOrVoice && !platform_.prompts.VoiceAvailable()) {
-      platform_.log.Write("システムの声を使えません。録音のあるボタンだけ読み上げます");
-    }
+  speaker.UseFolder(settingsPlace.Folder() + kVoiceFolderName + "\\");
+  speaker.SetOptions(loaded.voice);
+  // The voice is made now, before the panel is shown, rather than in a step.
+  if (loaded.voice.mode == VoiceMode::kRecordedOrVoice && !platform_.prompts.VoiceAvailable()) {
+    platform_.log.Write("システムの声を使えません。録音のあるボタンだけ読み上げます");
   }
 
-  tickTimer.SetEnabled(true);
-  scanner.timer().SetEnabled(true);
-  scanner.ShowLayout();
-  scanner.ApplyTiming();
-  scanner.timer().SetEnabled(true);
+  driver.Start();
+  scanner().ShowLayout();
+  scanner().ApplyTiming();
+  scanner().timer().SetEnabled(true);
   // Last: the method starts the scan its own way over the layout just shown.
   ApplyScanMethod();
 }
@@ -83,7 +80,7 @@ PanelSettings PanelForm::ShownSettings() const {
   shown.intervalSeconds = s.intervalSeconds;
   shown.secondStick = s.secondStick;
   shown.options = options;
-  shown.recordOn = recordOn;
+  shown.recordOn = recorder.On();
   shown.topLeft = {left, top};
   shown.appearance = appearance;
   for (int slot = 0; slot < kSlotCount; ++slot) {
@@ -93,7 +90,7 @@ PanelSettings PanelForm::ShownSettings() const {
   shown.panelScale = panelScale;
   shown.switchOptions = switchOptions;
   shown.method = s.method;
-  shown.voice = voice;
+  shown.voice = speaker.options();
   shown.version = kApplicationTitle;
   return shown;
 }

@@ -32,67 +32,22 @@ int PanelForm::PositionShownBy(const PanelButton& button) const {
   return button.tag;
 }
 
-void PanelForm::LoadRecordings() {
-  voiceFolder = settingsPlace.Folder() + kVoiceFolderName + "\\";
-  for (int index = 0; index < kRecordingCount; ++index) {
-    const int number = index == 0 ? 0 : SlotButtonNumber(index - 1);
-    Recording& recording = recordings_[static_cast<std::size_t>(index)];
-    recording.path = voiceFolder + RecordingFileName(number);
-    recording.lengthMilliseconds = -1;
-    // Read here, once, so that a step never reads a file: a recording the
-    // header does not describe is skipped like a missing one.
-    const FileRead read = platform_.files.ReadWholeFile(recording.path);
-    if (read.status != FileRead::Status::kRead) continue;
-    if (const auto length = WaveLengthMilliseconds(read.contents)) recording.lengthMilliseconds = *length;
-  }
-}
-
 void PanelForm::StartPrompt(int position) {
-  const bool wasPlaying = speaking_ || promptEndsAt_ != 0;
-  speaking_ = false;
-  promptEndsAt_ = 0;
-  if (voice.mode == VoiceMode::kOff || position == kNothingLit) {
-    if (wasPlaying) platform_.prompts.StopPrompt();
-    return;
-  }
-  PromptPlayer& prompts = platform_.prompts;
-  const int number = position == 0 ? 0 : ButtonNumberAt(position, scan().activeStick);
-  const Recording& recording = recordings_[static_cast<std::size_t>(RecordingIndex(number))];
-  if (recording.lengthMilliseconds >= 0 && prompts.StartPlaying(recording.path)) {
-    // The recording says when it ends: nothing tells the panel.
-    promptEndsAt_ = platform_.clock.NowMilliseconds() + recording.lengthMilliseconds;
-    return;
-  }
-  if (voice.mode == VoiceMode::kRecordedOrVoice && prompts.VoiceAvailable()) {
-    SpokenName(position, spokenText_);
-    if (prompts.StartSpeaking(spokenText_, voice.rate, voice.volume)) {
-      speaking_ = true;
-      return;
-    }
-  }
-  // Nothing to say here: the last position's prompt must not run on over it.
-  if (wasPlaying) prompts.StopPrompt();
+  const int number = position >= 1 ? ButtonNumberAt(position, scan().activeStick) : 0;
+  const auto writeName = [](const void* form, int lit, std::string& text) {
+    static_cast<const PanelForm*>(form)->SpokenName(lit, text);
+  };
+  speaker.Start(position, number, writeName, this);
 }
 
-std::int64_t PanelForm::StepWaitsUntil() {
-  if (!voice.waitForPrompt) return 0;
-  if (speaking_) return kUntilPromptEnds;
-  return promptEndsAt_;
-}
+std::int64_t PanelForm::StepWaitsUntil() { return speaker.StepWaitsUntil(); }
 
 void PanelForm::SpeechEnded() {
-  if (!speaking_) return;
-  speaking_ = false;
-  scanner.PromptEnded();
+  if (speaker.SpeechEnded()) scanner().PromptEnded();
 }
 
-void PanelForm::VoiceModeClick(VoiceMode mode) {
-  voice.mode = mode;
-  // Recordings the carer has just put in the folder are found when the mode is chosen.
-  if (mode != VoiceMode::kOff) LoadRecordings();
-  if (mode == VoiceMode::kOff) StartPrompt(kNothingLit);
-}
+void PanelForm::VoiceModeClick(VoiceMode mode) { speaker.SetMode(mode); }
 
-void PanelForm::WaitForPromptClick() { voice.waitForPrompt = !voice.waitForPrompt; }
+void PanelForm::WaitForPromptClick() { speaker.SetWaitForPrompt(!speaker.options().waitForPrompt); }
 
 }  // namespace sorvane

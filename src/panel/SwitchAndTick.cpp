@@ -1,5 +1,5 @@
-// The switch and the 200 ms tick: the readings go through the sampler to the
-// scanner; every tick checks that JoyToKey is still there.
+// What the 200 ms tick does besides the scan: it checks that JoyToKey is
+// still there, writes the record and keeps the panel on the screen.
 #include "panel/PanelForm.h"
 
 namespace sorvane {
@@ -11,105 +11,42 @@ const char* const kJoyToKeyGoneWarning =
 
 }  // namespace
 
-void PanelForm::SampleSwitch() { platform_.joystick.TakeReadings(&TakeReading, this); }
-
-void PanelForm::TakeReading(const JoystickReading& reading, void* context) {
-  PanelForm& form = *static_cast<PanelForm*>(context);
-  if (!reading.answered) {
-    // An unplugged joystick can be slow to answer: it is asked once a tick
-    // until it comes back.
-    form.switchSampler.Unplugged(reading.time);
-    form.secondSwitchSampler.Unplugged(reading.time);
-    form.switchUnplugged_ = true;
-    form.sampleTimer.SetEnabled(false);
-    return;
-  }
-  form.switchSampler.Sample(reading.time, reading.buttons);
-  form.secondSwitchSampler.Sample(reading.time, reading.buttons);
-  if (form.switchUnplugged_) {
-    form.switchUnplugged_ = false;
-    form.sampleTimer.SetEnabled(!form.platform_.joystick.ReadsOnItsOwn());
-  }
-}
-
-void PanelForm::SampleSwitchNow() {
-  SampleSwitch();
-  // Read again soon while a change is being confirmed; a reader of its own
-  // says when the switch changes.
-  if (readerWakes_ && !switchUnplugged_) {
-    sampleTimer.SetEnabled(switchSampler.Settling() || secondSwitchSampler.Settling());
-  }
-  if (ChangesLatched() == changesKicked_ || !tickTimer.Enabled()) return;
-  const bool pressed = PressesLatched() != pressesKicked_;
-  changesKicked_ = ChangesLatched();
-  pressesKicked_ = PressesLatched();
-  // A press goes out now rather than at the next tick, and so does the
-  // release a one-button press or the switch-over marker waits for; the ticks
-  // keep their rhythm from here.
-  if (!pressed && !scanner.WaitsForRelease()) return;
-  tickTimer.SetEnabled(false);
-  tickTimer.SetEnabled(true);
-  Tick();
-}
-
-void PanelForm::Tick() {
-  switch (link.CheckBinding()) {
+bool PanelForm::TickStepsOfPanel::TickStarting() {
+  PanelForm& form = form_;
+  switch (form.link.CheckBinding()) {
     case JoyToKeyLink::Binding::kKept:
-      break;
+      return true;
     case JoyToKeyLink::Binding::kAnotherWindow:
       // JoyToKey was restarted: the old window hears the release of a held
       // button if it still can, the new one its configuration number first.
-      platform_.log.Write("JoyToKey のウィンドウが替わりました。新しいウィンドウに設定番号から送ります");
-      scanner.Interrupt();
-      link.BindToAnotherWindow();
-      break;
+      form.platform_.log.Write("JoyToKey のウィンドウが替わりました。新しいウィンドウに設定番号から送ります");
+      form.scanner().Interrupt();
+      form.link.BindToAnotherWindow();
+      return true;
     case JoyToKeyLink::Binding::kNone:
-      platform_.log.Write("JoyToKey のウィンドウがなくなったため、パネルを終了します");
-      tickTimer.SetEnabled(false);
-      scanner.timer().SetEnabled(false);
-      sampleTimer.SetEnabled(false);
-      TellCarer(kJoyToKeyGoneWarning, kMessageBoxWarningOk);
-      Close();
-      return;
+      break;
   }
-  // What the switch did since the last sample (the reader's own readings,
-  // where it reads on its own; once a tick while the joystick is unplugged).
-  SampleSwitch();
-  // What this tick takes needs no tick of its own from the next sample.
-  changesKicked_ = ChangesLatched();
-  pressesKicked_ = PressesLatched();
-  scanner.Tick(switchSampler, secondSwitchSampler);
-  WriteRecord();
-  KeepOnScreen();
+  form.platform_.log.Write("JoyToKey のウィンドウがなくなったため、パネルを終了します");
+  form.driver.Stop();
+  form.TellCarer(kJoyToKeyGoneWarning, kMessageBoxWarningOk);
+  form.Close();
+  return false;
 }
 
-void PanelForm::BeforeDialog() {
-  scanner.timer().SetEnabled(false);
-  tickTimer.SetEnabled(false);
-  scanner.Interrupt();
-}
+void PanelForm::TickStepsOfPanel::SwitchTaken() { form_.recorder.WriteWhatWasLearnt(form_.driver); }
 
-void PanelForm::AfterDialog() {
-  SampleSwitch();
-  scanner.Resume(switchSampler, secondSwitchSampler);
-  WriteRecord();
-  changesKicked_ = ChangesLatched();
-  pressesKicked_ = PressesLatched();
-  scanner.timer().SetEnabled(true);
-  tickTimer.SetEnabled(true);
-}
+void PanelForm::TickStepsOfPanel::TickEnded() { form_.KeepOnScreen(); }
 
 void PanelForm::ApplySwitchOptions() {
   const SwitchOptions& chosen = switchOptions;
-  switchSampler.SetTimes(chosen.acceptTime, chosen.ignoreRepeatMilliseconds);
-  secondSwitchSampler.SetTimes(chosen.acceptTime, chosen.ignoreRepeatMilliseconds);
+  driver.SetSwitchTimes(chosen.acceptTime, chosen.ignoreRepeatMilliseconds);
   scan().firstPause = chosen.firstPause;
   scan().restAfterCycles = chosen.restAfterCycles;
   scan().dwellMilliseconds = chosen.dwellMilliseconds;
   platform_.joystick.SetSwitchKeys(chosen.key, chosen.key2);
 }
 
-void PanelForm::ApplyScanMethod() { scanner.SetMethod(scan().method); }
+void PanelForm::ApplyScanMethod() { scanner().SetMethod(scan().method); }
 
 void PanelForm::KeepOnScreen() {
   // Within the work area of the monitor the panel is on; with one monitor and
@@ -124,14 +61,12 @@ void PanelForm::KeepOnScreen() {
 }
 
 void PanelForm::SecondStickClick() {
-  scanner.timer().SetEnabled(false);
   scan().secondStick = !scan().secondStick;
   if (!scan().secondStick) {
-    scanner.ChooseFirstStick();
+    scanner().ChooseFirstStick();
     SetShownStick(0);
     ShowStickNames();
   }
-  scanner.timer().SetEnabled(true);
 }
 
 void PanelForm::SetButtonCaptionsFromNames(bool secondStick) {
@@ -145,14 +80,12 @@ void PanelForm::ShowStickNames() {
 }
 
 void PanelForm::ShowNamesClick() {
-  scanner.timer().SetEnabled(false);
   options.namesShown = !options.namesShown;
   if (options.namesShown) SetButtonCaptionsFromNames(shownStick != 0);
-  scanner.timer().SetEnabled(true);
 }
 
 void PanelForm::EditNamesClick() {
-  scanner.timer().SetEnabled(false);
+  // The editor holds the scan while it is open.
   if (nameEditor == nullptr) return;
   nameEditor->caption = "ボタン名編集";
   nameEditor->Open();

@@ -5,7 +5,7 @@
 namespace sorvane {
 
 void PanelForm::SwitchSettingsClick() {
-  BeforeDialog();
+  driver.HoldForDialog();
   SwitchOptionTexts texts = TextsOf(switchOptions);
   for (;;) {
     if (!platform_.dialogs.EditSwitchOptions(handle, texts)) break;
@@ -18,8 +18,8 @@ void PanelForm::SwitchSettingsClick() {
     platform_.dialogs.ShowMessage(handle, parsed.problem, kErrorCaption, kMessageBoxWarningOk);
   }
   ApplySwitchOptions();
-  scanner.ApplyTiming();
-  AfterDialog();
+  scanner().ApplyTiming();
+  driver.ResumeAfterDialog();
 }
 
 }  // namespace sorvane

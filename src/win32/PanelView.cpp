@@ -74,13 +74,13 @@ PanelView::PanelView(Application& app, Win32Platform& platform, PanelWindow& pan
   platform_.SetBeforeDialog([this] { ShowChanges(); });
   platform_.SetTimerHandler([this](Timer& timer) { OnTimer(timer); });
   platform_.SetSwitchWakeHandler([this] {
-    if (depth_ == 0 && !app_.Terminated()) Handle([this] { form_.SampleSwitchNow(); });
+    if (depth_ == 0 && !app_.Terminated()) Handle([this] { form_.driver.ReaderWoke(); });
   });
   // An end heard behind a message box is dropped: the step's wait runs out by itself.
   platform_.SetSpeechEndHandler([this] {
     if (depth_ == 0 && !app_.Terminated()) Handle([this] { form_.SpeechEnded(); });
   });
-  announcedLightings_ = form_.lightings;
+  announcedLightings_ = form_.timesLit;
   Automation();
   // The system has the last word on the dots per inch each window is drawn at.
   const int panelDpi = Win32Platform::WindowDpi(panel_.handle());
@@ -135,7 +135,7 @@ void PanelView::ShowChanges() {
   for (const auto& button : buttons_) button->Update();
   names_->Update();
   notice_->Update();
-  if (form_.lightings != announcedLightings_) AnnounceLit();
+  if (form_.timesLit != announcedLightings_) AnnounceLit();
 }
 
 #ifdef SORVANE_E2E_SWITCH
@@ -149,7 +149,7 @@ void PanelView::DumpAccessibility() {
 #endif
 
 void PanelView::AnnounceLit() {
-  announcedLightings_ = form_.lightings;
+  announcedLightings_ = form_.timesLit;
   Automation();
   const int lit = form_.lit;
   if (lit < 0 || lit > 8) return;

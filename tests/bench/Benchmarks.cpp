@@ -46,7 +46,7 @@ void ScanStep(benchmark::State& state) {
   panel.app->panel->ButtonCountClick(8);
   panel.app->panel->scan().secondStick = true;
   for (auto _ : state) {
-    panel.app->panel->scanner.TimerElapsed();
+    panel.app->panel->scanner().TimerElapsed();
     if (panel.desk.prompts.size() > (1 << 19)) panel.desk.prompts.clear();
   }
 }
@@ -55,7 +55,7 @@ BENCHMARK(ScanStep)->Arg(0)->Arg(1);
 void PanelTick(benchmark::State& state) {
   BenchPanel panel(state.range(0) != 0);
   for (auto _ : state) {
-    panel.app->panel->Tick();
+    panel.app->panel->driver.Tick();
     panel.desk.windows.back().received.clear();
   }
 }
@@ -77,7 +77,7 @@ BENCHMARK(PanelSecond)->Arg(0)->Arg(1);
 // The 10 ms reading of a switch that has not changed.
 void SwitchSample(benchmark::State& state) {
   BenchPanel panel;
-  for (auto _ : state) panel.app->panel->SampleSwitchNow();
+  for (auto _ : state) panel.app->panel->driver.ReaderWoke();
 }
 BENCHMARK(SwitchSample);
 

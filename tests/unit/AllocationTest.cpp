@@ -47,10 +47,10 @@ TEST(SteadyState, ScanStepsAllocateNothing) {
     form.scan().secondStick = true;
     form.options.cursorChase = true;
     if (single) form.SingleDisplayClick();
-    for (int i = 0; i < 40; ++i) form.scanner.TimerElapsed();  // capacities settle
+    for (int i = 0; i < 40; ++i) form.scanner().TimerElapsed();  // capacities settle
     panel.desk.soundsPlayed.reserve(10000);
     EXPECT_EQ(AllocationsDuring([&] {
-                for (int i = 0; i < 900; ++i) form.scanner.TimerElapsed();
+                for (int i = 0; i < 900; ++i) form.scanner().TimerElapsed();
               }),
               0)
         << (single ? "single display" : "strip");
@@ -72,9 +72,9 @@ TEST(SteadyState, PromptsAndTheWaitForThemAllocateNothing) {
   panel.desk.soundsPlayed.reserve(10000);
   const std::function<bool()> never = [] { return false; };
   panel.desk.RunFor(20000, never);  // capacities settle
-  const std::uint64_t lightings = panel.form().lightings;
+  const std::uint64_t timesLit = panel.form().timesLit;
   EXPECT_EQ(AllocationsDuring([&] { panel.desk.RunFor(60000, never); }), 0);
-  EXPECT_GT(panel.form().lightings, lightings + 20);
+  EXPECT_GT(panel.form().timesLit, timesLit + 20);
 }
 
 TEST(SteadyState, TicksAndSwitchSamplesAllocateNothingDiscoveryAndEverySwitchOptionIncluded) {
@@ -102,7 +102,7 @@ TEST(SteadyState, TicksAndSwitchSamplesAllocateNothingDiscoveryAndEverySwitchOpt
   EXPECT_EQ(panel.ButtonMessages().back().first, WM_JOYTOKEY_BUTTON_UP);
   // A single sample that changes nothing, the steady state of the switch.
   EXPECT_EQ(AllocationsDuring([&] {
-              for (int i = 0; i < 1000; ++i) form.SampleSwitchNow();
+              for (int i = 0; i < 1000; ++i) form.driver.ReaderWoke();
             }),
             0);
 }

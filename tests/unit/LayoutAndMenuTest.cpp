@@ -76,11 +76,11 @@ TEST(MenuCommands, AButtonCountResetsTheStickButNotTheColourAndLeavesTheScanStop
   EXPECT_EQ(form.color, colors::kFuchsia);
   EXPECT_EQ(panel.scan().buttonCount, 3);
   EXPECT_EQ(panel.scan().litPosition, 0);
-  EXPECT_FALSE(form.scanner.timer().Enabled());
-  EXPECT_TRUE(form.tickTimer.Enabled());
+  EXPECT_FALSE(form.scanner().timer().Enabled());
+  EXPECT_TRUE(form.driver.Ticking());
   // Leaving the panel starts the scan again.
   form.PointerLeft();
-  EXPECT_TRUE(form.scanner.timer().Enabled());
+  EXPECT_TRUE(form.scanner().timer().Enabled());
 }
 
 TEST(MenuCommands, ASubCountEntersOneButtonModeAndTheCurrentOneEndsUnticked) {
@@ -95,7 +95,7 @@ TEST(MenuCommands, ASubCountEntersOneButtonModeAndTheCurrentOneEndsUnticked) {
   EXPECT_FALSE(form.MenuChecked(MenuId::SubButtons4));
   EXPECT_TRUE(form.MenuChecked(MenuId::SingleDisplay));
   EXPECT_EQ(form.Button(1).caption, "shown");
-  form.scanner.TimerElapsed();
+  form.scanner().TimerElapsed();
   EXPECT_TRUE(form.MenuChecked(MenuId::SubButtons4));
 
   form.MenuCommand(MenuId::SubButtons8);  // another count switches single display off
@@ -103,7 +103,7 @@ TEST(MenuCommands, ASubCountEntersOneButtonModeAndTheCurrentOneEndsUnticked) {
   EXPECT_TRUE(form.MenuChecked(MenuId::SubButtons8));
   EXPECT_FALSE(form.MenuChecked(MenuId::SingleDisplay));
   EXPECT_EQ(form.Button(1).caption, "ボタン１");
-  form.scanner.TimerElapsed();
+  form.scanner().TimerElapsed();
   EXPECT_EQ(form.width, 76);
 }
 
@@ -112,13 +112,13 @@ TEST(MenuCommands, SpeedsTickTheirItemAndSetTheInterval) {
   ASSERT_TRUE(panel.Start());
   PanelForm& form = panel.form();
   EXPECT_TRUE(form.MenuChecked(MenuId::Speed20));
-  EXPECT_EQ(form.scanner.timer().Interval(), 2000);
+  EXPECT_EQ(form.scanner().timer().Interval(), 2000);
   form.MenuCommand(MenuId::Speed10);
-  EXPECT_EQ(form.scanner.timer().Interval(), 1000);
+  EXPECT_EQ(form.scanner().timer().Interval(), 1000);
   EXPECT_TRUE(form.MenuChecked(MenuId::Speed10));
   EXPECT_FALSE(form.MenuChecked(MenuId::Speed20));
   form.SetScanSpeed(1.5F);
-  EXPECT_EQ(form.scanner.timer().Interval(), 1500);
+  EXPECT_EQ(form.scanner().timer().Interval(), 1500);
   for (MenuId id : {MenuId::Speed05, MenuId::Speed10, MenuId::Speed20, MenuId::Speed30, MenuId::Speed40, MenuId::Speed50}) {
     EXPECT_FALSE(form.MenuChecked(id));
   }
@@ -130,14 +130,14 @@ TEST(MenuCommands, TogglesAndTheSecondStickSwitchedOff) {
   PanelForm& form = panel.form();
   form.MenuCommand(MenuId::Sound);
   EXPECT_FALSE(form.MenuChecked(MenuId::Sound));
-  EXPECT_TRUE(form.scanner.timer().Enabled());
-  form.scanner.timer().SetEnabled(false);
+  EXPECT_TRUE(form.scanner().timer().Enabled());
+  form.scanner().timer().SetEnabled(false);
   form.MenuCommand(MenuId::CursorChase);
   EXPECT_TRUE(form.MenuChecked(MenuId::CursorChase));
-  EXPECT_FALSE(form.scanner.timer().Enabled());  // cursor chase leaves the scan alone
+  EXPECT_FALSE(form.scanner().timer().Enabled());  // cursor chase leaves the scan alone
   form.PointerLeft();
   form.PointerEntered();
-  EXPECT_FALSE(form.scanner.timer().Enabled());
+  EXPECT_FALSE(form.scanner().timer().Enabled());
 
   form.MenuCommand(MenuId::SecondStick);
   form.SetShownStick(1);
@@ -239,21 +239,21 @@ TEST(WindowBehaviour, WithCursorChaseThePanelIsOneAreaThePointerLeavesOnlyAtItsE
   // hears it leave, but it stays within the panel.
   panel.desk.cursor = {form.left + 5, form.top + 10};
   form.PointerEntered();
-  EXPECT_FALSE(form.scanner.timer().Enabled());
+  EXPECT_FALSE(form.scanner().timer().Enabled());
   panel.desk.cursor.x = form.left + 90;
   form.Button(2).PointerEntered();
   form.PointerLeft();
   panel.desk.cursor.x = form.left + 78;
   form.Button(2).PointerLeft();
   form.PointerEntered();
-  EXPECT_FALSE(form.scanner.timer().Enabled());
+  EXPECT_FALSE(form.scanner().timer().Enabled());
   const int before = panel.scan().litPosition;
   panel.Run(5000);
   EXPECT_EQ(panel.scan().litPosition, before);
   // Past the outer edge (the frame included) it has left.
   panel.desk.cursor.x = form.left + form.width - 1;
   form.PointerLeft();
-  EXPECT_FALSE(form.scanner.timer().Enabled());
+  EXPECT_FALSE(form.scanner().timer().Enabled());
   panel.desk.cursor.x = form.left + form.width;
   form.PointerLeft();
   panel.Run(1999);

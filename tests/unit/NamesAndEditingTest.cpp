@@ -31,15 +31,15 @@ TEST(NameEditor, OkAppliesTheNamesOfThePanelColoursStickAndRestartsTheScan) {
   NameEditor& names = *panel.app->nameEditor;
   form.EditNamesClick();
   EXPECT_TRUE(names.visible);
-  EXPECT_FALSE(form.scanner.timer().Enabled());
-  EXPECT_TRUE(form.tickTimer.Enabled());
+  EXPECT_FALSE(form.scanner().timer().Enabled());
+  EXPECT_TRUE(form.driver.Ticking());
   names.Edit(1).caption = "はい";
   names.Edit(11).caption = "いいえ";
   form.SetShownStick(1);  // with activeStick still 0
   names.OkClick();
   EXPECT_FALSE(names.visible);
   EXPECT_EQ(form.Button(1).caption, "いいえ");
-  EXPECT_TRUE(form.scanner.timer().Enabled());
+  EXPECT_TRUE(form.scanner().timer().Enabled());
   // ShowStickNames needs both a non-green panel and the second stick.
   form.ShowStickNames();
   EXPECT_EQ(form.Button(1).caption, "はい");
@@ -62,7 +62,7 @@ TEST(NameEditor, OkWithTheDisplayOffShowsNamesUntilTheNextScanStep) {
   form.EditNamesClick();
   panel.app->nameEditor->OkClick();
   EXPECT_EQ(form.Button(2).caption, "ボタン２");
-  form.scanner.TimerElapsed();
+  form.scanner().TimerElapsed();
   EXPECT_EQ(form.Button(2).caption, "");
   form.ShowNamesClick();
   EXPECT_EQ(form.Button(2).caption, "ボタン２");
@@ -72,14 +72,14 @@ TEST(NameEditor, ASwitchPressWhileItIsOpenIsSentAndRestartsTheScanBehindIt) {
   Panel panel;
   ASSERT_TRUE(panel.Start());
   PanelForm& form = panel.form();
-  form.scanner.TimerElapsed();
-  form.scanner.TimerElapsed();
+  form.scanner().TimerElapsed();
+  form.scanner().TimerElapsed();
   form.EditNamesClick();
   panel.ClearReceived();
   panel.desk.HoldSwitch(panel.desk.now, panel.desk.now + 210);
   panel.Run(210);
   EXPECT_EQ(panel.ButtonMessages(), (Messages{{WM_JOYTOKEY_BUTTON_DOWN, 1}}));
-  EXPECT_TRUE(form.scanner.timer().Enabled());
+  EXPECT_TRUE(form.scanner().timer().Enabled());
   EXPECT_TRUE(panel.app->nameEditor->visible);
 }
 
@@ -105,8 +105,8 @@ TEST(ButtonEditing, EditsTheSlotOfTheActiveStickThroughBothDialogs) {
   EXPECT_EQ(state.Appearance(13).fontColor, colors::kBlue);
   EXPECT_EQ(state.Appearance(3).color, 65535U);
   EXPECT_EQ(form.Button(3).color, colors::kRed);
-  EXPECT_TRUE(form.scanner.timer().Enabled());
-  EXPECT_TRUE(form.tickTimer.Enabled());
+  EXPECT_TRUE(form.scanner().timer().Enabled());
+  EXPECT_TRUE(form.driver.Ticking());
 }
 
 TEST(ButtonEditing, CancellingBothDialogsChangesNothingAndAConfirmedFontOnButtonOneIsKept) {
@@ -116,11 +116,11 @@ TEST(ButtonEditing, CancellingBothDialogsChangesNothingAndAConfirmedFontOnButton
   PanelForm& state = panel.form();
   const ButtonAppearance before = state.Appearance(1);
   const Font fontBefore = form.Button(1).font;
-  form.scanner.timer().SetEnabled(false);
+  form.scanner().timer().SetEnabled(false);
   form.ButtonClick(1);
   EXPECT_EQ(state.Appearance(1).color, before.color);
   EXPECT_EQ(form.Button(1).font, fontBefore);
-  EXPECT_TRUE(form.scanner.timer().Enabled());
+  EXPECT_TRUE(form.scanner().timer().Enabled());
 
   panel.desk.colorAnswers.push_back(std::nullopt);
   panel.desk.fontAnswers.push_back(FontChoice{"Courier", 20, kFontBold, 2, 0, colors::kRed});

@@ -14,11 +14,11 @@ namespace {
 struct Recording : Panel {
   Recording() {
     EXPECT_TRUE(Start());
-    form().recordOn = true;
+    form().recorder.SetOn(true);
     ClearReceived();
   }
   void Press(std::int64_t after, std::int64_t length) { desk.HoldSwitch(desk.now + after, desk.now + after + length); }
-  std::string File() { return desk.files.count(form().record.path()) ? desk.files.at(form().record.path()) : ""; }
+  std::string File() { return desk.files.count(form().recorder.file().path()) ? desk.files.at(form().recorder.file().path()) : ""; }
   std::vector<RecordedPress> Lines() {
     std::vector<RecordedPress> presses;
     ForEachRecordedPress(File(), 0, [&presses](const RecordedPress& p) { presses.push_back(p); });
@@ -46,7 +46,7 @@ TEST(SwitchRecord, EachPressWritesOneUtf8LineOfWhatBecameOfIt) {
   form.switchOptions.restAfterCycles = 1;
   form.ApplySwitchOptions();
   panel.Run(2500);  // position 1 lit at 2000 ms
-  const Scanner::LitMoment lit = form.scanner.LitAt(panel.desk.now);
+  const Scanner::LitMoment lit = form.scanner().LitAt(panel.desk.now);
   panel.Press(100, 300);  // accepted
   panel.Run(600);
   panel.Press(0, 200);  // 200 ms after the release: within the ignore time
@@ -59,7 +59,7 @@ TEST(SwitchRecord, EachPressWritesOneUtf8LineOfWhatBecameOfIt) {
   };
   form.ShowRecordClick();
   panel.Run(30000);  // the scan rests after a quiet cycle
-  ASSERT_TRUE(form.scanner.Resting());
+  ASSERT_TRUE(form.scanner().Resting());
   panel.Press(0, 300);
   panel.Run(600);
 
@@ -188,9 +188,24 @@ TEST(Practice, AButtonHeldWhenPracticeBeginsIsStillReleasedAndAPressBegunInPract
   EXPECT_FALSE(form.MenuChecked(MenuId::Practice));
 }
 
+TEST(Practice, BegunFromTheMenuWhileAButtonIsHeldReleasesItAtOnceAndNoRepeatFollows) {
+  Recording panel;
+  PanelForm& form = panel.form();
+  panel.Run(2100);  // position 1 lit
+  panel.Press(0, 2500);
+  panel.Run(500);
+  ASSERT_EQ(panel.ButtonMessages().back(), std::make_pair(WM_JOYTOKEY_BUTTON_DOWN, 0));
+  form.MenuOpening();
+  form.MenuCommand(MenuId::Practice);
+  const Messages chosen = panel.ButtonMessages();
+  EXPECT_EQ(chosen.back(), std::make_pair(WM_JOYTOKEY_BUTTON_UP, 0));
+  panel.Run(2500);  // the rest of the hold and its release
+  EXPECT_EQ(panel.ButtonMessages(), chosen);
+}
+
 TEST(SwitchRecord, StaysBelowFiveMegabytesByDroppingTheOldestHalfAndAFileThatCannotBeWrittenIsLoggedOnce) {
   Recording panel;
-  SwitchRecord& record = panel.form().record;
+  SwitchRecord& record = panel.form().recorder.file();
   RecordedPress press = Made(1772442000000, 300, PressVerdict::kAccepted, 900);
   const std::string line = RecordLine(press);
   std::string full = kRecordHeader;
@@ -291,7 +306,7 @@ TEST(RecordWindow, ShowsTheFiguresAndAppliesTheSuggestionsOnlyWhenAsked) {
   panel.desk.recordAnswers.push_back(true);
   form.MenuCommand(MenuId::ShowRecord);
   EXPECT_EQ(form.scan().intervalSeconds, 1.0F);
-  EXPECT_EQ(form.scanner.timer().Interval(), 1000);
+  EXPECT_EQ(form.scanner().timer().Interval(), 1000);
   form.Close();
   EXPECT_NE(panel.desk.files.at(form.settingsPlace.SettingsFile()).find("[Interval]\r\nScanTimer=1\r\n"), std::string::npos);
 }

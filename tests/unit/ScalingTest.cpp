@@ -160,26 +160,26 @@ TEST(KeepOnScreen, KeepsThePanelOnTheMonitorItIsOnAtEitherSideOfThePrimary) {
 
     form.left = secondLeft + 300;
     form.top = 500;
-    form.Tick();
+    form.driver.Tick();
     EXPECT_EQ(form.left, secondLeft + 300) << side;
     EXPECT_EQ(form.top, 500) << side;
 
     // Partly off the desktop's outer edge: flush to that edge.
     const int outer = secondLeft > 0 ? right - form.width / 3 : secondLeft - form.width / 3;
     form.left = outer;
-    form.Tick();
+    form.driver.Tick();
     EXPECT_EQ(form.left, secondLeft > 0 ? right - form.width : secondLeft) << side;
     // Across the edge between the two: wholly onto the monitor it is mostly on.
     form.left = secondLeft > 0 ? secondLeft - form.width / 3 : -form.width / 3;
-    form.Tick();
+    form.driver.Tick();
     EXPECT_EQ(form.left, secondLeft > 0 ? secondLeft : 0) << side;
 
     form.left = secondLeft + 100;
     form.top = 1024 - 40 - 5;  // into the second monitor's taskbar
-    form.Tick();
+    form.driver.Tick();
     EXPECT_EQ(form.top, 1024 - 40 - 23 - form.height / 2) << side;
     form.top = -30;
-    form.Tick();
+    form.driver.Tick();
     EXPECT_EQ(form.top, 0) << side;
   }
 }

@@ -10,7 +10,7 @@ namespace {
 std::vector<int> Positions(Panel& panel, int steps) {
   std::vector<int> seen;
   for (int i = 0; i < steps; ++i) {
-    panel.form().scanner.TimerElapsed();
+    panel.form().scanner().TimerElapsed();
     seen.push_back(panel.scan().litPosition);
   }
   return seen;
@@ -36,7 +36,7 @@ TEST(ScanOrder, RunsOverTheButtonsAndThroughTheSwitchOverPositionOnlyWhenEnabled
     std::vector<bool> markerShown;
     std::vector<int> seen;
     for (int i = 0; i < 9; ++i) {
-      panel.form().scanner.TimerElapsed();
+      panel.form().scanner().TimerElapsed();
       seen.push_back(panel.scan().litPosition);
       markerShown.push_back(panel.form().switchOverMarker.visible);
     }
@@ -138,7 +138,7 @@ TEST(CursorChase, PutsThePanelTenPixelsRightOfAndBelowTheCursor) {
   Panel panel;
   Started(panel).form().options.cursorChase = true;
   panel.desk.cursor = {300, 200};
-  panel.form().scanner.TimerElapsed();
+  panel.form().scanner().TimerElapsed();
   EXPECT_EQ(panel.form().left, 310);
   EXPECT_EQ(panel.form().top, 210);
 }
@@ -162,7 +162,7 @@ TEST(OneButtonMode, OffersEverySubButtonExactlyOnceThenCollapses) {
     PanelForm& form = panel.form();
     form.SubButtonCountClick(subCount);
     ScanState& s = panel.scan();
-    form.scanner.OpenSubButtons();
+    form.scanner().OpenSubButtons();
     panel.desk.soundsPlayed.clear();
 
     std::vector<int> expected;
@@ -180,7 +180,7 @@ TEST(ScanTimerInterval, EveryStepComesOneIntervalAfterTheLast) {
   Panel panel;
   Started(panel).form().SpeedClick(0.5F);
   panel.Run(2600);
-  EXPECT_EQ(panel.form().scanner.timer().Interval(), 500);
+  EXPECT_EQ(panel.form().scanner().timer().Interval(), 500);
   // 5 steps in 2.6 s over 4 buttons: 1 2 3 4 1.
   EXPECT_EQ(panel.scan().litPosition, 1);
 }

@@ -1,5 +1,6 @@
-// The scanner on its own: a virtual clock, the switch read every millisecond,
-// the 200 ms tick, and what comes out of its output, with no desktop at all.
+// The scanner and its driver on their own: a virtual clock, the switch read
+// every millisecond, the 200 ms tick, and what comes out of the scanner's
+// output, with no desktop at all.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,13 +9,13 @@
 #include <utility>
 #include <vector>
 
-#include "scanning/Scanner.h"
+#include "scanning/ScanDriver.h"
 
 namespace sorvane::test {
 
 namespace {
 
-class ScannerRig : public ScanOutput, public TimerHost, public Clock {
+class ScannerRig : public ScanOutput, public TimerHost, public Clock, public Joystick, public TickSteps {
   struct Due {
     Timer* timer;
     std::int64_t due;
@@ -22,7 +23,10 @@ class ScannerRig : public ScanOutput, public TimerHost, public Clock {
   std::vector<Due> due_;  // before the scanner, whose timer registers at once
 
  public:
-  ScannerRig() { scanner.timer().SetInterval(1000); }
+  ScannerRig() {
+    scanner.timer().SetInterval(1000);
+    driver.Start();
+  }
 
   // Output.
   void Light(int position, bool) override { lit.push_back(position); }
@@ -45,34 +49,36 @@ class ScannerRig : public ScanOutput, public TimerHost, public Clock {
   std::int64_t NowMilliseconds() override { return now; }
   std::int64_t LocalMilliseconds() override { return now; }
 
-  // Runs the clock to end: the scan timer first at each millisecond, then a
-  // reading of the switch, then the tick, which a new press or an awaited
-  // release brings forward as the panel does.
+  // The switches, read on their own every millisecond.
+  void TakeReadings(ReadingVisitor visit, void* context) override {
+    const std::uint32_t buttons = (switchDown(now) ? 1U : 0U) | (Within(secondSwitch, now) ? 2U : 0U);
+    visit(JoystickReading{now, buttons, true}, context);
+  }
+  bool ReadsOnItsOwn() const override { return true; }
+  void SetSwitchKeys(int, int) override {}
+
+  // Nothing but the scan in a tick.
+  bool TickStarting() override { return true; }
+  void SwitchTaken() override {}
+  void TickEnded() override {}
+
+  // Runs the clock to end: at each millisecond the scan timer first, then the
+  // driver's tick, then the reader waking the driver, which brings the tick
+  // forward for a new press or an awaited release.
   void RunUntil(std::int64_t end) {
     for (; now <= end; ++now) {
       for (bool fired = true; fired;) {
         fired = false;
+        Due* next = nullptr;
         for (auto& entry : due_) {
-          if (entry.due != now) continue;
-          entry.due += entry.timer->Interval();
-          entry.timer->Fire();
-          fired = true;
-          break;
+          if (entry.due == now && (next == nullptr || entry.timer == &scanner.timer())) next = &entry;
         }
+        if (next == nullptr) break;
+        next->due += next->timer->Interval();
+        next->timer->Fire();
+        fired = true;
       }
-      if (dialogOpen) continue;  // the ticks are held; the reader goes on
-      const std::uint32_t buttons = (switchDown(now) ? 1U : 0U) | (Within(secondSwitch, now) ? 2U : 0U);
-      sampler.Sample(now, buttons);
-      secondSampler.Sample(now, buttons);
-      const std::uint64_t presses = sampler.PressesLatched() + secondSampler.PressesLatched();
-      const std::uint64_t changes = sampler.ChangesLatched() + secondSampler.ChangesLatched();
-      const bool kicked = presses != presses_ || (changes != changes_ && scanner.WaitsForRelease());
-      presses_ = presses;
-      changes_ = changes;
-      if (kicked || now >= nextTick_) {
-        nextTick_ = now + 200;
-        scanner.Tick(sampler, secondSampler);
-      }
+      driver.ReaderWoke();
     }
     now = end;
   }
@@ -101,10 +107,10 @@ class ScannerRig : public ScanOutput, public TimerHost, public Clock {
   std::vector<std::string> events;
   std::vector<int> lit;
   std::function<bool(std::int64_t)> switchDown = [](std::int64_t) { return false; };
-  bool dialogOpen = false;
-  SwitchSampler sampler;
-  SwitchSampler secondSampler{0x02U};
-  Scanner scanner{*this, *this, *this};
+  ScanDriver driver{*this, *this, *this, *this, *this};
+  Scanner& scanner = driver.scanner();
+  SwitchSampler& sampler = driver.switchSamples();
+  SwitchSampler& secondSampler = driver.secondSwitchSamples();
 
  private:
   void Record(const std::string& event) { events.push_back(event + " @" + std::to_string(now)); }
@@ -112,9 +118,6 @@ class ScannerRig : public ScanOutput, public TimerHost, public Clock {
     due_.erase(std::remove_if(due_.begin(), due_.end(), [&](const Due& d) { return d.timer == &timer; }),
                due_.end());
   }
-  std::uint64_t presses_ = 0;
-  std::uint64_t changes_ = 0;
-  std::int64_t nextTick_ = 200;
 };
 
 // Strips the times off the button messages.
@@ -193,18 +196,16 @@ TEST(Scanner, WhatTheSwitchDidWhileADialogHeldTheTicksNeverReachesJoyToKey) {
   rig.Press(2100, 5000);
   rig.RunUntil(2500);
   ASSERT_EQ(Plain(rig.Buttons()).front(), "down 2");
-  rig.scanner.Interrupt();
+  rig.driver.HoldForDialog();
   EXPECT_EQ(Plain(rig.Buttons()).back(), "up 2");
   // While it is open: the release of that hold, two taps, and a press that
   // is still held when it closes.
-  rig.dialogOpen = true;
   rig.switchDown = [](std::int64_t t) {
     return (t >= 3000 && t < 3100) || (t >= 3400 && t < 3500) || t >= 3800;
   };
   rig.RunUntil(4000);
-  rig.dialogOpen = false;
   rig.events.clear();
-  rig.scanner.Resume(rig.sampler, rig.secondSampler);
+  rig.driver.ResumeAfterDialog();
   rig.RunUntil(5000);
   EXPECT_TRUE(rig.Buttons().empty());
   // Its release goes unheard; the next press is a press.

@@ -175,7 +175,7 @@ TEST(IntervalFromTheFile, NotANumberNotFiniteBelowAFifthOfASecondOrAboveAMinuteI
     Panel panel;
     panel.desk.files[kIni] = std::string("[Interval]\r\nScanTimer=") + text + "\r\n";
     ASSERT_TRUE(panel.Start());
-    EXPECT_EQ(panel.form().scanner.timer().Interval(), milliseconds) << text;
+    EXPECT_EQ(panel.form().scanner().timer().Interval(), milliseconds) << text;
     panel.form().Close();
     Panel again;  // what was saved reads back as the same value
     again.desk.files[kIni] = panel.desk.files.at(kIni);

@@ -35,7 +35,7 @@ TEST(SettingsLoad, AMissingFileGivesEveryDefault) {
   EXPECT_EQ(s.buttonCount, 4);
   EXPECT_EQ(s.subButtonCount, 4);
   EXPECT_EQ(s.intervalSeconds, 2.0F);
-  EXPECT_EQ(form.scanner.timer().Interval(), 2000);
+  EXPECT_EQ(form.scanner().timer().Interval(), 2000);
   EXPECT_TRUE(form.MenuChecked(MenuId::Speed20));
   EXPECT_FALSE(form.MenuChecked(MenuId::SingleDisplay));
   EXPECT_TRUE(form.MenuChecked(MenuId::ShowNames));
@@ -121,7 +121,7 @@ TEST(SettingsLoad, ReadsEachValueFormLeniently) {
   ASSERT_TRUE(panel.Start());
   PanelForm& state = panel.form();
   EXPECT_EQ(panel.scan().buttonCount, 3);
-  EXPECT_EQ(panel.form().scanner.timer().Interval(), 1500);
+  EXPECT_EQ(panel.form().scanner().timer().Interval(), 1500);
   EXPECT_EQ(state.link.ConfigurationNumber(), 51);
   EXPECT_EQ(panel.form().top, 384);
   EXPECT_EQ(panel.form().left, 64);
@@ -208,7 +208,7 @@ TEST(SettingsLoad, OutlandishNumbersFromTheFileAreHeldSafely) {
   Panel panel;
   panel.desk.files[kIni] = "[Interval]\r\nScanTimer=1e30\r\n[BtnFont]\r\nFontSize1=2000000000\r\n";
   ASSERT_TRUE(panel.Start());
-  EXPECT_EQ(panel.form().scanner.timer().Interval(), 2000);  // no interval in seconds
+  EXPECT_EQ(panel.form().scanner().timer().Interval(), 2000);  // no interval in seconds
   EXPECT_EQ(panel.form().Appearance(1).fontSize, 2000000000);
 
   // Button counts no layout can show are held to 1 to 8.
@@ -243,7 +243,7 @@ TEST(SettingsLoad, AFontColourTypoCostsOnlyThatKey) {
   EXPECT_EQ(state.Appearance(2).fontName, "Arial");
   EXPECT_EQ(state.Appearance(3).fontSize, 20);
   EXPECT_EQ(state.Appearance(3).fontColor, colors::kRed);
-  EXPECT_TRUE(panel.form().scanner.timer().Enabled());
+  EXPECT_TRUE(panel.form().scanner().timer().Enabled());
 }
 
 TEST(SettingsSave, AnUnwritableFileIsReportedLeftUntouchedAndThePanelStillCloses) {

@@ -12,8 +12,8 @@ TEST(Startup, SendsTheConfigurationNumberAndStartsBothTimersWhenShown) {
   ASSERT_TRUE(panel.Start());
   EXPECT_EQ(panel.received(), (Messages{{WM_JOYTOKEY_CONFIG, 51}}));
   EXPECT_FALSE(panel.app->argumentNotice->visible);
-  EXPECT_TRUE(panel.form().tickTimer.Enabled());
-  EXPECT_TRUE(panel.form().scanner.timer().Enabled());
+  EXPECT_TRUE(panel.form().driver.Ticking());
+  EXPECT_TRUE(panel.form().scanner().timer().Enabled());
   EXPECT_EQ(panel.app->title, "「Sorvane＋。」Ver 2.10");
 }
 
@@ -38,8 +38,8 @@ TEST(Startup, NoTimerTicksBetweenCreationAndShow) {
   Panel panel;
   panel.app = std::make_unique<Application>(panel.desk.platform());
   ASSERT_TRUE(panel.app->Start());
-  EXPECT_FALSE(panel.form().tickTimer.Enabled());
-  EXPECT_FALSE(panel.form().scanner.timer().Enabled());
+  EXPECT_FALSE(panel.form().driver.Ticking());
+  EXPECT_FALSE(panel.form().scanner().timer().Enabled());
   panel.desk.RunFor(10000);
   EXPECT_TRUE(panel.received().empty());
   EXPECT_EQ(panel.scan().litPosition, 0);
@@ -86,7 +86,7 @@ TEST(Shutdown, EveryRouteThatClosesThePanelMakesJoyToKeyQuit) {
     panel.form().Close();
     EXPECT_EQ(panel.received(), (Messages{{WM_QUIT_MESSAGE, 0}}));
     EXPECT_TRUE(panel.peer().received.back().posted);
-    EXPECT_FALSE(panel.form().scanner.timer().Enabled());
+    EXPECT_FALSE(panel.form().scanner().timer().Enabled());
     EXPECT_TRUE(panel.app->Terminated());
   }
   {

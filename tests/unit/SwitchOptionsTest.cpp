@@ -51,7 +51,7 @@ TEST(SwitchOptions, AcceptTimeIgnoresShortPressesEntirelyAndMeetsIgnoreRepeat) {
   WithOptions panel("AcceptTime=500\r\nIgnoreRepeat=1500\r\n");
   panel.Run(1100);  // onto button 1
   panel.form().options.clickSound = true;
-  panel.form().scanner.timer().SetEnabled(false);
+  panel.form().scanner().timer().SetEnabled(false);
   panel.Press(10, 200);
   panel.Run(800);
   EXPECT_EQ(panel.Presses(), 0);
@@ -84,7 +84,7 @@ TEST(SwitchOptions, APressActsOnTheButtonLitWhenTheSwitchClosedThoughAcceptedLat
 TEST(SwitchOptions, TheSwitchKeyIsASecondSwitch) {
   WithOptions panel("Key=32\r\n");
   panel.Run(1100);
-  panel.form().scanner.timer().SetEnabled(false);
+  panel.form().scanner().timer().SetEnabled(false);
   const std::int64_t t = panel.desk.now;
   panel.desk.keyDown = [t](std::int64_t now) { return now >= t + 10 && now < t + 300; };
   panel.Run(600);
@@ -114,7 +114,7 @@ TEST(SwitchOptions, FirstPauseKeepsTheFirstPositionOfEachCycleLitLonger) {
     WithOptions panel("FirstPause=500\r\n");
     panel.form().SubButtonCountClick(2);
     panel.Run(1600);
-    EXPECT_EQ(panel.form().scanner.timer().Interval(), 1500);
+    EXPECT_EQ(panel.form().scanner().timer().Interval(), 1500);
   }
 }
 
@@ -125,16 +125,16 @@ TEST(SwitchOptions, LoopsRestTheScanUntilAPressThatSelectsNothing) {
   panel.Run(3100);
   EXPECT_EQ(panel.scan().litPosition, 0);
   panel.Run(1000);
-  EXPECT_TRUE(panel.form().scanner.Resting());
-  EXPECT_FALSE(panel.form().scanner.timer().Enabled());
+  EXPECT_TRUE(panel.form().scanner().Resting());
+  EXPECT_FALSE(panel.form().scanner().timer().Enabled());
   EXPECT_FALSE(panel.form().switchOverMarker.visible);
   for (int k = 1; k <= 2; ++k) EXPECT_EQ(panel.form().Button(k).color, colors::kBtnFace);
   panel.Run(5000);  // resting stays resting
-  EXPECT_TRUE(panel.form().scanner.Resting());
+  EXPECT_TRUE(panel.form().scanner().Resting());
 
   panel.Press(10, 600);
   panel.Run(900);
-  EXPECT_FALSE(panel.form().scanner.Resting());
+  EXPECT_FALSE(panel.form().scanner().Resting());
   EXPECT_EQ(panel.scan().litPosition, 1);
   EXPECT_NE(panel.form().Button(1).color, colors::kBtnFace);
   EXPECT_TRUE(panel.ButtonMessages().empty());  // the waking press selected nothing
@@ -146,7 +146,7 @@ TEST(SwitchOptions, LoopsRestTheScanUntilAPressThatSelectsNothing) {
   panel.Run(500);
   EXPECT_EQ(panel.scan().activeStick, 1);
   panel.Run(2000);
-  EXPECT_FALSE(panel.form().scanner.Resting());
+  EXPECT_FALSE(panel.form().scanner().Resting());
 }
 
 TEST(SwitchOptions, AWakingPressHeldLongerThanACycleHoldsTheScanUntilItsRelease) {
@@ -155,10 +155,10 @@ TEST(SwitchOptions, AWakingPressHeldLongerThanACycleHoldsTheScanUntilItsRelease)
   WithOptions panel("Loops=1\r\n");
   panel.form().ButtonCountClick(2);
   panel.Run(4100);
-  ASSERT_TRUE(panel.form().scanner.Resting());
+  ASSERT_TRUE(panel.form().scanner().Resting());
   panel.Press(10, 3500);
   panel.Run(3400);
-  EXPECT_FALSE(panel.form().scanner.Resting());
+  EXPECT_FALSE(panel.form().scanner().Resting());
   EXPECT_EQ(panel.scan().litPosition, 1);
   panel.Run(300);  // released
   panel.Press(100, 50);
@@ -168,10 +168,10 @@ TEST(SwitchOptions, AWakingPressHeldLongerThanACycleHoldsTheScanUntilItsRelease)
   // In one-button mode the press after the waking one is a one-button press.
   panel.form().MenuCommand(MenuId::SubButtons2);
   panel.Run(3100);
-  ASSERT_TRUE(panel.form().scanner.Resting());
+  ASSERT_TRUE(panel.form().scanner().Resting());
   panel.Press(10, 2500);
   panel.Run(2800);
-  EXPECT_FALSE(panel.form().scanner.Resting());
+  EXPECT_FALSE(panel.form().scanner().Resting());
   panel.Press(10, 1500);
   panel.Run(1800);
   EXPECT_EQ(panel.scan().buttonCount, 2);  // the long press opened the sub-buttons
@@ -188,7 +188,7 @@ TEST(SwitchOptions, TheDialogKeepsOnlyValuesInRange) {
   EXPECT_EQ(panel.desk.switchDialogInitial[1].ignoreRepeatMilliseconds, "9000");  // what was typed comes back
   EXPECT_EQ(panel.form().switchOptions, (SwitchOptions{32, 600, 1500, 200, 2}));
   EXPECT_EQ(panel.desk.switchKey, 32);
-  EXPECT_TRUE(panel.form().scanner.timer().Enabled());
+  EXPECT_TRUE(panel.form().scanner().timer().Enabled());
 
   panel.desk.switchAnswers.push_back(SwitchOptionTexts{0, "1", "1", "1", "1"});
   panel.desk.switchAnswers.push_back(std::nullopt);

@@ -22,7 +22,7 @@ struct Scanning : Panel {
   }
   // Lets the scan land on position k (first stick, no switch-over).
   void ScanTo(int k) {
-    while (scan().litPosition != k) form().scanner.TimerElapsed();
+    while (scan().litPosition != k) form().scanner().TimerElapsed();
   }
   // Presses the switch from now + after for length milliseconds.
   void Press(std::int64_t after, std::int64_t length) {
@@ -43,7 +43,7 @@ struct Scanning : Panel {
     form().SecondStickClick();
     form().ButtonCountClick(2);
     ScanTo(2);
-    form().scanner.TimerElapsed();
+    form().scanner().TimerElapsed();
     ASSERT_EQ(scan().litPosition, 0);
   }
   // Every message but the first stick's reports that open the ticks.
@@ -96,7 +96,7 @@ TEST(SwitchPress, GoesOutWithinThirtyMillisecondsOfTheSwitchClosing) {
 TEST(SwitchPress, EveryShortTapIsOnePressAndOneReleaseAtTheTickAfter) {
   Scanning panel;
   panel.ScanTo(2);
-  panel.form().scanner.timer().SetEnabled(false);  // the highlight stays on button 2
+  panel.form().scanner().timer().SetEnabled(false);  // the highlight stays on button 2
   for (int i = 0; i < 10; ++i) panel.Press(100 + 500 * i, 40);
   panel.Run(5500);
   Messages expected;
@@ -119,7 +119,7 @@ TEST(SwitchPress, EveryShortTapIsOnePressAndOneReleaseAtTheTickAfter) {
 TEST(SwitchPress, ContactBounceShorterThanTheDebounceIsNoPressAndSplitsNoHold) {
   Scanning panel;
   panel.ScanTo(4);
-  panel.form().scanner.timer().SetEnabled(false);
+  panel.form().scanner().timer().SetEnabled(false);
   // Chatter on its own, then a hold with chatter in its middle.
   for (int i = 0; i < 4; ++i) panel.Press(50 + 15 * i, 7);
   panel.Run(300);
@@ -134,7 +134,7 @@ TEST(SwitchPress, ContactBounceShorterThanTheDebounceIsNoPressAndSplitsNoHold) {
 TEST(SwitchPress, ButtonOneIsReleasedLikeTheOthers) {
   Scanning panel;
   panel.ScanTo(1);
-  panel.form().scanner.timer().SetEnabled(false);
+  panel.form().scanner().timer().SetEnabled(false);
   panel.Press(5, 100);
   panel.Run(600);
   EXPECT_EQ(panel.ButtonMessages(), (Messages{DownOf(1), UpOf(1)}));
@@ -179,7 +179,7 @@ TEST(SwitchPress, AHeldButtonIsReleasedOnTheStickItWentDownOn) {
   panel.Press(5, 60);  // over to the second stick
   panel.Run(400);
   ASSERT_EQ(panel.scan().activeStick, 1);
-  form.scanner.TimerElapsed();
+  form.scanner().TimerElapsed();
   panel.Press(5, 300);
   panel.Run(100);
   form.SecondStickClick();  // back to the first stick while the press is held
@@ -218,7 +218,7 @@ TEST(SwitchPress, EveryWayOfClosingReleasesAHeldButtonBeforeTheQuit) {
 TEST(SwitchPress, AReleaseJoyToKeyCouldNotTakeIsSentOnceItAnswersAgain) {
   Scanning panel;
   panel.ScanTo(2);
-  panel.form().scanner.timer().SetEnabled(false);
+  panel.form().scanner().timer().SetEnabled(false);
   panel.peer().stallOn = WM_JOYTOKEY_BUTTON_DOWN;
   panel.peer().stallMilliseconds = 3000;
   panel.Press(5, 100);
@@ -245,7 +245,7 @@ TEST(SwitchPress, TheWindowAnswersAndTheMenuOpensWhileTheSwitchIsHeld) {
   panel.Run(1000);  // held: the panel is between handlers, not in a wait
   panel.form().MenuOpening();
   panel.form().MenuCommand(MenuId::Speed10);
-  EXPECT_EQ(panel.form().scanner.timer().Interval(), 1000);
+  EXPECT_EQ(panel.form().scanner().timer().Interval(), 1000);
 }
 
 TEST(SwitchPress, AButtonHeldWhenTheColourDialogOpensIsReleasedAndTheHoldSelectsNothingMore) {
@@ -285,7 +285,7 @@ TEST(SwitchPress, AButtonHeldWhenTheSwitchSettingsDialogOpensIsReleasedBeforeItA
 TEST(OneButtonPress, AShortPressSendsMinusOneThenThePressAfterTheReleaseAndItsReleaseATickLater) {
   Scanning panel;
   panel.form().SubButtonCountClick(2);
-  panel.form().scanner.TimerElapsed();
+  panel.form().scanner().TimerElapsed();
   ASSERT_TRUE(panel.form().MenuChecked(MenuId::OneButton));
   panel.form().options.clickSound = true;
   panel.desk.soundLengthMilliseconds = 300;
@@ -306,7 +306,7 @@ TEST(OneButtonPress, AShortPressSendsMinusOneThenThePressAfterTheReleaseAndItsRe
 TEST(OneButtonPress, ALongPressOpensTheSubButtonsEvenWithBounceInsideIt) {
   Scanning panel;
   panel.form().SubButtonCountClick(6);
-  panel.form().scanner.TimerElapsed();
+  panel.form().scanner().TimerElapsed();
   panel.HoldWithChatter(5, 1095, 500);
   panel.Run(1500);
   EXPECT_EQ(panel.WithoutTickReports(), (Messages{Stick(-1)}));
@@ -318,14 +318,14 @@ TEST(OneButtonPress, ALongPressOpensTheSubButtonsEvenWithBounceInsideIt) {
   EXPECT_EQ(panel.scan().buttonCount, 6);
   EXPECT_EQ(panel.form().Button(1).color, colors::kBtnFace);  // nothing lit before the first step
   EXPECT_EQ(panel.scan().activeStick, 0);
-  EXPECT_EQ(panel.form().scanner.StepsBeforeSubButtonsClose(), 7);
+  EXPECT_EQ(panel.form().scanner().StepsBeforeSubButtonsClose(), 7);
   EXPECT_FALSE(panel.form().MenuChecked(MenuId::OneButton));
   EXPECT_TRUE(panel.form().MenuChecked(MenuId::Buttons6));
 
   // On the open sub-buttons a press goes out at once.
-  panel.form().scanner.timer().SetEnabled(false);
-  panel.form().scanner.TimerElapsed();
-  panel.form().scanner.TimerElapsed();
+  panel.form().scanner().timer().SetEnabled(false);
+  panel.form().scanner().TimerElapsed();
+  panel.form().scanner().TimerElapsed();
   panel.ClearReceived();
   panel.Press(5, 50);
   panel.Run(100);
@@ -336,7 +336,7 @@ TEST(OneButtonPress, TheLongPressIsOneSecondOnTheClock) {
   for (const auto& [held, long_] : {std::pair{980, false}, std::pair{1020, true}}) {
     Scanning panel;
     panel.form().SubButtonCountClick(4);
-    panel.form().scanner.TimerElapsed();
+    panel.form().scanner().TimerElapsed();
     panel.Press(5, held);
     panel.Run(2000);
     EXPECT_EQ(panel.scan().buttonCount, long_ ? 4 : 1) << held;
@@ -389,8 +389,8 @@ TEST(JoyToKeyGone, StopsEveryTimerWarnsAndClosesThePanel) {
   panel.desk.CloseWindow(panel.joyToKey);
   bool timersStoppedBehindTheBox = false;
   panel.desk.onMessageBox = [&](const sim::ShownMessage&) {
-    timersStoppedBehindTheBox = !panel.form().tickTimer.Enabled() && !panel.form().scanner.timer().Enabled() &&
-                                !panel.form().sampleTimer.Enabled();
+    timersStoppedBehindTheBox = !panel.form().driver.Ticking() && !panel.form().scanner().timer().Enabled() &&
+                                !panel.form().driver.Sampling();
   };
   panel.Run(400);
   ASSERT_EQ(panel.desk.messages.size(), 1U);
@@ -410,12 +410,12 @@ TEST(KeepOnScreen, PullsThePanelBackAtEveryTick) {
   const int height = form.height;
   form.top = 720;
   form.left = 1000;
-  form.Tick();
+  form.driver.Tick();
   EXPECT_EQ(form.top, panel.desk.fullScreenClientHeight - height / 2);
   EXPECT_EQ(form.left, panel.desk.screenWidth - width);
   form.top = -40;
   form.left = -7;
-  form.Tick();
+  form.driver.Tick();
   EXPECT_EQ(form.top, 0);
   EXPECT_EQ(form.left, 0);
 }

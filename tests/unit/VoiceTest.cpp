@@ -43,10 +43,10 @@ struct VoicePanel : Panel {
   // The times at which a position lit, for milliseconds from now.
   std::vector<std::int64_t> LightTimes(std::int64_t milliseconds) {
     std::vector<std::int64_t> times;
-    std::uint64_t seen = form().lightings;
+    std::uint64_t seen = form().timesLit;
     desk.RunFor(milliseconds, [&] {
-      if (form().lightings != seen) times.push_back(desk.now);
-      seen = form().lightings;
+      if (form().timesLit != seen) times.push_back(desk.now);
+      seen = form().timesLit;
       return false;
     });
     return times;
@@ -85,9 +85,9 @@ TEST(Prompts, EachLightingStartsItsPromptAndStopsThePreviousRecordingOrVoice) {
   EXPECT_EQ(panel.Prompts(), (std::vector<std::string>{"はい", "stop", std::string(kVoice) + "2.wav", "stop",
                                                        "ボタン3", "stop", std::string(kVoice) + "0.wav"}));
   // Nothing is said while nothing is lit; a wake says the first position again.
-  panel.form().scanner.Rest();
+  panel.form().scanner().Rest();
   EXPECT_EQ(panel.Prompts().back(), "stop");
-  panel.form().scanner.Wake();
+  panel.form().scanner().Wake();
   EXPECT_EQ(panel.Prompts().back(), "はい");
 }
 
@@ -97,7 +97,7 @@ TEST(Prompts, RecordedOnlySaysNothingWhereThereIsNoRecordingAndTheNamesFollowThe
   ASSERT_TRUE(panel.Start());
   panel.Run(4500);
   EXPECT_TRUE(panel.Prompts().empty());
-  panel.form().scanner.SwitchStick();
+  panel.form().scanner().SwitchStick();
   panel.Run(2000);
   EXPECT_EQ(panel.Prompts(), (std::vector<std::string>{std::string(kVoice) + "12.wav"}));
   EXPECT_EQ(panel.form().SpokenName(0), "切り替え");
@@ -175,9 +175,9 @@ TEST(VoiceSettings, AreReadWithinTheirRangesSetFromTheMenuAndSaved) {
   VoicePanel panel("[Voice]\r\nMode=7\r\nWait=1\r\nRate=-30\r\nVolume=250\r\n");
   ASSERT_TRUE(panel.Start());
   PanelForm& form = panel.form();
-  EXPECT_EQ(form.voice.mode, VoiceMode::kRecordedOrVoice);
-  EXPECT_EQ(form.voice.rate, -10);
-  EXPECT_EQ(form.voice.volume, 100);
+  EXPECT_EQ(form.speaker.options().mode, VoiceMode::kRecordedOrVoice);
+  EXPECT_EQ(form.speaker.options().rate, -10);
+  EXPECT_EQ(form.speaker.options().volume, 100);
   EXPECT_TRUE(form.MenuChecked(MenuId::VoiceRecordedOrSystem));
   form.MenuCommand(MenuId::VoiceRecorded);
   form.MenuCommand(MenuId::VoiceWait);
