@@ -74,11 +74,15 @@ bool PanelForm::MenuEnabled(MenuId id) const {
 
 void PanelForm::MenuOpening() { scanner.timer().SetEnabled(false); }
 
-void PanelForm::OneButtonMenuOpened() { scanner.ChooseFirstStick(); }
+void PanelForm::OneButtonMenuOpened() {
+  scanner.ChooseFirstStick();
+  ShowActiveStick();
+}
 
 void PanelForm::ButtonCountClick(int count) {
   tickTimer.SetEnabled(false);
   scanner.ShowButtons(count);
+  ShowActiveStick();
   tickTimer.SetEnabled(true);
   SetScanSpeed(scan().intervalSeconds);
 }
@@ -114,13 +118,17 @@ void PanelForm::SingleDisplayClick() {
     SetClientWidth(Scaled(72));
   } else {
     LayoutButtons(scan().buttonCount);
+    // Button 1 showed every position in turn, and the strip still shows what
+    // was lit before: all of it is drawn afresh from the position lit now.
     PanelButton& button = Button(1);
-    if (nameEditor != nullptr) button.caption = nameEditor->Name(1);
+    if (nameEditor != nullptr) button.caption = nameEditor->Name(ButtonNumberAt(1, shownStick));
     button.font = buttonOneFont;
-    button.font.color = Appearance(1).fontColor;
-    button.color = Appearance(1).color;
     ButtonRepainted();
-    if (options.idleCaptions) RepaintRestingCaptions();
+    if (lit == kNothingLit) {
+      PaintNothingLit();
+    } else {
+      PaintStripHighlight(lit);
+    }
   }
   scanner.timer().SetEnabled(true);
 }

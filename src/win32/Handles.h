@@ -54,6 +54,10 @@ struct DeleteGdiObject {
   static Gdi Invalid() { return nullptr; }
   void operator()(Gdi h) const { DeleteObject(h); }
 };
+struct DeleteDeviceContext {
+  static HDC Invalid() { return nullptr; }
+  void operator()(HDC h) const { DeleteDC(h); }
+};
 struct DestroyMenuHandle {
   static HMENU Invalid() { return nullptr; }
   void operator()(HMENU h) const { DestroyMenu(h); }
@@ -71,6 +75,7 @@ using OwnedFind = Owned<HANDLE, CloseFind>;
 using OwnedFont = Owned<HFONT, DeleteGdiObject<HFONT>>;
 using OwnedBrush = Owned<HBRUSH, DeleteGdiObject<HBRUSH>>;
 using OwnedMenu = Owned<HMENU, DestroyMenuHandle>;
+using OwnedMemoryDc = Owned<HDC, DeleteDeviceContext>;
 template <typename Interface>
 using OwnedInterface = Owned<Interface*, ReleaseComObject<Interface>>;
 
