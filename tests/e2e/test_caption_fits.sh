@@ -4,7 +4,6 @@
 # test's folder and beside the build.
 source "$(dirname "$0")/lib.sh"
 new_work caption_fits
-start_standin
 # Is any pixel of the $4 x $5 area at $2,$3 of shot $1 dark (a caption's)?
 dark_in() {
   local darkest
@@ -15,6 +14,7 @@ for scale in 1 2 3 4; do
   # Unlit captions in the button text colour, so that both buttons' captions are dark.
   write_settings "[Sound]" "ON=0" "[Interval]" "ScanTimer=5" "[ScanMax]" "ScanMax=2" "[PanelScale]" "Scale=$scale" \
     "[Scan]" "IdleCaptions=1" "[BtnName]" "Name1=ボタン11" "[BtnFont]" "FontSize2=16" "FontStyle2=1"
+  start_standin  # each close tells JoyToKey to quit
   start_panel "$BUILD/Sorvane.exe" 3
   sleep 1.5
   read -r x y < <(panel_origin)
