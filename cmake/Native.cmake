@@ -12,8 +12,8 @@ target_compile_definitions(unit_tests PRIVATE SORVANE_TEST_DATA="${CMAKE_SOURCE_
 include(GoogleTest)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 
+# Measurements, not tests: built with the rest, run by hand (build/native/sorvane_bench).
 if(benchmark_FOUND)
   add_executable(sorvane_bench tests/bench/Benchmarks.cpp)
   target_link_libraries(sorvane_bench PRIVATE sorvane_sim benchmark::benchmark)
-  add_test(NAME benchmarks_run COMMAND sorvane_bench --benchmark_min_time=0.01)
 endif()

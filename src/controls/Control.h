@@ -65,6 +65,10 @@ constexpr int PixelHeightForPoints(int points, int dpi = 96) {
 // dots per inch (rounded to the nearest pixel; unchanged at 96).
 constexpr int ScaledPixels(int designPixels, int dpi) { return (designPixels * dpi + 48) / 96; }
 
+// The access key of a caption: the character after a single "&" ("&&" is an
+// ampersand shown), or 0 when there is none or it is not a single byte.
+char AccessKey(const std::string& caption);
+
 class Control {
  public:
   int left = 0;
@@ -79,7 +83,6 @@ class Control {
   Font font;
   std::string hint;
   bool showHint = false;
-  int tag = 0;
 };
 
 // A text field; text lives in caption.

@@ -1,7 +1,5 @@
 #include "controls/PanelButton.h"
 
-#include "text/ShiftJis.h"
-
 namespace sorvane {
 
 namespace {
@@ -64,22 +62,14 @@ void PanelButton::MouseRelease(MouseButton button, bool inside) {
   MouseUp(button);
 }
 
-char PanelButton::AcceleratorChar() const {
-  for (std::size_t i = 0; i < caption.size(); ++i) {
-    const char c = caption[i];
-    if (IsShiftJisLeadByte(c)) {
-      ++i;
-      continue;
-    }
-    if (c != '&' || i + 1 >= caption.size()) continue;
-    const char next = caption[i + 1];
-    if (next == '&') {
-      ++i;
-      continue;
-    }
-    return IsShiftJisLeadByte(next) ? 0 : next;
-  }
-  return 0;
+char PanelButton::AcceleratorChar() const { return AccessKey(caption); }
+
+ScreenRect PanelButton::CaptionRoom(int shownHeight, int dpi) const {
+  constexpr int kCaptionMargin = 1;  // beside the bevels, left and right
+  const int bevels = ScaledPixels(2 * bevelWidth, dpi);
+  const int side = ScaledPixels(2 * bevelWidth + kCaptionMargin, dpi);
+  const int bottom = shownHeight < height ? shownHeight : height;
+  return ScreenRect{side, bevels, width - side, bottom - bevels};
 }
 
 bool PanelButton::KeyAccel(char character) {

@@ -33,6 +33,9 @@ class PanelButton : public Control {
 
   PanelButton(Desktop& desktop, PanelButtonParent* parent);
 
+  // Its place on the strip, 1 to 8 from the left (0 for the switch-over
+  // marker): button k stands for button number k, or k + 10 on the second stick.
+  int numberOnStrip = 0;
   Bevel bevelOuter = Bevel::kNone;
   Bevel bevelInner = Bevel::kRaised;
   int bevelWidth = 1;
@@ -61,6 +64,13 @@ class PanelButton : public Control {
 
   // The accelerator character of the caption ("&X"), or 0.
   char AcceleratorChar() const;
+
+  // Where the caption may be drawn, in the button's own pixels at a number of
+  // dots per inch: within the part of it that is in view (its bottom may lie
+  // outside its window's client area, shownHeight high), inside room for both
+  // bevels, whichever are drawn now, and a margin at the sides, so that no
+  // caption touches an edge or changes size as the pointer comes and goes.
+  ScreenRect CaptionRoom(int shownHeight, int dpi) const;
 
  private:
   Desktop& desktop_;

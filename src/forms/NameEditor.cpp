@@ -1,5 +1,7 @@
 #include "forms/NameEditor.h"
 
+#include <algorithm>
+
 #include "controls/ButtonAppearance.h"
 #include "settings/IniFile.h"
 #include "settings/PanelSettings.h"
@@ -54,25 +56,40 @@ NameEditor::NameEditor() {
 
 void NameEditor::ApplyDpi(int newDpi) {
   dpi = newDpi;
-  const auto scaled = [newDpi](int pixels) { return ScaledPixels(pixels, newDpi); };
-  width = scaled(kWidth);
+  LayOut(0, 0);
+}
+
+void NameEditor::FitText(int labelWidth, int fieldWidth) { LayOut(labelWidth, fieldWidth); }
+
+void NameEditor::LayOut(int labelWidth, int fieldWidth) {
+  const auto scaled = [this](int pixels) { return ScaledPixels(pixels, dpi); };
+  // Each label reaches up to its field; what a text needs beyond the design
+  // moves everything right of it on.
+  int labelGrowth[2] = {};
+  for (int column = 0; column < 2; ++column) {
+    labelGrowth[column] = std::max(0, labelWidth - scaled(kFieldLeft[column] - kLabelLeft[column] - 2));
+  }
+  const int fieldGrowth = std::max(0, fieldWidth - scaled(kFieldWidth));
+  const int shift[2] = {0, labelGrowth[0] + fieldGrowth};
+  const int growth = labelGrowth[0] + labelGrowth[1] + 2 * fieldGrowth;
+  width = scaled(kWidth) + growth;
   height = scaled(kHeight);
   for (int row = 0; row < 8; ++row) {
     for (int column = 0; column < 2; ++column) {
       const int slot = row + 8 * column;
       Label& label = labels[slot];
-      label.left = scaled(kLabelLeft[column]);
+      label.left = scaled(kLabelLeft[column]) + shift[column];
       label.top = scaled(kRowsLabelTop[row]);
-      label.width = scaled(kFieldLeft[column] - kLabelLeft[column] - 2);  // up to its field
+      label.width = scaled(kFieldLeft[column] - kLabelLeft[column] - 2) + labelGrowth[column];
       label.height = scaled(kRowHeight);
       EditField& edit = edits[slot];
-      edit.left = scaled(kFieldLeft[column]);
+      edit.left = scaled(kFieldLeft[column]) + shift[column] + labelGrowth[column];
       edit.top = scaled(kRowsFieldTop[row]);
-      edit.width = scaled(kFieldWidth);
+      edit.width = scaled(kFieldWidth) + fieldGrowth;
       edit.height = scaled(kRowHeight);
     }
   }
-  okButton.left = scaled(kOkLeft);
+  okButton.left = scaled(kOkLeft) + growth / 2;
   okButton.top = scaled(kOkTop);
   okButton.width = scaled(kOkWidth);
   okButton.height = scaled(kOkHeight);

@@ -40,6 +40,10 @@ class NameEditor : public Form {
   // Sizes the editor, its labels, fields and button for a number of dots per
   // inch; the top-left corner stays.
   void ApplyDpi(int newDpi);
+  // Makes room for the texts at this dpi: labels at least labelWidth wide and
+  // fields fieldWidth, the editor widening with them; the design's sizes stay
+  // where the texts fit them.
+  void FitText(int labelWidth, int fieldWidth);
   // Moves the editor inside an area where it fits there.
   void KeepInside(const ScreenRect& area);
 
@@ -58,6 +62,9 @@ class NameEditor : public Form {
   // stand: typing stops at the byte limit, but a longer name from the settings
   // file may still be shortened; control characters are never taken.
   static bool EditFits(const std::string& previous, const std::string& edited, int maxBytes);
+
+ private:
+  void LayOut(int labelWidth, int fieldWidth);
 };
 
 }  // namespace sorvane

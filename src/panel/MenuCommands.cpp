@@ -74,10 +74,14 @@ bool PanelForm::MenuEnabled(MenuId id) const {
 
 void PanelForm::MenuOpening() { driver.HoldScan(HoldReason::kMenu); }
 
-void PanelForm::OneButtonMenuOpened() { scanner().ChooseFirstStick(); }
+void PanelForm::OneButtonMenuOpened() {
+  scanner().ChooseFirstStick();
+  ShowActiveStick();
+}
 
 void PanelForm::ButtonCountClick(int count) {
   scanner().ShowButtons(count);
+  ShowActiveStick();
   driver.RestartTicks();
   SetScanSpeed(scan().intervalSeconds);
 }
@@ -111,13 +115,17 @@ void PanelForm::SingleDisplayClick() {
     SetClientWidth(Scaled(72));
   } else {
     LayoutButtons(scan().buttonCount);
+    // Button 1 showed every position in turn, and the strip still shows what
+    // was lit before: all of it is drawn afresh from the position lit now.
     PanelButton& button = Button(1);
-    if (nameEditor != nullptr) button.caption = nameEditor->Name(1);
+    if (nameEditor != nullptr) button.caption = nameEditor->Name(ButtonNumberAt(1, shownStick));
     button.font = buttonOneFont;
-    button.font.color = Appearance(1).fontColor;
-    button.color = Appearance(1).color;
     ButtonRepainted();
-    if (options.idleCaptions) RepaintRestingCaptions();
+    if (lit == kNothingLit) {
+      PaintNothingLit();
+    } else {
+      PaintStripHighlight(lit);
+    }
   }
 }
 

@@ -53,14 +53,14 @@ void PanelForm::BuildDesign() {
 
   for (int k = 1; k <= 8; ++k) {
     auto button = std::make_unique<PanelButton>(platform_.desktop, this);
-    button->tag = k;
+    button->numberOnStrip = k;
     button->tabStop = false;
     button->showHint = true;
     button->hint = kButtonHint;
     button->font = font;
     if (k == 1) button->font.color = colors::kBlack;
     button->caption = DefaultButtonName(k);
-    button->OnClick = [this](PanelButton& clicked) { ButtonClick(clicked.tag); };
+    button->OnClick = [this](PanelButton& clicked) { ButtonClick(clicked.numberOnStrip); };
     buttons[k - 1] = std::move(button);
   }
   switchOverMarker.color = colors::kAqua;

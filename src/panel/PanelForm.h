@@ -71,10 +71,11 @@ class PanelForm : public Form,
   const ScanState& scan() const { return driver.scanner().state(); }
   PanelOptions options;
   // The stick whose buttons the strip stands for, as its tint (green 1-8,
-  // fuchsia 11-18) and names show; it follows the switch-over marker and the
-  // second stick's menu item, not every change of the active stick.
+  // fuchsia 11-18) and names show: the active stick, as every tick tells JoyToKey.
   int shownStick = 0;
   void SetShownStick(int stick);
+  // The tint and names follow a change of the active stick.
+  void ShowActiveStick();
   // The in-force sub-button count was chosen again: its tick is off until the
   // next layout.
   bool subCountUnticked = false;

@@ -55,7 +55,7 @@ PanelMenu::PanelMenu()
            "スイッチ 1 で進み、スイッチ 2 で選ぶ", true},
           {MenuId::MethodTapToMove, MenuId::ScanMethod, "押して進む・待って選ぶ (&S)",
            "押すたびに進み、待ち時間のあいだ押さないと選ぶ", true},
-          {MenuId::IdleCaptions, MenuId::kNone, "消灯中も文字を表示 (&C)",
+          {MenuId::IdleCaptions, MenuId::kNone, "消灯中も文字を表示 (&A)",
            "点灯していないボタンの文字もボタンの文字色で表示"},
           {MenuId::SwitchSettings, MenuId::kNone, "スイッチ設定 (&W)", ""},
           {MenuId::Exit, MenuId::kNone, "終了(&X)", ""},

@@ -127,6 +127,13 @@ void PanelForm::ReportStick(std::int32_t stick) {
   // In practice JoyToKey keeps the stick it had; the first tick after it
   // tells JoyToKey the active one again.
   if (!practice) link.Send(WM_JOYTOKEY_STICK, stick);
+  // Whatever took JoyToKey back to the first stick (a count chosen, the
+  // sub-buttons opening), the user must see the keys they now press.
+  if (stick != shownStick) StickSwitched(stick);
+}
+
+void PanelForm::ShowActiveStick() {
+  if (scan().activeStick != shownStick) StickSwitched(scan().activeStick);
 }
 
 void PanelForm::StickSwitched(std::int32_t stick) {

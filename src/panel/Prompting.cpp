@@ -28,8 +28,8 @@ std::string PanelForm::SpokenName(int position) const {
 
 int PanelForm::PositionShownBy(const PanelButton& button) const {
   if (&button == &switchOverMarker) return 0;
-  if (options.singleDisplay && button.tag == 1 && lit >= 1) return lit;
-  return button.tag;
+  if (options.singleDisplay && button.numberOnStrip == 1 && lit >= 1) return lit;
+  return button.numberOnStrip;
 }
 
 void PanelForm::StartPrompt(int position) {

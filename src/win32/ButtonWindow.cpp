@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "win32/Colors.h"
+#include "win32/Fonts.h"
 #include "win32/PanelView.h"
 #include "win32/Text.h"
 #include "win32/WindowClass.h"
@@ -109,11 +110,18 @@ void ButtonWindow::Paint(HDC dc) {
   DrawBevel(dc, rect, b.bevelOuter, bevelWidth);
   DrawBevel(dc, rect, b.bevelInner, bevelWidth);
   if (b.caption.empty()) return;
-  HGDIOBJ previous = SelectObject(dc, fonts_.For(b.font, dpi));
+  // The caption is centred in the part of the face in view, and drawn smaller
+  // where its own size would be cut there.
+  const ScreenRect room = b.CaptionRoom(panel_.ClientHeight() - b.top, dpi);
+  RECT captionRect{room.left, room.top, room.right, room.bottom};
+  const std::wstring caption = Wide(b.caption);
+  HGDIOBJ previous = GetCurrentObject(dc, OBJ_FONT);
+  SelectFittingFont(dc, fonts_, b.font, PixelHeightForPoints(b.font.size, dpi), caption, room.right - room.left,
+                    room.bottom - room.top);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ToColorRef(b.font.color));
-  const std::wstring caption = Wide(b.caption);
-  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &captionRect,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   SelectObject(dc, previous);
 }
 

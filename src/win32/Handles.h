@@ -70,6 +70,10 @@ struct FreeLocalMemory {
   static LPWSTR* Invalid() { return nullptr; }
   void operator()(LPWSTR* h) const { LocalFree(h); }
 };
+struct DeleteDeviceContext {
+  static HDC Invalid() { return nullptr; }
+  void operator()(HDC h) const { DeleteDC(h); }
+};
 struct DestroyMenuHandle {
   static HMENU Invalid() { return nullptr; }
   void operator()(HMENU h) const { DestroyMenu(h); }
@@ -95,6 +99,7 @@ using OwnedKey = Owned<HKEY, CloseRegistryKey>;
 using OwnedHook = Owned<HHOOK, RemoveHook>;
 // The argument list CommandLineToArgvW hands out.
 using OwnedArguments = Owned<LPWSTR*, FreeLocalMemory>;
+using OwnedMemoryDc = Owned<HDC, DeleteDeviceContext>;
 template <typename Interface>
 using OwnedInterface = Owned<Interface*, ReleaseComObject<Interface>>;
 

@@ -1,5 +1,8 @@
 #include "win32/NameEditorWindow.h"
 
+#include <algorithm>
+
+#include "controls/ButtonAppearance.h"
 #include "win32/Colors.h"
 #include "win32/PanelView.h"
 #include "win32/Text.h"
@@ -47,6 +50,7 @@ NameEditorWindow::NameEditorWindow(PanelView& view, NameEditor& form, HWND panel
                         reinterpret_cast<HMENU>(kOkButtonId), instance, nullptr);
   SendMessageW(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(form.okButton.font, form.dpi)), FALSE);
   for (int slot = 8; slot < kFieldCount; ++slot) addField(slot);
+  FitTextAndLayout();
 }
 
 NameEditorWindow::~NameEditorWindow() {
@@ -60,6 +64,7 @@ void NameEditorWindow::Update() {
   if (shown_) {
     SetWindowTextW(window_.get(), Wide(form_.caption).c_str());
     SetFieldsFromForm();
+    FitTextAndLayout();
     keyboard.Remember();
     EnableWindow(panel_, FALSE);
     ShowWindow(window_.get(), SW_SHOW);
@@ -91,6 +96,37 @@ void NameEditorWindow::Layout() {
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(control->font, form_.dpi)), FALSE);
   }
   InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+void NameEditorWindow::FitTextAndLayout() {
+  OwnedMemoryDc dc(CreateCompatibleDC(nullptr));
+  if (!dc) return;
+  HGDIOBJ previous = GetCurrentObject(dc.get(), OBJ_FONT);
+  const auto widest = [&](const Font& font, auto&& eachText) {
+    SelectObject(dc.get(), fonts_.For(font, form_.dpi));
+    int most = 0;
+    eachText([&](const std::string& text) { most = std::max(most, MeasureText(dc.get(), Wide(text)).width); });
+    return most;
+  };
+  const int labelText = widest(form_.labels[0].font, [&](auto&& measure) {
+    for (const Label& label : form_.labels) measure(label.caption);
+  });
+  // A field shows every name typing can make from what it holds, and the
+  // default names; a longer name from the settings file scrolls.
+  const int fieldText = widest(form_.edits[0].font, [&](auto&& measure) {
+    for (int slot = 0; slot < kFieldCount; ++slot) {
+      measure(DefaultButtonName(SlotButtonNumber(slot)));
+      const std::string& name = form_.edits[static_cast<std::size_t>(slot)].caption;
+      if (name.size() <= static_cast<std::size_t>(NameEditor::kNameBytes)) measure(name);
+    }
+  });
+  SelectObject(dc.get(), previous);
+  // The field's sunken edge, its margins and the caret lie beside the text.
+  const DWORD margins = static_cast<DWORD>(SendMessageW(fields_[0], EM_GETMARGINS, 0, 0));
+  const int edge = ScaledPixels(2, form_.dpi);
+  const int fieldWidth = fieldText + LOWORD(margins) + HIWORD(margins) + 2 * edge + ScaledPixels(2, form_.dpi);
+  form_.FitText(labelText, fieldWidth);
+  Layout();
 }
 
 void NameEditorWindow::SetFieldsFromForm() {
@@ -145,7 +181,7 @@ LRESULT NameEditorWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LP
       form.left = suggested->left;
       form.top = suggested->top;
       form.ApplyDpi(HIWORD(wParam));
-      Layout();
+      FitTextAndLayout();
       return 0;
     }
     case WM_ACTIVATE:

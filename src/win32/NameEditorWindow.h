@@ -34,6 +34,9 @@ class NameEditorWindow {
   // Places the controls and gives them their fonts, after the editor's dots
   // per inch have changed.
   void Layout();
+  // Makes the labels and fields wide enough for their texts in their fonts,
+  // then places them.
+  void FitTextAndLayout();
 
   PanelView& view_;
   NameEditor& form_;

@@ -227,4 +227,32 @@ TEST(LaunchJoyToKey, AProgramThatNeverOpensItsWindowIsGivenUpAfterTenSeconds) {
   EXPECT_EQ(panel.desk.messages[0].text.rfind("「Kelpimo。」を接続するか", 0), 0U);
 }
 
+TEST(FindJoyToKey, AFolderTramvikIniCannotTakeIsUsedAsFoundWhateverItHeld) {
+  for (const bool locked : {false, true}) {
+    Panel panel;
+    panel.desk.CloseWindow(panel.joyToKey);
+    panel.desk.onLaunch = [&panel](const sim::ShellCall& call) {
+      panel.desk.Window(panel.joyToKey).exists = call.folder == u"C:\\New\\";
+      return call.folder == u"C:\\New\\";
+    };
+    for (const char16_t* drive : {u"C:\\", u"D:\\", u"E:\\", u"F:\\"}) panel.desk.folders[drive];
+    panel.desk.AddFolder(u"C:\\", u"New");
+    panel.desk.AddFile(u"C:\\New\\", u"JoyToKey.exe");
+    const std::string older = "[UseJoyToKey]\r\n所在フォルダー=D:\\Old\\\r\n[Tramvik]\r\nOwn=1\r\n";
+    panel.desk.files["C:\\Sorvane\\Tramvik.ini"] = older;
+    if (locked) {
+      panel.desk.lockedUntil["C:\\Sorvane\\Tramvik.ini"] = 1000000;
+    } else {
+      panel.desk.unwritable.push_back("C:\\Sorvane\\Tramvik.ini");
+    }
+    ASSERT_TRUE(panel.Start());
+    EXPECT_EQ(panel.form().launcher.Folder(), u"C:\\New\\") << locked;
+    EXPECT_EQ(panel.desk.shellCalls.at(0).folder, u"C:\\New\\") << locked;
+    EXPECT_EQ(panel.desk.files.at("C:\\Sorvane\\Tramvik.ini"), older) << locked;
+    panel.form().Close();
+    EXPECT_NE(panel.desk.files.at("C:\\Sorvane\\Sorvane.ini").find("所在フォルダー=C:\\New\\\r\n"), std::string::npos)
+        << locked;
+  }
+}
+
 }  // namespace sorvane::test

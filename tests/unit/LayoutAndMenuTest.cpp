@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "Harness.h"
 
 namespace sorvane::test {
@@ -64,7 +66,7 @@ TEST(Layout, EmptiesTheCaptionsOnlyWhileNamesAreHidden) {
   EXPECT_EQ(form.Button(3).caption, "");
 }
 
-TEST(MenuCommands, AButtonCountResetsTheStickButNotTheColourAndLeavesTheScanStopped) {
+TEST(MenuCommands, AButtonCountReturnsToTheFirstSticksColourAndNamesAndLeavesTheScanStopped) {
   Panel panel;
   ASSERT_TRUE(panel.Start());
   PanelForm& form = panel.form();
@@ -73,7 +75,8 @@ TEST(MenuCommands, AButtonCountResetsTheStickButNotTheColourAndLeavesTheScanStop
   form.MenuOpening();
   form.MenuCommand(MenuId::Buttons3);
   EXPECT_EQ(panel.scan().activeStick, 0);
-  EXPECT_EQ(form.color, colors::kFuchsia);
+  EXPECT_EQ(form.color, colors::kGreen);
+  EXPECT_EQ(form.Button(2).caption, "ボタン２");
   EXPECT_EQ(panel.scan().buttonCount, 3);
   EXPECT_EQ(panel.scan().litPosition, 0);
   EXPECT_FALSE(form.scanner().timer().Enabled());
@@ -81,6 +84,21 @@ TEST(MenuCommands, AButtonCountResetsTheStickButNotTheColourAndLeavesTheScanStop
   // Leaving the panel starts the scan again.
   form.PointerLeft();
   EXPECT_TRUE(form.scanner().timer().Enabled());
+
+  // The other ways back to the first stick show it too.
+  form.SecondStickClick();
+  for (int way = 0; way < 2; ++way) {
+    form.scanner().SwitchStick();
+    ASSERT_EQ(form.color, colors::kFuchsia);
+    if (way == 0) {
+      form.MenuCommand(MenuId::OneButton);  // the one-button submenu opened
+    } else {
+      form.scanner().OpenSubButtons();  // a long press in one-button mode
+    }
+    EXPECT_EQ(panel.scan().activeStick, 0) << way;
+    EXPECT_EQ(form.color, colors::kGreen) << way;
+    EXPECT_EQ(form.Button(2).caption, "ボタン２") << way;
+  }
 }
 
 TEST(MenuCommands, ASubCountEntersOneButtonModeAndTheCurrentOneEndsUnticked) {
@@ -105,6 +123,18 @@ TEST(MenuCommands, ASubCountEntersOneButtonModeAndTheCurrentOneEndsUnticked) {
   EXPECT_EQ(form.Button(1).caption, "ボタン１");
   form.scanner().TimerElapsed();
   EXPECT_EQ(form.width, 76);
+}
+
+TEST(Menu, EachAccessKeyReachesOneItemOfItsLevel) {
+  const PanelMenu menu;
+  std::map<std::pair<MenuId, char>, std::string> taken;
+  for (const MenuItem& item : menu.Items()) {
+    char key = AccessKey(item.caption);
+    if (key == 0) continue;
+    if (key >= 'a' && key <= 'z') key = static_cast<char>(key - 'a' + 'A');
+    const auto [at, added] = taken.emplace(std::pair{item.parent, key}, item.caption);
+    EXPECT_TRUE(added) << item.caption << " and " << at->second;
+  }
 }
 
 TEST(MenuCommands, SpeedsTickTheirItemAndSetTheInterval) {

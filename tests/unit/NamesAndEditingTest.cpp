@@ -15,6 +15,45 @@ TEST(NameEditor, TypingStopsAtEightBytesOfShiftJis) {
   EXPECT_FALSE(NameEditor::EditFits("とても長い名前", "とても長い名前x", 8));
 }
 
+TEST(NameEditor, ControlCharactersAreNeverTakenIntoAName) {
+  EXPECT_FALSE(NameEditor::EditFits("ab", "ab\r\n[x]", 8));
+  EXPECT_FALSE(NameEditor::EditFits("ab", "a\tb", 8));
+  EXPECT_TRUE(NameEditor::EditFits("ab", "abc", 8));
+}
+
+TEST(NameEditor, TextsWiderThanTheDesignWidenTheirColumnsAndTheEditorWhileOthersKeepItsSizes) {
+  NameEditor editor;
+  editor.left = 100;
+  const NameEditor design = editor;
+  editor.FitText(40, 30);
+  EXPECT_EQ(editor.width, 276);
+  for (std::size_t slot = 0; slot < 16; ++slot) {
+    EXPECT_EQ(editor.edits[slot].left, design.edits[slot].left);
+    EXPECT_EQ(editor.edits[slot].width, 49);
+    EXPECT_EQ(editor.labels[slot].width, design.labels[slot].width);
+  }
+  for (int dpi : {96, 144}) {
+    editor.ApplyDpi(dpi);
+    const NameEditor before = editor;
+    const int label = before.labels[8].width + 3;  // wider than the right labels by 3, the left by 11 at 96 dpi
+    const int field = before.edits[0].width + 7;
+    editor.FitText(label, field);
+    EXPECT_EQ(editor.left, 100);
+    for (int column = 0; column < 2; ++column) {
+      const Label& first = editor.labels[8 * column];
+      const EditField& edit = editor.edits[8 * column];
+      EXPECT_GE(first.width, label) << dpi;
+      EXPECT_EQ(edit.width, field) << dpi;
+      EXPECT_GT(edit.left, first.left + first.width) << dpi;  // a label never runs under its field
+    }
+    EXPECT_GT(editor.labels[8].left, editor.edits[0].left + editor.edits[0].width) << dpi;
+    EXPECT_EQ(editor.width - (editor.edits[8].left + editor.edits[8].width),
+              before.width - (before.edits[8].left + before.edits[8].width)) << dpi;  // the right margin stays
+    EXPECT_EQ(editor.height, before.height) << dpi;
+    EXPECT_EQ(editor.edits[3].top, before.edits[3].top) << dpi;
+  }
+}
+
 TEST(NameEditor, ALongNameFromTheFileIsKeptWhole) {
   Panel panel;
   panel.desk.files["C:\\Sorvane\\Sorvane.ini"] = "[BtnName]\r\nName11=とても長いボタンの名前\r\n";

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/PanelButton.h"
+#include "controls/TextFit.h"
 #include "platform/sim/SimDesktop.h"
 
 namespace sorvane::test {
@@ -32,13 +33,13 @@ struct ButtonOnDesk {
 
 }  // namespace
 
-TEST(PanelButton, StartsAtRestWithARaisedInnerBevel) {
+TEST(PanelButton, StartsAtRestAndNotFlatSoMadeFlatItLosesItsRaisedInnerBevel) {
   ButtonOnDesk b;
   EXPECT_EQ(b.button.bevelOuter, Bevel::kNone);
   EXPECT_EQ(b.button.bevelInner, Bevel::kRaised);
-  EXPECT_EQ(b.button.height, 25);
-  EXPECT_EQ(b.button.width, 75);
-  EXPECT_TRUE(b.button.tabStop);
+  b.button.SetFlat(true);
+  EXPECT_EQ(b.button.bevelInner, Bevel::kNone);
+  EXPECT_EQ(b.button.bevelOuter, Bevel::kNone);
 }
 
 TEST(PanelButton, ThePointerMakesItHotOrPressedAndLeavingRestsIt) {
@@ -116,6 +117,38 @@ TEST(PanelButton, FlatRemovesAndRestoresTheInnerBevelOnly) {
   EXPECT_EQ(b.button.bevelOuter, Bevel::kRaised);
   b.button.SetFlat(false);
   EXPECT_EQ(b.button.bevelInner, Bevel::kRaised);
+}
+
+TEST(CaptionFit, ATextKeepsItsSizeWhereItFitsAndElseTakesTheLargestThatFits) {
+  // Text a little wider than in proportion with its height, as hinting makes it.
+  const auto measure = [](int height) { return TextExtent{height * 7 / 2 + height % 3, height + height / 6}; };
+  for (int wanted = 1; wanted <= 80; ++wanted) {
+    for (const auto& [width, height] : {std::pair{50, 18}, std::pair{100, 36}, std::pair{8, 40}, std::pair{300, 5}}) {
+      int largest = 1;
+      for (int h = 1; h <= wanted; ++h) {
+        const TextExtent extent = measure(h);
+        if (extent.width <= width && extent.height <= height) largest = h;
+      }
+      EXPECT_EQ(FittingPixelHeight(wanted, width, height, measure), largest) << wanted << " " << width << "x" << height;
+    }
+  }
+}
+
+TEST(CaptionFit, TheRoomIsThePartOfTheFaceInViewInsideTheBevels) {
+  ButtonOnDesk b;
+  for (int dpi : {96, 192, 288, 384}) {
+    b.button.width = ScaledPixels(56, dpi);
+    b.button.height = ScaledPixels(25, dpi);
+    const int shown = ScaledPixels(22, dpi);  // the panel shows 22 of its 25 rows
+    const ScreenRect room = b.button.CaptionRoom(shown, dpi);
+    const int bevels = 2 * ScaledPixels(1, dpi);
+    EXPECT_GE(room.top, bevels) << dpi;
+    EXPECT_LE(room.bottom, shown - bevels) << dpi;
+    EXPECT_GT(room.left, bevels) << dpi;  // with a margin: no caption touches the edge
+    EXPECT_LT(room.right, b.button.width - bevels) << dpi;
+    // The design's caption, 15 pixels high at 96 dpi, keeps its size.
+    EXPECT_GE(room.bottom - room.top, ScaledPixels(16, dpi)) << dpi;
+  }
 }
 
 }  // namespace sorvane::test

@@ -201,4 +201,30 @@ TEST(KeepOnScreen, APositionSavedOnAMonitorThatIsGoneStartsAtThePrimarysCentre) 
   EXPECT_EQ(onTheLeft.form().top, 100);
 }
 
+TEST(KeepOnScreen, PullsThePanelBackAtEveryTick) {
+  Panel panel;
+  ASSERT_TRUE(panel.Start());
+  PanelForm& form = panel.form();
+  const int width = form.width;
+  const int height = form.height;
+  form.top = 720;
+  form.left = 1000;
+  form.driver.Tick();
+  EXPECT_EQ(form.top, panel.desk.fullScreenClientHeight - height / 2);
+  EXPECT_EQ(form.left, panel.desk.screenWidth - width);
+  form.top = -40;
+  form.left = -7;
+  form.driver.Tick();
+  EXPECT_EQ(form.top, 0);
+  EXPECT_EQ(form.left, 0);
+}
+
+TEST(KeepOnScreen, FormShowBringsBackAPositionBeyondTheScreenOnly) {
+  Panel panel;
+  panel.desk.files["C:\\Sorvane\\Sorvane.ini"] = "[起動時の横座標]\r\nXPOS=1500\r\n[起動時の縦座標]\r\nYPOS=100\r\n";
+  ASSERT_TRUE(panel.Start());
+  EXPECT_EQ(panel.form().left, 512);
+  EXPECT_EQ(panel.form().top, 384);
+}
+
 }  // namespace sorvane::test

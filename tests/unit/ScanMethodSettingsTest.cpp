@@ -116,10 +116,22 @@ TEST(ScanMethodMenu, EachMethodItemTicksItselfAloneAndHandsTheMethodToTheScanner
     EXPECT_EQ(panel.scan().method, methods[chosen]);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(form.MenuChecked(kMethodItems[i]), i == chosen) << chosen << i;
   }
-  for (MenuId item : kMethodItems) {
-    EXPECT_EQ(form.menu.Item(item).parent, MenuId::ScanMethod);
-    EXPECT_TRUE(form.menu.Item(item).radio);
-    EXPECT_FALSE(form.menu.Item(item).hint.empty());
+  // The bullets of each submenu are one group, the methods' among them: one is
+  // ticked, never two or none.
+  for (const MenuItem& submenu : form.menu.Items()) {
+    int bullets = 0;
+    int ticked = 0;
+    for (const MenuItem& item : form.menu.Items()) {
+      if (item.parent != submenu.id || !item.radio) continue;
+      ++bullets;
+      if (form.MenuChecked(item.id)) ++ticked;
+    }
+    if (submenu.id == MenuId::ScanMethod) {
+      EXPECT_EQ(bullets, 4);
+    }
+    if (bullets > 0) {
+      EXPECT_EQ(ticked, 1) << submenu.caption;
+    }
   }
 }
 
@@ -132,7 +144,7 @@ TEST(ScanMethodMenu, TheSubmenuAndTheIdleCaptionsItemComeJustBeforeTheSwitchSett
   const auto at = std::find(topLevel.begin(), topLevel.end(), "スキャン方法 (&M)");
   ASSERT_NE(at, topLevel.end());
   ASSERT_GE(topLevel.end() - at, 3);
-  EXPECT_EQ(at[1], "消灯中も文字を表示 (&C)");
+  EXPECT_EQ(at[1], "消灯中も文字を表示 (&A)");
   EXPECT_EQ(at[2], "スイッチ設定 (&W)");
 }
 

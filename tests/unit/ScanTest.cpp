@@ -131,7 +131,26 @@ TEST(SingleDisplay, ShowsSwitchOverInPurpleAndOtherButtonsOnButtonOneWithoutLosi
   form.SingleDisplayClick();
   EXPECT_EQ(form.Button(1).font.name, kUiFontFace);
   EXPECT_EQ(form.Button(1).caption, panel.app->nameEditor->Name(1));
-  EXPECT_EQ(form.Button(1).color, panel.form().Appearance(1).color);
+  EXPECT_EQ(form.Button(1).color, colors::kBtnFace);  // the switch-over marker is lit, not button 1
+}
+
+TEST(SingleDisplay, TurnedOffTheStripShowsThePositionLitAloneAndAPressSendsIt) {
+  Panel panel;
+  Started(panel).form().ButtonCountClick(4);
+  PanelForm& form = panel.form();
+  Positions(panel, 4);  // button 4 lit on the strip
+  form.SingleDisplayClick();
+  Positions(panel, 1);  // the single display shows button 1
+  form.SingleDisplayClick();
+  for (int k = 1; k <= 4; ++k) {
+    EXPECT_EQ(form.Button(k).color, k == 1 ? form.Appearance(1).color : colors::kBtnFace) << k;
+  }
+  EXPECT_EQ(form.Button(1).font.name, form.buttonOneFont.name);
+  panel.ClearReceived();
+  panel.desk.HoldSwitch(panel.desk.now + 5, panel.desk.now + 100);
+  panel.Run(300);
+  ASSERT_FALSE(panel.ButtonMessages().empty());
+  EXPECT_EQ(panel.ButtonMessages().front(), std::make_pair(WM_JOYTOKEY_BUTTON_DOWN, 0));
 }
 
 TEST(CursorChase, PutsThePanelTenPixelsRightOfAndBelowTheCursor) {

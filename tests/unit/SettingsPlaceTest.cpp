@@ -87,7 +87,7 @@ TEST(SettingsPlace, AnUnwritableProgramFolderSendsThemToAppDataWithTheFileBeside
   EXPECT_EQ(held.desk.files.count(kRoaming), 0U);
 }
 
-TEST(SettingsSave, ThroughALinkToItsTargetAReadOnlyFileNamedSoAndNoBoxAtTheEndOfASession) {
+TEST(SettingsPlace, SavesThroughALinkToItsTargetAReadOnlyFileNamedSoAndNoBoxAtTheEndOfASession) {
   Panel linked;
   linked.desk.links[kBeside] = "D:\\Carer\\Sorvane.ini";
   linked.desk.files["D:\\Carer\\Sorvane.ini"] = "[ScanMax]\r\nScanMax=3\r\n";
@@ -142,7 +142,7 @@ TEST(UndecodableSettingsFile, Utf16WithoutItsMarkIsReportedAndNeverWrittenOver) 
   EXPECT_EQ(search.desk.files.at("C:\\Sorvane\\Tramvik.ini"), utf16);
 }
 
-TEST(SettingsLoad, FullWidthDigitsHugeValuesAndAnIntervalBeyondAMinute) {
+TEST(SettingsNumbers, FullWidthDigitsHugeValuesAndAnIntervalBeyondAMinute) {
   Panel panel;
   panel.desk.files[kBeside] =
       "[ScanMax]\r\nScanMax=３\r\n[Interval]\r\nScanTimer=90\r\n[起動時の横座標]\r\nXPOS=１２３\r\n"

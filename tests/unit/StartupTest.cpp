@@ -65,6 +65,16 @@ TEST(Startup, ASecondStartUnderTheSameFileNameIsRefusedWithItsMessage) {
   EXPECT_TRUE(copy.Start());
 }
 
+TEST(Startup, ARefusedStartHoldsNoMutexWhileItsBoxIsShown) {
+  Panel first;
+  ASSERT_TRUE(first.Start());
+  std::vector<std::string> heldAtTheBox;
+  first.desk.onMessageBox = [&](const sim::ShownMessage&) { heldAtTheBox = first.desk.mutexes; };
+  Application second(first.desk.platform());
+  EXPECT_FALSE(second.Start());
+  EXPECT_EQ(heldAtTheBox, (std::vector<std::string>{"Sorvane.exe"}));  // the first's only
+}
+
 TEST(Startup, JoyToKeyHearsTheArgumentsFirstByteWhileTheLogAndTheLogonStartKeepItWhole) {
   Panel panel;
   panel.desk.firstArgument = "12";
