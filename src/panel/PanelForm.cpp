@@ -30,7 +30,7 @@ std::string FirstArgument(Process& process) { return process.FirstArgument(); }
 
 PanelForm::PanelForm(Platform& platform, WindowHandle window)
     : switchOverMarker(platform.desktop, this),
-      scanner(*this, platform.timers, platform.clock),
+      scanner(*this, platform.timers, platform.clock, switchSampler, secondSwitchSampler),
       tickTimer(platform.timers, kTickInterval, false, [this] { Tick(); }),
       sampleTimer(platform.timers, kSampleInterval, false, [this] { SampleSwitchNow(); }),
       link(platform.desktop, platform.courier),

@@ -78,7 +78,7 @@ void PanelForm::Tick() {
   // What this tick takes needs no tick of its own from the next sample.
   changesKicked_ = ChangesLatched();
   pressesKicked_ = PressesLatched();
-  scanner.Tick(switchSampler, secondSwitchSampler);
+  scanner.Tick();
   WriteRecord();
   KeepOnScreen();
 }
@@ -91,7 +91,7 @@ void PanelForm::BeforeDialog() {
 
 void PanelForm::AfterDialog() {
   SampleSwitch();
-  scanner.Resume(switchSampler, secondSwitchSampler);
+  scanner.Resume();
   WriteRecord();
   changesKicked_ = ChangesLatched();
   pressesKicked_ = PressesLatched();
@@ -104,8 +104,8 @@ void PanelForm::ApplySwitchOptions() {
   switchSampler.SetTimes(chosen.acceptTime, chosen.ignoreRepeat);
   secondSwitchSampler.SetTimes(chosen.acceptTime, chosen.ignoreRepeat);
   scan().firstPause = chosen.firstPause;
-  scan().restAfterCycles = chosen.loops;
-  scan().dwellMilliseconds = chosen.dwellTime;
+  scan().quietCyclesBeforeRest = chosen.loops;
+  scan().selectingPause = chosen.dwellTime;
   platform_.joystick.SetSwitchKeys(chosen.key, chosen.key2);
 }
 

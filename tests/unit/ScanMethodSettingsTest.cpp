@@ -31,7 +31,7 @@ TEST(ScanSettings, WithoutTheNewKeysThePanelScansAutomaticallyWithWhiteCaptionsA
   EXPECT_EQ(panel.scan().method, ScanMethodId::kAutomatic);
   EXPECT_EQ(form.switchOptions.key2, 0);
   EXPECT_EQ(form.switchOptions.dwellTime, 2000);
-  EXPECT_EQ(panel.scan().dwellMilliseconds, 2000);
+  EXPECT_EQ(panel.scan().selectingPause, 2000);
   EXPECT_FALSE(form.options.idleCaptions);
   EXPECT_TRUE(form.MenuChecked(MenuId::MethodAutomatic));
   for (MenuId other : {MenuId::MethodHoldToMove, MenuId::MethodTwoSwitches, MenuId::MethodTapToMove,
@@ -63,7 +63,7 @@ TEST(ScanSettings, TheMethodTheDwellTimeTheSecondKeyAndTheIdleCaptionsAreSavedAn
   EXPECT_EQ(again.scan().method, ScanMethodId::kTapToMove);
   EXPECT_EQ(again.form().switchOptions.key2, 113);
   EXPECT_EQ(again.form().switchOptions.dwellTime, 3500);
-  EXPECT_EQ(again.scan().dwellMilliseconds, 3500);
+  EXPECT_EQ(again.scan().selectingPause, 3500);
   EXPECT_TRUE(again.form().options.idleCaptions);
   EXPECT_TRUE(again.form().MenuChecked(MenuId::MethodTapToMove));
   EXPECT_TRUE(again.form().MenuChecked(MenuId::IdleCaptions));
@@ -87,7 +87,7 @@ TEST(ScanSettings, TheDwellTimeAndTheSecondKeyAreHeldToTheirRanges) {
     StartedOn panel("[Switch]\r\nKey2=999\r\n[Scan]\r\nDwellTime=100\r\n");
     EXPECT_EQ(panel.form().switchOptions.key2, 254);
     EXPECT_EQ(panel.form().switchOptions.dwellTime, 500);
-    EXPECT_EQ(panel.scan().dwellMilliseconds, 500);
+    EXPECT_EQ(panel.scan().selectingPause, 500);
     const std::string saved = panel.SavedAtClose();
     EXPECT_NE(saved.find("Key2=254\r\n"), std::string::npos);
     EXPECT_NE(saved.find("DwellTime=500\r\n"), std::string::npos);

@@ -71,7 +71,7 @@ class ScannerRig : public ScanOutput, public TimerHost, public Clock {
       changes_ = changes;
       if (kicked || now >= nextTick_) {
         nextTick_ = now + 200;
-        scanner.Tick(sampler, secondSampler);
+        scanner.Tick();
       }
     }
     now = end;
@@ -104,7 +104,7 @@ class ScannerRig : public ScanOutput, public TimerHost, public Clock {
   bool dialogOpen = false;
   SwitchSampler sampler;
   SwitchSampler secondSampler{0x02U};
-  Scanner scanner{*this, *this, *this};
+  Scanner scanner{*this, *this, *this, sampler, secondSampler};
 
  private:
   void Record(const std::string& event) { events.push_back(event + " @" + std::to_string(now)); }
@@ -204,7 +204,7 @@ TEST(Scanner, WhatTheSwitchDidWhileADialogHeldTheTicksNeverReachesJoyToKey) {
   rig.RunUntil(4000);
   rig.dialogOpen = false;
   rig.events.clear();
-  rig.scanner.Resume(rig.sampler, rig.secondSampler);
+  rig.scanner.Resume();
   rig.RunUntil(5000);
   EXPECT_TRUE(rig.Buttons().empty());
   // Its release goes unheard; the next press is a press.
@@ -300,7 +300,7 @@ TEST(ScanMethods, TwoSwitchesStepWithTheFirstAndPressWithTheSecondWhereTheHighli
 TEST(ScanMethods, TapToMoveStepsAPositionAPressAndAPauseAfterTheReleaseSelects) {
   ScannerRig rig;
   PrepareMethod(rig, ScanMethodId::kTapToMove);
-  rig.scanner.state().dwellMilliseconds = 2000;
+  rig.scanner.state().selectingPause = 2000;
   rig.sampler.SetTimes(0, 300);
   // The third tap comes 150 ms after a release: ignored, it neither steps nor
   // restarts the pause.
@@ -327,7 +327,7 @@ TEST(ScanMethods, TheSwitchOverMarkerIsChosenLikeAButtonInEveryMethod) {
     Prepare(rig, Layout::kStrip, 0);
     rig.scanner.ShowButtons(2);  // positions 1, 2, then the marker
     rig.scanner.SetMethod(method);
-    rig.scanner.state().dwellMilliseconds = 1000;
+    rig.scanner.state().selectingPause = 1000;
     rig.events.clear();
     rig.Presses1(first);
     rig.secondSwitch = second;

@@ -244,7 +244,7 @@ TEST(SwitchOptions, TheDialogOpensOnTheSecondKeyAndTheDwellTimeAndKeepsThemOnlyI
   EXPECT_EQ(panel.desk.messages[0].text, "選択までの待ち時間は 500 から 10000 までの整数で入力してください");
   EXPECT_EQ(panel.form().switchOptions.key2, 66);
   EXPECT_EQ(panel.form().switchOptions.dwellTime, 2500);
-  EXPECT_EQ(panel.scan().dwellMilliseconds, 2500);
+  EXPECT_EQ(panel.scan().selectingPause, 2500);
 }
 
 }  // namespace sorvane::test
