@@ -110,6 +110,7 @@ void Scanner::ShowOneButton(int subCount) {
 void Scanner::ShowLayout() { LayOut(state_.buttonCount); }
 
 void Scanner::LayOut(int count) {
+  CancelWait();
   state_.buttonCount = count;
   stepCount_ = 0;
   output_.Relayout(count);
@@ -395,6 +396,7 @@ void Scanner::SwitchStick() {
 }
 
 void Scanner::ChooseFirstStick() {
+  CancelWait();
   state_.activeStick = 0;
 }
 

@@ -405,4 +405,43 @@ TEST(ScanMethods, ChoosingAnotherMethodWithASwitchHeldReleasesItsButtonAndLeaves
   }
 }
 
+TEST(Scanner, AMenuChangeMadeWhileAPressWaitsForItsReleaseStandsAfterTheRelease) {
+  // The switch is held through the change, and its release acts on nothing.
+  const struct {
+    const char* name;
+    Layout layout;
+    std::int64_t pressAt;  // a wait: the switch-over marker, or the one button
+    std::function<void(Scanner&)> change;
+  } cases[] = {
+      {"second stick unticked on the marker", Layout::kStrip, 3100,
+       [](Scanner& scanner) {
+         scanner.state().secondStick = false;
+         scanner.ChooseFirstStick();
+       }},
+      {"another button count during a long one-button press", Layout::kOneButton, 1000,
+       [](Scanner& scanner) { scanner.ShowButtons(3); }},
+      {"another sub-button count during a long one-button press", Layout::kOneButton, 1000,
+       [](Scanner& scanner) { scanner.ShowOneButton(2); }},
+  };
+  for (const auto& change : cases) {
+    ScannerRig rig;
+    rig.scanner.state().secondStick = true;
+    Prepare(rig, change.layout, 0);
+    if (change.layout == Layout::kStrip) rig.scanner.ShowButtons(2);  // 1 at 1 s, 2, the marker at 3 s
+    rig.Press(change.pressAt, 1500);
+    rig.RunUntil(change.pressAt + 500);
+    ASSERT_NE(rig.scanner.press().wait, PressState::Wait::kNone) << change.name;
+    change.change(rig.scanner);
+    const ScanState chosen = rig.scanner.state();
+    rig.events.clear();
+    rig.RunUntil(change.pressAt + 1700);
+    for (const std::string& e : Plain(rig.events)) {
+      EXPECT_EQ(e.rfind("stick", 0), 0U) << change.name << ": " << e;
+    }
+    EXPECT_EQ(rig.scanner.state().activeStick, 0) << change.name;
+    EXPECT_EQ(rig.scanner.state().buttonCount, chosen.buttonCount) << change.name;
+    EXPECT_EQ(rig.scanner.state().subButtonCount, chosen.subButtonCount) << change.name;
+  }
+}
+
 }  // namespace sorvane::test
