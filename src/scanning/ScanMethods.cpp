@@ -152,7 +152,9 @@ void TwoSwitchScan::TakeOtherSwitch(Scanner& scanner, SwitchSampler& samples, st
     if (stepperCounts_) {
       if (scanner.state().buttonCount == 1) continue;  // the one button is switch 2's
       scanner.timer().SetEnabled(false);
-      scanner.MoveOnByPress(scanner.Now());
+      // The step is the user's from when the switch closed: a press of switch
+      // 2 made after it selects where it led, however late it was accepted.
+      scanner.MoveOnByPress(edge.time);
       // Held, it moves on again every interval.
       scanner.timer().SetEnabled(true);
     } else if (!edge.down && counted) {

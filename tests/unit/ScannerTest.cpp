@@ -444,4 +444,21 @@ TEST(Scanner, AMenuChangeMadeWhileAPressWaitsForItsReleaseStandsAfterTheRelease)
   }
 }
 
+TEST(ScanMethods, TwoSwitchesTakeAStepBeforeTheSelectionThatFollowsItWhateverTheAcceptanceTime) {
+  for (std::int64_t accept : {0, 300, 600}) {
+    for (std::int64_t overlap = 0; overlap <= 400; overlap += 50) {
+      ScannerRig rig;
+      PrepareMethod(rig, ScanMethodId::kTwoSwitches, Layout::kStrip, accept);
+      const std::int64_t length = accept + 100;
+      // Two steps to button 2, a third, and switch 2 pressed overlap ms after it.
+      rig.Presses1({{1000, length}, {2000, length}, {4000, length}});
+      rig.secondSwitch = {{4000 + overlap, length}};
+      rig.RunUntil(7000);
+      const std::string at = "accept " + std::to_string(accept) + ", switch 2 " + std::to_string(overlap) + " ms later";
+      EXPECT_EQ(Pressed(rig), (Events{"down 3", "up 3"})) << at;
+      EXPECT_EQ(rig.lit.back(), 3) << at;
+    }
+  }
+}
+
 }  // namespace sorvane::test
