@@ -62,6 +62,9 @@ void AutomaticScan::WaitFinished(Scanner& scanner) { scanner.timer().SetEnabled(
 
 namespace {
 
+// How often a pause that has run out looks again at a press still being accepted.
+constexpr int kPressRecheckMilliseconds = 10;
+
 // The single button is what any press acts on; elsewhere nothing is lit.
 void StartStill(Scanner& scanner) {
   scanner.timer().SetEnabled(false);
@@ -199,6 +202,12 @@ void TapToMoveScan::TimerElapsed(Scanner& scanner) {
   const std::int64_t left = pauseEnds - scanner.Now();
   if (left > 0) {
     scanner.timer().SetInterval(static_cast<int>(left));
+    return;
+  }
+  // A press begun before the pause ended, still waiting out the acceptance
+  // time, wins over the pause: it steps, or proves too short and lets it select.
+  if (scanner.PressClosedBefore(pauseEnds)) {
+    scanner.timer().SetInterval(kPressRecheckMilliseconds);
     return;
   }
   pauseWillSelect_ = false;

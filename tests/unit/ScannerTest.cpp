@@ -461,4 +461,18 @@ TEST(ScanMethods, TwoSwitchesTakeAStepBeforeTheSelectionThatFollowsItWhateverThe
   }
 }
 
+TEST(ScanMethods, TapToMoveTakesAPressBegunBeforeThePauseEndedAsATap) {
+  // Two taps light button 2 and the pause after them ends at 3900; the
+  // acceptance time outlasts it.
+  for (std::int64_t before = 400; before >= 0; before -= 25) {
+    ScannerRig rig;
+    PrepareMethod(rig, ScanMethodId::kTapToMove, Layout::kStrip, 300);
+    rig.scanner.state().selectingPause = 2000;
+    rig.Presses1({{1000, 400}, {1500, 400}, {3900 - before, 400}});
+    rig.RunUntil(7000);
+    const Events expected = before > 0 ? Events{"down 3", "up 3"} : Events{"down 2", "up 2", "down 1", "up 1"};
+    EXPECT_EQ(Pressed(rig), expected) << "a press " << before << " ms before the pause ended";
+  }
+}
+
 }  // namespace sorvane::test
