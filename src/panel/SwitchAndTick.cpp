@@ -41,8 +41,8 @@ void PanelForm::ApplySwitchOptions() {
   const SwitchOptions& chosen = switchOptions;
   driver.SetSwitchTimes(chosen.acceptTime, chosen.ignoreRepeatMilliseconds);
   scan().firstPause = chosen.firstPause;
-  scan().restAfterCycles = chosen.restAfterCycles;
-  scan().dwellMilliseconds = chosen.dwellMilliseconds;
+  scan().quietCyclesBeforeRest = chosen.quietCyclesBeforeRest;
+  scan().selectingPause = chosen.selectingPause;
   platform_.joystick.SetSwitchKeys(chosen.key, chosen.key2);
 }
 

@@ -26,9 +26,9 @@ struct SwitchOptionTexts {
   std::string acceptTime;
   std::string ignoreRepeatMilliseconds;
   std::string firstPause;
-  std::string restAfterCycles;
+  std::string quietCyclesBeforeRest;
   std::int32_t key2 = 0;
-  std::string dwellMilliseconds = "2000";
+  std::string selectingPause = "2000";
 };
 
 // What the switch record window shows: a table of figures (a label and a

@@ -12,7 +12,7 @@ constexpr unsigned kDialogHold = Bit(HoldReason::kDialog);
 ScanDriver::ScanDriver(ScanOutput& output, TickSteps& steps, TimerHost& timers, Clock& clock, Joystick& joystick)
     : steps_(steps),
       joystick_(joystick),
-      scanner_(output, timers, clock),
+      scanner_(output, timers, clock, switchSamples_, secondSwitchSamples_),
       tickTimer_(timers, kTickInterval, false, [this] { Tick(); }),
       sampleTimer_(timers, kSampleInterval, false, [this] { ReaderWoke(); }),
       readerWakes_(joystick.ReadsOnItsOwn()) {}
@@ -86,7 +86,7 @@ void ScanDriver::Tick() {
   Sample();
   NoteTaken();
   const bool scanWasStill = !scanner_.timer().Enabled();
-  scanner_.Tick(switchSamples_, secondSwitchSamples_);
+  scanner_.Tick();
   // A press handled now set the scan going whatever held it.
   if (scanWasStill && scanner_.timer().Enabled()) holds_ = 0;
   steps_.SwitchTaken();
@@ -102,7 +102,7 @@ void ScanDriver::HoldForDialog() {
 
 void ScanDriver::ResumeAfterDialog() {
   Sample();
-  scanner_.Resume(switchSamples_, secondSwitchSamples_);
+  scanner_.Resume();
   steps_.SwitchTaken();
   NoteTaken();
   // Whatever held the scan before the dialog, it goes on now.

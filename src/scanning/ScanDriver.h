@@ -93,9 +93,10 @@ class ScanDriver {
 
   TickSteps& steps_;
   Joystick& joystick_;
-  Scanner scanner_;
+  // The samplers come first: the scanner reads them.
   SwitchSampler switchSamples_;
   SwitchSampler secondSwitchSamples_{0x02U};
+  Scanner scanner_;
   Timer tickTimer_;
   Timer sampleTimer_;  // reads the switch between ticks
   const bool readerWakes_;  // the switch reader says when a reading changes

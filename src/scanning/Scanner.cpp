@@ -13,9 +13,12 @@ int IntervalMilliseconds(float seconds) {
   return static_cast<int>(milliseconds);
 }
 
-Scanner::Scanner(ScanOutput& output, TimerHost& timers, Clock& clock)
+Scanner::Scanner(ScanOutput& output, TimerHost& timers, Clock& clock, SwitchSampler& switchSamples,
+                 SwitchSampler& secondSwitchSamples)
     : output_(output),
       clock_(clock),
+      switchSamples_(switchSamples),
+      secondSwitchSamples_(secondSwitchSamples),
       timerStartWatch_(*this, timers),
       timer_(timerStartWatch_, 1000, true, [this] { TimerElapsed(); }) {
   timerStartWatch_.Arm();
@@ -32,12 +35,7 @@ void Scanner::TimerStartWatch::TimerChanged(Timer& timer) {
 
 void Scanner::TimerElapsed() {
   if (WaitsForPrompt()) return;
-  // The automatic method is called directly: the step runs every interval.
-  if (method_ == &automatic_) {
-    automatic_.TimerElapsed(*this);
-  } else {
-    method_->TimerElapsed(*this);
-  }
+  method_->TimerElapsed(*this);
 }
 
 void Scanner::SetMethod(ScanMethodId id) {
@@ -53,15 +51,13 @@ void Scanner::SetMethod(ScanMethodId id) {
   // Nothing of the old way carries over: a held button goes up, and a press
   // under way selects nothing.
   Interrupt();
-  stepperCounts_ = false;
   resting_ = false;
-  if ((method_ == &twoSwitches_) != (chosen == &twoSwitches_)) {
+  if (method_->SelectingSwitch() != chosen->SelectingSwitch()) {
     // The other switch selects now. The press under way was the old one's:
     // its release comes on a switch that no longer selects, and the new one
     // is free to press at once.
     press_.down = false;
     press_.selectsNothing = false;
-    stepperDown_ = false;
   }
   method_ = chosen;
   ApplyTiming();
@@ -100,30 +96,34 @@ void Scanner::ApplyTiming() {
 void Scanner::ShowButtons(int count) {
   state_.activeStick = 0;
   state_.oneButtonMode = false;
-  state_.buttonCount = count;
   state_.litPosition = 0;
-  stepCount_ = 0;
-  output_.Relayout(count);
-  if (method_ != &automatic_) method_->Start(*this);
+  LayOut(count);
 }
 
 void Scanner::ShowOneButton(int subCount) {
   state_.oneButtonMode = true;
   state_.subButtonCount = subCount;
-  state_.buttonCount = 1;
   state_.litPosition = 0;
-  stepCount_ = 0;
-  output_.Relayout(1);
-  if (method_ != &automatic_) method_->Start(*this);
+  LayOut(1);
 }
 
-void Scanner::ShowLayout() {
+void Scanner::ShowLayout() { LayOut(state_.buttonCount); }
+
+void Scanner::LayOut(int count) {
+  CancelWait();
+  state_.buttonCount = count;
   stepCount_ = 0;
-  output_.Relayout(state_.buttonCount);
-  if (method_ != &automatic_) method_->Start(*this);
+  output_.Relayout(count);
+  method_->LaidOut(*this);
 }
 
-void Scanner::Step() {
+void Scanner::CancelWait() {
+  if (press_.wait == PressState::Wait::kNone) return;
+  press_.wait = PressState::Wait::kNone;
+  press_.selectsNothing = press_.down;
+}
+
+void Scanner::Step(std::int64_t at) {
   if (collapseCountdown_ != 0 && state_.oneButtonMode) --collapseCountdown_;
   const int before = state_.litPosition;
   const int countBefore = state_.buttonCount;
@@ -139,8 +139,7 @@ void Scanner::Step() {
   if (state_.litPosition == state_.buttonCount + 1) {
     state_.litPosition = state_.secondStick && state_.buttonCount != 1 ? 0 : 1;
   }
-  steps_[static_cast<std::size_t>(stepCount_++ % 16)] =
-      ScanStep{clock_.NowMilliseconds(), before, state_.litPosition, countBefore};
+  steps_[static_cast<std::size_t>(stepCount_++ % 16)] = ScanStep{at, before, state_.litPosition, countBefore};
 }
 
 void Scanner::NoteLit(int position) {
@@ -176,8 +175,7 @@ void Scanner::Light(bool byStep) {
   // The first position of each cycle stays lit longer, where a carer asks for it.
   const std::int32_t pause = state_.firstPause;
   const int interval = IntervalMilliseconds(state_.intervalSeconds);
-  // Tap to move's timer times the pause that selects.
-  if (pause > 0 && interval > 0 && method_ != &tapToMove_) {
+  if (pause > 0 && interval > 0 && method_->LengthensFirstPosition()) {
     timer_.SetInterval(state_.litPosition == 1 ? interval + pause : interval);
   }
   litInterval_ = timer_.Interval();
@@ -213,7 +211,7 @@ bool Scanner::CycleCompleted() {
     return false;
   }
   ++cyclesWithoutPress_;
-  return state_.restAfterCycles > 0 && cyclesWithoutPress_ >= state_.restAfterCycles;
+  return state_.quietCyclesBeforeRest > 0 && cyclesWithoutPress_ >= state_.quietCyclesBeforeRest;
 }
 
 void Scanner::Rest() {
@@ -246,10 +244,10 @@ void Scanner::LightNothing() {
   output_.Light(ScanOutput::kNothingLit, false);
 }
 
-void Scanner::LightFirst() {
+void Scanner::LightFirst(std::int64_t at) {
   if (state_.oneButtonMode && state_.buttonCount > 1) collapseCountdown_ = state_.buttonCount + 1;
   state_.litPosition = ScanOutput::kNothingLit;
-  Step();
+  Step(at);
   Light(true);
 }
 
@@ -263,46 +261,23 @@ void Scanner::SelectLit() {
   if (state_.heldButton != 0 && !inTick_) press_.heldTick = press_.ticks + 1;
 }
 
-void Scanner::Tick(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSamples) {
+void Scanner::Tick() {
   ++press_.ticks;
   inTick_ = true;
   // While a press waits for its release JoyToKey hears nothing after the -1.
   if (press_.wait == PressState::Wait::kNone) output_.ReportStick(state_.activeStick);
-  if (method_ == &twoSwitches_) {
-    // Switch 1 moves the highlight; switch 2 is the one that presses.
-    AdvanceStepper(switchSamples);
-    AdvancePress(secondSwitchSamples);
-  } else {
-    AdvancePress(switchSamples);
-    secondSwitchSamples.DropEdges();
-  }
+  AdvancePress();
+  // The other switch's changes that came before the selecting switch's next
+  // one, which a later tick takes.
+  SwitchSampler& selecting = Selecting();
+  method_->TakeOtherSwitch(*this, Other(), selecting.HasEdge() ? selecting.Front().time : INT64_MAX);
   inTick_ = false;
 }
 
-void Scanner::AdvanceStepper(SwitchSampler& stepperSamples) {
-  for (; stepperSamples.HasEdge(); stepperSamples.Pop()) {
-    const SwitchSampler::Edge edge = stepperSamples.Front();
-    const bool counted = stepperCounts_;
-    stepperDown_ = edge.down;
-    // Made while a dialog held the ticks, and only seen now: it moves nothing.
-    stepperCounts_ = edge.down && edge.time >= resumedAt_;
-    if (edge.down) {
-      TellTaken(1, !stepperCounts_ ? ObservedPress::Outcome::kDuringDialog
-                   : resting_      ? ObservedPress::Outcome::kWhileResting
-                                   : ObservedPress::Outcome::kAccepted,
-                edge.time);
-    } else {
-      TellReleased(1, edge.time);
-    }
-    if (stepperCounts_) {
-      twoSwitches_.StepperPressed(*this);
-    } else if (!edge.down && counted) {
-      twoSwitches_.StepperReleased(*this, edge.time);
-    }
-  }
-}
-
-void Scanner::AdvancePress(SwitchSampler& switchSamples) {
+void Scanner::AdvancePress() {
+  SwitchSampler& switchSamples = Selecting();
+  // What the other switch did before each change of this one comes first.
+  if (switchSamples.HasEdge()) method_->TakeOtherSwitch(*this, Other(), switchSamples.Front().time);
   if (press_.down && switchSamples.HasEdge() && !switchSamples.Front().down) {
     press_.down = false;
     press_.releasedAt = switchSamples.Front().time;
@@ -320,13 +295,7 @@ void Scanner::AdvancePress(SwitchSampler& switchSamples) {
     return;
   }
   if (press_.down) {
-    if (!press_.selectsNothing) {
-      method_->Held(*this);
-    } else if (method_ == &automatic_) {
-      // It holds the scan where it is, as any held press does: a slow
-      // release must not let a woken scan rest again.
-      HoldStill();
-    }
+    method_->Held(*this);
     return;
   }
   press_.selectsNothing = false;
@@ -338,6 +307,7 @@ void Scanner::AdvancePress(SwitchSampler& switchSamples) {
   while (switchSamples.HasEdge() && !switchSamples.Front().down) switchSamples.Pop();
   if (!switchSamples.HasEdge()) return;
   if (state_.heldButton != 0) return;  // a new press waits for the held one's release
+  method_->TakeOtherSwitch(*this, Other(), switchSamples.Front().time);
   press_.down = true;
   const std::int64_t closedAt = switchSamples.Front().time;
   switchSamples.Pop();
@@ -425,7 +395,10 @@ void Scanner::SwitchStick() {
   output_.StickSwitched(state_.activeStick);
 }
 
-void Scanner::ChooseFirstStick() { state_.activeStick = 0; }
+void Scanner::ChooseFirstStick() {
+  CancelWait();
+  state_.activeStick = 0;
+}
 
 void Scanner::ReleaseHeldButton() {
   const int held = state_.heldButton;
@@ -442,16 +415,14 @@ void Scanner::Interrupt() {
   // A one-button press or a switch-over under way acts on nothing now.
   press_.wait = PressState::Wait::kNone;
   press_.selectsNothing = press_.down;
-  stepperCounts_ = false;
-  tapToMove_.CancelPause();
+  method_->Interrupt();
 }
 
-void Scanner::Resume(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSamples) {
+void Scanner::Resume() {
   resumedAt_ = clock_.NowMilliseconds();
   // What the switches did while the dialog was open is dropped whole; presses
   // and releases stay paired, so the press under way is known.
-  const bool twoSwitches = method_ == &twoSwitches_;
-  SwitchSampler& selecting = twoSwitches ? secondSwitchSamples : switchSamples;
+  SwitchSampler& selecting = Selecting();
   while (selecting.HasEdge() && selecting.Front().time < resumedAt_) {
     const SwitchSampler::Edge edge = selecting.Front();
     press_.down = edge.down;
@@ -463,67 +434,8 @@ void Scanner::Resume(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSa
     }
   }
   press_.selectsNothing = press_.down;
-  if (!twoSwitches) {
-    secondSwitchSamples.DropEdges();
-    return;
-  }
-  while (switchSamples.HasEdge() && switchSamples.Front().time < resumedAt_) {
-    const SwitchSampler::Edge edge = switchSamples.Front();
-    stepperDown_ = edge.down;
-    switchSamples.Pop();
-    if (edge.down) {
-      TellTaken(1, ObservedPress::Outcome::kDuringDialog, edge.time);
-    } else {
-      TellReleased(1, edge.time);
-    }
-  }
-  stepperCounts_ = false;
+  // The other switch's are too; the method notes what it needs of them.
+  method_->TakeOtherSwitch(*this, Other(), resumedAt_ - 1);
 }
-
-void AutomaticScan::Start(Scanner& scanner) {
-  // From nothing lit, the next interval lights the first position.
-  scanner.LightNothing();
-  scanner.timer().SetEnabled(true);
-}
-
-void AutomaticScan::TimerElapsed(Scanner& scanner) {
-  if (scanner.Resting()) {
-    // Only a press wakes a resting scan.
-    scanner.timer().SetEnabled(false);
-    return;
-  }
-  scanner.Step();
-  if (scanner.state().litPosition == 1 && scanner.CycleCompleted()) {
-    scanner.Rest();
-    return;
-  }
-  scanner.LightStep();
-}
-
-void AutomaticScan::Pressed(Scanner& scanner, std::int64_t closedAt) {
-  // Cycles without a press count afresh from the next first position.
-  scanner.PressSeen();
-  if (scanner.Resting()) {
-    // The press that wakes the scan selects nothing: the user sees where it
-    // starts before choosing.
-    scanner.SelectNothingUntilRelease();
-    scanner.Wake();
-    return;
-  }
-  // The press belongs to what was lit when the switch closed: with an
-  // acceptance time the highlight may have moved on since.
-  scanner.LightWhatWasLitAt(closedAt);
-  // A press restarts the interval; one on the one button stops it until its release.
-  scanner.timer().SetEnabled(false);
-  scanner.Select(true);
-  if (!scanner.WaitsForRelease()) scanner.timer().SetEnabled(true);
-}
-
-void AutomaticScan::Held(Scanner& scanner) {
-  scanner.Select(false);
-  scanner.HoldStill();
-}
-
-void AutomaticScan::WaitFinished(Scanner& scanner) { scanner.timer().SetEnabled(true); }
 
 }  // namespace sorvane

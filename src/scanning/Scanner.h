@@ -34,9 +34,9 @@ struct ScanState {
   bool secondStick = false;    // the switch-over marker takes the user to buttons 11-18
   float intervalSeconds = 0.0F;
   std::int32_t firstPause = 0;  // ms more on the first position of each cycle
-  std::int32_t restAfterCycles = 0;  // quiet cycles before the scan rests, 0 never
+  std::int32_t quietCyclesBeforeRest = 0;  // cycles without a press before the scan rests, 0 never
   ScanMethodId method = ScanMethodId::kAutomatic;
-  std::int32_t dwellMilliseconds = 2000;  // tap to move: a pause this long selects
+  std::int32_t selectingPause = 2000;  // ms; tap to move: a pause this long selects
 };
 
 // Where the switch's current press stands between ticks.
@@ -68,7 +68,9 @@ class Scanner {
   // A step waits for a prompt at most this long past the lit position's interval.
   static constexpr std::int64_t kLongestPromptWait = 5000;
 
-  Scanner(ScanOutput& output, TimerHost& timers, Clock& clock);
+  // switchSamples is switch 1, secondSwitchSamples switch 2; the ticks take their changes.
+  Scanner(ScanOutput& output, TimerHost& timers, Clock& clock, SwitchSampler& switchSamples,
+          SwitchSampler& secondSwitchSamples);
   Scanner(const Scanner&) = delete;
   Scanner& operator=(const Scanner&) = delete;
 
@@ -95,34 +97,36 @@ class Scanner {
   void SetMethod(ScanMethodId id);
 
   // The 200 ms tick: tells JoyToKey the active stick and advances the press
-  // with what the switches did since the last tick. The second switch counts
-  // only in two-switch scanning; otherwise its changes are dropped.
-  void Tick(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSamples);
+  // with what the switches did since the last tick, in the order they did it.
+  // The switch that does not select is the method's to use or drop.
+  void Tick();
   // A dialog that holds the ticks is about to open: a held button is released
   // and a press under way selects nothing more.
   void Interrupt();
   // The dialog has closed; whatever the switch did meanwhile is dropped. A
   // switch still down is a press that selects nothing until its release.
-  void Resume(SwitchSampler& switchSamples, SwitchSampler& secondSwitchSamples);
+  void Resume();
   // The stick the user is on changes (the switch-over marker, or the menu).
+  // A change from the menu also ends a wait under way: what the release was
+  // to do belonged to the panel as it was.
   void SwitchStick();
   void ChooseFirstStick();
   // What a long press in one-button mode does.
   void OpenSubButtons();
   void ReleaseHeldButton();
-  // The press waits for its release to act (one-button mode, the switch-over
-  // marker), so the release should be taken as soon as it is seen.
   // Tap to move: the pause under way will select the lit position.
-  bool PauseWillSelect() const { return method_ == &tapToMove_ && tapToMove_.PauseWillSelect(); }
+  bool PauseWillSelect() const { return method_->PauseWillSelect(); }
+  // A release to come acts (one-button mode, the switch-over marker, a
+  // method's release), so it should be taken as soon as it is seen.
   bool WaitsForRelease() const {
     return press_.wait != PressState::Wait::kNone || (press_.down && method_->ActsOnRelease()) ||
-           (method_ == &twoSwitches_ && stepperDown_);
+           method_->OtherSwitchActsOnRelease();
   }
 
   // Told what becomes of every press taken from the switch (nullptr: nobody).
   void SetPressObserver(PressObserver* observer) { observer_ = observer; }
   // The switch whose press selects: switch 2 in two-switch scanning, where switch 1 only steps.
-  int SelectingSwitch() const { return method_ == &twoSwitches_ ? 2 : 1; }
+  int SelectingSwitch() const { return method_->SelectingSwitch(); }
   // What was lit at time, and since when, as far as the latest changes of the
   // highlight tell (-1: nothing was lit).
   struct LitMoment {
@@ -136,26 +140,34 @@ class Scanner {
   bool NothingLit() const { return state_.litPosition == ScanOutput::kNothingLit; }
   // An accepted press is down and may still select.
   bool PressHeld() const { return press_.down && !press_.selectsNothing; }
-  bool StepperHeld() const { return stepperDown_ && stepperCounts_; }
+  // The selecting switch closed before time on a press the ticks have not
+  // taken yet: it is still waiting out the acceptance time.
+  bool PressClosedBefore(std::int64_t time) const { return Selecting().PressClosedBefore(time); }
+  // Presses that began before this moment were made while a dialog held the ticks.
+  std::int64_t ResumedAt() const { return resumedAt_; }
   // Puts the highlight out; the next move starts from the first position.
   void LightNothing();
   // Lights the first position, as the first step of a pass: open sub-buttons
   // get a whole pass and one step more before they close.
-  void LightFirst();
-  // A press moves the highlight on a position: from nothing lit, to the first.
-  void MoveOnByPress() {
+  void LightFirst() { LightFirst(clock_.NowMilliseconds()); }
+  void LightFirst(std::int64_t at);
+  // A press that closed at closedAt moves the highlight on a position: from
+  // nothing lit, to the first.
+  void MoveOnByPress(std::int64_t closedAt) {
     if (NothingLit()) {
-      LightFirst();
+      LightFirst(closedAt);
     } else {
-      Step();
+      Step(closedAt);
       LightStep();
     }
   }
   // The lit position is selected with no press under way (a release, or a
   // pause): its button goes down now and up at least a whole tick later.
   void SelectLit();
-  // Moves the highlight on by one position, as the interval does.
-  void Step();
+  // Moves the highlight on by one position, as the interval does; at is when
+  // the step counts as taken, for a press that closed before it.
+  void Step() { Step(clock_.NowMilliseconds()); }
+  void Step(std::int64_t at);
   // The position that was lit at time, undoing the steps taken since.
   void LightWhatWasLitAt(std::int64_t time);
   // The press acts on the lit position. A new press on the one button waits
@@ -179,6 +191,9 @@ class Scanner {
     cyclesWithoutPress_ = 0;
     cycleStarted_ = false;
   }
+  // For whoever keeps the record: a press taken, and its release.
+  void TellTaken(int switchNumber, ObservedPress::Outcome outcome, std::int64_t closedAt);
+  void TellReleased(int switchNumber, std::int64_t openedAt);
 
  private:
   // One move of the highlight, so a press can act on the position that was lit
@@ -189,18 +204,22 @@ class Scanner {
     int after = 0;
     int countBefore = 0;  // the strip's count before; differs when the step closed the sub-buttons
   };
-  void AdvancePress(SwitchSampler& switchSamples);
-  void AdvanceStepper(SwitchSampler& stepperSamples);
+  SwitchSampler& Selecting() const { return SelectingSwitch() == 2 ? secondSwitchSamples_ : switchSamples_; }
+  SwitchSampler& Other() const { return SelectingSwitch() == 2 ? switchSamples_ : secondSwitchSamples_; }
+  void AdvancePress();
   void ActAtPosition(bool newPress);
   void FinishWait();
+  // The carer changed the panel under a press that waits for its release:
+  // the release only ends it.
+  void CancelWait();
+  // The strip shows count buttons, laid out afresh from the menu or at start.
+  void LayOut(int count);
   void Light(bool byStep);
   // Whether the step waits for the prompt; the timer then runs out at its end.
   bool WaitsForPrompt();
   void EndPromptWait();
   // The highlight now shows position, for LitAt.
   void NoteLit(int position);
-  void TellTaken(int switchNumber, ObservedPress::Outcome outcome, std::int64_t closedAt);
-  void TellReleased(int switchNumber, std::int64_t openedAt);
 
   // Passes the scan timer's changes on to the real host, and notes the lit
   // position afresh whenever the timer starts: whoever restarts the scan
@@ -223,6 +242,8 @@ class Scanner {
 
   ScanOutput& output_;
   Clock& clock_;
+  SwitchSampler& switchSamples_;
+  SwitchSampler& secondSwitchSamples_;
   TimerStartWatch timerStartWatch_;
   Timer timer_;
   AutomaticScan automatic_;
@@ -230,10 +251,6 @@ class Scanner {
   TwoSwitchScan twoSwitches_;
   TapToMoveScan tapToMove_;
   ScanMethod* method_ = &automatic_;
-  // Switch 1 of two-switch scanning: down, and whether its press moves the
-  // highlight (one made while a dialog held the ticks does not).
-  bool stepperDown_ = false;
-  bool stepperCounts_ = false;
   bool inTick_ = false;
   ScanState state_;
   PressState press_;

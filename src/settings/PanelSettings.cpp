@@ -42,14 +42,14 @@ SwitchOptions ReadSwitchOptions(const IniFile& ini) {
   chosen.acceptTime = read(kAcceptTimeRange);
   chosen.ignoreRepeatMilliseconds = read(kIgnoreRepeatRange);
   chosen.firstPause = read(kFirstPauseRange);
-  chosen.restAfterCycles = read(kLoopsRange);
+  chosen.quietCyclesBeforeRest = read(kLoopsRange);
   chosen.key2 = read(kKey2Range);
   // Read as 0, a dwell time that is no number at all would be held to the
   // shortest and select before the user could tap again: it keeps its default.
   const std::string dwellText = ini.ReadString(kScanSection, kDwellTimeRange.key, "");
   const std::int32_t dwell = ReadLeadingInteger(dwellText);
   const bool noNumber = dwell == 0 && !ReadWholeInteger(dwellText);
-  chosen.dwellMilliseconds = noNumber ? SwitchOptions{}.dwellMilliseconds : HoldInRange(dwell, kDwellTimeRange);
+  chosen.selectingPause = noNumber ? SwitchOptions{}.selectingPause : HoldInRange(dwell, kDwellTimeRange);
   return chosen;
 }
 
@@ -193,10 +193,10 @@ void WritePanelSettings(const PanelSettings& settings, IniFile& ini, SettingsTex
   ini.WriteString(kSwitchSection, kAcceptTimeRange.key, WriteInteger(chosen.acceptTime));
   ini.WriteString(kSwitchSection, kIgnoreRepeatRange.key, WriteInteger(chosen.ignoreRepeatMilliseconds));
   ini.WriteString(kSwitchSection, kFirstPauseRange.key, WriteInteger(chosen.firstPause));
-  ini.WriteString(kSwitchSection, kLoopsRange.key, WriteInteger(chosen.restAfterCycles));
+  ini.WriteString(kSwitchSection, kLoopsRange.key, WriteInteger(chosen.quietCyclesBeforeRest));
   ini.WriteString(kSwitchSection, kKey2Range.key, WriteInteger(chosen.key2));
   ini.WriteString(kScanSection, "Method", WriteInteger(static_cast<std::int32_t>(settings.method)));
-  ini.WriteString(kScanSection, kDwellTimeRange.key, WriteInteger(chosen.dwellMilliseconds));
+  ini.WriteString(kScanSection, kDwellTimeRange.key, WriteInteger(chosen.selectingPause));
   ini.WriteString(kScanSection, "IdleCaptions", OnOff(options.idleCaptions));
   ini.WriteString(kVoiceSection, "Mode", WriteInteger(static_cast<std::int32_t>(settings.voice.mode)));
   ini.WriteString(kVoiceSection, "Wait", OnOff(settings.voice.waitForPrompt));

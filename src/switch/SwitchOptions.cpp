@@ -15,9 +15,9 @@ SwitchOptionTexts TextsOf(const SwitchOptions& options) {
           std::to_string(options.acceptTime),
           std::to_string(options.ignoreRepeatMilliseconds),
           std::to_string(options.firstPause),
-          std::to_string(options.restAfterCycles),
+          std::to_string(options.quietCyclesBeforeRest),
           options.key2,
-          std::to_string(options.dwellMilliseconds)};
+          std::to_string(options.selectingPause)};
 }
 
 namespace {
@@ -85,8 +85,8 @@ ParsedOptions ParseOptionTexts(const SwitchOptionTexts& texts) {
       Take(texts.ignoreRepeatMilliseconds, kIgnoreRepeatRange, options.ignoreRepeatMilliseconds,
            parsed.problem) &&
       Take(texts.firstPause, kFirstPauseRange, options.firstPause, parsed.problem) &&
-      Take(texts.restAfterCycles, kLoopsRange, options.restAfterCycles, parsed.problem) &&
-      Take(texts.dwellMilliseconds, kDwellTimeRange, options.dwellMilliseconds, parsed.problem)) {
+      Take(texts.quietCyclesBeforeRest, kLoopsRange, options.quietCyclesBeforeRest, parsed.problem) &&
+      Take(texts.selectingPause, kDwellTimeRange, options.selectingPause, parsed.problem)) {
     parsed.options = options;
   }
   return parsed;

@@ -15,15 +15,15 @@ struct SwitchOptions {
   std::int32_t acceptTime = 0;                // ms a press must last to count
   std::int32_t ignoreRepeatMilliseconds = 0;  // after a release, in which presses are ignored
   std::int32_t firstPause = 0;                // ms more on the first position of each cycle
-  std::int32_t restAfterCycles = 0;           // whole cycles without a press before the scan rests, 0 never
+  std::int32_t quietCyclesBeforeRest = 0;           // whole cycles without a press before the scan rests, 0 never
   std::int32_t key2 = 0;                      // a virtual-key code acting as the second switch, 0 none
-  std::int32_t dwellMilliseconds = 2000;      // without a press before tap-to-move selects
+  std::int32_t selectingPause = 2000;      // without a press before tap-to-move selects
 
   bool operator==(const SwitchOptions& other) const {
     return key == other.key && acceptTime == other.acceptTime &&
            ignoreRepeatMilliseconds == other.ignoreRepeatMilliseconds && firstPause == other.firstPause &&
-           restAfterCycles == other.restAfterCycles && key2 == other.key2 &&
-           dwellMilliseconds == other.dwellMilliseconds;
+           quietCyclesBeforeRest == other.quietCyclesBeforeRest && key2 == other.key2 &&
+           selectingPause == other.selectingPause;
   }
 };
 

@@ -33,6 +33,15 @@ void SwitchSampler::Sample(std::int64_t now, std::uint32_t buttons) {
   }
 }
 
+bool SwitchSampler::PressClosedBefore(std::int64_t time) const {
+  for (int i = 0; i < count_; ++i) {
+    const Edge& edge = edges_[(first_ + i) % kCapacity];
+    if (edge.down && edge.time < time) return true;
+  }
+  if (switch_.stable || !switch_.candidate || switch_.since >= time) return false;
+  return !WithinIgnoreTime(switch_.since);
+}
+
 void SwitchSampler::Unplugged(std::int64_t now) {
   if (any_.stable) allUpSince_ = now;
   any_ = Debounced{};
@@ -46,7 +55,7 @@ void SwitchSampler::Unplugged(std::int64_t now) {
 
 void SwitchSampler::SwitchChanged() {
   if (switch_.stable) {
-    ignoring_ = released_ && ignore_ > 0 && switch_.since - releasedAt_ < ignore_;
+    ignoring_ = WithinIgnoreTime(switch_.since);
     if (!ignoring_) Latch(true, switch_.since);
     ignoredSince_ = switch_.since;
     return;

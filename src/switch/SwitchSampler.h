@@ -51,6 +51,10 @@ class SwitchSampler {
   bool HasEdge() const { return count_ > 0; }
   const Edge& Front() const { return edges_[first_]; }
   void Pop();
+  // A press that closed before time is on its way to the ticks: it is
+  // waiting out the acceptance time (and is not one to be ignored), or it is
+  // latched and not taken yet.
+  bool PressClosedBefore(std::int64_t time) const;
   // Forgets every latched change: nothing is listening to this switch.
   void DropEdges() {
     first_ = 0;
@@ -77,6 +81,10 @@ class SwitchSampler {
     // True when the reading changed the stable state.
     bool Feed(std::int64_t now, bool raw, std::int64_t downFor = kDebounceMilliseconds);
   };
+  // A press closing then is ignored whole.
+  bool WithinIgnoreTime(std::int64_t closedAt) const {
+    return released_ && ignore_ > 0 && closedAt - releasedAt_ < ignore_;
+  }
   void Latch(bool down, std::int64_t time);
   void SwitchChanged();
   void Drop(DroppedPress::Reason reason, std::int64_t closedAt, std::int64_t openedAt);

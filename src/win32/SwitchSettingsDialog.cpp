@@ -108,8 +108,8 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         }
         case IDOK: {
           std::string* targets[kTimeFieldCount] = {&state->texts.acceptTime, &state->texts.ignoreRepeatMilliseconds,
-                                                   &state->texts.firstPause, &state->texts.restAfterCycles,
-                                                   &state->texts.dwellMilliseconds};
+                                                   &state->texts.firstPause, &state->texts.quietCyclesBeforeRest,
+                                                   &state->texts.selectingPause};
           for (int i = 0; i < kTimeFieldCount; ++i) {
             const int length = GetWindowTextLengthW(state->fields[i]);
             std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -165,7 +165,7 @@ bool RunSwitchSettingsDialog(HWND owner, SwitchOptionTexts& texts) {
       "受付時間 (0〜5000 ミリ秒)", "連続押し無視 (0〜5000 ミリ秒)", "最初の項目の延長 (0〜5000 ミリ秒)",
       "休止までの周回 (0〜99、0 は休止なし)", "選択までの待ち時間 (500〜10000 ミリ秒)"};
   const std::string* values[kTimeFieldCount] = {&texts.acceptTime, &texts.ignoreRepeatMilliseconds, &texts.firstPause,
-                                                &texts.restAfterCycles, &texts.dwellMilliseconds};
+                                                &texts.quietCyclesBeforeRest, &texts.selectingPause};
   for (int i = 0; i < kTimeFieldCount; ++i) {
     const int top = 106 + 34 * i;
     dialog.Add(L"STATIC", Wide(labels[i]), SS_LEFT, 0, -1, 12, top + 4, 270, 20, font);

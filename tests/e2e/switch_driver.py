@@ -11,6 +11,9 @@
                                                         a hold whose release bounces:
                                                         open and closed by turns every
                                                         STEP_MS for CHATTER_MS, then open
+    switch_driver.py FILE states                        the states on stdin, one "MS STATE"
+                                                        a line: STATE ("1", "01", "11", "0")
+                                                        written MS after the start
 Prints the Unix time in ms of every press (or release), one a line.
 
     switch_driver.py FILE at UNIX_MS COMMAND ...       the same, from Unix time UNIX_MS
@@ -43,6 +46,13 @@ def main():
     if command == "at":
         time.sleep(max(0, int(rest[0]) / 1000 - time.time()))
         command, rest = rest[1], rest[2:]
+    if command == "states":
+        start = time.monotonic()
+        for line in sys.stdin:
+            offset, state = line.split()
+            sleep_until(start + int(offset) / 1000)
+            write(path, state)
+        return
     numbers = [int(a) for a in rest]
     if command in ("taps", "releases"):
         count, length, gap = numbers

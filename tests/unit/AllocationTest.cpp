@@ -83,7 +83,7 @@ TEST(SteadyState, TicksAndSwitchSamplesAllocateNothingDiscoveryAndEverySwitchOpt
   panel.desk.files["C:\\Sorvane\\Sorvane.ini"] =
       "[Switch]\r\nKey=32\r\nAcceptTime=40\r\nIgnoreRepeat=100\r\nFirstPause=300\r\nLoops=50\r\n";
   ASSERT_TRUE(panel.Start());
-  ASSERT_EQ(panel.form().switchOptions.restAfterCycles, 50);
+  ASSERT_EQ(panel.form().switchOptions.quietCyclesBeforeRest, 50);
   panel.peer().received.reserve(100000);
   panel.desk.soundsPlayed.reserve(10000);
   PanelForm& form = panel.form();

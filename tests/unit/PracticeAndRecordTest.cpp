@@ -43,7 +43,7 @@ TEST(SwitchRecord, EachPressWritesOneUtf8LineOfWhatBecameOfIt) {
   PanelForm& form = panel.form();
   form.switchOptions.acceptTime = 100;
   form.switchOptions.ignoreRepeatMilliseconds = 400;
-  form.switchOptions.restAfterCycles = 1;
+  form.switchOptions.quietCyclesBeforeRest = 1;
   form.ApplySwitchOptions();
   panel.Run(2500);  // position 1 lit at 2000 ms
   const Scanner::LitMoment lit = form.scanner().LitAt(panel.desk.now);

@@ -30,8 +30,8 @@ TEST(ScanSettings, WithoutTheNewKeysThePanelScansAutomaticallyWithWhiteCaptionsA
   PanelForm& form = panel.form();
   EXPECT_EQ(panel.scan().method, ScanMethodId::kAutomatic);
   EXPECT_EQ(form.switchOptions.key2, 0);
-  EXPECT_EQ(form.switchOptions.dwellMilliseconds, 2000);
-  EXPECT_EQ(panel.scan().dwellMilliseconds, 2000);
+  EXPECT_EQ(form.switchOptions.selectingPause, 2000);
+  EXPECT_EQ(panel.scan().selectingPause, 2000);
   EXPECT_FALSE(form.options.idleCaptions);
   EXPECT_TRUE(form.MenuChecked(MenuId::MethodAutomatic));
   for (MenuId other : {MenuId::MethodHoldToMove, MenuId::MethodTwoSwitches, MenuId::MethodTapToMove,
@@ -51,7 +51,7 @@ TEST(ScanSettings, TheMethodTheDwellTimeTheSecondKeyAndTheIdleCaptionsAreSavedAn
     panel.form().MenuCommand(MenuId::IdleCaptions);
     SwitchOptionTexts texts = TextsOf(panel.form().switchOptions);
     texts.key2 = 113;
-    texts.dwellMilliseconds = "3500";
+    texts.selectingPause = "3500";
     panel.desk.switchAnswers.push_back(texts);
     panel.form().MenuCommand(MenuId::SwitchSettings);
     saved = panel.SavedAtClose();
@@ -62,8 +62,8 @@ TEST(ScanSettings, TheMethodTheDwellTimeTheSecondKeyAndTheIdleCaptionsAreSavedAn
   StartedOn again(saved);
   EXPECT_EQ(again.scan().method, ScanMethodId::kTapToMove);
   EXPECT_EQ(again.form().switchOptions.key2, 113);
-  EXPECT_EQ(again.form().switchOptions.dwellMilliseconds, 3500);
-  EXPECT_EQ(again.scan().dwellMilliseconds, 3500);
+  EXPECT_EQ(again.form().switchOptions.selectingPause, 3500);
+  EXPECT_EQ(again.scan().selectingPause, 3500);
   EXPECT_TRUE(again.form().options.idleCaptions);
   EXPECT_TRUE(again.form().MenuChecked(MenuId::MethodTapToMove));
   EXPECT_TRUE(again.form().MenuChecked(MenuId::IdleCaptions));
@@ -86,8 +86,8 @@ TEST(ScanSettings, TheDwellTimeAndTheSecondKeyAreHeldToTheirRanges) {
   {
     StartedOn panel("[Switch]\r\nKey2=999\r\n[Scan]\r\nDwellTime=100\r\n");
     EXPECT_EQ(panel.form().switchOptions.key2, 254);
-    EXPECT_EQ(panel.form().switchOptions.dwellMilliseconds, 500);
-    EXPECT_EQ(panel.scan().dwellMilliseconds, 500);
+    EXPECT_EQ(panel.form().switchOptions.selectingPause, 500);
+    EXPECT_EQ(panel.scan().selectingPause, 500);
     const std::string saved = panel.SavedAtClose();
     EXPECT_NE(saved.find("Key2=254\r\n"), std::string::npos);
     EXPECT_NE(saved.find("DwellTime=500\r\n"), std::string::npos);
@@ -95,15 +95,15 @@ TEST(ScanSettings, TheDwellTimeAndTheSecondKeyAreHeldToTheirRanges) {
   {
     StartedOn panel("[Switch]\r\nKey2=-3\r\n[Scan]\r\nDwellTime=99999\r\n");
     EXPECT_EQ(panel.form().switchOptions.key2, 0);
-    EXPECT_EQ(panel.form().switchOptions.dwellMilliseconds, 10000);
+    EXPECT_EQ(panel.form().switchOptions.selectingPause, 10000);
   }
   // No number at all is no reason to select at the shortest pause.
   for (const char* written : {"", "abc"}) {
     StartedOn panel(std::string("[Scan]\r\nDwellTime=") + written + "\r\n");
-    EXPECT_EQ(panel.form().switchOptions.dwellMilliseconds, 2000) << written;
+    EXPECT_EQ(panel.form().switchOptions.selectingPause, 2000) << written;
   }
-  EXPECT_EQ(StartedOn("[Scan]\r\nDwellTime=0\r\n").form().switchOptions.dwellMilliseconds, 500);
-  EXPECT_EQ(StartedOn("[Scan]\r\nDwellTime=2500ms\r\n").form().switchOptions.dwellMilliseconds, 2500);
+  EXPECT_EQ(StartedOn("[Scan]\r\nDwellTime=0\r\n").form().switchOptions.selectingPause, 500);
+  EXPECT_EQ(StartedOn("[Scan]\r\nDwellTime=2500ms\r\n").form().switchOptions.selectingPause, 2500);
 }
 
 TEST(ScanMethodMenu, EachMethodItemTicksItselfAloneAndHandsTheMethodToTheScanner) {

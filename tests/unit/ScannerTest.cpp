@@ -301,7 +301,7 @@ TEST(ScanMethods, TwoSwitchesStepWithTheFirstAndPressWithTheSecondWhereTheHighli
 TEST(ScanMethods, TapToMoveStepsAPositionAPressAndAPauseAfterTheReleaseSelects) {
   ScannerRig rig;
   PrepareMethod(rig, ScanMethodId::kTapToMove);
-  rig.scanner.state().dwellMilliseconds = 2000;
+  rig.scanner.state().selectingPause = 2000;
   rig.sampler.SetTimes(0, 300);
   // The third tap comes 150 ms after a release: ignored, it neither steps nor
   // restarts the pause.
@@ -328,7 +328,7 @@ TEST(ScanMethods, TheSwitchOverMarkerIsChosenLikeAButtonInEveryMethod) {
     Prepare(rig, Layout::kStrip, 0);
     rig.scanner.ShowButtons(2);  // positions 1, 2, then the marker
     rig.scanner.SetMethod(method);
-    rig.scanner.state().dwellMilliseconds = 1000;
+    rig.scanner.state().selectingPause = 1000;
     rig.events.clear();
     rig.Presses1(first);
     rig.secondSwitch = second;
@@ -403,6 +403,76 @@ TEST(ScanMethods, ChoosingAnotherMethodWithASwitchHeldReleasesItsButtonAndLeaves
     rig.scanner.SetMethod(change.to);
     rig.RunUntil(9000);
     EXPECT_EQ(Pressed(rig), change.expected) << static_cast<int>(change.from) << " to " << static_cast<int>(change.to);
+  }
+}
+
+TEST(Scanner, AMenuChangeMadeWhileAPressWaitsForItsReleaseStandsAfterTheRelease) {
+  // The switch is held through the change, and its release acts on nothing.
+  const struct {
+    const char* name;
+    Layout layout;
+    std::int64_t pressAt;  // a wait: the switch-over marker, or the one button
+    std::function<void(Scanner&)> change;
+  } cases[] = {
+      {"second stick unticked on the marker", Layout::kStrip, 3100,
+       [](Scanner& scanner) {
+         scanner.state().secondStick = false;
+         scanner.ChooseFirstStick();
+       }},
+      {"another button count during a long one-button press", Layout::kOneButton, 1000,
+       [](Scanner& scanner) { scanner.ShowButtons(3); }},
+      {"another sub-button count during a long one-button press", Layout::kOneButton, 1000,
+       [](Scanner& scanner) { scanner.ShowOneButton(2); }},
+  };
+  for (const auto& change : cases) {
+    ScannerRig rig;
+    rig.scanner.state().secondStick = true;
+    Prepare(rig, change.layout, 0);
+    if (change.layout == Layout::kStrip) rig.scanner.ShowButtons(2);  // 1 at 1 s, 2, the marker at 3 s
+    rig.Press(change.pressAt, 1500);
+    rig.RunUntil(change.pressAt + 500);
+    ASSERT_NE(rig.scanner.press().wait, PressState::Wait::kNone) << change.name;
+    change.change(rig.scanner);
+    const ScanState chosen = rig.scanner.state();
+    rig.events.clear();
+    rig.RunUntil(change.pressAt + 1700);
+    for (const std::string& e : Plain(rig.events)) {
+      EXPECT_EQ(e.rfind("stick", 0), 0U) << change.name << ": " << e;
+    }
+    EXPECT_EQ(rig.scanner.state().activeStick, 0) << change.name;
+    EXPECT_EQ(rig.scanner.state().buttonCount, chosen.buttonCount) << change.name;
+    EXPECT_EQ(rig.scanner.state().subButtonCount, chosen.subButtonCount) << change.name;
+  }
+}
+
+TEST(ScanMethods, TwoSwitchesTakeAStepBeforeTheSelectionThatFollowsItWhateverTheAcceptanceTime) {
+  for (std::int64_t accept : {0, 300, 600}) {
+    for (std::int64_t overlap = 0; overlap <= 400; overlap += 50) {
+      ScannerRig rig;
+      PrepareMethod(rig, ScanMethodId::kTwoSwitches, Layout::kStrip, accept);
+      const std::int64_t length = accept + 100;
+      // Two steps to button 2, a third, and switch 2 pressed overlap ms after it.
+      rig.Presses1({{1000, length}, {2000, length}, {4000, length}});
+      rig.secondSwitch = {{4000 + overlap, length}};
+      rig.RunUntil(7000);
+      const std::string at = "accept " + std::to_string(accept) + ", switch 2 " + std::to_string(overlap) + " ms later";
+      EXPECT_EQ(Pressed(rig), (Events{"down 3", "up 3"})) << at;
+      EXPECT_EQ(rig.lit.back(), 3) << at;
+    }
+  }
+}
+
+TEST(ScanMethods, TapToMoveTakesAPressBegunBeforeThePauseEndedAsATap) {
+  // Two taps light button 2 and the pause after them ends at 3900; the
+  // acceptance time outlasts it.
+  for (std::int64_t before = 400; before >= 0; before -= 25) {
+    ScannerRig rig;
+    PrepareMethod(rig, ScanMethodId::kTapToMove, Layout::kStrip, 300);
+    rig.scanner.state().selectingPause = 2000;
+    rig.Presses1({{1000, 400}, {1500, 400}, {3900 - before, 400}});
+    rig.RunUntil(7000);
+    const Events expected = before > 0 ? Events{"down 3", "up 3"} : Events{"down 2", "up 2", "down 1", "up 1"};
+    EXPECT_EQ(Pressed(rig), expected) << "a press " << before << " ms before the pause ended";
   }
 }
 

@@ -153,7 +153,7 @@ TEST(SettingsNumbers, FullWidthDigitsHugeValuesAndAnIntervalBeyondAMinute) {
   EXPECT_EQ(panel.form().switchOptions.ignoreRepeatMilliseconds, 5000);
   EXPECT_EQ(panel.form().switchOptions.acceptTime, 5000);
   EXPECT_EQ(panel.form().switchOptions.firstPause, 0);
-  EXPECT_EQ(panel.form().switchOptions.restAfterCycles, 12);
+  EXPECT_EQ(panel.form().switchOptions.quietCyclesBeforeRest, 12);
   EXPECT_EQ(panel.form().scanner().timer().Interval(), 2000);
   ASSERT_EQ(panel.desk.messages.size(), 1U);
   EXPECT_TRUE(Contains(panel.desk.messages[0].text, "ScanTimer=90"));

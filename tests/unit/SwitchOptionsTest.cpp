@@ -201,24 +201,24 @@ TEST(SwitchOptions, TheDialogTakesTheSecondKeyAndTheDwellTimeByTheSameRules) {
   SwitchOptions chosen;
   chosen.key = 32;
   chosen.key2 = 13;
-  chosen.dwellMilliseconds = 3500;
+  chosen.selectingPause = 3500;
   const SwitchOptionTexts texts = TextsOf(chosen);
   EXPECT_EQ(texts.key2, 13);
-  EXPECT_EQ(texts.dwellMilliseconds, "3500");
+  EXPECT_EQ(texts.selectingPause, "3500");
   EXPECT_EQ(ParseOptionTexts(texts).options, chosen);
 
   SwitchOptionTexts typed = texts;
   for (const char* outOfRange : {"499", "10001", "", "2 s", "-600"}) {
-    typed.dwellMilliseconds = outOfRange;
+    typed.selectingPause = outOfRange;
     const ParsedOptions parsed = ParseOptionTexts(typed);
     EXPECT_FALSE(parsed.options) << outOfRange;
     EXPECT_EQ(parsed.problem, "選択までの待ち時間は 500 から 10000 までの整数で入力してください") << outOfRange;
   }
-  typed.dwellMilliseconds = " １５００ ";
+  typed.selectingPause = " １５００ ";
   ASSERT_TRUE(ParseOptionTexts(typed).options);
-  EXPECT_EQ(ParseOptionTexts(typed).options->dwellMilliseconds, 1500);
-  typed.dwellMilliseconds = "10000";
-  EXPECT_EQ(ParseOptionTexts(typed).options->dwellMilliseconds, 10000);
+  EXPECT_EQ(ParseOptionTexts(typed).options->selectingPause, 1500);
+  typed.selectingPause = "10000";
+  EXPECT_EQ(ParseOptionTexts(typed).options->selectingPause, 10000);
 
   // One key cannot be both switches; no second key at all is fine.
   typed.key2 = 32;
@@ -233,18 +233,18 @@ TEST(SwitchOptions, TheDialogOpensOnTheSecondKeyAndTheDwellTimeAndKeepsThemOnlyI
   WithOptions panel("Key2=65\r\n[Scan]\r\nDwellTime=4000\r\n");
   SwitchOptionTexts answer{32, "0", "0", "0", "0", 66, "20000"};
   panel.desk.switchAnswers.push_back(answer);
-  answer.dwellMilliseconds = "2500";
+  answer.selectingPause = "2500";
   panel.desk.switchAnswers.push_back(answer);
   panel.form().MenuCommand(MenuId::SwitchSettings);
   ASSERT_EQ(panel.desk.switchDialogInitial.size(), 2U);
   EXPECT_EQ(panel.desk.switchDialogInitial[0].key2, 65);
-  EXPECT_EQ(panel.desk.switchDialogInitial[0].dwellMilliseconds, "4000");
-  EXPECT_EQ(panel.desk.switchDialogInitial[1].dwellMilliseconds, "20000");  // what was typed comes back
+  EXPECT_EQ(panel.desk.switchDialogInitial[0].selectingPause, "4000");
+  EXPECT_EQ(panel.desk.switchDialogInitial[1].selectingPause, "20000");  // what was typed comes back
   ASSERT_EQ(panel.desk.messages.size(), 1U);
   EXPECT_EQ(panel.desk.messages[0].text, "選択までの待ち時間は 500 から 10000 までの整数で入力してください");
   EXPECT_EQ(panel.form().switchOptions.key2, 66);
-  EXPECT_EQ(panel.form().switchOptions.dwellMilliseconds, 2500);
-  EXPECT_EQ(panel.scan().dwellMilliseconds, 2500);
+  EXPECT_EQ(panel.form().switchOptions.selectingPause, 2500);
+  EXPECT_EQ(panel.scan().selectingPause, 2500);
 }
 
 }  // namespace sorvane::test
