@@ -68,7 +68,6 @@ void SettingsPlace::HoldBack(const std::string& path, const char* reason) {
   // Defaults written over weeks of a carer's settings would be worse than
   // losing this run's changes: nothing is saved from now on.
   heldBack_ = true;
-  platform_.log.Write(path + " を読み込めません（" + reason + "）。既定の設定で動作し、保存しません");
   tell_(path + " を読み込めません（" + reason + "）。\n"
                "設定は読み込まれず、この起動では既定の設定で動作します。終了時にも設定は保存されません。",
         kMessageBoxWarningOk);

@@ -22,7 +22,8 @@ extern const char* const kHelpFile;  // "Sorvane.chm"
 
 class SettingsPlace {
  public:
-  // What the carer must be told, as a message box of the given style.
+  // What the carer must be told, as a message box of the given style; the
+  // panel shows it and puts its text in the log.
   using Tell = std::function<void(const std::string& text, unsigned boxStyle)>;
   SettingsPlace(Platform& platform, Tell tell) : platform_(platform), tell_(std::move(tell)) {}
 
