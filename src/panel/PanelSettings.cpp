@@ -66,7 +66,7 @@ void PanelForm::LoadSettings() {
   driver.Start();
   scanner().ShowLayout();
   scanner().ApplyTiming();
-  scanner().timer().SetEnabled(true);
+  driver.Start();  // whatever way of scanning laid the strip out
   // Last: the method starts the scan its own way over the layout just shown.
   ApplyScanMethod();
 }

@@ -118,9 +118,9 @@ void ScanDriver::HoldScan(HoldReason reason) {
 
 void ScanDriver::LetScanGoOn(HoldReason reason) {
   if (reason == HoldReason::kDialog) return ResumeAfterDialog();
-  // The menu, the pointer and the name editor hold the scan together: any of
-  // them letting go sets it going, as the carer or the user expects at once.
-  // A name editor still open holds it past the menu and the pointer.
+  // The carer's command, or the pointer gone, sets the scan going at once
+  // whatever the other of the two held it for; a name editor still open
+  // holds it on.
   unsigned lifted = ~kDialogHold;
   if (reason != HoldReason::kNameEditor) lifted &= ~Bit(HoldReason::kNameEditor);
   holds_ &= ~lifted;

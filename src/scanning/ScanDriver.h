@@ -14,10 +14,12 @@
 
 namespace sorvane {
 
-// Why the scan stands still. The menu's, the pointer's and the name editor's
-// holds end together: a command that lets the scan go on, the pointer
-// leaving the panel, or a press, which sets the scan going whatever held it.
-// A dialog's hold ends only when the dialog has closed.
+// Why the scan stands still. The menu's and the pointer's holds end
+// together: a command that lets the scan go on, the pointer leaving the
+// panel, or cursor chase turned off. The name editor's ends as it closes,
+// and with it the others. A press the tick handles sets the scan going
+// whatever held it; a dialog, which holds the ticks too, ends only as it
+// closes, and lets the scan go on whatever held it before.
 enum class HoldReason : unsigned {
   kMenu = 1U << 0,        // the popup menu is open, or its command keeps the scan still
   kPointer = 1U << 1,     // cursor chase is on and the pointer is over the panel
