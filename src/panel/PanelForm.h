@@ -62,8 +62,10 @@ class PanelForm : public Form,
   static constexpr int kHtCaption = 2;
   static constexpr int kTickInterval = 200;
   static constexpr int kSampleInterval = 10;
-  // How long a closing panel waits for JoyToKey to take the last messages.
-  static constexpr int kCloseDeliveryWait = 3000;
+  // How long a closing panel waits for JoyToKey to take the last messages:
+  // a little less than the 5 s after which Windows takes a window that does
+  // not answer for hung. What is left then is posted.
+  static constexpr int kCloseDeliveryWait = 4500;
 
   // Builds the panel from its design, loads its settings, then finds or
   // launches JoyToKey, with the scan and the ticks held off until it is shown.
@@ -294,6 +296,9 @@ class PanelForm : public Form,
   // saved in this run.
   void HoldBackSettings(const std::string& path, const char* reason);
   void Construct();
+  // Nothing may stay held at JoyToKey once the panel is gone; answeredAt is
+  // when the panel last answered Windows.
+  void DeliverLastMessages(std::int64_t answeredAt);
   void LoadButtonAppearance(const IniFile& ini);
   void LoadSwitchOptions(const IniFile& ini);
   void LoadScanOptions(const IniFile& ini);
