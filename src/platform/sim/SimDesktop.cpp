@@ -308,10 +308,15 @@ bool SimDesktop::Launch(const std::string& verb, const std::string& file,
 FileRead SimDesktop::ReadWholeFile(const std::string& linkOrPath) {
   const auto link = links.find(linkOrPath);
   const std::string& path = link == links.end() ? linkOrPath : link->second;
+  if (std::find(madeFolders.begin(), madeFolders.end(), path + "\\") != madeFolders.end()) {
+    return {FileRead::Status::kUnreadable, {}, FileRead::Reason::kFolder};
+  }
   const auto found = files.find(path);
   if (found == files.end()) return {FileRead::Status::kMissing, {}};
   const auto locked = lockedUntil.find(path);
-  if (locked != lockedUntil.end() && now < locked->second) return {FileRead::Status::kUnreadable, {}};
+  if (locked != lockedUntil.end() && now < locked->second) {
+    return {FileRead::Status::kUnreadable, {}, FileRead::Reason::kInUse};
+  }
   return {FileRead::Status::kRead, found->second};
 }
 
