@@ -38,6 +38,8 @@ void MessageCourier::Hand(const Letter& letter) {
     shared_->log = &log_;
     thread_ = CreateThread(nullptr, 0, &Run, shared_, 0, nullptr);
     if (thread_ == nullptr) return;
+    // As the switch reader's: busy programs on the machine must not delay a press.
+    SetThreadPriority(thread_, THREAD_PRIORITY_ABOVE_NORMAL);
   }
   AcquireSRWLockExclusive(&shared_->lock);
   shared_->letters.Push(letter);
