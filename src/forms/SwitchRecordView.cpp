@@ -65,4 +65,25 @@ SwitchRecordReport SwitchRecordReportOf(const PressFigures& session, const Press
   return report;
 }
 
+const char* WhyUnreadable(FileRead::Reason reason) {
+  switch (reason) {
+    case FileRead::Reason::kInUse: return "ほかのプログラムが使用中です";
+    case FileRead::Reason::kFolder: return "同じ名前のフォルダーがあります";
+    case FileRead::Reason::kDenied: return "読み取りを許可されていません";
+    case FileRead::Reason::kFailed: break;
+  }
+  return "読み込みに失敗しました";
+}
+
+SwitchRecordReport UnreadableRecordReport(const std::string& path, FileRead::Reason reason) {
+  SwitchRecordReport report = SwitchRecordReportOf({}, {}, {});
+  // Figures of a record that was not read would say nothing was pressed.
+  for (auto& row : report.rows) {
+    for (auto& value : row.values) value = "―";
+  }
+  report.notice = std::string("記録を読めません: ") + WhyUnreadable(reason) + "\n" + path;
+  report.suggestions = {"記録を読めないため、提案できません"};
+  return report;
+}
+
 }  // namespace sorvane

@@ -2,9 +2,11 @@
 // of the last seven days, and the suggested settings with their reasons.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
 #include "record/RecordStatistics.h"
 
 namespace sorvane {
@@ -13,5 +15,8 @@ extern const char* const kSwitchRecordTitle;  // "スイッチの記録"
 
 SwitchRecordReport SwitchRecordReportOf(const PressFigures& session, const PressFigures& lastWeek,
                                         const SwitchSuggestions& suggestions);
+const char* WhyUnreadable(FileRead::Reason reason);
+// The window when the record file could not be read: why, and no figures.
+SwitchRecordReport UnreadableRecordReport(const std::string& path, FileRead::Reason reason);
 
 }  // namespace sorvane

@@ -61,6 +61,8 @@ void JoyToKeyLink::Send(std::uint32_t message, std::int32_t lParam) {
   letter.lParam = lParam;
   letter.replaceable = message == WM_JOYTOKEY_STICK;
   letter.mayBeLost = message == WM_JOYTOKEY_STICK || message == WM_JOYTOKEY_BUTTON_DOWN;
+  if (message == WM_JOYTOKEY_BUTTON_DOWN) letter.key = Letter::Key::kPress;
+  if (message == WM_JOYTOKEY_BUTTON_UP) letter.key = Letter::Key::kRelease;
   courier_.Hand(letter);
   if (message == WM_JOYTOKEY_STICK) reportedStick_ = lParam;
 }

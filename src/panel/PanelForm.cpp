@@ -1,5 +1,7 @@
 #include "panel/PanelForm.h"
 
+#include <algorithm>
+
 #include "settings/IniFile.h"
 
 namespace sorvane {
@@ -139,6 +141,7 @@ void PanelForm::FormClose() {
   scanner().ReleaseHeldButton();
   // A file another program holds for a while need not cost the carer this
   // session's changes: the box offers to try again.
+  std::int64_t answeredAt = platform_.clock.NowMilliseconds();
   for (;;) {
     std::string problem;
     const char* reason = "ほかのプログラムが使用中かもしれません";
@@ -160,19 +163,31 @@ void PanelForm::FormClose() {
     }
     if (!problem.empty()) platform_.log.Write(problem + "（" + reason + "）");
     // Windows waits for nobody at the end of a session: the log keeps what was lost.
-    if (problem.empty() || sessionEnding_ ||
-        platform_.dialogs.ShowMessage(handle, problem + "\n（" + reason + "）\nもう一度試しますか？",
-                                      kErrorCaption, kMessageBoxWarningRetryCancel) != kMessageBoxRetry) {
-      break;
-    }
+    if (problem.empty() || sessionEnding_) break;
+    const int answer = platform_.dialogs.ShowMessage(handle, problem + "\n（" + reason + "）\nもう一度試しますか？",
+                                                     kErrorCaption, kMessageBoxWarningRetryCancel);
+    answeredAt = platform_.clock.NowMilliseconds();  // the box kept the panel answering
+    if (answer != kMessageBoxRetry) break;
   }
   link.PostQuit();
-  // The release and the quit leave from the courier's thread, which ends
-  // with the program: JoyToKey gets a while to take them.
-  if (!platform_.courier.WaitDelivered(kCloseDeliveryWait)) {
-    platform_.log.Write("JoyToKey が応答しないため、最後のメッセージが届いていないかもしれません");
-  }
+  DeliverLastMessages(answeredAt);
   platform_.log.Write("終了しました");
+}
+
+void PanelForm::DeliverLastMessages(std::int64_t answeredAt) {
+  // The release and the quit leave from the courier's thread, which ends
+  // with the program: what JoyToKey has not taken by then is posted, and
+  // reaches it after the panel has gone, behind what it is still handling.
+  // At the end of a session Windows waits for nobody.
+  Clock& clock = platform_.clock;
+  const int wait = sessionEnding_ ? 0 : static_cast<int>(std::max<std::int64_t>(0, kCloseDeliveryWait - (clock.NowMilliseconds() - answeredAt)));
+  if (wait > 0 && platform_.courier.WaitDelivered(wait)) return;
+  const int posted = platform_.courier.PostWaiting();
+  if (posted == 0) return;
+  const std::string count = std::to_string(posted);
+  platform_.log.Write(sessionEnding_ ? "Windows の終了のため、JoyToKey に届いていないメッセージ " + count + " 件をポストしました"
+                                     : "JoyToKey が応答しないため、届いていないメッセージ " + count +
+                                           " 件をポストしました（JoyToKey が応答すると順に届きます）");
 }
 
 int PanelForm::HitTest(bool inFrame) {

@@ -44,8 +44,10 @@ class PanelForm : public Form,
   // Answers to the system's hit test: the surface, or a caption to drag by.
   static constexpr int kHtClient = 1;
   static constexpr int kHtCaption = 2;
-  // How long a closing panel waits for JoyToKey to take the last messages.
-  static constexpr int kCloseDeliveryWait = 3000;
+  // How long a closing panel waits for JoyToKey to take the last messages:
+  // a little less than the 5 s after which Windows takes a window that does
+  // not answer for hung. What is left then is posted.
+  static constexpr int kCloseDeliveryWait = 4500;
 
   // Builds the panel from its design, loads its settings, then finds or
   // launches JoyToKey, with the scan and the ticks held off until it is shown.
@@ -241,6 +243,9 @@ class PanelForm : public Form,
   void BuildDesign();
   void PlaceFiles();
   void Construct();
+  // Nothing may stay held at JoyToKey once the panel is gone; answeredAt is
+  // when the panel last answered Windows.
+  void DeliverLastMessages(std::int64_t answeredAt);
   void StartPrompt(int position);
   void LayoutStrip(int count);
   void PaintStripHighlight(int position);

@@ -72,6 +72,13 @@ void PanelForm::ShowRecordClick() {
   std::vector<RecordedPress> lastWeek;
   const std::int64_t now = platform_.clock.LocalMilliseconds();
   const FileRead read = platform_.files.ReadWholeFile(recorder.file().path());
+  if (read.status == FileRead::Status::kUnreadable) {
+    platform_.log.Write(std::string("スイッチの記録のファイルを読めません（") + WhyUnreadable(read.reason) +
+                        "）: " + recorder.file().path());
+    platform_.dialogs.ShowSwitchRecord(handle, UnreadableRecordReport(recorder.file().path(), read.reason));
+    driver.ResumeAfterDialog();
+    return;
+  }
   if (read.status == FileRead::Status::kRead) {
     ForEachRecordedPress(read.contents, now - kWeekMilliseconds,
                          [&lastWeek](const RecordedPress& press) { lastWeek.push_back(press); });

@@ -2,6 +2,7 @@
 // that the program's own thread never waits on that program.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -19,6 +20,10 @@ struct Letter {
   bool replaceable = false;
   // Refused when the queue is nearly full, to keep room for what must arrive.
   bool mayBeLost = false;
+  // A key going down or coming up: the same lParam to the same window is
+  // the same key.
+  enum class Key : std::uint8_t { kNone, kPress, kRelease };
+  Key key = Key::kNone;
 };
 
 class Courier {
@@ -31,6 +36,11 @@ class Courier {
   virtual int Undelivered() = 0;
   // Waits at most this long for every letter to be handled; false if some are not.
   virtual bool WaitDelivered(int milliseconds) = 0;
+  // Posts the letters still waiting, in order, from the caller's thread, and
+  // takes them from the courier. A posted message waits in its window's own
+  // queue behind the one the window is handling, so it arrives even after
+  // this program has ended. Returns how many were posted.
+  virtual int PostWaiting() = 0;
 
  protected:
   ~Courier() = default;
@@ -71,6 +81,56 @@ class LetterQueue {
   std::array<Letter, kCapacity> ring_{};
   int first_ = 0;
   int count_ = 0;
+};
+
+// The keys whose press has left and whose release has not, so that a tap
+// whose press and release waited together behind a busy window still lasts
+// long enough for a program that looks at the key's state rather than at
+// its messages. Fixed in size: the courier allocates nothing as it delivers.
+class HeldKeys {
+ public:
+  static constexpr std::int64_t kShortestTap = 30;  // ms
+
+  // The earliest time, now or later, at which the letter may leave.
+  std::int64_t EarliestLeaving(const Letter& letter, std::int64_t now) const {
+    if (letter.key != Letter::Key::kRelease) return now;
+    const int held = Find(letter);
+    return held < 0 ? now : std::max(now, keys_[static_cast<std::size_t>(held)].since + kShortestTap);
+  }
+
+  void Left(const Letter& letter, std::int64_t at) {
+    if (letter.key == Letter::Key::kNone) return;
+    const int held = Find(letter);
+    if (letter.key == Letter::Key::kRelease) {
+      if (held >= 0) keys_[static_cast<std::size_t>(held)] = Held{};
+      return;
+    }
+    // A repeated press: the key has been down since the first.
+    if (held >= 0) return;
+    Held* slot = &keys_[0];
+    for (Held& candidate : keys_) {
+      if (candidate.window == 0) {
+        slot = &candidate;
+        break;
+      }
+      if (candidate.since < slot->since) slot = &candidate;
+    }
+    *slot = Held{letter.window, letter.lParam, at};
+  }
+
+ private:
+  struct Held {
+    WindowHandle window = 0;  // 0: a free slot
+    std::int32_t lParam = 0;
+    std::int64_t since = 0;
+  };
+  int Find(const Letter& letter) const {
+    for (std::size_t i = 0; i < keys_.size(); ++i) {
+      if (keys_[i].window != 0 && keys_[i].window == letter.window && keys_[i].lParam == letter.lParam) return static_cast<int>(i);
+    }
+    return -1;
+  }
+  std::array<Held, 8> keys_{};
 };
 
 }  // namespace sorvane

@@ -43,6 +43,8 @@ struct SwitchRecordReport {
   std::vector<Row> rows;
   std::vector<std::string> suggestions;
   bool canApply = false;
+  // Shown above the figures: that the record could not be read, and why.
+  std::string notice;
 };
 
 // Message box styles and answers, as MessageBoxA takes and returns them.

@@ -18,6 +18,9 @@ struct FileRead {
   };
   Status status = Status::kMissing;
   std::string contents;  // the bytes, when read
+  // Why a file that exists could not be read.
+  enum class Reason { kFailed, kInUse, kFolder, kDenied };
+  Reason reason = Reason::kFailed;
 };
 
 // What replacing a whole file came to.

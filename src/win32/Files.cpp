@@ -54,17 +54,27 @@ std::string FolderName(std::wstring folder) {
 FileRead Files::ReadWholeFile(const std::string& path) {
   OwnedFile file(CreateFileW(LongPath(Wide(path)).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const auto Unreadable = [&path](DWORD error) {
+    FileRead::Reason reason = FileRead::Reason::kFailed;
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) reason = FileRead::Reason::kInUse;
+    if (error == ERROR_ACCESS_DENIED) {
+      const DWORD attributes = GetFileAttributesW(LongPath(Wide(path)).c_str());
+      const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+      reason = folder ? FileRead::Reason::kFolder : FileRead::Reason::kDenied;
+    }
+    return FileRead{FileRead::Status::kUnreadable, {}, reason};
+  };
   if (!file) {
     const DWORD error = GetLastError();
     // Only a file that is not there is missing; held, denied or failing is not.
-    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-    return {missing ? FileRead::Status::kMissing : FileRead::Status::kUnreadable, {}};
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {FileRead::Status::kMissing, {}};
+    return Unreadable(error);
   }
   FileRead result{FileRead::Status::kRead, {}};
   char chunk[16384];
   for (;;) {
     DWORD read = 0;
-    if (!ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr)) return {FileRead::Status::kUnreadable, {}};
+    if (!ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr)) return Unreadable(GetLastError());
     if (read == 0) break;
     result.contents.append(chunk, read);
   }

@@ -1,10 +1,23 @@
 #include "win32/MessageCourier.h"
 
+#include "win32/SwitchReader.h"
+
 namespace sorvane::win32 {
 
 namespace {
 // At the end of the program a hung JoyToKey gets this long to take what is left.
 constexpr DWORD kStopWait = 200;
+// A letter the thread has taken gets this long to reach its window before
+// the rest is posted: a posted message must not overtake it.
+constexpr DWORD kOvertakingGuard = 100;
+
+void LogNotDelivered(Log& log, const Letter& letter) {
+  char line[96];
+  wsprintfA(line, "JoyToKey に送れませんでした（メッセージ %u、%d、ウィンドウがありません）", letter.message,
+            letter.lParam);
+  log.Write(line);
+}
+
 }  // namespace
 
 MessageCourier::~MessageCourier() {
@@ -25,6 +38,8 @@ void MessageCourier::Hand(const Letter& letter) {
     shared_->log = &log_;
     thread_ = CreateThread(nullptr, 0, &Run, shared_, 0, nullptr);
     if (thread_ == nullptr) return;
+    // As the switch reader's: busy programs on the machine must not delay a press.
+    SetThreadPriority(thread_, THREAD_PRIORITY_ABOVE_NORMAL);
   }
   AcquireSRWLockExclusive(&shared_->lock);
   shared_->letters.Push(letter);
@@ -56,15 +71,51 @@ bool MessageCourier::WaitDelivered(int milliseconds) {
   return delivered;
 }
 
+int MessageCourier::PostWaiting() {
+  if (thread_ == nullptr) return 0;
+  int posted = 0;
+  AcquireSRWLockExclusive(&shared_->lock);
+  const ULONGLONG end = GetTickCount64() + kOvertakingGuard;
+  while (shared_->underWay) {
+    const ULONGLONG now = GetTickCount64();
+    if (now >= end ||
+        !SleepConditionVariableSRW(&shared_->changed, &shared_->lock, static_cast<DWORD>(end - now), 0)) {
+      break;
+    }
+  }
+  // All under the lock, so that the thread sends nothing in between.
+  for (; !shared_->letters.Empty(); shared_->letters.Pop()) {
+    const Letter& letter = shared_->letters.Front();
+    const HWND window = reinterpret_cast<HWND>(letter.window);
+    if (IsWindow(window) && PostMessageW(window, letter.message, 0, static_cast<LPARAM>(letter.lParam))) {
+      ++posted;
+    } else {
+      LogNotDelivered(*shared_->log, letter);
+    }
+  }
+  ReleaseSRWLockExclusive(&shared_->lock);
+  WakeAllConditionVariable(&shared_->changed);
+  return posted;
+}
+
 DWORD WINAPI MessageCourier::Run(void* context) {
   Shared& shared = *static_cast<Shared*>(context);
   AcquireSRWLockExclusive(&shared.lock);
+  HeldKeys heldKeys;
   for (;;) {
     while (shared.letters.Empty() && !shared.stop) SleepConditionVariableSRW(&shared.changed, &shared.lock, INFINITE, 0);
     if (shared.letters.Empty()) break;
+    const std::int64_t now = MonotonicMilliseconds();
+    const std::int64_t leaving = heldKeys.EarliestLeaving(shared.letters.Front(), now);
+    if (leaving > now) {
+      // Woken early when the letters are posted at the end of the program.
+      SleepConditionVariableSRW(&shared.changed, &shared.lock, static_cast<DWORD>(leaving - now), 0);
+      continue;
+    }
     const Letter letter = shared.letters.Front();
     shared.letters.Pop();
     shared.underWay = true;
+    heldKeys.Left(letter, now);
     ReleaseSRWLockExclusive(&shared.lock);
     const HWND window = reinterpret_cast<HWND>(letter.window);
     // lParam travels as the 32 bits JoyToKey reads, sign-extended.
@@ -78,12 +129,7 @@ DWORD WINAPI MessageCourier::Run(void* context) {
       SendMessageW(window, letter.message, 0, lParam);
       sent = true;
     }
-    if (!sent) {
-      char line[96];
-      wsprintfA(line, "JoyToKey に送れませんでした（メッセージ %u、%d、ウィンドウがありません）", letter.message,
-                letter.lParam);
-      shared.log->Write(line);
-    }
+    if (!sent) LogNotDelivered(*shared.log, letter);
     AcquireSRWLockExclusive(&shared.lock);
     shared.underWay = false;
     WakeAllConditionVariable(&shared.changed);

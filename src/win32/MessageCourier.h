@@ -20,6 +20,7 @@ class MessageCourier : public Courier {
   void Hand(const Letter& letter) override;
   int Undelivered() override;
   bool WaitDelivered(int milliseconds) override;
+  int PostWaiting() override;
 
  private:
   // Shared with the thread, which may outlive the courier while a hung

@@ -19,6 +19,7 @@ constexpr int kLabelWidth = 240;
 constexpr int kValueWidth = 140;
 constexpr int kRowHeight = 22;
 constexpr int kSuggestionHeight = 36;  // room for a reason that wraps once
+constexpr int kNoticeHeight = 54;      // a line, and a long path that wraps once
 constexpr int kButtonWidth = 130;
 constexpr int kButtonHeight = 28;
 
@@ -54,7 +55,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 bool RunSwitchRecordWindow(HWND owner, const SwitchRecordReport& report) {
-  const int tableBottom = kMargin + kRowHeight * (static_cast<int>(report.rows.size()) + 1);
+  const int tableTop = kMargin + (report.notice.empty() ? 0 : kNoticeHeight + kMargin);
+  const int tableBottom = tableTop + kRowHeight * (static_cast<int>(report.rows.size()) + 1);
   const int suggestionsTop = tableBottom + kMargin + kRowHeight;
   const int buttonsTop =
       suggestionsTop + kSuggestionHeight * static_cast<int>(report.suggestions.size()) + kMargin;
@@ -70,14 +72,17 @@ bool RunSwitchRecordWindow(HWND owner, const SwitchRecordReport& report) {
     return window.Add(kind, Wide(text), style, 0, id, x, y, width, height, shownIn);
   };
 
+  if (!report.notice.empty()) {
+    AddControl(L"STATIC", report.notice, SS_LEFT, -1, kMargin, kMargin, kWidth - 2 * kMargin, kNoticeHeight, bold);
+  }
   const int valuesLeft = kMargin + kLabelWidth;
   for (std::size_t column = 0; column < report.columns.size(); ++column) {
     AddControl(L"STATIC", report.columns[column], SS_RIGHT, -1,
-               valuesLeft + kValueWidth * static_cast<int>(column), kMargin, kValueWidth - 8, kRowHeight,
+               valuesLeft + kValueWidth * static_cast<int>(column), tableTop, kValueWidth - 8, kRowHeight,
                bold);
   }
   for (std::size_t row = 0; row < report.rows.size(); ++row) {
-    const int top = kMargin + kRowHeight * (static_cast<int>(row) + 1);
+    const int top = tableTop + kRowHeight * (static_cast<int>(row) + 1);
     AddControl(L"STATIC", report.rows[row].label, SS_LEFT, -1, kMargin, top, kLabelWidth, kRowHeight,
                font);
     for (std::size_t column = 0; column < report.rows[row].values.size(); ++column) {

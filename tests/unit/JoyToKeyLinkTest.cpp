@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "Harness.h"
@@ -145,6 +146,58 @@ TEST(JoyToKeyDelivery, AStalledJoyToKeyGetsEveryMessageOnceInOrderAndThePanelGoe
   EXPECT_GE(atEnd, 3);
   EXPECT_LE(atEnd, 8);
   EXPECT_EQ(panel.desk.Undelivered(), 0);
+}
+
+TEST(JoyToKeyDelivery, ATapThatWaitedForAStalledJoyToKeyStillLastsThirtyMilliseconds) {
+  Linked panel;
+  panel.Run(1500);
+  panel.peer().stallOn = WM_JOYTOKEY_BUTTON_DOWN;
+  panel.peer().stallMilliseconds = 3000;
+  panel.ClearReceived();
+  panel.Tap(10);
+  panel.Tap(1000);  // its press and release wait together
+  panel.Run(4500);
+  std::vector<sim::ReceivedMessage> buttons;
+  for (const auto& m : panel.peer().received) {
+    if (m.message == WM_JOYTOKEY_BUTTON_DOWN || m.message == WM_JOYTOKEY_BUTTON_UP) buttons.push_back(m);
+  }
+  ASSERT_EQ(buttons.size(), 4U);
+  const std::int64_t stallEnd = panel.peer().stalledUntil;
+  // The first tap was long over: its release waits for nothing.
+  EXPECT_EQ(buttons[1].time, stallEnd);
+  EXPECT_EQ(buttons[2].time, stallEnd);
+  EXPECT_EQ(buttons[3].time, stallEnd + HeldKeys::kShortestTap);
+}
+
+TEST(JoyToKeyDelivery, ClosingBesideAStalledJoyToKeyStillReleasesTheKeyAndMakesItQuit) {
+  for (const bool sessionEnds : {false, true}) {
+    SCOPED_TRACE(sessionEnds ? "the session ends" : "the menu's exit");
+    Linked panel;
+    panel.Run(1500);
+    panel.peer().stallOn = WM_JOYTOKEY_BUTTON_DOWN;
+    panel.peer().stallMilliseconds = 8000;
+    panel.ClearReceived();
+    panel.Tap(10);
+    panel.Run(300);
+    const std::int64_t closing = panel.desk.now;
+    if (sessionEnds) {
+      panel.form().EndSession();
+    } else {
+      panel.form().ExitClick();
+    }
+    // Windows takes a window that has not answered for 5 s for hung.
+    EXPECT_LT(panel.desk.now - closing, 5000);
+    EXPECT_EQ(panel.desk.EndProgram(), 0);
+    panel.desk.RunFor(9000);
+    Messages got = panel.received();
+    got.erase(std::remove_if(got.begin(), got.end(), [](const auto& m) { return m.first == WM_JOYTOKEY_STICK; }),
+              got.end());
+    ASSERT_EQ(got.size(), 3U);
+    EXPECT_EQ(got[0].first, WM_JOYTOKEY_BUTTON_DOWN);
+    EXPECT_EQ(got[1], std::make_pair(WM_JOYTOKEY_BUTTON_UP, got[0].second));
+    EXPECT_EQ(got[2], std::make_pair(WM_QUIT_MESSAGE, 0));
+    EXPECT_GE(panel.peer().received.back().time, panel.peer().stalledUntil);
+  }
 }
 
 TEST(JoyToKeyBinding, ThePanelKeepsToTheWindowItFoundAndAnotherHearsNothing) {

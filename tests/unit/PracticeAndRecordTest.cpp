@@ -311,4 +311,28 @@ TEST(RecordWindow, ShowsTheFiguresAndAppliesTheSuggestionsOnlyWhenAsked) {
   EXPECT_NE(panel.desk.files.at(form.settingsPlace.SettingsFile()).find("[Interval]\r\nScanTimer=1\r\n"), std::string::npos);
 }
 
+TEST(RecordWindow, ARecordThatCannotBeReadIsSaidToBeSoAndWhyAndShowsNoFigures) {
+  Recording panel;
+  PanelForm& form = panel.form();
+  panel.Press(400, 200);
+  panel.Run(1000);
+  const std::string path = form.recorder.file().path();
+  ASSERT_FALSE(panel.File().empty());
+  panel.desk.lockedUntil[path] = panel.desk.now + 60000;
+  form.MenuCommand(MenuId::ShowRecord);
+  panel.desk.lockedUntil.clear();
+  panel.desk.files.erase(path);
+  panel.desk.madeFolders.push_back(path + "\\");
+  form.MenuCommand(MenuId::ShowRecord);
+
+  ASSERT_EQ(panel.desk.recordReports.size(), 2U);
+  const char* const why[] = {"ほかのプログラムが使用中です", "同じ名前のフォルダーがあります"};
+  for (int i = 0; i < 2; ++i) {
+    const SwitchRecordReport& report = panel.desk.recordReports[static_cast<std::size_t>(i)];
+    EXPECT_EQ(report.notice, std::string("記録を読めません: ") + why[i] + "\n" + path);
+    for (const auto& row : report.rows) EXPECT_EQ(row.values, (std::vector<std::string>{"―", "―"})) << row.label;
+    EXPECT_FALSE(report.canApply);
+  }
+}
+
 }  // namespace sorvane::test

@@ -203,31 +203,66 @@ void SimDesktop::Hand(const Letter& letter) {
   DeliverLetters(now);
 }
 
+PeerWindow* SimDesktop::ExistingWindow(WindowHandle handle) {
+  PeerWindow* found = nullptr;
+  for (PeerWindow& candidate : windows) {
+    if (candidate.handle == handle && candidate.exists) found = &candidate;
+  }
+  return found;
+}
+
 void SimDesktop::DeliverLetters(std::int64_t until) {
   // The courier's thread: each letter in turn, as soon as its window is
   // free to take it; a stalled window holds up everything behind it.
   while (!letters_.Empty()) {
     const Letter& letter = letters_.Front();
-    PeerWindow* window = nullptr;
-    for (PeerWindow& candidate : windows) {
-      if (candidate.handle == letter.window && candidate.exists) window = &candidate;
-    }
+    PeerWindow* window = ExistingWindow(letter.window);
     if (window == nullptr) {
       Write("JoyToKey に送れませんでした（メッセージ " + std::to_string(letter.message) + "、" +
             std::to_string(letter.lParam) + "、ウィンドウがありません）");
       letters_.Pop();
       continue;
     }
-    if (!letter.post && window->stalledUntil > until) return;
-    const std::int64_t at = std::max(now, letter.post ? now : window->stalledUntil);
+    const std::int64_t at = heldKeys_.EarliestLeaving(letter, std::max(now, letter.post ? now : window->stalledUntil));
+    if (at > until) return;
     window->received.push_back(
         {at, letter.message, 0, letter.lParam, letter.post});
+    heldKeys_.Left(letter, at);
+    lastHandledAt_ = at;
     if (!letter.post && window->stallOn != 0 && letter.message == window->stallOn) {
       window->stallOn = 0;
       window->stalledUntil = at + window->stallMilliseconds;
+      lastHandledAt_ = window->stalledUntil;
     }
     letters_.Pop();
   }
+}
+
+bool SimDesktop::WaitDelivered(int milliseconds) {
+  const std::int64_t end = now + milliseconds;
+  DeliverLetters(end);
+  const bool delivered = letters_.Empty() && lastHandledAt_ <= end;
+  now = delivered ? std::max(now, lastHandledAt_) : end;
+  return delivered;
+}
+
+int SimDesktop::PostWaiting() {
+  int posted = 0;
+  for (; !letters_.Empty(); letters_.Pop()) {
+    const Letter& letter = letters_.Front();
+    PeerWindow* window = ExistingWindow(letter.window);
+    if (window == nullptr) continue;
+    // Behind whatever the window is still handling.
+    window->received.push_back({std::max(now, window->stalledUntil), letter.message, 0, letter.lParam, true});
+    ++posted;
+  }
+  return posted;
+}
+
+int SimDesktop::EndProgram() {
+  const int lost = letters_.Size();
+  while (!letters_.Empty()) letters_.Pop();
+  return lost;
 }
 
 void SimDesktop::HoldSwitch(std::int64_t from, std::int64_t until) {
@@ -273,10 +308,15 @@ bool SimDesktop::Launch(const std::string& verb, const std::string& file,
 FileRead SimDesktop::ReadWholeFile(const std::string& linkOrPath) {
   const auto link = links.find(linkOrPath);
   const std::string& path = link == links.end() ? linkOrPath : link->second;
+  if (std::find(madeFolders.begin(), madeFolders.end(), path + "\\") != madeFolders.end()) {
+    return {FileRead::Status::kUnreadable, {}, FileRead::Reason::kFolder};
+  }
   const auto found = files.find(path);
   if (found == files.end()) return {FileRead::Status::kMissing, {}};
   const auto locked = lockedUntil.find(path);
-  if (locked != lockedUntil.end() && now < locked->second) return {FileRead::Status::kUnreadable, {}};
+  if (locked != lockedUntil.end() && now < locked->second) {
+    return {FileRead::Status::kUnreadable, {}, FileRead::Reason::kInUse};
+  }
   return {FileRead::Status::kRead, found->second};
 }
 

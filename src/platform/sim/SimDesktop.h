@@ -196,7 +196,12 @@ class SimDesktop : public Desktop,
   bool WindowExists(WindowHandle window) override;
   void Hand(const Letter& letter) override;
   int Undelivered() override { return letters_.Size(); }
-  bool WaitDelivered(int) override { return letters_.Empty(); }
+  // The caller's clock runs while it waits, as the courier goes on delivering.
+  bool WaitDelivered(int milliseconds) override;
+  int PostWaiting() override;
+  // The program has ended: the courier's thread ends with it, and the letters
+  // it still held never leave. Returns how many were lost.
+  int EndProgram();
   // Delivers the waiting letters that their windows take by the time until.
   void DeliverLetters(std::int64_t until);
   int ScreenWidth() override { return screenWidth; }
@@ -282,7 +287,10 @@ class SimDesktop : public Desktop,
   std::int64_t speechEndsAt_ = -1;  // -1: the voice says nothing
   bool voiceMade_ = false;
   bool voiceRefused_ = false;
+  PeerWindow* ExistingWindow(WindowHandle handle);
   LetterQueue letters_;
+  HeldKeys heldKeys_;
+  std::int64_t lastHandledAt_ = 0;  // when the window had handled the last letter taken
 };
 
 // Every message one window received, as (message, lParam) pairs.
