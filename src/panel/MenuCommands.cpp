@@ -58,7 +58,7 @@ bool PanelForm::MenuChecked(MenuId id) const {
     case MenuId::VoiceRecorded: return speaker.options().mode == VoiceMode::kRecorded;
     case MenuId::VoiceRecordedOrSystem: return speaker.options().mode == VoiceMode::kRecordedOrVoice;
     case MenuId::VoiceWait: return speaker.options().waitForPrompt;
-    case MenuId::Practice: return practice;
+    case MenuId::Practice: return practice.On();
     case MenuId::Record: return recorder.On();
     // Read afresh each time the menu is drawn: the carer may have changed it elsewhere.
     case MenuId::StartAtLogon: return platform_.logon.ReadRunValue(kLogonValueName) == LogonCommand();

@@ -29,8 +29,8 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
       speaker(platform.prompts, platform.files, platform.clock),
       link(platform.desktop, platform.courier),
       settingsPlace(platform, [this](const std::string& text, unsigned boxStyle) { TellCarer(text, boxStyle); }),
-      flashTimer(platform.timers, kFlashMilliseconds, false, [this] { EndFlash(); }),
       recorder(platform.files, platform.log, platform.clock),
+      practice(platform.timers, recorder, flashPainter_),
       launcher(platform, link),
       platform_(platform) {
   handle = window;

@@ -19,6 +19,7 @@
 #include "joytokey/JoyToKeyLink.h"
 #include "panel/PanelMenu.h"
 #include "platform/Platform.h"
+#include "record/Practice.h"
 #include "record/PressRecorder.h"
 #include "record/RecordStatistics.h"
 #include "scanning/ScanDriver.h"
@@ -154,18 +155,12 @@ class PanelForm : public Form,
   void ClearButtonCaptions();
   void SetScanSpeed(float seconds);
 
-  // Practice: the panel scans and answers presses, but JoyToKey hears
-  // nothing; a selected button flashes instead. Never saved.
-  static constexpr int kFlashMilliseconds = 300;
-  bool practice = false;
+  // The switch record ([Record] ON) and its window.
+  PressRecorder recorder;
+  Practice practice;
   void PracticeClick();
   // The window's title: the program's, and whether it is practising.
   std::string WindowTitle() const;
-  Timer flashTimer;
-  int flashedButton = 0;  // the button shown inverted, 0 none
-
-  // The switch record ([Record] ON) and its window.
-  PressRecorder recorder;
   std::int64_t startedAtLocal = 0;  // when this run began, local milliseconds
   void RecordClick();
   void ShowRecordClick();
@@ -277,8 +272,17 @@ class PanelForm : public Form,
   };
   TickStepsOfPanel tickSteps_{*this};
   void SetButtonCaptionsFromNames(bool secondStick);
-  void FlashButton(int position);
-  void EndFlash();
+  // The flash of a button selected in practice, drawn on the strip.
+  class FlashPainterOfPanel : public Practice::FlashPainter {
+   public:
+    explicit FlashPainterOfPanel(PanelForm& form) : form_(form) {}
+    void InvertButton(int button) override;
+    void RepaintScan() override;
+
+   private:
+    PanelForm& form_;
+  };
+  FlashPainterOfPanel flashPainter_{*this};
   // The button held down now and whether JoyToKey was told of it: a press
   // made in practice stays silent to its release, one made before is released.
   bool buttonHeld_ = false;

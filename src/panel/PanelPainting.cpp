@@ -102,11 +102,12 @@ void PanelForm::ButtonDown(int position) {
   if (!buttonHeld_) {
     // A new press: it goes to JoyToKey, or in practice flashes, to its release.
     buttonHeld_ = true;
-    heldSilently_ = practice;
-    if (!practice) recorder.ButtonSent(scanner().SelectingSwitch(), ButtonNumberAt(position, scan().activeStick));
-    if (practice) {
+    heldSilently_ = practice.On();
+    if (!practice.On()) recorder.ButtonSent(scanner().SelectingSwitch(), ButtonNumberAt(position, scan().activeStick));
+    if (practice.On()) {
       Click();
-      FlashButton(position);
+      // The single display shows every position on its one button.
+      practice.Flash(options.singleDisplay ? 1 : position);
     }
   }
   if (!heldSilently_) link.Send(WM_JOYTOKEY_BUTTON_DOWN, position - 1);
@@ -126,7 +127,7 @@ void PanelForm::ButtonUp(int position, std::int32_t stick) {
 void PanelForm::ReportStick(std::int32_t stick) {
   // In practice JoyToKey keeps the stick it had; the first tick after it
   // tells JoyToKey the active one again.
-  if (!practice) link.Send(WM_JOYTOKEY_STICK, stick);
+  if (!practice.On()) link.Send(WM_JOYTOKEY_STICK, stick);
   // Whatever took JoyToKey back to the first stick (a count chosen, the
   // sub-buttons opening), the user must see the keys they now press.
   if (stick != shownStick) StickSwitched(stick);

@@ -21,47 +21,36 @@ ColorValue Inverted(ColorValue color) {
 }  // namespace
 
 std::string PanelForm::WindowTitle() const {
-  return practice ? std::string(kApplicationTitle) + kPracticeTitleSuffix : std::string(kApplicationTitle);
+  return practice.On() ? std::string(kApplicationTitle) + kPracticeTitleSuffix : std::string(kApplicationTitle);
 }
 
 void PanelForm::PracticeClick() {
-  practice = !practice;
-  recorder.SetPractising(practice);
+  practice.Toggle();
   // A button held for JoyToKey goes up now, and the press under way repeats
   // nothing more: practice means JoyToKey hears nothing from here on.
-  if (practice && scan().heldButton != 0) {
+  if (practice.On() && scan().heldButton != 0) {
     scanner().ReleaseHeldButton();
     scanner().SelectNothingUntilRelease();
   }
   // JoyToKey hears the active stick at once, not only at the next tick.
-  if (!practice) ReportStick(scan().activeStick);
+  if (!practice.On()) ReportStick(scan().activeStick);
 }
 
-void PanelForm::FlashButton(int position) {
-  if (position < 1 || position > 8) return;
-  EndFlash();
-  // The single display shows every position on its one button.
-  flashedButton = options.singleDisplay ? 1 : position;
-  PanelButton& button = Button(flashedButton);
-  button.color = Inverted(button.color);
-  button.font.color = Inverted(button.font.color);
-  ButtonRepainted();
-  flashTimer.SetEnabled(false);
-  flashTimer.SetEnabled(true);
+void PanelForm::FlashPainterOfPanel::InvertButton(int button) {
+  PanelButton& shown = form_.Button(button);
+  shown.color = Inverted(shown.color);
+  shown.font.color = Inverted(shown.font.color);
+  form_.ButtonRepainted();
 }
 
-void PanelForm::EndFlash() {
-  flashTimer.SetEnabled(false);
-  if (flashedButton == 0) return;
-  flashedButton = 0;
-  // Back to what the scan shows now.
-  const int lit = scanner().Resting() ? kNothingLit : scan().litPosition;
+void PanelForm::FlashPainterOfPanel::RepaintScan() {
+  const int lit = form_.scanner().Resting() ? kNothingLit : form_.scan().litPosition;
   if (lit == kNothingLit) {
-    PaintNothingLit();
-  } else if (options.singleDisplay) {
-    PaintSingleDisplay(lit);
+    form_.PaintNothingLit();
+  } else if (form_.options.singleDisplay) {
+    form_.PaintSingleDisplay(lit);
   } else {
-    PaintStripHighlight(lit);
+    form_.PaintStripHighlight(lit);
   }
 }
 

@@ -85,8 +85,8 @@ void PanelWindow::Update() {
     background_.Reset(CreateSolidBrush(ToColorRef(color_)));
     InvalidateRect(window_.get(), nullptr, TRUE);
   }
-  if (form.practice != practiceShown_) {
-    practiceShown_ = form.practice;
+  if (form.practice.On() != practiceShown_) {
+    practiceShown_ = form.practice.On();
     SetWindowTextW(window_.get(), Wide(form.WindowTitle()).c_str());
     // The border is drawn with the background, around the buttons.
     RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
