@@ -21,25 +21,24 @@ void LogNotDelivered(Log& log, const Letter& letter) {
 }  // namespace
 
 MessageCourier::~MessageCourier() {
-  if (thread_ == nullptr) return;
+  if (!thread_) return;
   AcquireSRWLockExclusive(&shared_->lock);
   shared_->stop = true;
   ReleaseSRWLockExclusive(&shared_->lock);
   WakeAllConditionVariable(&shared_->changed);
   // A thread still held in a send by a hung window keeps the shared state:
   // the process ends around it.
-  if (WaitForSingleObject(thread_, kStopWait) == WAIT_OBJECT_0) delete shared_;
-  CloseHandle(thread_);
+  if (WaitForSingleObject(thread_.get(), kStopWait) == WAIT_OBJECT_0) delete shared_;
 }
 
 void MessageCourier::Hand(const Letter& letter) {
-  if (thread_ == nullptr) {
+  if (!thread_) {
     shared_ = new Shared;
     shared_->log = &log_;
-    thread_ = CreateThread(nullptr, 0, &Run, shared_, 0, nullptr);
-    if (thread_ == nullptr) return;
+    thread_.Reset(CreateThread(nullptr, 0, &Run, shared_, 0, nullptr));
+    if (!thread_) return;
     // As the switch reader's: busy programs on the machine must not delay a press.
-    SetThreadPriority(thread_, THREAD_PRIORITY_ABOVE_NORMAL);
+    SetThreadPriority(thread_.get(), THREAD_PRIORITY_ABOVE_NORMAL);
   }
   AcquireSRWLockExclusive(&shared_->lock);
   shared_->letters.Push(letter);
@@ -48,7 +47,7 @@ void MessageCourier::Hand(const Letter& letter) {
 }
 
 int MessageCourier::Undelivered() {
-  if (thread_ == nullptr) return 0;
+  if (!thread_) return 0;
   AcquireSRWLockShared(&shared_->lock);
   const int count = shared_->letters.Size() + (shared_->underWay ? 1 : 0);
   ReleaseSRWLockShared(&shared_->lock);
@@ -56,7 +55,7 @@ int MessageCourier::Undelivered() {
 }
 
 bool MessageCourier::WaitDelivered(int milliseconds) {
-  if (thread_ == nullptr) return true;
+  if (!thread_) return true;
   const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
   AcquireSRWLockExclusive(&shared_->lock);
   while (!shared_->letters.Empty() || shared_->underWay) {
@@ -72,7 +71,7 @@ bool MessageCourier::WaitDelivered(int milliseconds) {
 }
 
 int MessageCourier::PostWaiting() {
-  if (thread_ == nullptr) return 0;
+  if (!thread_) return 0;
   int posted = 0;
   AcquireSRWLockExclusive(&shared_->lock);
   const ULONGLONG end = GetTickCount64() + kOvertakingGuard;

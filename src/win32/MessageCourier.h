@@ -7,6 +7,7 @@
 
 #include "platform/Courier.h"
 #include "platform/Log.h"
+#include "win32/Handles.h"
 
 namespace sorvane::win32 {
 
@@ -37,7 +38,7 @@ class MessageCourier : public Courier {
 
   Log& log_;
   Shared* shared_ = nullptr;
-  HANDLE thread_ = nullptr;
+  OwnedThread thread_;
 };
 
 }  // namespace sorvane::win32

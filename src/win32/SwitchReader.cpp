@@ -18,15 +18,14 @@ std::int64_t MonotonicMilliseconds() {
 SwitchReader::SwitchReader(HWND wake, UINT message) : wake_(wake), message_(message) {
   // A timer resolution of 1 ms while the panel runs keeps the reading steady.
   timeBeginPeriod(1);
-  thread_ = CreateThread(nullptr, 0, &Run, this, 0, nullptr);
-  if (thread_ != nullptr) SetThreadPriority(thread_, THREAD_PRIORITY_ABOVE_NORMAL);
+  thread_.Reset(CreateThread(nullptr, 0, &Run, this, 0, nullptr));
+  if (thread_) SetThreadPriority(thread_.get(), THREAD_PRIORITY_ABOVE_NORMAL);
 }
 
 SwitchReader::~SwitchReader() {
-  if (thread_ != nullptr) {
-    const OwnedThread finished(thread_);
+  if (thread_) {
     InterlockedExchange(&stop_, 1);
-    WaitForSingleObject(finished.get(), INFINITE);
+    WaitForSingleObject(thread_.get(), INFINITE);
   }
   timeEndPeriod(1);
 }

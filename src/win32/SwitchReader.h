@@ -50,7 +50,7 @@ class SwitchReader {
   HWND wake_;
   UINT message_;
   volatile LONG stop_ = 0;
-  HANDLE thread_ = nullptr;  // closed through an owner once the thread has stopped
+  OwnedThread thread_;
   SRWLOCK lock_ = SRWLOCK_INIT;
   std::array<JoystickReading, kCapacity> readings_{};
   int first_ = 0;
