@@ -4,9 +4,9 @@
 
 #include "win32/Colors.h"
 #include "win32/Fonts.h"
-#include "win32/PanelView.h"
 #include "win32/Text.h"
 #include "win32/WindowClass.h"
+#include "win32/WindowEvents.h"
 
 namespace sorvane::win32 {
 
@@ -37,7 +37,7 @@ void DrawBevel(HDC dc, RECT& rect, Bevel bevel, int width) {
 
 }  // namespace
 
-ButtonWindow::ButtonWindow(PanelView& view, PanelButton& button, const PanelForm& panel, HWND parent,
+ButtonWindow::ButtonWindow(WindowEvents& view, PanelButton& button, const PanelForm& panel, HWND parent,
                            FontCache& fonts)
     : view_(view), button_(button), panel_(panel), fonts_(fonts) {
   RegisterOwnedClass<ButtonWindow>(kClass, nullptr);

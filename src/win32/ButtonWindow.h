@@ -12,12 +12,12 @@
 
 namespace sorvane::win32 {
 
-class PanelView;
+class WindowEvents;
 
 class ButtonWindow : private ButtonAccessible::Source {
  public:
   // panel is the form the button lies on, whose dots per inch it is drawn at.
-  ButtonWindow(PanelView& view, PanelButton& button, const PanelForm& panel, HWND parent, FontCache& fonts);
+  ButtonWindow(WindowEvents& view, PanelButton& button, const PanelForm& panel, HWND parent, FontCache& fonts);
   ~ButtonWindow();
   ButtonWindow(const ButtonWindow&) = delete;
   ButtonWindow& operator=(const ButtonWindow&) = delete;
@@ -36,7 +36,7 @@ class ButtonWindow : private ButtonAccessible::Source {
   std::string AccessibleName() const override;
   bool AccessibleSelected() const override;
 
-  PanelView& view_;
+  WindowEvents& view_;
   PanelButton& button_;
   const PanelForm& panel_;
   FontCache& fonts_;

@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "controls/ButtonAppearance.h"
+#include "settings/PanelSettings.h"
 #include "win32/Colors.h"
-#include "win32/PanelView.h"
 #include "win32/Text.h"
 #include "win32/WindowClass.h"
+#include "win32/WindowEvents.h"
 
 namespace sorvane::win32 {
 
@@ -19,7 +20,7 @@ constexpr int kFieldCount = 16;
 
 }  // namespace
 
-NameEditorWindow::NameEditorWindow(PanelView& view, NameEditor& form, HWND panel)
+NameEditorWindow::NameEditorWindow(WindowEvents& view, NameEditor& form, HWND panel)
     : view_(view), form_(form), panel_(panel) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   labelBrush_.Reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
@@ -60,7 +61,7 @@ NameEditorWindow::~NameEditorWindow() {
 void NameEditorWindow::Update() {
   if (form_.visible == shown_) return;
   shown_ = form_.visible;
-  KeyboardReturn& keyboard = view_.platform().keyboard();
+  KeyboardReturn& keyboard = view_.keyboard();
   if (shown_) {
     SetWindowTextW(window_.get(), Wide(form_.caption).c_str());
     SetFieldsFromForm();

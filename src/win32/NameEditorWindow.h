@@ -12,11 +12,11 @@
 
 namespace sorvane::win32 {
 
-class PanelView;
+class WindowEvents;
 
 class NameEditorWindow {
  public:
-  NameEditorWindow(PanelView& view, NameEditor& form, HWND panel);
+  NameEditorWindow(WindowEvents& view, NameEditor& form, HWND panel);
   ~NameEditorWindow();
   NameEditorWindow(const NameEditorWindow&) = delete;
   NameEditorWindow& operator=(const NameEditorWindow&) = delete;
@@ -38,7 +38,7 @@ class NameEditorWindow {
   // then places them.
   void FitTextAndLayout();
 
-  PanelView& view_;
+  WindowEvents& view_;
   NameEditor& form_;
   HWND panel_;
   OwnedWindow window_;

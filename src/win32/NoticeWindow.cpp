@@ -1,9 +1,9 @@
 #include "win32/NoticeWindow.h"
 
 #include "win32/Colors.h"
-#include "win32/PanelView.h"
 #include "win32/Text.h"
 #include "win32/WindowClass.h"
+#include "win32/WindowEvents.h"
 
 namespace sorvane::win32 {
 
@@ -13,7 +13,7 @@ constexpr wchar_t kClass[] = L"THikisuuForm";
 
 }  // namespace
 
-NoticeWindow::NoticeWindow(PanelView& view, ArgumentNotice& form, FontCache& fonts)
+NoticeWindow::NoticeWindow(WindowEvents& view, ArgumentNotice& form, FontCache& fonts)
     : view_(view), form_(form), fonts_(fonts) {
   RegisterOwnedClass<NoticeWindow>(kClass, GetSysColorBrush(COLOR_BTNFACE));
   window_.Reset(CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClass,

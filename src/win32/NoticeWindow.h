@@ -10,11 +10,11 @@
 
 namespace sorvane::win32 {
 
-class PanelView;
+class WindowEvents;
 
 class NoticeWindow {
  public:
-  NoticeWindow(PanelView& view, ArgumentNotice& form, FontCache& fonts);
+  NoticeWindow(WindowEvents& view, ArgumentNotice& form, FontCache& fonts);
   ~NoticeWindow();
   NoticeWindow(const NoticeWindow&) = delete;
   NoticeWindow& operator=(const NoticeWindow&) = delete;
@@ -25,7 +25,7 @@ class NoticeWindow {
   LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  PanelView& view_;
+  WindowEvents& view_;
   ArgumentNotice& form_;
   FontCache& fonts_;
   OwnedWindow window_;

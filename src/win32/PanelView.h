@@ -16,10 +16,11 @@
 #include "win32/NoticeWindow.h"
 #include "win32/PanelWindow.h"
 #include "win32/Win32Platform.h"
+#include "win32/WindowEvents.h"
 
 namespace sorvane::win32 {
 
-class PanelView {
+class PanelView final : public WindowEvents {
  public:
   // panel is the panel's window, made before the forms.
   PanelView(Application& app, Win32Platform& platform, PanelWindow& panel);
@@ -30,38 +31,30 @@ class PanelView {
   // Shows the panel and runs the message loop until the panel has closed.
   void Run();
 
-  // Runs a handler of the program, then renders. Handlers never nest: a timer
-  // that comes due inside one (behind a message box) waits for its next tick.
-  // Nothing is thrown through the window system: what escapes a handler is
-  // shown, and the panel goes on.
-  template <typename Handler>
-  void Handle(Handler&& handler) {
+  void PointerOver(HWND window, bool onFrame = false) override;
+  void PointerLeft(HWND window, bool onFrame = false) override;
+  void ShowPopupMenu(int x, int y) override;
+  void SubmenuOpened(HMENU menu) override;
+  bool AcceleratorKey(char character) override;
+  KeyboardReturn& keyboard() override { return platform_.keyboard(); }
+#ifdef SORVANE_E2E_SWITCH
+  void DumpAccessibility() override;
+#endif
+
+ private:
+  // Handlers never nest: a timer that comes due inside one (behind a message
+  // box) waits for its next tick. Nothing is thrown through the window
+  // system: what escapes a handler is shown, and the panel goes on.
+  void RunHandler(void (*call)(void*), void* handler) override {
     ++depth_;
     try {
-      handler();
+      call(handler);
     } catch (const std::exception& error) {
       ShowError(error.what());
     }
     --depth_;
     Render();
   }
-
-  // The pointer moved over one of the panel's windows, or left it; onFrame
-  // when over the panel's frame, which is tracked apart from its client area.
-  void PointerOver(HWND window, bool onFrame = false);
-  void PointerLeft(HWND window, bool onFrame = false);
-  void ShowPopupMenu(int x, int y);
-  void SubmenuOpened(HMENU menu);
-  // The dialog character: true when a button took it.
-  bool AcceleratorKey(char character);
-
-  Win32Platform& platform() { return platform_; }
-#ifdef SORVANE_E2E_SWITCH
-  // Writes what the accessibility API reads of the shown buttons, for a test.
-  void DumpAccessibility();
-#endif
-
- private:
   void OnTimer(Timer& timer);
   void ShowError(const char* what);
   void Render();

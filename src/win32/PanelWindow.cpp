@@ -7,9 +7,9 @@
 
 #include "win32/Colors.h"
 #include "win32/PanelStyle.h"
-#include "win32/PanelView.h"
 #include "win32/Text.h"
 #include "win32/WindowClass.h"
+#include "win32/WindowEvents.h"
 #ifdef SORVANE_E2E_SWITCH
 #include "win32/AccessibilityDump.h"
 #endif
@@ -46,7 +46,7 @@ PanelWindow::~PanelWindow() {
   window_.Reset();
 }
 
-void PanelWindow::Attach(PanelView& view, PanelForm& form, const std::string& title) {
+void PanelWindow::Attach(WindowEvents& view, PanelForm& form, const std::string& title) {
   view_ = &view;
   form_ = &form;
   form.handle = reinterpret_cast<WindowHandle>(window_.get());

@@ -11,7 +11,7 @@
 
 namespace sorvane::win32 {
 
-class PanelView;
+class WindowEvents;
 
 class PanelWindow {
  public:
@@ -24,7 +24,7 @@ class PanelWindow {
 
   HWND handle() const { return window_.get(); }
   // From here on the window shows the form and its messages reach the form.
-  void Attach(PanelView& view, PanelForm& form, const std::string& title);
+  void Attach(WindowEvents& view, PanelForm& form, const std::string& title);
   void Detach();
   // A hint over one of the window's controls.
   void AddHint(HWND control, const std::string& text);
@@ -38,7 +38,7 @@ class PanelWindow {
 
   OwnedWindow window_;
   HWND tooltip_ = nullptr;
-  PanelView* view_ = nullptr;
+  WindowEvents* view_ = nullptr;
   PanelForm* form_ = nullptr;
   // What the window shows now.
   RECT bounds_{};
