@@ -90,6 +90,7 @@ TEST(Startup, AStartWhileThePanelBeforeItClosesWaitsForItToEndAndRuns) {
   EXPECT_TRUE(first.desk.messages.empty());
   EXPECT_LT(first.desk.now - startedAt, 1300);
   EXPECT_EQ(first.desk.mutexes, (std::vector<std::string>{"Sorvane.exe"}));  // the second's own
+  first.desk.onSleep = nullptr;
 
   // A panel that keeps running is refused after the wait.
   Application third(first.desk.platform());
