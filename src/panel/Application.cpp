@@ -12,10 +12,9 @@ bool Application::Start() {
   const std::string path = platform_.process.ProgramFilePath();
   const std::size_t slash = path.find_last_of("\\/");
   const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
-  if (platform_.process.CreateInstanceMutex(fileName)) {
-    // Held while the box waits, the mutex would refuse every start after the
-    // first panel has ended.
-    platform_.process.CloseInstanceMutex();
+  if (!ClaimInstance(fileName)) {
+    // Nothing is held while the box waits: a later start after the first
+    // panel has ended is not refused.
     platform_.dialogs.ShowMessage(0, DuplicateStartMessage(), kApplicationTitle, kMessageBoxWarningOk);
     return false;
   }
@@ -33,6 +32,20 @@ bool Application::Start() {
   const int noticeDpi = platform_.desktop.MonitorNearest(argumentNotice->Bounds()).dpi;
   if (noticeDpi > 0 && noticeDpi != argumentNotice->dpi) argumentNotice->ApplyDpi(noticeDpi);
   panel->argumentNotice = argumentNotice.get();
+  return true;
+}
+
+bool Application::ClaimInstance(const std::string& mutexName) {
+  // A panel that is closing still holds the mutex until its process ends: a
+  // quick restart waits for it rather than leaving no panel at all.
+  constexpr int kWaitForClosingPanelMilliseconds = 5000;
+  constexpr int kRetryMilliseconds = 50;
+  const std::int64_t giveUpAt = platform_.clock.NowMilliseconds() + kWaitForClosingPanelMilliseconds;
+  while (platform_.process.CreateInstanceMutex(mutexName)) {
+    platform_.process.CloseInstanceMutex();
+    if (platform_.clock.NowMilliseconds() >= giveUpAt) return false;
+    platform_.clock.Sleep(kRetryMilliseconds);
+  }
   return true;
 }
 

@@ -31,6 +31,10 @@ class Application {
   std::unique_ptr<ArgumentNotice> argumentNotice;
 
  private:
+  // Creates the single-instance mutex, waiting a while for a panel that is
+  // closing; false (holding nothing) when another panel still runs.
+  bool ClaimInstance(const std::string& mutexName);
+
   Platform& platform_;
 };
 

@@ -75,6 +75,31 @@ TEST(Startup, ARefusedStartHoldsNoMutexWhileItsBoxIsShown) {
   EXPECT_EQ(heldAtTheBox, (std::vector<std::string>{"Sorvane.exe"}));  // the first's only
 }
 
+TEST(Startup, AStartWhileThePanelBeforeItClosesWaitsForItToEndAndRuns) {
+  Panel first;
+  ASSERT_TRUE(first.Start());
+  // The first panel's process ends 1.2 s into the second start's wait.
+  const std::int64_t firstEndsAt = first.desk.now + 1200;
+  first.desk.onSleep = [&] {
+    auto& held = first.desk.mutexes;
+    if (first.desk.now >= firstEndsAt && !held.empty() && held.front() == "Sorvane.exe") held.erase(held.begin());
+  };
+  Application second(first.desk.platform());
+  const std::int64_t startedAt = first.desk.now;
+  EXPECT_TRUE(second.Start());
+  EXPECT_TRUE(first.desk.messages.empty());
+  EXPECT_LT(first.desk.now - startedAt, 1300);
+  EXPECT_EQ(first.desk.mutexes, (std::vector<std::string>{"Sorvane.exe"}));  // the second's own
+  first.desk.onSleep = nullptr;
+
+  // A panel that keeps running is refused after the wait.
+  Application third(first.desk.platform());
+  const std::int64_t thirdAt = first.desk.now;
+  EXPECT_FALSE(third.Start());
+  EXPECT_GE(first.desk.now - thirdAt, 5000);
+  ASSERT_EQ(first.desk.messages.size(), 1U);
+}
+
 TEST(Startup, JoyToKeyHearsTheArgumentsFirstByteWhileTheLogAndTheLogonStartKeepItWhole) {
   Panel panel;
   panel.desk.firstArgument = "12";

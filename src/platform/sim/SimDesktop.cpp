@@ -390,6 +390,7 @@ bool SimDesktop::ListFolder(const std::u16string& pattern, EntryVisitor visit, v
 void SimDesktop::Sleep(int milliseconds) {
   now += milliseconds;
   sleptMilliseconds += milliseconds;
+  if (onSleep) onSleep();
 }
 
 int SimDesktop::ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,

@@ -134,6 +134,8 @@ class SimDesktop : public Desktop,
   // Dialogs: answers are taken from the front; the default answers OK/cancel.
   std::vector<ShownMessage> messages;
   std::function<void(const ShownMessage&)> onMessageBox;
+  // Called after every Sleep, with the virtual time already advanced.
+  std::function<void()> onSleep;
   std::deque<int> messageAnswers;  // the buttons pressed, in turn; then 1 (OK)
   std::deque<std::optional<ColorValue>> colorAnswers;
   std::deque<std::optional<FontChoice>> fontAnswers;
