@@ -159,7 +159,10 @@ class PanelForm : public Form,
   static constexpr int kFlashMilliseconds = 300;
   bool practice = false;
   void PracticeClick();
-  // The window's title: the program's, and whether it is practising.
+  // Whether a JoyToKey window is bound: not while JoyToKey starts or has gone.
+  bool JoyToKeyBound() const { return link.JoyToKeyWindow() != 0; }
+  // The window's title: the program's, whether it is practising, and
+  // whether JoyToKey is missing.
   std::string WindowTitle() const;
   Timer flashTimer;
   int flashedButton = 0;  // the button shown inverted, 0 none

@@ -302,8 +302,15 @@ TEST(KeepingJoyToKey, JoyToKeyGoneMidHoldIsReleasedStartedAgainToldItsNumberFirs
   const Messages heldAtTheOld = panel.ButtonsOf(panel.joyToKey);
   ASSERT_FALSE(heldAtTheOld.empty());
   const std::int32_t held = heldAtTheOld.back().second;
+  EXPECT_EQ(panel.form().WindowTitle(), kApplicationTitle);
   panel.desk.CloseWindow(panel.joyToKey);
-  panel.Run(400);
+  bool toldUnbound = false;
+  for (int i = 0; i < 40; ++i) {
+    panel.Run(10);
+    toldUnbound = toldUnbound || panel.form().WindowTitle() == std::string(kApplicationTitle) + " JoyToKey なし";
+  }
+  EXPECT_TRUE(toldUnbound);
+  EXPECT_EQ(panel.form().WindowTitle(), kApplicationTitle) << "bound again";
   // Still held: the button went up as JoyToKey was found gone (to a window
   // that can no longer take it), and nothing holds it now.
   EXPECT_EQ(panel.scan().heldButton, 0);
