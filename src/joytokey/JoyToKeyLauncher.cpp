@@ -105,11 +105,29 @@ bool JoyToKeyLauncher::WaitForWindow() {
   }
 }
 
+bool JoyToKeyLauncher::StartProcess() {
+  if (platform_.shell.Launch("open", "JoyToKey", "", folder_, kShowHidden)) return true;
+  platform_.log.Write("JoyToKey を起動できませんでした: " + ForTheLog(folder_));
+  return false;
+}
+
+bool JoyToKeyLauncher::StartFromFolderOrSearch(const std::string& siblingSettingsFile) {
+  if (StartProcess()) return true;
+  // JoyToKey moved or reinstalled elsewhere: an older folder would fail at
+  // every start from now on.
+  return SearchAgain(siblingSettingsFile) && StartProcess();
+}
+
+bool JoyToKeyLauncher::SearchAgain(const std::string& siblingSettingsFile) {
+  const std::u16string stale = folder_;
+  foundIn_.clear();
+  if (!Search(siblingSettingsFile) || folder_ == stale) return false;
+  platform_.log.Write("JoyToKey が別のフォルダーで見つかりました: " + ForTheLog(folder_));
+  return true;
+}
+
 bool JoyToKeyLauncher::Launch() {
-  if (!platform_.shell.Launch("open", "JoyToKey", "", folder_, kShowHidden)) {
-    platform_.log.Write("JoyToKey を起動できませんでした: " + ForTheLog(folder_));
-    return false;
-  }
+  if (!StartProcess()) return false;
   link_.ForgetWindow();
   if (!WaitForWindow()) {
     platform_.log.Write("JoyToKey を起動しましたが、ウィンドウが現れません: " + ForTheLog(folder_));

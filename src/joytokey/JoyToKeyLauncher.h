@@ -3,6 +3,7 @@
 // sibling settings file records.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "joytokey/JoyToKeyLink.h"
@@ -34,6 +35,24 @@ class JoyToKeyLauncher {
   // no window came within the wait.
   bool Launch();
 
+  // Starts JoyToKey hidden from Folder() without waiting for its window;
+  // where the folder no longer holds it, the drives are searched again and
+  // the folder found replaces it. False when it could be started from nowhere.
+  bool StartFromFolderOrSearch(const std::string& siblingSettingsFile);
+  // Searches the drives for a JoyToKey that Folder() no longer holds; true
+  // when one was found in another folder, which becomes Folder().
+  bool SearchAgain(const std::string& siblingSettingsFile);
+
+  // A JoyToKey that has gone is started again while the panel goes on; the
+  // tick binds to its window once it is there.
+  bool restartWhenGone = true;
+  bool Restarting() const { return restartingSince_ >= 0; }
+  void RestartBegan() { restartingSince_ = platform_.clock.NowMilliseconds(); }
+  bool RestartOverdue() const {
+    return Restarting() && platform_.clock.NowMilliseconds() - restartingSince_ >= kLaunchWaitLimit;
+  }
+  void RestartEnded() { restartingSince_ = -1; }
+
   static constexpr int kLaunchPollInterval = 100;
   static constexpr int kLaunchWaitLimit = 10000;
 
@@ -41,6 +60,7 @@ class JoyToKeyLauncher {
   bool SearchFolder(const std::u16string& folder);
   void Record(const std::u16string& folder);
   bool WaitForWindow();
+  bool StartProcess();
   // A folder as the log can show it.
   std::string ForTheLog(const std::u16string& folder) const;
 
@@ -50,6 +70,7 @@ class JoyToKeyLauncher {
   std::u16string foundIn_;
   std::string siblingSettingsFile_;  // during a search
   long listings_ = 0;
+  std::int64_t restartingSince_ = -1;
 };
 
 }  // namespace sorvane

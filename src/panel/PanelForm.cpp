@@ -84,10 +84,16 @@ void PanelForm::Construct() {
   }
 
   if (const auto settings = settingsPlace.Read()) launcher.SetFolder(ReadJoyToKeyFolder(*settings, platform_.text));
-  if (launcher.Folder().empty() && !launcher.Search(settingsPlace.SiblingSettingsFile())) {
+  const bool remembered = !launcher.Folder().empty();
+  if (!remembered && !launcher.Search(settingsPlace.SiblingSettingsFile())) {
     TellCarer(kNotInstalledWarning, kMessageBoxWarningOk);
   }
-  if (!launcher.Launch()) TellCarer(kLaunchWarning, kMessageBoxWarningOk);
+  bool launched = launcher.Launch();
+  // A remembered folder JoyToKey has left would fail at every start.
+  if (!launched && remembered && launcher.SearchAgain(settingsPlace.SiblingSettingsFile())) {
+    launched = launcher.Launch();
+  }
+  if (!launched) TellCarer(kLaunchWarning, kMessageBoxWarningOk);
 }
 
 void PanelForm::PlaceOnAMonitor() {

@@ -159,7 +159,10 @@ class PanelForm : public Form,
   PressRecorder recorder;
   Practice practice;
   void PracticeClick();
-  // The window's title: the program's, and whether it is practising.
+  // Whether a JoyToKey window is bound: not while JoyToKey starts or has gone.
+  bool JoyToKeyBound() const { return link.JoyToKeyWindow() != 0; }
+  // The window's title: the program's, whether it is practising, and
+  // whether JoyToKey is missing.
   std::string WindowTitle() const;
   std::int64_t startedAtLocal = 0;  // when this run began, local milliseconds
   void RecordClick();

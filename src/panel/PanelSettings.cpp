@@ -42,6 +42,7 @@ void PanelForm::LoadSettings() {
   options = loaded.options;
   s.secondStick = loaded.secondStick;
   recorder.SetOn(loaded.recordOn);
+  launcher.restartWhenGone = loaded.restartJoyToKey;
   top = loaded.topLeft.y;
   left = loaded.topLeft.x;
   appearance = loaded.appearance;
@@ -81,6 +82,7 @@ PanelSettings PanelForm::ShownSettings() const {
   shown.secondStick = s.secondStick;
   shown.options = options;
   shown.recordOn = recorder.On();
+  shown.restartJoyToKey = launcher.restartWhenGone;
   shown.topLeft = {left, top};
   shown.appearance = appearance;
   for (int slot = 0; slot < kSlotCount; ++slot) {

@@ -10,6 +10,8 @@ namespace sorvane {
 namespace {
 
 const char* const kPracticeTitleSuffix = " 練習中";
+// Whoever passes can tell that no press reaches anything.
+const char* const kNoJoyToKeyTitleSuffix = " JoyToKey なし";
 constexpr std::int64_t kWeekMilliseconds = 7LL * 24 * 60 * 60 * 1000;
 
 // A colour of the system's (the button face) is taken as its usual grey.
@@ -21,7 +23,10 @@ ColorValue Inverted(ColorValue color) {
 }  // namespace
 
 std::string PanelForm::WindowTitle() const {
-  return practice.On() ? std::string(kApplicationTitle) + kPracticeTitleSuffix : std::string(kApplicationTitle);
+  std::string title = kApplicationTitle;
+  if (practice.On()) title += kPracticeTitleSuffix;
+  if (!JoyToKeyBound()) title += kNoJoyToKeyTitleSuffix;
+  return title;
 }
 
 void PanelForm::PracticeClick() {

@@ -9,14 +9,29 @@ namespace {
 const char* const kJoyToKeyGoneWarning =
     "「Kelpimo。」を接続して\nJoyToKey Ver3.7以降をインストールして\n「Sorvane+。」を再起動してください。";
 
+const char* const kRestarted = "再起動しました";
+
 }  // namespace
 
 bool PanelForm::TickStepsOfPanel::TickStarting() {
   PanelForm& form = form_;
+  JoyToKeyLauncher& launcher = form.launcher;
   switch (form.link.CheckBinding()) {
     case JoyToKeyLink::Binding::kKept:
       return true;
     case JoyToKeyLink::Binding::kAnotherWindow:
+      if (launcher.Restarting()) {
+        // What the switch did while nothing was bound reaches nobody, not
+        // the new JoyToKey late.
+        form.scanner().Interrupt();
+        form.link.BindToAnotherWindow();
+        form.link.Send(WM_JOYTOKEY_AFTER_LAUNCH1, 0);
+        form.link.Send(WM_JOYTOKEY_AFTER_LAUNCH2, 0);
+        launcher.RestartEnded();
+        form.platform_.log.Write(kRestarted);
+        form.speaker.Announce(kRestarted);
+        return true;
+      }
       // JoyToKey was restarted: the old window hears the release of a held
       // button if it still can, the new one its configuration number first.
       form.platform_.log.Write("JoyToKey のウィンドウが替わりました。新しいウィンドウに設定番号から送ります");
@@ -26,6 +41,22 @@ bool PanelForm::TickStepsOfPanel::TickStarting() {
     case JoyToKeyLink::Binding::kNone:
       break;
   }
+  if (launcher.restartWhenGone && !launcher.Restarting()) {
+    form.platform_.log.Write("JoyToKey のウィンドウがなくなったため、起動し直します");
+    // The held button goes up first; the scan and the switch go on while
+    // JoyToKey starts, and what they do meanwhile reaches nobody.
+    form.scanner().Interrupt();
+    form.link.ForgetWindow();
+    if (launcher.StartFromFolderOrSearch(form.settingsPlace.SiblingSettingsFile())) {
+      launcher.RestartBegan();
+      return true;
+    }
+  } else if (launcher.Restarting() && !launcher.RestartOverdue()) {
+    return true;
+  } else if (launcher.Restarting()) {
+    form.platform_.log.Write("JoyToKey を起動しましたが、ウィンドウが現れません");
+  }
+  launcher.RestartEnded();
   form.platform_.log.Write("JoyToKey のウィンドウがなくなったため、パネルを終了します");
   form.driver.Stop();
   form.TellCarer(kJoyToKeyGoneWarning, kMessageBoxWarningOk);

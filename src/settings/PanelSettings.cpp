@@ -129,6 +129,7 @@ PanelSettings ReadPanelSettings(const IniFile& ini, const SettingsText* file, Te
   settings.options.cursorChase = on("Oikake", false);
   settings.secondStick = on("JoyStickID", false);
   settings.recordOn = on("Record", false);
+  settings.restartJoyToKey = LeadingInteger(ini, "JoyToKey", "Restart", "1") != 0;
 
   settings.topLeft.y = WholeIntegerOr(ini, kVerticalSection, "YPOS", (desktop.bottom - desktop.top) / 2);
   settings.topLeft.x = WholeIntegerOr(ini, kHorizontalSection, "XPOS", (desktop.right - desktop.left) / 2);
@@ -203,6 +204,7 @@ void WritePanelSettings(const PanelSettings& settings, IniFile& ini, SettingsTex
   ini.WriteString(kVoiceSection, "Rate", WriteInteger(settings.voice.rate));
   ini.WriteString(kVoiceSection, "Volume", WriteInteger(settings.voice.volume));
   ini.WriteString("Record", "ON", OnOff(settings.recordOn));
+  ini.WriteString("JoyToKey", "Restart", OnOff(settings.restartJoyToKey));
 }
 
 }  // namespace sorvane

@@ -41,6 +41,7 @@ struct PanelSettings {
   bool secondStick = false;
   PanelOptions options;
   bool recordOn = false;
+  bool restartJoyToKey = true;  // a JoyToKey that has gone is started again
   ScreenPoint topLeft;  // the window's, on the desktop
   ButtonAppearances appearance;  // slots 1-8, then 11-18
   std::array<std::string, kSlotCount> names;  // slots 1-8, then 11-18

@@ -56,6 +56,12 @@ void PromptSpeaker::Start(int position, int buttonNumber, NameWriter writeName, 
   if (wasPlaying) prompts_.StopPrompt();
 }
 
+void PromptSpeaker::Announce(const std::string& text) {
+  if (options_.mode == VoiceMode::kOff || !prompts_.VoiceAvailable()) return;
+  promptEndsAt_ = 0;
+  speaking_ = prompts_.StartSpeaking(text, options_.rate, options_.volume);
+}
+
 std::int64_t PromptSpeaker::StepWaitsUntil() const {
   if (!options_.waitForPrompt) return 0;
   if (speaking_) return ScanOutput::kUntilPromptEnds;

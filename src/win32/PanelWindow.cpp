@@ -85,8 +85,9 @@ void PanelWindow::Update() {
     background_.Reset(CreateSolidBrush(ToColorRef(color_)));
     InvalidateRect(window_.get(), nullptr, TRUE);
   }
-  if (form.practice.On() != practiceShown_) {
+  if (form.practice.On() != practiceShown_ || form.JoyToKeyBound() == unboundShown_) {
     practiceShown_ = form.practice.On();
+    unboundShown_ = !form.JoyToKeyBound();
     SetWindowTextW(window_.get(), Wide(form.WindowTitle()).c_str());
     // The border is drawn with the background, around the buttons.
     RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
@@ -230,10 +231,11 @@ LRESULT PanelWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
       RECT rect{};
       GetClientRect(window, &rect);
       FillRect(reinterpret_cast<HDC>(wParam), &rect, background_.get());
-      if (practiceShown_) {
-        // A thin border in the colour of a warning: nothing reaches JoyToKey.
-        OwnedBrush border(CreateSolidBrush(RGB(255, 140, 0)));
-        const int thickness = MulDiv(2, form.LayoutDpi(), 96);
+      if (practiceShown_ || unboundShown_) {
+        // A thin border in the colour of a warning: nothing reaches JoyToKey,
+        // in red where there is no JoyToKey to reach.
+        OwnedBrush border(CreateSolidBrush(unboundShown_ ? RGB(255, 0, 0) : RGB(255, 140, 0)));
+        const int thickness = MulDiv(unboundShown_ ? 3 : 2, form.LayoutDpi(), 96);
         for (int edge = 0; edge < thickness; ++edge) {
           FrameRect(reinterpret_cast<HDC>(wParam), &rect, border.get());
           InflateRect(&rect, -1, -1);

@@ -45,6 +45,7 @@ class PanelWindow {
   bool shown_ = false;
   ColorValue color_ = 0;
   bool practiceShown_ = false;  // the title and the border say the panel practises
+  bool unboundShown_ = false;   // the title and a red border say no JoyToKey is bound
   OwnedBrush background_;
   // A drag by the surface: the pointer's offset from the window's corner.
   bool dragging_ = false;

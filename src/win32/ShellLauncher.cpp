@@ -25,7 +25,22 @@ bool ShellLauncher::Launch(const std::string& verb, const std::string& file,
   const std::wstring wideVerb = Wide(verb);
   const std::wstring wideFile = Wide(file);
   const std::wstring wideParameters = Wide(parameters);
-  const std::wstring wideFolder = Wide(folder);
+  std::wstring wideFolder = Wide(folder);
+  // The shell takes no working folder as long as MAX_PATH, nor the \\?\ form:
+  // a deep folder is launched by its short name.
+  if (wideFolder.size() >= MAX_PATH - 12) {
+    const std::wstring longForm = L"\\\\?\\" + wideFolder;
+    const DWORD needed = GetShortPathNameW(longForm.c_str(), nullptr, 0);
+    if (needed != 0) {
+      std::wstring shortForm(needed, L'\0');
+      const DWORD written = GetShortPathNameW(longForm.c_str(), shortForm.data(), needed);
+      if (written != 0 && written < needed) {
+        shortForm.resize(written);
+        if (shortForm.rfind(L"\\\\?\\", 0) == 0) shortForm.erase(0, 4);
+        wideFolder = shortForm;
+      }
+    }
+  }
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof info;
   info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;

@@ -256,3 +256,129 @@ TEST(FindJoyToKey, AFolderTramvikIniCannotTakeIsUsedAsFoundWhateverItHeld) {
 }
 
 }  // namespace sorvane::test
+
+namespace sorvane::test {
+
+namespace {
+
+// JoyToKey runs from C:\JoyToKey\ (or, once moved, wherever onLaunch says);
+// each launch opens a new window of it.
+struct KeptAlive : Panel {
+  explicit KeptAlive(std::u16string installedIn = u"C:\\JoyToKey\\") : installedIn_(std::move(installedIn)) {
+    desk.firstArgument = "3";
+    desk.files["C:\\Sorvane\\Sorvane.ini"] = "[UseJoyToKey]\r\n所在フォルダー=C:\\JoyToKey\\\r\n";
+    for (const char16_t* drive : {u"C:\\", u"D:\\", u"E:\\", u"F:\\"}) desk.folders[drive];
+    desk.onLaunch = [this](const sim::ShellCall& call) {
+      if (call.folder != installedIn_) return false;
+      restarted = desk.AddWindow("JoyToKey Ver6.9");
+      return true;
+    };
+    EXPECT_TRUE(Start());
+    form().SpeedClick(1.0F);
+  }
+  bool Logged(const std::string& start) const {
+    const auto& log = desk.logLines;
+    return std::any_of(log.begin(), log.end(), [&start](const std::string& line) { return line.rfind(start, 0) == 0; });
+  }
+  Messages ButtonsOf(WindowHandle window) {
+    Messages result;
+    for (const auto& m : sim::MessagesOf(desk.Window(window))) {
+      if (m.first == WM_JOYTOKEY_BUTTON_DOWN || m.first == WM_JOYTOKEY_BUTTON_UP) result.push_back(m);
+    }
+    return result;
+  }
+  WindowHandle restarted = 0;
+  std::u16string installedIn_;
+};
+
+}  // namespace
+
+TEST(KeepingJoyToKey, JoyToKeyGoneMidHoldIsReleasedStartedAgainToldItsNumberFirstAndTheNextPressArrives) {
+  KeptAlive panel;
+  panel.Run(1200);
+  while (panel.scan().litPosition != 3) panel.form().scanner().TimerElapsed();
+  panel.desk.HoldSwitch(panel.desk.now + 10, panel.desk.now + 2000);
+  panel.Run(500);
+  const Messages heldAtTheOld = panel.ButtonsOf(panel.joyToKey);
+  ASSERT_FALSE(heldAtTheOld.empty());
+  const std::int32_t held = heldAtTheOld.back().second;
+  EXPECT_EQ(panel.form().WindowTitle(), kApplicationTitle);
+  panel.desk.CloseWindow(panel.joyToKey);
+  bool toldUnbound = false;
+  for (int i = 0; i < 40; ++i) {
+    panel.Run(10);
+    toldUnbound = toldUnbound || panel.form().WindowTitle() == std::string(kApplicationTitle) + " JoyToKey なし";
+  }
+  EXPECT_TRUE(toldUnbound);
+  EXPECT_EQ(panel.form().WindowTitle(), kApplicationTitle) << "bound again";
+  // Still held: the button went up as JoyToKey was found gone (to a window
+  // that can no longer take it), and nothing holds it now.
+  EXPECT_EQ(panel.scan().heldButton, 0);
+  panel.Run(2100);  // the hold ends
+  EXPECT_FALSE(panel.app->Terminated());
+  EXPECT_TRUE(panel.desk.messages.empty());
+  EXPECT_EQ(held, 2);
+  ASSERT_NE(panel.restarted, 0U);
+  EXPECT_EQ(panel.form().link.JoyToKeyWindow(), panel.restarted);
+  const Messages heard = sim::MessagesOf(panel.desk.Window(panel.restarted));
+  ASSERT_GE(heard.size(), 3U);
+  EXPECT_EQ(heard[0], std::make_pair(WM_JOYTOKEY_CONFIG, 51));
+  EXPECT_EQ(heard[1], std::make_pair(WM_JOYTOKEY_AFTER_LAUNCH1, 0));
+  EXPECT_EQ(heard[2], std::make_pair(WM_JOYTOKEY_AFTER_LAUNCH2, 0));
+  EXPECT_TRUE(panel.ButtonsOf(panel.restarted).empty()) << "the hold made before the restart is dropped";
+  EXPECT_TRUE(panel.Logged("再起動しました"));
+  panel.desk.HoldSwitch(panel.desk.now + 10, panel.desk.now + 100);
+  panel.Run(600);
+  const Messages after = panel.ButtonsOf(panel.restarted);
+  ASSERT_FALSE(after.empty());
+  EXPECT_EQ(after.front().first, WM_JOYTOKEY_BUTTON_DOWN);
+}
+
+TEST(KeepingJoyToKey, AFolderJoyToKeyHasLeftIsSearchedAgainAndTheFolderFoundReplacesIt) {
+  KeptAlive panel(u"C:\\JoyToKey\\");
+  panel.Run(400);
+  // Reinstalled elsewhere while the panel runs.
+  panel.installedIn_ = u"C:\\Moved\\";
+  panel.desk.AddFolder(u"C:\\", u"Moved");
+  panel.desk.AddFile(u"C:\\Moved\\", u"JoyToKey.exe");
+  panel.desk.CloseWindow(panel.joyToKey);
+  panel.Run(1000);
+  EXPECT_FALSE(panel.app->Terminated());
+  EXPECT_EQ(panel.form().link.JoyToKeyWindow(), panel.restarted);
+  EXPECT_EQ(panel.form().launcher.Folder(), u"C:\\Moved\\");
+  panel.form().Close();
+  EXPECT_NE(panel.desk.files.at("C:\\Sorvane\\Sorvane.ini").find("所在フォルダー=C:\\Moved\\\r\n"), std::string::npos);
+}
+
+TEST(KeepingJoyToKey, WithJoyToKeyNowhereOrRestartOffTheGoneBoxComesAndThePanelCloses) {
+  for (const bool restartOff : {false, true}) {
+    KeptAlive panel;
+    panel.form().launcher.restartWhenGone = !restartOff;
+    panel.installedIn_ = u"nowhere";
+    panel.Run(400);
+    const std::size_t launchesBefore = panel.desk.shellCalls.size();
+    panel.desk.CloseWindow(panel.joyToKey);
+    panel.Run(400);
+    ASSERT_EQ(panel.desk.messages.size(), 1U);
+    EXPECT_EQ(panel.desk.messages[0].text.rfind("「Kelpimo。」を接続して\n", 0), 0U);
+    EXPECT_TRUE(panel.app->Terminated());
+    EXPECT_EQ(panel.desk.shellCalls.size() - launchesBefore, restartOff ? 0U : 1U);
+    EXPECT_EQ(panel.desk.listings.empty(), restartOff);
+  }
+}
+
+TEST(KeepingJoyToKey, AStartFromAFolderJoyToKeyHasLeftFindsItWhereItIsNow) {
+  NotRunning panel(u"D:\\Tools\\JoyToKey\\");
+  panel.desk.files["C:\\Sorvane\\Sorvane.ini"] = "[UseJoyToKey]\r\n所在フォルダー=C:\\Old\\\r\n";
+  panel.desk.AddFolder(u"D:\\", u"Tools");
+  panel.desk.AddFolder(u"D:\\Tools\\", u"JoyToKey");
+  panel.desk.AddFile(u"D:\\Tools\\JoyToKey\\", u"JoyToKey.exe");
+  ASSERT_TRUE(panel.Start());
+  EXPECT_TRUE(panel.desk.messages.empty());
+  EXPECT_NE(panel.form().link.JoyToKeyWindow(), 0U);
+  panel.form().Close();
+  EXPECT_NE(panel.desk.files.at("C:\\Sorvane\\Sorvane.ini").find("所在フォルダー=D:\\Tools\\JoyToKey\\\r\n"),
+            std::string::npos);
+}
+
+}  // namespace sorvane::test

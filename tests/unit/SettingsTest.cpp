@@ -71,10 +71,10 @@ TEST(SettingsSave, TheFirstSaveWritesTheFifteenSectionsAndTheirKeysInOrderThenTh
             (std::vector<std::string>{"UseJoyToKey", "ScanMax", "SubScan", "Interval", "SingleDsp", "Sound",
                                       "Oikake", "JoyStickID", "起動時の縦座標", "起動時の横座標", "BtnColor",
                                       "BtnNameOn", "BtnName", "BtnFont", "バージョン", "PanelScale", "Switch", "Scan", "Voice",
-                                      "Record"}));
+                                      "Record", "JoyToKey"}));
   long keys = 0;
   for (char c : written) keys += c == '=';
-  EXPECT_EQ(keys, 124 + 1 + 6 + 3 + 4 + 1);
+  EXPECT_EQ(keys, 124 + 1 + 6 + 3 + 4 + 1 + 1);
   const std::string head =
       "[UseJoyToKey]\r\n所在フォルダー=\r\n[ScanMax]\r\nScanMax=4\r\n[SubScan]\r\nSubScan=4\r\n"
       "[Interval]\r\nScanTimer=2\r\n[SingleDsp]\r\nON=0\r\n[Sound]\r\nON=1\r\n[Oikake]\r\nON=0\r\n"
@@ -88,7 +88,8 @@ TEST(SettingsSave, TheFirstSaveWritesTheFifteenSectionsAndTheirKeysInOrderThenTh
   const std::string tail = "[PanelScale]\r\nScale=1\r\n[Switch]\r\nKey=0\r\nAcceptTime=0\r\n"
                            "IgnoreRepeat=0\r\nFirstPause=0\r\nLoops=0\r\nKey2=0\r\n"
                            "[Scan]\r\nMethod=0\r\nDwellTime=2000\r\nIdleCaptions=0\r\n"
-                           "[Voice]\r\nMode=0\r\nWait=0\r\nRate=0\r\nVolume=100\r\n[Record]\r\nON=0\r\n";
+                           "[Voice]\r\nMode=0\r\nWait=0\r\nRate=0\r\nVolume=100\r\n[Record]\r\nON=0\r\n"
+                           "[JoyToKey]\r\nRestart=1\r\n";
   EXPECT_EQ(written.substr(written.size() - tail.size()), tail);
 }
 
