@@ -41,6 +41,7 @@ void PanelForm::LoadSettings() {
 
   options = loaded.options;
   s.secondStick = loaded.secondStick;
+  s.pausePosition = loaded.pausePosition;
   recorder.SetOn(loaded.recordOn);
   top = loaded.topLeft.y;
   left = loaded.topLeft.x;
@@ -79,6 +80,7 @@ PanelSettings PanelForm::ShownSettings() const {
   shown.subButtonCount = s.subButtonCount;
   shown.intervalSeconds = s.intervalSeconds;
   shown.secondStick = s.secondStick;
+  shown.pausePosition = s.pausePosition;
   shown.options = options;
   shown.recordOn = recorder.On();
   shown.topLeft = {left, top};

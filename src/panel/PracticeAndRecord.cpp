@@ -10,6 +10,7 @@ namespace sorvane {
 namespace {
 
 const char* const kPracticeTitleSuffix = " 練習中";
+const char* const kPausedTitleSuffix = " 休止中";
 constexpr std::int64_t kWeekMilliseconds = 7LL * 24 * 60 * 60 * 1000;
 
 // A colour of the system's (the button face) is taken as its usual grey.
@@ -21,7 +22,10 @@ ColorValue Inverted(ColorValue color) {
 }  // namespace
 
 std::string PanelForm::WindowTitle() const {
-  return practice ? std::string(kApplicationTitle) + kPracticeTitleSuffix : std::string(kApplicationTitle);
+  std::string title = kApplicationTitle;
+  if (practice) title += kPracticeTitleSuffix;
+  if (scanner().Paused()) title += kPausedTitleSuffix;
+  return title;
 }
 
 void PanelForm::PracticeClick() {

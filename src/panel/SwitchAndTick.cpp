@@ -43,6 +43,8 @@ void PanelForm::ApplySwitchOptions() {
   scan().firstPause = chosen.firstPause;
   scan().quietCyclesBeforeRest = chosen.quietCyclesBeforeRest;
   scan().selectingPause = chosen.selectingPause;
+  scan().resumeHold = chosen.resumeHold;
+  scan().stuckAfterSeconds = chosen.stuckAfterSeconds;
   platform_.joystick.SetSwitchKeys(chosen.key, chosen.key2);
 }
 

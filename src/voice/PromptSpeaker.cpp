@@ -56,6 +56,20 @@ void PromptSpeaker::Start(int position, int buttonNumber, NameWriter writeName, 
   if (wasPlaying) prompts_.StopPrompt();
 }
 
+void PromptSpeaker::Say(const std::string& text) {
+  const bool wasPlaying = speaking_ || promptEndsAt_ != 0;
+  speaking_ = false;
+  promptEndsAt_ = 0;
+  if (options_.mode == VoiceMode::kRecordedOrVoice && prompts_.VoiceAvailable()) {
+    spokenText_ = text;
+    if (prompts_.StartSpeaking(spokenText_, options_.rate, options_.volume)) {
+      speaking_ = true;
+      return;
+    }
+  }
+  if (wasPlaying) prompts_.StopPrompt();
+}
+
 std::int64_t PromptSpeaker::StepWaitsUntil() const {
   if (!options_.waitForPrompt) return 0;
   if (speaking_) return ScanOutput::kUntilPromptEnds;
