@@ -45,6 +45,7 @@ class PanelWindow {
   bool shown_ = false;
   ColorValue color_ = 0;
   bool practiceShown_ = false;  // the title and the border say the panel practises
+  bool pausedShown_ = false;    // the title says the user paused the scan
   OwnedBrush background_;
   // A drag by the surface: the pointer's offset from the window's corner.
   bool dragging_ = false;
