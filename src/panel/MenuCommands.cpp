@@ -54,6 +54,7 @@ bool PanelForm::MenuChecked(MenuId id) const {
     case MenuId::CursorChase: return options.cursorChase;
     case MenuId::SecondStick: return s.secondStick;
     case MenuId::IdleCaptions: return options.idleCaptions;
+    case MenuId::PausePosition: return s.pausePosition;
     case MenuId::VoiceOff: return speaker.options().mode == VoiceMode::kOff;
     case MenuId::VoiceRecorded: return speaker.options().mode == VoiceMode::kRecorded;
     case MenuId::VoiceRecordedOrSystem: return speaker.options().mode == VoiceMode::kRecordedOrVoice;
@@ -147,6 +148,12 @@ void PanelForm::ScanMethodClick(ScanMethodId method) {
 void PanelForm::IdleCaptionsClick() {
   options.idleCaptions = !options.idleCaptions;
   RepaintRestingCaptions();
+}
+
+void PanelForm::PausePositionClick() {
+  scan().pausePosition = !scan().pausePosition;
+  // Without the position nothing could lead back to a pause; none is left standing.
+  if (!scan().pausePosition) scanner().EndPause();
 }
 
 void PanelForm::ExitClick() {
@@ -252,6 +259,7 @@ constexpr MenuCommandEntry kMenuCommands[] = {
     {MenuId::MethodTwoSwitches, kStaysHeld, [](PanelForm& f) { f.ScanMethodClick(ScanMethodId::kTwoSwitches); }},
     {MenuId::MethodTapToMove, kStaysHeld, [](PanelForm& f) { f.ScanMethodClick(ScanMethodId::kTapToMove); }},
     {MenuId::IdleCaptions, kStaysHeld, [](PanelForm& f) { f.IdleCaptionsClick(); }},
+    {MenuId::PausePosition, kStaysHeld, [](PanelForm& f) { f.PausePositionClick(); }},
     {MenuId::VoiceOff, kStaysHeld, [](PanelForm& f) { f.VoiceModeClick(VoiceMode::kOff); }},
     {MenuId::VoiceRecorded, kStaysHeld, [](PanelForm& f) { f.VoiceModeClick(VoiceMode::kRecorded); }},
     {MenuId::VoiceRecordedOrSystem, kStaysHeld, [](PanelForm& f) { f.VoiceModeClick(VoiceMode::kRecordedOrVoice); }},

@@ -35,7 +35,8 @@ namespace sorvane {
 
 extern const char* const kApplicationTitle;  // "「Sorvane＋。」Ver 2.10"
 extern const char* const kErrorCaption;  // "エラー"
-extern const char* const kLogonValueName;  // "Sorvane": the panel's value in the Run key
+extern const char* const kLogonValueName;
+extern const char* const kPauseCaption;  // "休止": the pause position, as shown and said  // "Sorvane": the panel's value in the Run key
 
 class PanelForm : public Form,
                   public PanelButtonParent,
@@ -192,6 +193,7 @@ class PanelForm : public Form,
   void CursorChaseClick();
   void ScanMethodClick(ScanMethodId method);
   void IdleCaptionsClick();
+  void PausePositionClick();
   void VoiceModeClick(VoiceMode mode);
   void WaitForPromptClick();
   void ExitClick();
@@ -219,6 +221,8 @@ class PanelForm : public Form,
   void Relayout(int buttonCount) override;
   void Click() override;
   std::int64_t StepWaitsUntil() override;
+  void PauseChanged(bool paused) override;
+  void SwitchStuck() override;
 
   // Prompts and screen readers.
   // What position stands for, as the voice says it and screen readers read

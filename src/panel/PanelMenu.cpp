@@ -47,6 +47,8 @@ PanelMenu::PanelMenu()
           {MenuId::VoiceRecorded, MenuId::Voice, "録音 (&R)", "", true},
           {MenuId::VoiceRecordedOrSystem, MenuId::Voice, "録音とシステムの声 (&S)", "", true},
           {MenuId::VoiceWait, MenuId::Voice, "読み終えてから進む (&W)", ""},
+          {MenuId::PausePosition, MenuId::kNone, "休止の位置 (&Q)",
+           "最後のボタンのあとに休止を置く。休止中は長押しで再開"},
           {MenuId::ScanMethod, MenuId::kNone, "スキャン方法 (&M)", "スイッチでの選び方を設定"},
           {MenuId::MethodAutomatic, MenuId::ScanMethod, "自動 (&A)", "ハイライトが自動で進み、押すと選ぶ", true},
           {MenuId::MethodHoldToMove, MenuId::ScanMethod, "押している間進む (&H)",

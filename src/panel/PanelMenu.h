@@ -49,6 +49,7 @@ enum class MenuId {
   VoiceRecorded,
   VoiceRecordedOrSystem,
   VoiceWait,
+  PausePosition,
   ScanMethod,
   MethodAutomatic,
   MethodHoldToMove,

@@ -4,8 +4,19 @@
 
 namespace sorvane {
 
+const char* const kPauseCaption = "休止";
+
+namespace {
+
+constexpr ColorValue kPausedColor = 0x00808080;
+const char* const kSwitchStuckText = "スイッチが押されたままです";
+
+}  // namespace
+
 void PanelForm::Light(int position, bool byStep) {
-  switchOverMarker.visible = position == 0;
+  // The pause position is marked like the switch-over, captioned to tell them apart.
+  switchOverMarker.visible = position == 0 || position == kPausePosition;
+  switchOverMarker.caption = position == kPausePosition ? kPauseCaption : "";
   lit = position;
   StartPrompt(position);
   if (position == kNothingLit) {
@@ -76,8 +87,8 @@ void PanelForm::PaintStripHighlight(int position) {
 void PanelForm::PaintSingleDisplay(int position) {
   highlighted_ = -1;
   PanelButton& display = Button(1);
-  if (position == 0) {
-    display.caption = "切替";
+  if (position == 0 || position == kPausePosition) {
+    display.caption = position == 0 ? "切替" : kPauseCaption;
     display.color = colors::kBtnFace;
     display.font = buttonOneFont;
     display.font.color = colors::kPurple;
@@ -144,7 +155,20 @@ void PanelForm::StickSwitched(std::int32_t stick) {
 
 void PanelForm::SetShownStick(int stick) {
   shownStick = stick;
-  color = stick == 0 ? colors::kGreen : colors::kFuchsia;
+  // While the user rests the margin is grey, whichever stick is active.
+  color = scanner().Paused() ? kPausedColor : stick == 0 ? colors::kGreen : colors::kFuchsia;
+}
+
+void PanelForm::PauseChanged(bool paused) {
+  SetShownStick(shownStick);
+  platform_.log.Write(paused ? "休止しました" : "再開しました");
+  speaker.Say(paused ? kPauseCaption : "再開");
+}
+
+void PanelForm::SwitchStuck() {
+  platform_.log.Write(kSwitchStuckText);
+  speaker.Say(kSwitchStuckText);
+  recorder.SwitchStuck(scanner().SelectingSwitch());
 }
 
 void PanelForm::Relayout(int buttonCount) { LayoutButtons(buttonCount); }

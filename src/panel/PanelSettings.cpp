@@ -41,6 +41,7 @@ void PanelForm::LoadSettings() {
 
   options = loaded.options;
   s.secondStick = loaded.secondStick;
+  s.pausePosition = loaded.pausePosition;
   recorder.SetOn(loaded.recordOn);
   launcher.restartWhenGone = loaded.restartJoyToKey;
   top = loaded.topLeft.y;
@@ -80,6 +81,7 @@ PanelSettings PanelForm::ShownSettings() const {
   shown.subButtonCount = s.subButtonCount;
   shown.intervalSeconds = s.intervalSeconds;
   shown.secondStick = s.secondStick;
+  shown.pausePosition = s.pausePosition;
   shown.options = options;
   shown.recordOn = recorder.On();
   shown.restartJoyToKey = launcher.restartWhenGone;

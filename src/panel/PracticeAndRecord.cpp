@@ -12,6 +12,7 @@ namespace {
 const char* const kPracticeTitleSuffix = " 練習中";
 // Whoever passes can tell that no press reaches anything.
 const char* const kNoJoyToKeyTitleSuffix = " JoyToKey なし";
+const char* const kPausedTitleSuffix = " 休止中";
 constexpr std::int64_t kWeekMilliseconds = 7LL * 24 * 60 * 60 * 1000;
 
 // A colour of the system's (the button face) is taken as its usual grey.
@@ -26,6 +27,7 @@ std::string PanelForm::WindowTitle() const {
   std::string title = kApplicationTitle;
   if (practice.On()) title += kPracticeTitleSuffix;
   if (!JoyToKeyBound()) title += kNoJoyToKeyTitleSuffix;
+  if (scanner().Paused()) title += kPausedTitleSuffix;
   return title;
 }
 

@@ -10,6 +10,10 @@ void PanelForm::SpokenName(int position, std::string& text) const {
     text += "切り替え";
     return;
   }
+  if (position == kPausePosition) {
+    text += kPauseCaption;
+    return;
+  }
   const int number = ButtonNumberAt(position, scan().activeStick);
   if (nameEditor != nullptr) text += nameEditor->Name(number);
   if (!text.empty()) return;
@@ -27,12 +31,16 @@ std::string PanelForm::SpokenName(int position) const {
 }
 
 int PanelForm::PositionShownBy(const PanelButton& button) const {
-  if (&button == &switchOverMarker) return 0;
+  if (&button == &switchOverMarker) return lit == kPausePosition ? kPausePosition : 0;
   if (options.singleDisplay && button.numberOnStrip == 1 && lit >= 1) return lit;
   return button.numberOnStrip;
 }
 
 void PanelForm::StartPrompt(int position) {
+  if (position == kPausePosition) {
+    speaker.Say(kPauseCaption);
+    return;
+  }
   const int number = position >= 1 ? ButtonNumberAt(position, scan().activeStick) : 0;
   const auto writeName = [](const void* form, int lit, std::string& text) {
     static_cast<const PanelForm*>(form)->SpokenName(lit, text);

@@ -29,7 +29,7 @@ bool PanelForm::TickStepsOfPanel::TickStarting() {
         form.link.Send(WM_JOYTOKEY_AFTER_LAUNCH2, 0);
         launcher.RestartEnded();
         form.platform_.log.Write(kRestarted);
-        form.speaker.Announce(kRestarted);
+        form.speaker.Say(kRestarted);
         return true;
       }
       // JoyToKey was restarted: the old window hears the release of a held
@@ -74,6 +74,8 @@ void PanelForm::ApplySwitchOptions() {
   scan().firstPause = chosen.firstPause;
   scan().quietCyclesBeforeRest = chosen.quietCyclesBeforeRest;
   scan().selectingPause = chosen.selectingPause;
+  scan().resumeHold = chosen.resumeHold;
+  scan().stuckAfterSeconds = chosen.stuckAfterSeconds;
   platform_.joystick.SetSwitchKeys(chosen.key, chosen.key2);
 }
 

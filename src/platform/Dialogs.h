@@ -29,6 +29,8 @@ struct SwitchOptionTexts {
   std::string quietCyclesBeforeRest;
   std::int32_t key2 = 0;
   std::string selectingPause = "2000";
+  std::string resumeHold = "2000";
+  std::string stuckAfterSeconds = "0";
 };
 
 // What the switch record window shows: a table of figures (a label and a

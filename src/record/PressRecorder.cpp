@@ -38,6 +38,11 @@ void PressRecorder::ButtonSent(int switchNumber, int buttonNumber) {
   if (taken.taken) taken.press.buttonSent = buttonNumber;
 }
 
+void PressRecorder::SwitchStuck(int switchNumber) {
+  TakenPress& taken = Taken(switchNumber);
+  if (taken.taken) taken.press.verdict = PressVerdict::kStuck;
+}
+
 void PressRecorder::Append(const RecordedPress& press) {
   RecordedPress stamped = press;
   // The switch's times are the monotonic clock's; the record shows the local time.

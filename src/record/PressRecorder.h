@@ -31,6 +31,8 @@ class PressRecorder final : public PressObserver {
   void PressReleased(int switchNumber, std::int64_t openedAt) override;
   // The press the switch made went to JoyToKey as this button number.
   void ButtonSent(int switchNumber, int buttonNumber);
+  // The press under way on switchNumber was taken as stuck.
+  void SwitchStuck(int switchNumber);
   // Writes what the record has learnt since: presses the samplers dropped,
   // and the presses taken once they are released.
   void WriteWhatWasLearnt(ScanDriver& driver);

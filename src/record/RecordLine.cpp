@@ -27,6 +27,7 @@ constexpr ReasonText kReasons[] = {
     {PressVerdict::kWithinIgnoreTime, u8"無視時間内"},
     {PressVerdict::kDuringDialog, u8"ダイアログ中"},
     {PressVerdict::kWhileResting, u8"休止中"},
+    {PressVerdict::kStuck, u8"押されたまま"},
 };
 
 constexpr std::int64_t kMillisecondsPerDay = 86400000;

@@ -16,6 +16,7 @@ enum class PressVerdict {
   kWithinIgnoreTime,       // ignored: began within the ignore time of a release
   kDuringDialog,           // ignored: a dialog held the panel
   kWhileResting,           // ignored: it woke the resting scan
+  kStuck,                  // held so long the switch was taken as stuck, and let go
 };
 
 struct RecordedPress {

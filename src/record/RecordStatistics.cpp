@@ -47,6 +47,8 @@ PressFigures FiguresOf(const std::vector<RecordedPress>& presses) {
       case PressVerdict::kWithinIgnoreTime: ++figures.withinIgnoreTime; break;
       case PressVerdict::kDuringDialog: ++figures.duringDialog; break;
       case PressVerdict::kWhileResting: ++figures.whileResting; break;
+      // It acted before it stuck.
+      case PressVerdict::kStuck: ++figures.accepted; break;
     }
     if (TimedOnAPosition(press)) lit.push_back(press.litMilliseconds);
     if (LateOnItsPosition(press)) ++figures.latePresses;

@@ -21,6 +21,8 @@ class ScanMethod {
   virtual void LaidOut(Scanner& scanner) { Start(scanner); }
   // The scan timer's interval has run out.
   virtual void TimerElapsed(Scanner& scanner) = 0;
+  // A long press ended the user's pause: the scan goes on from its first position.
+  virtual void ResumedFromPause(Scanner& scanner) { Start(scanner); }
   // The selecting switch closed at closedAt and the press was accepted just now.
   virtual void Pressed(Scanner& scanner, std::int64_t closedAt) = 0;
   // A tick while an accepted press is still held, also one that selects
@@ -57,6 +59,7 @@ class ScanMethod {
 class AutomaticScan final : public ScanMethod {
  public:
   void Start(Scanner& scanner) override;
+  void ResumedFromPause(Scanner& scanner) override;
   // The highlight stays as the layout left it, and the first interval lights the first position.
   void LaidOut(Scanner& /*scanner*/) override {}
   void TimerElapsed(Scanner& scanner) override;

@@ -18,6 +18,12 @@ void AutomaticScan::Start(Scanner& scanner) {
   scanner.timer().SetEnabled(true);
 }
 
+void AutomaticScan::ResumedFromPause(Scanner& scanner) {
+  // The first position lights at once, so the user sees the scan is back.
+  scanner.LightFirst();
+  scanner.HoldStill();
+}
+
 void AutomaticScan::TimerElapsed(Scanner& scanner) {
   if (scanner.Resting()) {
     // Only a press wakes a resting scan.

@@ -1,5 +1,6 @@
 // What the scanner asks of the panel: the one way out of the scan and the
-// press. Positions are 0 for the switch-over marker and 1 to 8 for the buttons.
+// press. Positions are 0 for the switch-over marker, 1 to 8 for the buttons
+// and kPausePosition for the user's own pause.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@ namespace sorvane {
 class ScanOutput {
  public:
   static constexpr int kNothingLit = -1;
+  static constexpr int kPausePosition = 9;
   static constexpr std::int64_t kUntilPromptEnds = INT64_MAX;
 
   // The highlight is now on position (kNothingLit: nothing is lit). byStep is
@@ -32,6 +34,11 @@ class ScanOutput {
   // plays whose end is told later (Scanner::PromptEnded). Silent outputs
   // never wait.
   virtual std::int64_t StepWaitsUntil() { return 0; }
+  // The user paused the scan at the pause position, or a long press resumed it.
+  virtual void PauseChanged(bool /*paused*/) {}
+  // The switch has stayed closed so long that it is taken as stuck: its
+  // button went up, and nothing more is sent until it opens.
+  virtual void SwitchStuck() {}
 
  protected:
   ~ScanOutput() = default;

@@ -34,6 +34,10 @@ void Scanner::TimerStartWatch::TimerChanged(Timer& timer) {
 }
 
 void Scanner::TimerElapsed() {
+  if (paused_) {
+    timer_.SetEnabled(false);
+    return;
+  }
   if (WaitsForPrompt()) return;
   method_->TimerElapsed(*this);
 }
@@ -52,6 +56,10 @@ void Scanner::SetMethod(ScanMethodId id) {
   // under way selects nothing.
   Interrupt();
   resting_ = false;
+  if (paused_) {
+    paused_ = false;
+    output_.PauseChanged(false);
+  }
   if (method_->SelectingSwitch() != chosen->SelectingSwitch()) {
     // The other switch selects now. The press under way was the old one's:
     // its release comes on a switch that no longer selects, and the new one
@@ -111,6 +119,11 @@ void Scanner::ShowLayout() { LayOut(state_.buttonCount); }
 
 void Scanner::LayOut(int count) {
   CancelWait();
+  // The carer laid the panel out afresh: it scans again from the start.
+  if (paused_) {
+    paused_ = false;
+    output_.PauseChanged(false);
+  }
   state_.buttonCount = count;
   stepCount_ = 0;
   output_.Relayout(count);
@@ -134,12 +147,26 @@ void Scanner::Step(std::int64_t at) {
     output_.Relayout(1);
   }
   if (state_.buttonCount >= 2) output_.Click();
-  if (state_.litPosition < 0) state_.litPosition = 0;  // from nothing lit to the first position
-  ++state_.litPosition;
-  if (state_.litPosition == state_.buttonCount + 1) {
-    state_.litPosition = state_.secondStick && state_.buttonCount != 1 ? 0 : 1;
+  const bool offersPause = state_.pausePosition && state_.buttonCount != 1;
+  if (state_.litPosition == ScanOutput::kPausePosition) {
+    state_.litPosition = 1;
+  } else if (state_.litPosition == 0 && offersPause && SteppedOntoSwitchOver()) {
+    state_.litPosition = ScanOutput::kPausePosition;
+  } else {
+    if (state_.litPosition < 0) state_.litPosition = 0;  // from nothing lit to the first position
+    ++state_.litPosition;
+    if (state_.litPosition == state_.buttonCount + 1) {
+      state_.litPosition = state_.secondStick && state_.buttonCount != 1 ? 0
+                           : offersPause                                 ? ScanOutput::kPausePosition
+                                                                         : 1;
+    }
   }
   steps_[static_cast<std::size_t>(stepCount_++ % 16)] = ScanStep{at, before, state_.litPosition, countBefore};
+}
+
+bool Scanner::SteppedOntoSwitchOver() const {
+  // A layout leaves position 0 with no step taken: its first step lights button 1.
+  return stepCount_ > 0 && steps_[static_cast<std::size_t>((stepCount_ - 1) % 16)].after == 0;
 }
 
 void Scanner::NoteLit(int position) {
@@ -287,6 +314,11 @@ void Scanner::AdvancePress() {
       method_->Released(*this, press_.releasedAt);
     }
   }
+  if (paused_) {
+    AdvancePausedPress(switchSamples);
+    return;
+  }
+  CheckStuck();
   if (press_.wait != PressState::Wait::kNone) {
     // A wait ends when every button of the joystick is up.
     if (press_.down || switchSamples.AnyDown()) return;
@@ -309,7 +341,9 @@ void Scanner::AdvancePress() {
   if (state_.heldButton != 0) return;  // a new press waits for the held one's release
   method_->TakeOtherSwitch(*this, Other(), switchSamples.Front().time);
   press_.down = true;
+  press_.stuck = false;
   const std::int64_t closedAt = switchSamples.Front().time;
+  press_.closedAt = closedAt;
   switchSamples.Pop();
   if (closedAt < resumedAt_) {
     // Made while a dialog held the ticks, and only recognised now.
@@ -338,6 +372,10 @@ void Scanner::Select(bool newPress) {
 
 void Scanner::ActAtPosition(bool newPress) {
   const int lit = state_.litPosition;
+  if (lit == ScanOutput::kPausePosition) {
+    if (newPress) Pause();
+    return;
+  }
   if (lit == 0) {
     // Without the second joystick there is nothing to switch to: a press
     // before the first scan step must not strand the user on it.
@@ -426,6 +464,11 @@ void Scanner::Resume() {
   while (selecting.HasEdge() && selecting.Front().time < resumedAt_) {
     const SwitchSampler::Edge edge = selecting.Front();
     press_.down = edge.down;
+    if (edge.down) {
+      press_.closedAt = edge.time;
+      press_.stuck = false;
+      press_.mayResume = false;
+    }
     selecting.Pop();
     if (edge.down) {
       TellTaken(SelectingSwitch(), ObservedPress::Outcome::kDuringDialog, edge.time);
@@ -436,6 +479,66 @@ void Scanner::Resume() {
   press_.selectsNothing = press_.down;
   // The other switch's are too; the method notes what it needs of them.
   method_->TakeOtherSwitch(*this, Other(), resumedAt_ - 1);
+}
+
+void Scanner::Pause() {
+  paused_ = true;
+  // The press that chose the pause acts no more, nor ends it: only a press
+  // begun while paused can.
+  press_.selectsNothing = press_.down;
+  press_.mayResume = false;
+  timer_.SetEnabled(false);
+  state_.litPosition = ScanOutput::kNothingLit;
+  stepCount_ = 0;
+  NoteLit(ScanOutput::kNothingLit);
+  output_.Light(ScanOutput::kNothingLit, false);
+  output_.PauseChanged(true);
+}
+
+void Scanner::EndPause() {
+  if (paused_) ResumeFromPause();
+}
+
+void Scanner::ResumeFromPause() {
+  paused_ = false;
+  // The resuming press selects nothing, however long it is held yet.
+  press_.selectsNothing = press_.down;
+  press_.mayResume = false;
+  output_.PauseChanged(false);
+  method_->ResumedFromPause(*this);
+}
+
+void Scanner::AdvancePausedPress(SwitchSampler& samples) {
+  Other().DropEdges();
+  press_.wait = PressState::Wait::kNone;
+  if (state_.heldButton != 0 && press_.heldTick != press_.ticks) ReleaseHeldButton();
+  if (!press_.down) {
+    press_.selectsNothing = false;
+    while (samples.HasEdge() && !samples.Front().down) samples.Pop();
+    if (!samples.HasEdge()) return;
+    press_.down = true;
+    press_.selectsNothing = true;
+    press_.stuck = false;
+    press_.closedAt = samples.Front().time;
+    samples.Pop();
+    // A press made while a dialog held the ticks resumes nothing.
+    press_.mayResume = press_.closedAt >= resumedAt_;
+    TellTaken(SelectingSwitch(),
+              press_.mayResume ? ObservedPress::Outcome::kWhileResting : ObservedPress::Outcome::kDuringDialog,
+              press_.closedAt);
+  }
+  if (press_.mayResume && Now() - press_.closedAt >= state_.resumeHold) ResumeFromPause();
+}
+
+void Scanner::CheckStuck() {
+  if (!press_.down || press_.stuck || state_.stuckAfterSeconds <= 0) return;
+  if (Now() - press_.closedAt < static_cast<std::int64_t>(state_.stuckAfterSeconds) * 1000) return;
+  press_.stuck = true;
+  if (state_.heldButton != 0) ReleaseHeldButton();
+  // What its release was to do is dropped too: the switch did not choose it.
+  press_.wait = PressState::Wait::kNone;
+  press_.selectsNothing = true;
+  output_.SwitchStuck();
 }
 
 }  // namespace sorvane

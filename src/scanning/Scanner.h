@@ -37,6 +37,9 @@ struct ScanState {
   std::int32_t quietCyclesBeforeRest = 0;  // cycles without a press before the scan rests, 0 never
   ScanMethodId method = ScanMethodId::kAutomatic;
   std::int32_t selectingPause = 2000;  // ms; tap to move: a pause this long selects
+  bool pausePosition = false;     // the scan offers the user's own pause after the last position
+  std::int32_t resumeHold = 2000;  // ms a press must last to end the user's pause
+  std::int32_t stuckAfterSeconds = 0;  // a switch closed this long is stuck, 0 never
 };
 
 // Where the switch's current press stands between ticks.
@@ -50,6 +53,9 @@ struct PressState {
   bool selectsNothing = false;  // it woke the resting scan, or a dialog cut it short
   Wait wait = Wait::kNone;
   std::int64_t measuredFrom = 0;  // a one-button press is timed from here
+  std::int64_t closedAt = 0;      // when the switch closed for the press under way
+  bool stuck = false;             // held so long that it is taken as stuck
+  bool mayResume = false;         // begun while paused: held long enough, it resumes the scan
   std::int64_t releasedAt = 0;
   std::int32_t heldStick = 0;  // the stick heldButton went down on
   std::uint64_t heldTick = 0;  // the tick heldButton went down in
@@ -78,6 +84,11 @@ class Scanner {
   const ScanState& state() const { return state_; }
   const PressState& press() const { return press_; }
   bool Resting() const { return resting_; }
+  // The user chose the pause position; only a long press resumes.
+  bool Paused() const { return paused_; }
+  // The scan goes on from its first position, as after the long press (the
+  // pause position was turned off).
+  void EndPause();
   // Steps left before the open sub-buttons close (one-button mode).
   int StepsBeforeSubButtonsClose() const { return collapseCountdown_; }
   // The highlight's own timer; handlers that hold the scan stop and restart it.
@@ -207,6 +218,14 @@ class Scanner {
   SwitchSampler& Selecting() const { return SelectingSwitch() == 2 ? secondSwitchSamples_ : switchSamples_; }
   SwitchSampler& Other() const { return SelectingSwitch() == 2 ? switchSamples_ : secondSwitchSamples_; }
   void AdvancePress();
+  // While paused, presses shorter than the resume hold do nothing at all.
+  void AdvancePausedPress(SwitchSampler& samples);
+  void Pause();
+  void ResumeFromPause();
+  // A press held past the stuck time sends nothing more until it opens.
+  void CheckStuck();
+  // The switch-over marker was reached by a step, not left by a layout.
+  bool SteppedOntoSwitchOver() const;
   void ActAtPosition(bool newPress);
   void FinishWait();
   // The carer changed the panel under a press that waits for its release:
@@ -256,6 +275,7 @@ class Scanner {
   PressState press_;
   int collapseCountdown_ = 0;  // steps left before open sub-buttons close
   bool resting_ = false;
+  bool paused_ = false;
   int cyclesWithoutPress_ = 0;
   bool cycleStarted_ = false;
   std::array<ScanStep, 16> steps_{};  // the latest steps, a ring

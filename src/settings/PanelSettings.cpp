@@ -50,6 +50,13 @@ SwitchOptions ReadSwitchOptions(const IniFile& ini) {
   const std::int32_t dwell = ReadLeadingInteger(dwellText);
   const bool noNumber = dwell == 0 && !ReadWholeInteger(dwellText);
   chosen.selectingPause = noNumber ? SwitchOptions{}.selectingPause : HoldInRange(dwell, kDwellTimeRange);
+  chosen.stuckAfterSeconds = read(kStuckAfterRange);
+  // Nothing readable keeps the default, as for the dwell time: held to the
+  // shortest, a pause would end at the first slow press.
+  const std::string holdText = ini.ReadString(kScanSection, kResumeHoldRange.key, "");
+  const std::int32_t hold = ReadLeadingInteger(holdText);
+  const bool holdNoNumber = hold == 0 && !ReadWholeInteger(holdText);
+  chosen.resumeHold = holdNoNumber ? SwitchOptions{}.resumeHold : HoldInRange(hold, kResumeHoldRange);
   return chosen;
 }
 
@@ -150,6 +157,7 @@ PanelSettings ReadPanelSettings(const IniFile& ini, const SettingsText* file, Te
   const std::int32_t method = LeadingInteger(ini, kScanSection, "Method", "0");
   settings.method = method >= 0 && method <= 3 ? static_cast<ScanMethodId>(method) : ScanMethodId::kAutomatic;
   settings.options.idleCaptions = LeadingInteger(ini, kScanSection, "IdleCaptions", "0") != 0;
+  settings.pausePosition = LeadingInteger(ini, kScanSection, "PausePosition", "0") != 0;
   settings.voice = ReadVoiceOptions(ini);
   return settings;
 }
@@ -199,6 +207,9 @@ void WritePanelSettings(const PanelSettings& settings, IniFile& ini, SettingsTex
   ini.WriteString(kScanSection, "Method", WriteInteger(static_cast<std::int32_t>(settings.method)));
   ini.WriteString(kScanSection, kDwellTimeRange.key, WriteInteger(chosen.selectingPause));
   ini.WriteString(kScanSection, "IdleCaptions", OnOff(options.idleCaptions));
+  ini.WriteString(kScanSection, "PausePosition", OnOff(settings.pausePosition));
+  ini.WriteString(kScanSection, kResumeHoldRange.key, WriteInteger(chosen.resumeHold));
+  ini.WriteString(kSwitchSection, kStuckAfterRange.key, WriteInteger(chosen.stuckAfterSeconds));
   ini.WriteString(kVoiceSection, "Mode", WriteInteger(static_cast<std::int32_t>(settings.voice.mode)));
   ini.WriteString(kVoiceSection, "Wait", OnOff(settings.voice.waitForPrompt));
   ini.WriteString(kVoiceSection, "Rate", WriteInteger(settings.voice.rate));

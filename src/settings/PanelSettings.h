@@ -39,6 +39,7 @@ struct PanelSettings {
   std::int32_t subButtonCount = 4;  // 1 to 8
   float intervalSeconds = kDefaultIntervalSeconds;
   bool secondStick = false;
+  bool pausePosition = false;  // the scan offers the user's own pause
   PanelOptions options;
   bool recordOn = false;
   bool restartJoyToKey = true;  // a JoyToKey that has gone is started again

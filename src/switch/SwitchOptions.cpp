@@ -17,7 +17,9 @@ SwitchOptionTexts TextsOf(const SwitchOptions& options) {
           std::to_string(options.firstPause),
           std::to_string(options.quietCyclesBeforeRest),
           options.key2,
-          std::to_string(options.selectingPause)};
+          std::to_string(options.selectingPause),
+          std::to_string(options.resumeHold),
+          std::to_string(options.stuckAfterSeconds)};
 }
 
 namespace {
@@ -86,7 +88,9 @@ ParsedOptions ParseOptionTexts(const SwitchOptionTexts& texts) {
            parsed.problem) &&
       Take(texts.firstPause, kFirstPauseRange, options.firstPause, parsed.problem) &&
       Take(texts.quietCyclesBeforeRest, kLoopsRange, options.quietCyclesBeforeRest, parsed.problem) &&
-      Take(texts.selectingPause, kDwellTimeRange, options.selectingPause, parsed.problem)) {
+      Take(texts.selectingPause, kDwellTimeRange, options.selectingPause, parsed.problem) &&
+      Take(texts.resumeHold, kResumeHoldRange, options.resumeHold, parsed.problem) &&
+      Take(texts.stuckAfterSeconds, kStuckAfterRange, options.stuckAfterSeconds, parsed.problem)) {
     parsed.options = options;
   }
   return parsed;

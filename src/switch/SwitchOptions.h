@@ -18,12 +18,15 @@ struct SwitchOptions {
   std::int32_t quietCyclesBeforeRest = 0;           // whole cycles without a press before the scan rests, 0 never
   std::int32_t key2 = 0;                      // a virtual-key code acting as the second switch, 0 none
   std::int32_t selectingPause = 2000;      // without a press before tap-to-move selects
+  std::int32_t resumeHold = 2000;          // ms a press must last to end the user's pause
+  std::int32_t stuckAfterSeconds = 0;      // a switch closed this long is stuck, 0 never
 
   bool operator==(const SwitchOptions& other) const {
     return key == other.key && acceptTime == other.acceptTime &&
            ignoreRepeatMilliseconds == other.ignoreRepeatMilliseconds && firstPause == other.firstPause &&
            quietCyclesBeforeRest == other.quietCyclesBeforeRest && key2 == other.key2 &&
-           selectingPause == other.selectingPause;
+           selectingPause == other.selectingPause && resumeHold == other.resumeHold &&
+           stuckAfterSeconds == other.stuckAfterSeconds;
   }
 };
 
@@ -41,6 +44,8 @@ constexpr OptionRange kFirstPauseRange{"FirstPause", "最初の項目の延長",
 constexpr OptionRange kLoopsRange{"Loops", "休止までの周回", 0, 99};
 constexpr OptionRange kKey2Range{"Key2", "スイッチ 2 のキー", 0, 254};
 constexpr OptionRange kDwellTimeRange{"DwellTime", "選択までの待ち時間", 500, 10000};
+constexpr OptionRange kResumeHoldRange{"ResumeHold", "再開の長押し", 500, 10000};
+constexpr OptionRange kStuckAfterRange{"StuckAfter", "押されたままと見なす秒数", 0, 600};
 
 // A value from the file, held to the nearest end of its range.
 std::int32_t HoldInRange(std::int32_t value, const OptionRange& range);

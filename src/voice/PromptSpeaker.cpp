@@ -56,10 +56,18 @@ void PromptSpeaker::Start(int position, int buttonNumber, NameWriter writeName, 
   if (wasPlaying) prompts_.StopPrompt();
 }
 
-void PromptSpeaker::Announce(const std::string& text) {
-  if (options_.mode == VoiceMode::kOff || !prompts_.VoiceAvailable()) return;
+void PromptSpeaker::Say(const std::string& text) {
+  const bool wasPlaying = speaking_ || promptEndsAt_ != 0;
+  speaking_ = false;
   promptEndsAt_ = 0;
-  speaking_ = prompts_.StartSpeaking(text, options_.rate, options_.volume);
+  if (options_.mode == VoiceMode::kRecordedOrVoice && prompts_.VoiceAvailable()) {
+    spokenText_ = text;
+    if (prompts_.StartSpeaking(spokenText_, options_.rate, options_.volume)) {
+      speaking_ = true;
+      return;
+    }
+  }
+  if (wasPlaying) prompts_.StopPrompt();
 }
 
 std::int64_t PromptSpeaker::StepWaitsUntil() const {

@@ -34,8 +34,8 @@ class PromptSpeaker {
   // Position lit now, standing for buttonNumber (0 the switch-over marker);
   // position kNothingLit says nothing.
   void Start(int position, int buttonNumber, NameWriter writeName, const void* context);
-  // Says text in the system's voice, with the voice on.
-  void Announce(const std::string& text);
+  // Says text in the system's voice, where the voice is on (nothing is recorded for it).
+  void Say(const std::string& text);
   // When the next step may come, as ScanOutput::StepWaitsUntil says it.
   std::int64_t StepWaitsUntil() const;
   // The system's voice has finished; true when the step waited for it.

@@ -85,9 +85,11 @@ void PanelWindow::Update() {
     background_.Reset(CreateSolidBrush(ToColorRef(color_)));
     InvalidateRect(window_.get(), nullptr, TRUE);
   }
-  if (form.practice.On() != practiceShown_ || form.JoyToKeyBound() == unboundShown_) {
+  const bool paused = form.scanner().Paused();
+  if (form.practice.On() != practiceShown_ || form.JoyToKeyBound() == unboundShown_ || paused != pausedShown_) {
     practiceShown_ = form.practice.On();
     unboundShown_ = !form.JoyToKeyBound();
+    pausedShown_ = paused;
     SetWindowTextW(window_.get(), Wide(form.WindowTitle()).c_str());
     // The border is drawn with the background, around the buttons.
     RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);

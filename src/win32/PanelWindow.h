@@ -46,6 +46,7 @@ class PanelWindow {
   ColorValue color_ = 0;
   bool practiceShown_ = false;  // the title and the border say the panel practises
   bool unboundShown_ = false;   // the title and a red border say no JoyToKey is bound
+  bool pausedShown_ = false;    // the title says the user paused the scan
   OwnedBrush background_;
   // A drag by the surface: the pointer's offset from the window's corner.
   bool dragging_ = false;

@@ -14,11 +14,11 @@ namespace {
 constexpr wchar_t kClass[] = L"SorvaneSwitchSettings";
 constexpr int kKeyField = 101;        // then 102, switch 2's
 constexpr int kNoKeyButton = 103;     // then 104
-constexpr int kFirstTimeField = 105;  // then 106 to 109
+constexpr int kFirstTimeField = 105;  // then 106 to 111
 constexpr int kKeyCount = 2;
-constexpr int kTimeFieldCount = 5;
+constexpr int kTimeFieldCount = 7;
 constexpr int kWidth = 380;
-constexpr int kHeight = 340;
+constexpr int kHeight = 408;
 
 struct DialogState {
   SwitchOptionTexts& texts;
@@ -109,7 +109,8 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case IDOK: {
           std::string* targets[kTimeFieldCount] = {&state->texts.acceptTime, &state->texts.ignoreRepeatMilliseconds,
                                                    &state->texts.firstPause, &state->texts.quietCyclesBeforeRest,
-                                                   &state->texts.selectingPause};
+                                                   &state->texts.selectingPause, &state->texts.resumeHold,
+                                                   &state->texts.stuckAfterSeconds};
           for (int i = 0; i < kTimeFieldCount; ++i) {
             const int length = GetWindowTextLengthW(state->fields[i]);
             std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -163,17 +164,19 @@ bool RunSwitchSettingsDialog(HWND owner, SwitchOptionTexts& texts) {
              SS_LEFT, 0, -1, 12, 74, 356, 20, font);
   const char* const labels[kTimeFieldCount] = {
       "受付時間 (0〜5000 ミリ秒)", "連続押し無視 (0〜5000 ミリ秒)", "最初の項目の延長 (0〜5000 ミリ秒)",
-      "休止までの周回 (0〜99、0 は休止なし)", "選択までの待ち時間 (500〜10000 ミリ秒)"};
+      "休止までの周回 (0〜99、0 は休止なし)", "選択までの待ち時間 (500〜10000 ミリ秒)",
+      "再開の長押し (500〜10000 ミリ秒)", "押されたままと見なす (0〜600 秒、0 はなし)"};
   const std::string* values[kTimeFieldCount] = {&texts.acceptTime, &texts.ignoreRepeatMilliseconds, &texts.firstPause,
-                                                &texts.quietCyclesBeforeRest, &texts.selectingPause};
+                                                &texts.quietCyclesBeforeRest, &texts.selectingPause,
+                                                &texts.resumeHold, &texts.stuckAfterSeconds};
   for (int i = 0; i < kTimeFieldCount; ++i) {
     const int top = 106 + 34 * i;
     dialog.Add(L"STATIC", Wide(labels[i]), SS_LEFT, 0, -1, 12, top + 4, 270, 20, font);
     state.fields[i] = dialog.Add(L"EDIT", Wide(*values[i]), WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
                                  kFirstTimeField + i, 288, top, 80, 24, font);
   }
-  dialog.Add(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 190, 298, 84, 28, font);
-  dialog.Add(L"BUTTON", Wide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 284, 298, 84, 28,
+  dialog.Add(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 190, 366, 84, 28, font);
+  dialog.Add(L"BUTTON", Wide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 284, 366, 84, 28,
              font);
 
   dialog.Run(state.keyFields[0], state.done);

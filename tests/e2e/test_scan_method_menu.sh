@@ -32,6 +32,6 @@ darkest=$("$CONVERT" screen.png -crop "48x12+$((x + 20 + 60 * (unlit - 1) + 4))+
 probe close class:TSorvaneForm
 wait_gone "$panel_pid" 10 || fail "the panel did not close"
 saved=$(tr -d '\r' <Sorvane.ini | awk '/^\[/ {on = $0 == "[Scan]"} on' | tr '\n' ' ')
-[ "$saved" = "[Scan] Method=2 DwellTime=2000 IdleCaptions=1 " ] || fail "saved: $saved"
+[ "$saved" = "[Scan] Method=2 DwellTime=2000 IdleCaptions=1 PausePosition=0 ResumeHold=2000 " ] || fail "saved: $saved"
 tr -d '\r' <Sorvane.ini | grep -A1 -x '\[Oikake\]' | grep -qx 'ON=0' || fail "カーソル追いかけ was changed"
 pass "2 スイッチ and 消灯中も文字を表示 by their keys from the menu, saved: $saved"

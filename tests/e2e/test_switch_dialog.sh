@@ -51,7 +51,7 @@ probe close class:TSorvaneForm
 wait_gone "$panel_pid" 10 || fail "the panel did not close"
 section() { tr -d '\r' <Sorvane.ini | awk -v s="[$1]" '/^\[/ {on = $0 == s} on' | tr '\n' ' '; }
 section Switch >switch.txt
-[ "$(cat switch.txt)" = "[Switch] Key=119 AcceptTime=300 IgnoreRepeat=200 FirstPause=100 Loops=3 Key2=120 " ] ||
+[ "$(cat switch.txt)" = "[Switch] Key=119 AcceptTime=300 IgnoreRepeat=200 FirstPause=100 Loops=3 Key2=120 StuckAfter=0 " ] ||
   fail "saved: $(cat switch.txt)"
 section Scan | grep -q ' DwellTime=4500 ' || fail "saved: $(section Scan)"
 pass "dialog from the menu: 9999 and a dwell time of 300 refused, then saved $(cat switch.txt)DwellTime=4500"

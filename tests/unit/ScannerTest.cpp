@@ -38,6 +38,8 @@ class ScannerRig : public ScanOutput, public TimerHost, public Clock, public Joy
   void StickSwitched(std::int32_t stick) override { Record("switched " + std::to_string(stick)); }
   void Relayout(int count) override { Record("layout " + std::to_string(count)); }
   void Click() override {}
+  void PauseChanged(bool paused) override { Record(paused ? "paused" : "resumed"); }
+  void SwitchStuck() override { Record("stuck"); }
 
   // Timers and clock.
   void TimerChanged(Timer& timer) override {
@@ -474,6 +476,84 @@ TEST(ScanMethods, TapToMoveTakesAPressBegunBeforeThePauseEndedAsATap) {
     const Events expected = before > 0 ? Events{"down 3", "up 3"} : Events{"down 2", "up 2", "down 1", "up 1"};
     EXPECT_EQ(Pressed(rig), expected) << "a press " << before << " ms before the pause ended";
   }
+}
+
+TEST(ScanMethods, ThePausePositionPausesInEveryMethodWhereOnlyAPressHeldTheResumeHoldGoesOn) {
+  // Two buttons, then the pause; each method reaches it and selects it by
+  // 3500. A tap at 5000 does nothing; the hold from 7000 resumes at 9000.
+  const auto run = [](ScanMethodId method, ScannerRig::Presses first, ScannerRig::Presses second) {
+    ScannerRig rig;
+    rig.scanner.state().pausePosition = true;
+    Prepare(rig, Layout::kStrip, 0);
+    rig.scanner.ShowButtons(2);
+    rig.scanner.SetMethod(method);
+    rig.scanner.state().selectingPause = 1000;
+    rig.events.clear();
+    ScannerRig::Presses& selecting = method == ScanMethodId::kTwoSwitches ? second : first;
+    selecting.push_back({5000, 300});
+    selecting.push_back({7000, 2500});
+    rig.Presses1(first);
+    rig.secondSwitch = second;
+    rig.RunUntil(8900);
+    EXPECT_TRUE(rig.scanner.Paused()) << static_cast<int>(method);
+    EXPECT_EQ(rig.lit.back(), ScanOutput::kNothingLit);
+    rig.RunUntil(9300);
+    EXPECT_FALSE(rig.scanner.Paused());
+    Events told;
+    for (const std::string& e : Plain(rig.events)) {
+      if (e.rfind("stick", 0) != 0) told.push_back(e);
+    }
+    return told;
+  };
+  const Events pausedAndResumed{"paused", "resumed"};
+  EXPECT_EQ(run(ScanMethodId::kAutomatic, {{3300, 100}}, {}), pausedAndResumed);
+  EXPECT_EQ(run(ScanMethodId::kHoldToMove, {{1000, 2500}}, {}), pausedAndResumed);
+  EXPECT_EQ(run(ScanMethodId::kTwoSwitches, {{1000, 100}, {1500, 100}, {2000, 100}, {6000, 100}}, {{3000, 300}}),
+            pausedAndResumed);
+  EXPECT_EQ(run(ScanMethodId::kTapToMove, {{1000, 100}, {1500, 100}, {2000, 100}}, {}), pausedAndResumed);
+}
+
+TEST(Scanner, TheAutomaticScanResumesFromItsFirstPositionAndThePauseComesAfterTheSwitchOverMarker) {
+  ScannerRig rig;
+  rig.scanner.state().pausePosition = true;
+  rig.scanner.state().secondStick = true;
+  Prepare(rig, Layout::kStrip, 0);
+  rig.scanner.ShowButtons(2);
+  rig.RunUntil(4500);
+  EXPECT_EQ(rig.lit, (std::vector<int>{1, 2, 0, ScanOutput::kPausePosition}));
+  rig.Presses1({{4600, 100}, {6000, 2200}});
+  rig.RunUntil(8300);
+  EXPECT_EQ(rig.scanner.state().litPosition, 1);
+  EXPECT_TRUE(rig.Buttons().empty());
+  // The resuming press selects nothing, and the scan goes on after its release.
+  rig.RunUntil(11000);
+  EXPECT_TRUE(rig.Buttons().empty());
+  EXPECT_EQ(rig.lit, (std::vector<int>{1, 2, 0, ScanOutput::kPausePosition, ScanOutput::kNothingLit, 1, 2, 0}));
+}
+
+TEST(Scanner, ASwitchStuckClosedIsReleasedOnceAndSendsNothingMoreUntilItOpens) {
+  ScannerRig rig;
+  Prepare(rig, Layout::kStrip, 0);
+  rig.scanner.state().stuckAfterSeconds = 2;
+  rig.Presses1({{1100, 5000}, {7100, 100}});
+  rig.RunUntil(6900);
+  const std::vector<std::string> plain = Plain(rig.events);
+  const auto stuck = std::find(plain.begin(), plain.end(), "stuck");
+  ASSERT_NE(stuck, plain.end());
+  EXPECT_EQ(std::count(plain.begin(), plain.end(), "stuck"), 1);
+  EXPECT_EQ(std::count(plain.begin(), plain.end(), "up 1"), 1);
+  EXPECT_EQ(*(stuck - 1), "up 1");
+  // Nothing more after it, through the release at 6100.
+  for (auto e = stuck + 1; e != plain.end(); ++e) EXPECT_EQ(e->rfind("down", 0), std::string::npos) << *e;
+  const std::string& stuckAt = rig.events[static_cast<std::size_t>(stuck - plain.begin())];
+  EXPECT_GE(std::stoll(stuckAt.substr(stuckAt.find('@') + 1)), 3100);
+  EXPECT_LE(std::stoll(stuckAt.substr(stuckAt.find('@') + 1)), 3300);
+  // Once it has opened, a press acts again.
+  rig.RunUntil(7600);
+  const std::vector<std::string> after = Plain(rig.events);
+  ASSERT_GE(after.size(), 2U);
+  EXPECT_EQ(after[after.size() - 2].rfind("down", 0), 0U);
+  EXPECT_EQ(after.back().rfind("up", 0), 0U);
 }
 
 }  // namespace sorvane::test
