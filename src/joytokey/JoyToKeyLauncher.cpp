@@ -134,9 +134,14 @@ bool JoyToKeyLauncher::Launch() {
     return false;
   }
   platform_.log.Write("JoyToKey を起動しました: " + ForTheLog(folder_));
+  WindowCameAfterLaunch();
+  return true;
+}
+
+void JoyToKeyLauncher::WindowCameAfterLaunch() {
   link_.Send(WM_JOYTOKEY_AFTER_LAUNCH1, 0);
   link_.Send(WM_JOYTOKEY_AFTER_LAUNCH2, 0);
-  return true;
+  RestartEnded();
 }
 
 }  // namespace sorvane

@@ -52,6 +52,9 @@ class JoyToKeyLauncher {
     return Restarting() && platform_.clock.NowMilliseconds() - restartingSince_ >= kLaunchWaitLimit;
   }
   void RestartEnded() { restartingSince_ = -1; }
+  // The window of a JoyToKey just started is bound: it hears the two
+  // after-launch notices, as at start, and a restart under way has ended.
+  void WindowCameAfterLaunch();
 
   static constexpr int kLaunchPollInterval = 100;
   static constexpr int kLaunchWaitLimit = 10000;

@@ -25,9 +25,7 @@ bool PanelForm::TickStepsOfPanel::TickStarting() {
         // the new JoyToKey late.
         form.scanner().Interrupt();
         form.link.BindToAnotherWindow();
-        form.link.Send(WM_JOYTOKEY_AFTER_LAUNCH1, 0);
-        form.link.Send(WM_JOYTOKEY_AFTER_LAUNCH2, 0);
-        launcher.RestartEnded();
+        launcher.WindowCameAfterLaunch();
         form.platform_.log.Write(kRestarted);
         form.speaker.Say(kRestarted);
         return true;

@@ -85,11 +85,9 @@ void PanelWindow::Update() {
     background_.Reset(CreateSolidBrush(ToColorRef(color_)));
     InvalidateRect(window_.get(), nullptr, TRUE);
   }
-  const bool paused = form.scanner().Paused();
-  if (form.practice.On() != practiceShown_ || form.JoyToKeyBound() == unboundShown_ || paused != pausedShown_) {
-    practiceShown_ = form.practice.On();
-    unboundShown_ = !form.JoyToKeyBound();
-    pausedShown_ = paused;
+  const TitleMarks marks{form.practice.On(), !form.JoyToKeyBound(), form.scanner().Paused()};
+  if (!(marks == marks_)) {
+    marks_ = marks;
     SetWindowTextW(window_.get(), Wide(form.WindowTitle()).c_str());
     // The border is drawn with the background, around the buttons.
     RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
@@ -233,11 +231,11 @@ LRESULT PanelWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
       RECT rect{};
       GetClientRect(window, &rect);
       FillRect(reinterpret_cast<HDC>(wParam), &rect, background_.get());
-      if (practiceShown_ || unboundShown_) {
+      if (marks_.practice || marks_.unbound) {
         // A thin border in the colour of a warning: nothing reaches JoyToKey,
         // in red where there is no JoyToKey to reach.
-        OwnedBrush border(CreateSolidBrush(unboundShown_ ? RGB(255, 0, 0) : RGB(255, 140, 0)));
-        const int thickness = MulDiv(unboundShown_ ? 3 : 2, form.LayoutDpi(), 96);
+        OwnedBrush border(CreateSolidBrush(marks_.unbound ? RGB(255, 0, 0) : RGB(255, 140, 0)));
+        const int thickness = MulDiv(marks_.unbound ? 3 : 2, form.LayoutDpi(), 96);
         for (int edge = 0; edge < thickness; ++edge) {
           FrameRect(reinterpret_cast<HDC>(wParam), &rect, border.get());
           InflateRect(&rect, -1, -1);

@@ -44,9 +44,16 @@ class PanelWindow {
   RECT bounds_{};
   bool shown_ = false;
   ColorValue color_ = 0;
-  bool practiceShown_ = false;  // the title and the border say the panel practises
-  bool unboundShown_ = false;   // the title and a red border say no JoyToKey is bound
-  bool pausedShown_ = false;    // the title says the user paused the scan
+  // What the title and the border say besides the program's name.
+  struct TitleMarks {
+    bool practice = false;  // the panel practises: the title, an orange border
+    bool unbound = false;   // no JoyToKey is bound: the title, a red border
+    bool paused = false;    // the user paused the scan: the title
+    bool operator==(const TitleMarks& other) const {
+      return practice == other.practice && unbound == other.unbound && paused == other.paused;
+    }
+  };
+  TitleMarks marks_;
   OwnedBrush background_;
   // A drag by the surface: the pointer's offset from the window's corner.
   bool dragging_ = false;
