@@ -108,8 +108,11 @@ SettingsPlace::SaveOutcome SettingsPlace::Save(const PanelSettings& settings) {
 }
 
 std::string SettingsPlace::KeepUnsaved(const PanelSettings& settings, const std::string& stamp) {
-  // The carer's own lines go with the panel's where the file can be read.
-  SettingsText current = ReadSettingsText(platform_, settingsFile_);
+  // The carer's own lines go with the panel's where the file can be read at
+  // once: the save has already waited for it.
+  const FileRead read = platform_.files.ReadWholeFile(settingsFile_);
+  SettingsText current;
+  if (read.status == FileRead::Status::kRead) current = DecodeSettingsText(read.contents, platform_.text);
   if (current.status != FileRead::Status::kRead) current = SettingsText{};
   IniFile ini(current.text);
   WritePanelSettings(settings, ini, current, platform_.text);
