@@ -72,7 +72,10 @@ bool PanelForm::MenuEnabled(MenuId id) const {
   if (id == MenuId::VoiceRecordedOrSystem) return platform_.prompts.VoiceAvailable();
   if (id == MenuId::UndoSettings) return !earlierSettings.empty();
   const int earlier = PanelMenu::EarlierSettingsIndex(id);
-  if (earlier >= 0) return static_cast<std::size_t>(earlier) < earlierSettings.size() && earlierSettings[static_cast<std::size_t>(earlier)].readable;
+  if (earlier >= 0) {
+    const auto index = static_cast<std::size_t>(earlier);
+    return index < earlierSettings.size() && earlierSettings[index].readable;
+  }
   return true;
 }
 

@@ -80,7 +80,9 @@ void PanelForm::ApplyEarlierSettings(const PanelSettings& earlier) {
   launcher.restartWhenGone = earlier.restartJoyToKey;
   appearance = earlier.appearance;
   if (nameEditor != nullptr) {
-    for (int slot = 0; slot < kSlotCount; ++slot) nameEditor->Edit(SlotButtonNumber(slot)).caption = earlier.names[slot];
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      nameEditor->Edit(SlotButtonNumber(slot)).caption = earlier.names[slot];
+    }
   }
   panelScale = earlier.panelScale;
   ApplyScale();

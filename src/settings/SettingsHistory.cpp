@@ -138,7 +138,7 @@ class Differences {
  public:
   template <typename Value, typename Show>
   void Add(const std::string& what, const Value& now, const Value& then, Show show) {
-    if (!(now == then)) found.push_back(what + " " + show(now) + " → " + show(then));
+    if (!(now == then)) found.push_back(what + " " + std::string(show(now)) + " → " + show(then));
   }
   void Add(const std::string& what, std::int32_t now, std::int32_t then) {
     Add(what, now, then, [](std::int32_t value) { return std::to_string(value); });
@@ -197,12 +197,12 @@ std::vector<std::string> SettingsDifferences(const PanelSettings& now, const Pan
   d.Add("カーソル追いかけ", now.options.cursorChase, then.options.cursorChase);
   d.Add("JoyStickID2", now.secondStick, then.secondStick);
   d.Add("スイッチの記録", now.recordOn, then.recordOn);
-  d.Add("読み上げ", now.voice.mode, then.voice.mode, [](VoiceMode mode) { return std::string(VoiceModeName(mode)); });
+  d.Add("読み上げ", now.voice.mode, then.voice.mode, VoiceModeName);
   d.Add("読み終えてから進む", now.voice.waitForPrompt, then.voice.waitForPrompt);
   d.Add("読み上げの速さ", now.voice.rate, then.voice.rate);
   d.Add("読み上げの音量", now.voice.volume, then.voice.volume);
   d.Add("休止の位置", now.pausePosition, then.pausePosition);
-  d.Add("スキャン方法", now.method, then.method, [](ScanMethodId method) { return std::string(MethodName(method)); });
+  d.Add("スキャン方法", now.method, then.method, MethodName);
   d.Add("消灯中も文字を表示", now.options.idleCaptions, then.options.idleCaptions);
   const SwitchOptions& a = now.switchOptions;
   const SwitchOptions& b = then.switchOptions;

@@ -391,8 +391,9 @@ bool SimDesktop::ListFolder(const std::u16string& pattern, EntryVisitor visit, v
       const std::string name = file->first.substr(named->size());
       const auto wide = Utf16FromShiftJis(name);
       if (name.find('\\') != std::string::npos || !wide) continue;
-      const bool listed = found != folders.end() && std::any_of(found->second.begin(), found->second.end(),
-                                                                 [&](const SimEntry& entry) { return entry.name == *wide; });
+      const auto sameName = [&](const SimEntry& entry) { return entry.name == *wide; };
+      const bool listed =
+          found != folders.end() && std::any_of(found->second.begin(), found->second.end(), sameName);
       if (!listed) madeFiles.push_back({*wide, 0x20});
     }
   }
