@@ -19,7 +19,8 @@ bool Matches(DWORD seen, LONG wanted) {
 }  // namespace
 
 // The panel's menu, asked for as a right click on its margin asks for it,
-// when the window under the pointer is this program's panel.
+// when the window under the pointer is this program's panel and takes the
+// mouse (not while the name editor or a dialog has it disabled).
 bool SwitchKeyHook::OpenPanelMenuUnderPointer() {
   POINT pointer{};
   if (!GetCursorPos(&pointer)) return false;
@@ -30,8 +31,9 @@ bool SwitchKeyHook::OpenPanelMenuUnderPointer() {
   }
   wchar_t name[32] = {};
   GetClassNameW(window, name, 32);
-  if (lstrcmpW(name, L"TSorvaneForm") != 0) return false;
-  return PostMessageW(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), MAKELPARAM(pointer.x, pointer.y)) != FALSE;
+  if (lstrcmpW(name, L"TSorvaneForm") != 0 || !IsWindowEnabled(window)) return false;
+  const LPARAM where = MAKELPARAM(pointer.x, pointer.y);
+  return PostMessageW(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), where) != FALSE;
 }
 
 void SwitchKeyHook::SetKeys(int virtualKey, int secondVirtualKey) {
