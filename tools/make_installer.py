@@ -49,13 +49,17 @@ class Texts:
     def __call__(self, text):
         if text.isascii():
             return text
+        try:
+            text.encode("cp932")
+        except UnicodeEncodeError:
+            sys.exit("%r cannot be written in code page 932" % text)
         placeholder = "JPTEXT%03d" % len(self.by_placeholder)
         self.by_placeholder[placeholder] = text
         return placeholder
 
 
 def short_name(index, name):
-    stem, ext = os.path.splitext(name)
+    ext = os.path.splitext(name)[1]
     return "SORV%02d~1%s" % (index, ext.upper()[:4])
 
 
@@ -152,13 +156,12 @@ def put_japanese_texts(args, msi, texts):
                 run(args.msibuild, msi, "-q",
                     "UPDATE `%s` SET `%s` = %s WHERE %s" % (table, column, sql_text(text), where))
                 wanted[(table, tuple(row[key] for key in keys), column)] = text
-    # Read back: every text is there, and each survives code page 932.
+    # Read back: every text is there whole, as code page 932 carries it.
     for (table, key, column), text in wanted.items():
         keys, rows = table_rows(args, msi, table)
         found = [row[column] for row in rows if tuple(row[k] for k in keys) == key]
         if found != [text]:
             sys.exit("the package's %s.%s reads %r, not %r" % (table, column, found, text))
-        text.encode("cp932")
     if len(wanted) < len(texts.by_placeholder):
         sys.exit("wixl left out %d of the package's Japanese texts"
                  % (len(texts.by_placeholder) - len(wanted)))
