@@ -20,7 +20,8 @@ start_panel "$BUILD/Sorvane.exe" 3
 probe top class:TSorvaneForm
 wait_highlight 1 4
 xdotool mousemove 200 200 click 2
-sleep 1.5
+wait_logged 33778 JoyToKey.log 10 >/dev/null
+sleep 0.5  # time for a second press, were there one
 presses=$(joytokey_presses <JoyToKey.log)
 [ "$presses" = "1 1 0" ] || fail "a middle click made presses, releases, held: $presses ($(log_summary JoyToKey.log))"
 [ "$(awk '$2 == 33779 {print $4}' JoyToKey.log | sort -u)" = 0 ] || fail "the press was not of button 1"
@@ -38,7 +39,8 @@ start_panel "$BUILD/Sorvane.exe" 3
 wait_highlight 1 4
 read -r x y < <(panel_origin)
 xdotool mousemove $((x + 8)) $((y + 10)) click 3
-sleep 1.5
+wait_logged 33778 JoyToKey.log 10 >/dev/null
+sleep 0.5
 [ "$(probe count 'class:#32768')" = 0 ] || fail "a right click opened the menu though it is the switch"
 [ "$(grep ' 33778 ' JoyToKey.log | wc -l)" = 1 ] || fail "the right click made no single press: $(log_summary JoyToKey.log)"
 xdotool key Menu
