@@ -1,5 +1,6 @@
 # The Windows programs, cross-built with mingw-w64, and their end-to-end tests.
 set(SORVANE_WIN32_SOURCES
+  src/win32/BackgroundWorker.cpp
   src/win32/ButtonWindow.cpp
   src/win32/DesktopWindows.cpp
   src/win32/FileLog.cpp
