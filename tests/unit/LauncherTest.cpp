@@ -296,6 +296,14 @@ struct KeptAlive : Panel {
     auto before = desk.switchButtons;
     desk.switchButtons = [=](std::int64_t t) { return before(t) | (t >= from && t < until ? bits : 0U); };
   }
+  // Said in the system's voice; and heard out, not cut short by the prompt after it.
+  bool SaidAloud(const std::string& text) const {
+    const auto& prompts = desk.prompts;
+    const auto said = std::find_if(prompts.begin(), prompts.end(), [&text](const sim::SimDesktop::Prompt& prompt) {
+      return prompt.kind == sim::SimDesktop::Prompt::Kind::kSpoken && prompt.what == text;
+    });
+    return said != prompts.end() && (said + 1 == prompts.end() || (said + 1)->time - said->time >= desk.speechMilliseconds);
+  }
   // Messages the panel sent to a JoyToKey window that had gone.
   int Undelivered(std::uint32_t message) const {
     const std::string start = "JoyToKey に送れませんでした（メッセージ " + std::to_string(message) + "、";
@@ -392,10 +400,7 @@ TEST(KeepingJoyToKey, InEveryWayOfScanningAHoldCutByJoyToKeysEndGoesUpOnceAndOnl
     ASSERT_FALSE(heard.empty()) << c.name;
     EXPECT_EQ(heard.front(), std::make_pair(WM_JOYTOKEY_CONFIG, 51)) << c.name;
     EXPECT_TRUE(panel.ButtonsOf(panel.restarted).empty()) << c.name << ": the cut hold reached the new JoyToKey";
-    const auto& prompts = panel.desk.prompts;
-    EXPECT_TRUE(std::any_of(prompts.begin(), prompts.end(), [](const sim::SimDesktop::Prompt& prompt) {
-      return prompt.kind == sim::SimDesktop::Prompt::Kind::kSpoken && prompt.what == "再起動しました";
-    })) << c.name;
+    EXPECT_TRUE(panel.SaidAloud("再起動しました")) << c.name;
     panel.Press(c.selectingSwitch, 10, 100);
     panel.Run(4000);
     const Messages after = panel.ButtonsOf(panel.restarted);
@@ -409,7 +414,8 @@ TEST(KeepingJoyToKey, WhileTheDrivesAreSearchedThePanelScansAndWhatTheSwitchDoes
   enum class Then { kFoundElsewhere, kFoundNowhere, kStartedByHand };
   for (const Then then : {Then::kFoundElsewhere, Then::kFoundNowhere, Then::kStartedByHand}) {
     const int name = static_cast<int>(then);
-    KeptAlive panel(u"C:\\Moved\\");  // no longer where the settings say
+    KeptAlive panel(u"C:\\Moved\\", "[Voice]\r\nMode=2\r\n");  // no longer where the settings say
+    panel.desk.speechMilliseconds = 1500;  // longer than a step
     if (then == Then::kFoundElsewhere) {
       panel.desk.AddFolder(u"C:\\", u"Moved");
       panel.desk.AddFile(u"C:\\Moved\\", u"JoyToKey.exe");
@@ -443,6 +449,7 @@ TEST(KeepingJoyToKey, WhileTheDrivesAreSearchedThePanelScansAndWhatTheSwitchDoes
     ASSERT_FALSE(heard.empty()) << name;
     EXPECT_EQ(heard.front(), std::make_pair(WM_JOYTOKEY_CONFIG, 51)) << name;
     EXPECT_TRUE(panel.ButtonsOf(panel.restarted).empty()) << name << ": a press made during the search arrived";
+    EXPECT_EQ(panel.SaidAloud("再起動しました"), then == Then::kFoundElsewhere) << name;
   }
 }
 
