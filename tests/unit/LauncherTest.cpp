@@ -476,9 +476,14 @@ TEST(KeepingJoyToKey, WithJoyToKeyNowhereOrRestartOffTheGoneBoxComesAndThePanelC
     panel.installedIn_ = u"nowhere";
     panel.Run(400);
     const std::size_t launchesBefore = panel.desk.shellCalls.size();
+    bool timersStoppedBehindTheBox = false;
+    panel.desk.onMessageBox = [&](const sim::ShownMessage&) {
+      timersStoppedBehindTheBox = !panel.form().driver.Ticking() && !panel.form().scanner().timer().Enabled();
+    };
     panel.desk.CloseWindow(panel.joyToKey);
     panel.Run(400);
     ASSERT_EQ(panel.desk.messages.size(), 1U);
+    EXPECT_TRUE(timersStoppedBehindTheBox) << restartOff;
     EXPECT_EQ(panel.desk.messages[0].text.rfind("「Kelpimo。」を接続して\n", 0), 0U);
     EXPECT_TRUE(panel.app->Terminated());
     EXPECT_EQ(panel.desk.shellCalls.size() - launchesBefore, restartOff ? 0U : 1U);
