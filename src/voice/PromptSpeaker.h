@@ -34,7 +34,8 @@ class PromptSpeaker {
   // Position lit now, standing for buttonNumber (0 the switch-over marker);
   // position kNothingLit says nothing.
   void Start(int position, int buttonNumber, NameWriter writeName, const void* context);
-  // Says text in the system's voice, where the voice is on (nothing is recorded for it).
+  // Says text in the system's voice, where the voice is on (nothing is recorded
+  // for it); the next step waits for its end.
   void Say(const std::string& text);
   // When the next step may come, as ScanOutput::StepWaitsUntil says it.
   std::int64_t StepWaitsUntil() const;
@@ -58,7 +59,8 @@ class PromptSpeaker {
   std::string folder_;
   std::array<Recording, kRecordingCount> recordings_;
   std::int64_t promptEndsAt_ = 0;  // a recording's end; 0 none
-  bool speaking_ = false;          // the voice says the lit position's name
+  bool speaking_ = false;          // the voice says the lit position's name, or what Say was given
+  bool announcing_ = false;        // it says what Say was given
   std::string spokenText_;
 };
 

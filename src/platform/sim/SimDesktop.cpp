@@ -19,7 +19,7 @@
 namespace sorvane::sim {
 
 SimDesktop::SimDesktop()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
 
 void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& stop) {
   const std::int64_t end = now + milliseconds;
@@ -38,6 +38,12 @@ void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& 
       if (onSpeechEnded) onSpeechEnded();
       continue;
     }
+    if (work_ && workDue_ <= end && (!timerDue || workDue_ <= next->due)) {
+      DeliverLetters(workDue_);
+      now = std::max(now, workDue_);
+      Finish();
+      continue;
+    }
     if (!timerDue) break;
     DeliverLetters(next->due);
     Timer* timer = next->timer;
@@ -48,6 +54,21 @@ void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& 
   }
   DeliverLetters(end);
   now = std::max(now, end);
+}
+
+bool SimDesktop::Begin(std::function<void()> work) {
+  if (work_) return false;
+  ++worksBegun;
+  work_ = std::move(work);
+  workDue_ = now + workMilliseconds;
+  return true;
+}
+
+void SimDesktop::Finish() {
+  if (!work_) return;
+  const std::function<void()> work = std::move(work_);
+  work_ = nullptr;
+  work();
 }
 
 void SimDesktop::TimerChanged(Timer& timer) {

@@ -78,7 +78,8 @@ class SimDesktop : public Desktop,
                    public TimerHost,
                    public TextCodec,
                    public Log,
-                   public LogonStart {
+                   public LogonStart,
+                   public Worker {
  public:
   SimDesktop();
   Platform& platform() { return platform_; }
@@ -197,6 +198,11 @@ class SimDesktop : public Desktop,
   std::map<std::string, std::string> runValues;
   bool runKeyWritable = true;
 
+  // The worker: work begun runs whole, between handlers, workMilliseconds
+  // of virtual time later (its listings and files are those of that moment).
+  int workMilliseconds = 0;
+  int worksBegun = 0;
+
   // Timers.
   struct Scheduled {
     Timer* timer;
@@ -302,8 +308,14 @@ class SimDesktop : public Desktop,
   std::optional<std::string> ReadRunValue(const std::string& name) override;
   bool WriteRunValue(const std::string& name, const std::string& command) override;
   bool RemoveRunValue(const std::string& name) override;
+  // Worker.
+  bool Begin(std::function<void()> work) override;
+  bool Done() override { return !work_; }
+  void Finish() override;
 
  private:
+  std::function<void()> work_;
+  std::int64_t workDue_ = 0;
   Platform platform_;
   std::uint64_t nextOrder_ = 0;
   std::int64_t speechEndsAt_ = -1;  // -1: the voice says nothing
