@@ -150,7 +150,6 @@ void PanelForm::FormClose() {
   std::int64_t answeredAt = platform_.clock.NowMilliseconds();
   for (;;) {
     std::string problem;
-    const char* reason = "ほかのプログラムが使用中かもしれません";
     const std::string& settingsFile = settingsPlace.SettingsFile();
     switch (SaveSettings()) {
       case SettingsPlace::SaveOutcome::kSaved:
@@ -159,14 +158,11 @@ void PanelForm::FormClose() {
       case SettingsPlace::SaveOutcome::kUnreadable:
         problem = settingsFile + " を読み込めないため、設定を保存できませんでした。";
         break;
-      case SettingsPlace::SaveOutcome::kReadOnly:
-        reason = "読み取り専用です";
-        problem = settingsFile + " に書き込めません";
-        break;
       case SettingsPlace::SaveOutcome::kUnwritable:
         problem = settingsFile + " に書き込めません";
         break;
     }
+    const std::string reason = settingsPlace.SaveProblem();
     if (!problem.empty()) platform_.log.Write(problem + "（" + reason + "）");
     // Windows waits for nobody at the end of a session: the log keeps what was lost.
     if (problem.empty() || sessionEnding_) break;

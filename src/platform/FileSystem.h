@@ -26,8 +26,11 @@ struct FileRead {
 // What replacing a whole file came to.
 enum class FileWrite {
   kWritten,
-  kReadOnly,  // the file is read-only, or its folder refuses new files
-  kFailed,    // anything else: held by another program, the disk, ...
+  kReadOnly,       // the file itself refuses writing (read-only)
+  kFolderRefused,  // its folder refuses new files
+  kIsFolder,       // a folder has the file's name
+  kInUse,          // another program holds the file
+  kFailed,         // anything else: the disk, the network, ...
 };
 
 // Attribute bits of a folder entry, as FindFirstFileW gives them.

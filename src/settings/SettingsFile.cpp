@@ -210,7 +210,34 @@ SettingsText ReadSettingsText(Platform& platform, const std::string& path) {
   if (read.status == FileRead::Status::kRead) return DecodeSettingsText(read.contents, platform.text);
   SettingsText result;
   result.status = read.status;
+  result.reason = read.reason;
   return result;
+}
+
+const char* WhyNotRead(const SettingsText& read) {
+  return read.undecodable ? "文字コードを判別できません" : WhyNotRead(read.reason);
+}
+
+const char* WhyNotRead(FileRead::Reason reason) {
+  switch (reason) {
+    case FileRead::Reason::kInUse: return "ほかのプログラムが使用中かもしれません";
+    case FileRead::Reason::kFolder: return "同じ名前のフォルダーがあります";
+    case FileRead::Reason::kDenied: return "読み取りを許可されていません";
+    case FileRead::Reason::kFailed: break;
+  }
+  return "読み込みに失敗しました";
+}
+
+const char* WhyNotWritten(FileWrite result) {
+  switch (result) {
+    case FileWrite::kReadOnly: return "読み取り専用です";
+    case FileWrite::kFolderRefused: return "フォルダーへの書き込みを許可されていません";
+    case FileWrite::kIsFolder: return "同じ名前のフォルダーがあります";
+    case FileWrite::kInUse: return "ほかのプログラムが使用中かもしれません";
+    case FileWrite::kWritten:
+    case FileWrite::kFailed: break;
+  }
+  return "書き込みに失敗しました（ディスクの空きや接続を確かめてください）";
 }
 
 std::optional<std::string> EncodeSettingsText(const std::string& text, const SettingsText& original,

@@ -19,6 +19,7 @@ struct SettingsText {
   // kUnreadable as well when the bytes are no text the panel can decode.
   FileRead::Status status = FileRead::Status::kMissing;
   bool undecodable = false;
+  FileRead::Reason reason = FileRead::Reason::kFailed;  // why a file that exists could not be read
   TextEncoding encoding = TextEncoding::kShiftJis;
   std::string text;  // code page 932
   // Characters of the file that code page 932 cannot hold, each once. They
@@ -49,6 +50,11 @@ std::optional<std::string> EncodeSettingsText(const std::string& text, const Set
 // Encodes and replaces path; kFailed as well when the text cannot be encoded.
 FileWrite WriteSettingsText(Platform& platform, const std::string& path, const std::string& text,
                             const SettingsText& original);
+
+// Why a settings file could not be read, or replaced, in the carer's words.
+const char* WhyNotRead(FileRead::Reason reason);
+const char* WhyNotRead(const SettingsText& read);
+const char* WhyNotWritten(FileWrite result);
 
 // Values that may hold what code page 932 cannot, such as a folder's path. The
 // value of key in the file's own characters: a line read as "〓" gives back

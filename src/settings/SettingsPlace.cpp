@@ -51,7 +51,7 @@ void SettingsPlace::CarryOver() {
     const FileRead read = ReadHeldFile(platform_, path);
     if (read.status == FileRead::Status::kMissing) continue;
     if (read.status == FileRead::Status::kUnreadable) {
-      HoldBack(path, "ほかのプログラムが使用中かもしれません");
+      HoldBack(path, WhyNotRead(read.reason));
       return;
     }
     // Carried byte for byte: its encoding and the carer's own lines with it.
@@ -77,7 +77,7 @@ std::optional<SettingsText> SettingsPlace::Read() {
   if (heldBack_) return std::nullopt;
   const SettingsText read = ReadSettingsText(platform_, settingsFile_);
   if (read.status == FileRead::Status::kUnreadable) {
-    HoldBack(settingsFile_, read.undecodable ? "文字コードを判別できません" : "ほかのプログラムが使用中かもしれません");
+    HoldBack(settingsFile_, WhyNotRead(read));
     return std::nullopt;
   }
   // The JoyToKey folder is taken in its own characters: nothing of it is lost.
@@ -94,17 +94,16 @@ std::optional<SettingsText> SettingsPlace::Read() {
 SettingsPlace::SaveOutcome SettingsPlace::Save(const PanelSettings& settings) {
   if (heldBack_) return SaveOutcome::kHeldBack;
   SettingsText current = ReadSettingsText(platform_, settingsFile_);
-  if (current.status == FileRead::Status::kUnreadable) return SaveOutcome::kUnreadable;
+  if (current.status == FileRead::Status::kUnreadable) {
+    saveProblem_ = WhyNotRead(current);
+    return SaveOutcome::kUnreadable;
+  }
   IniFile ini(current.text);
   WritePanelSettings(settings, ini, current, platform_.text);
-  switch (WriteSettingsText(platform_, settingsFile_, ini.Contents(), current)) {
-    case FileWrite::kWritten:
-      return SaveOutcome::kSaved;
-    case FileWrite::kReadOnly:
-      return SaveOutcome::kReadOnly;
-    default:
-      return SaveOutcome::kUnwritable;
-  }
+  const FileWrite written = WriteSettingsText(platform_, settingsFile_, ini.Contents(), current);
+  if (written == FileWrite::kWritten) return SaveOutcome::kSaved;
+  saveProblem_ = WhyNotWritten(written);
+  return SaveOutcome::kUnwritable;
 }
 
 }  // namespace sorvane

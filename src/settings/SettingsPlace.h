@@ -44,10 +44,12 @@ class SettingsPlace {
   std::optional<SettingsText> Read();
   bool HeldBack() const { return heldBack_; }
 
-  enum class SaveOutcome { kSaved, kHeldBack, kUnreadable, kUnwritable, kReadOnly };
+  enum class SaveOutcome { kSaved, kHeldBack, kUnreadable, kUnwritable };
   // Writes settings into the file as it is now, so that lines written by hand
   // since the start survive.
   SaveOutcome Save(const PanelSettings& settings);
+  // Why the last save that failed to read or write the file did, for the carer.
+  const char* SaveProblem() const { return saveProblem_; }
 
  private:
   void CarryOver();
@@ -64,6 +66,7 @@ class SettingsPlace {
   std::string clickSoundFile_;
   std::string helpFile_;
   bool heldBack_ = false;
+  const char* saveProblem_ = "";
   bool unholdableReported_ = false;
 };
 

@@ -38,6 +38,19 @@ std::wstring FinalPath(const std::wstring& path) {
 }
 
 bool Refused(DWORD error) { return error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT; }
+bool Held(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
+
+constexpr DWORD kNoAttributes = INVALID_FILE_ATTRIBUTES;
+
+// Why a file could not be opened for writing: the name taken by a folder,
+// the file itself refusing, its folder refusing a new file, or another
+// program holding it.
+FileWrite WhyNotOpened(DWORD error, DWORD attributes) {
+  if (attributes != kNoAttributes && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return FileWrite::kIsFolder;
+  if (Held(error)) return FileWrite::kInUse;
+  if (!Refused(error)) return FileWrite::kFailed;
+  return attributes == kNoAttributes ? FileWrite::kFolderRefused : FileWrite::kReadOnly;
+}
 
 }  // namespace
 
@@ -86,9 +99,8 @@ FileWrite Files::ReplaceWholeFile(const std::string& path, const std::string& co
   // would take the link's place.
   const std::wstring target = FinalPath(LongPath(Wide(path)));
   const DWORD attributes = GetFileAttributesW(target.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-    return FileWrite::kReadOnly;
-  }
+  if (attributes != kNoAttributes && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return FileWrite::kIsFolder;
+  if (attributes != kNoAttributes && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return FileWrite::kReadOnly;
   const std::wstring temporary = target + L".new";
   // A temporary file left by an interrupted replace is overwritten, even one
   // marked read-only, hidden or system.
@@ -96,7 +108,11 @@ FileWrite Files::ReplaceWholeFile(const std::string& path, const std::string& co
   {
     OwnedFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return Refused(GetLastError()) ? FileWrite::kReadOnly : FileWrite::kFailed;
+    if (!file) {
+      const DWORD error = GetLastError();
+      // The temporary file is new: a refusal is the folder's.
+      return Refused(error) ? FileWrite::kFolderRefused : Held(error) ? FileWrite::kInUse : FileWrite::kFailed;
+    }
     DWORD written = 0;
     const bool ok = WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &written,
                               nullptr) &&
@@ -108,13 +124,17 @@ FileWrite Files::ReplaceWholeFile(const std::string& path, const std::string& co
     }
   }
   if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const DWORD moveError = GetLastError();
     DeleteFileW(temporary.c_str());
-    // A file held by another program is refused too; only one that cannot
-    // even be opened for writing is read-only.
+    // A file held by another program refuses the move as well; only one that
+    // cannot even be opened for writing is read-only. One that can is held.
     OwnedFile existing(CreateFileW(target.c_str(), GENERIC_WRITE,
                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-    return !existing && Refused(GetLastError()) ? FileWrite::kReadOnly : FileWrite::kFailed;
+    if (existing) return Refused(moveError) || Held(moveError) ? FileWrite::kInUse : FileWrite::kFailed;
+    const DWORD openError = GetLastError();
+    if (Held(openError)) return FileWrite::kInUse;
+    return Refused(openError) ? FileWrite::kReadOnly : FileWrite::kFailed;
   }
   return FileWrite::kWritten;
 }
@@ -122,9 +142,13 @@ FileWrite Files::ReplaceWholeFile(const std::string& path, const std::string& co
 FileSystem::Appended Files::AppendToFile(const std::string& path, const std::string& firstLine,
                                                 const std::string& text) {
   // Appending only: whatever else holds the file open for reading still can.
-  OwnedFile file(CreateFileW(LongPath(Wide(path)).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+  const std::wstring wide = LongPath(Wide(path));
+  OwnedFile file(CreateFileW(wide.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return {Refused(GetLastError()) ? FileWrite::kReadOnly : FileWrite::kFailed, 0};
+  if (!file) {
+    const DWORD error = GetLastError();
+    return {WhyNotOpened(error, GetFileAttributesW(wide.c_str())), 0};
+  }
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) return {FileWrite::kFailed, 0};
   const std::string& lines = size.QuadPart == 0 ? firstLine + text : text;

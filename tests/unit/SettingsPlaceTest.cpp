@@ -1,6 +1,8 @@
 // Where the carer's files live, how they are saved, and numbers as carers type them.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "Harness.h"
 #include "settings/ValueForms.h"
 
@@ -116,6 +118,29 @@ TEST(SettingsPlace, SavesThroughALinkToItsTargetAReadOnlyFileNamedSoAndNoBoxAtTh
   EXPECT_EQ(ending.desk.files.at(kBeside), "[ScanMax]\r\nScanMax=3\r\n");
   EXPECT_TRUE(Contains(ending.desk.logLines.at(ending.desk.logLines.size() - 2),
                        "C:\\Sorvane\\Sorvane.ini に書き込めません（読み取り専用です）"));
+}
+
+TEST(SettingsPlace, WhatKeepsTheSettingsFromBeingSavedOrReadIsNamedAsItIs) {
+  const auto closeWith = [](const std::function<void(sim::SimDesktop&)>& refuse) {
+    Panel panel;
+    panel.desk.files[kBeside] = "[ScanMax]\r\nScanMax=3\r\n";
+    EXPECT_TRUE(panel.Start());
+    refuse(panel.desk);
+    panel.form().Close();
+    return panel.desk.messages.empty() ? std::string() : panel.desk.messages[0].text;
+  };
+  EXPECT_TRUE(Contains(closeWith([](sim::SimDesktop& desk) { desk.unwritableFolders = {"C:\\Sorvane\\"}; }),
+                       "に書き込めません\n（フォルダーへの書き込みを許可されていません）"));
+  EXPECT_TRUE(Contains(closeWith([](sim::SimDesktop& desk) { desk.unwritable = {kBeside}; }),
+                       "に書き込めません\n（書き込みに失敗しました（ディスクの空きや接続を確かめてください））"));
+  EXPECT_TRUE(Contains(closeWith([](sim::SimDesktop& desk) { desk.lockedUntil[kBeside] = 1000000000; }),
+                       "を読み込めないため、設定を保存できませんでした。\n（ほかのプログラムが使用中かもしれません）"));
+
+  Panel folder;
+  folder.desk.madeFolders = {std::string(kBeside) + "\\"};
+  ASSERT_TRUE(folder.Start());
+  ASSERT_EQ(folder.desk.messages.size(), 1U);
+  EXPECT_TRUE(Contains(folder.desk.messages[0].text, "Sorvane.ini を読み込めません（同じ名前のフォルダーがあります）"));
 }
 
 TEST(UndecodableSettingsFile, Utf16WithoutItsMarkIsReportedAndNeverWrittenOver) {

@@ -324,13 +324,8 @@ FileWrite SimDesktop::ReplaceWholeFile(const std::string& linkOrPath, const std:
   ++replaceCalls;
   const auto link = links.find(linkOrPath);
   const std::string& path = link == links.end() ? linkOrPath : link->second;
-  if (std::find(readOnly.begin(), readOnly.end(), path) != readOnly.end() ||
-      !FolderWritable(path.substr(0, path.rfind('\\') + 1))) {
-    return FileWrite::kReadOnly;
-  }
-  if (std::find(unwritable.begin(), unwritable.end(), path) != unwritable.end()) return FileWrite::kFailed;
-  const auto locked = lockedUntil.find(path);
-  if (locked != lockedUntil.end() && now < locked->second) return FileWrite::kFailed;
+  const FileWrite refused = WriteRefused(path);
+  if (refused != FileWrite::kWritten) return refused;
   files[path] = contents;
   return FileWrite::kWritten;
 }
@@ -338,17 +333,22 @@ FileWrite SimDesktop::ReplaceWholeFile(const std::string& linkOrPath, const std:
 FileSystem::Appended SimDesktop::AppendToFile(const std::string& path, const std::string& firstLine,
                                              const std::string& text) {
   ++appendCalls;
-  if (std::find(readOnly.begin(), readOnly.end(), path) != readOnly.end() ||
-      std::find(unwritable.begin(), unwritable.end(), path) != unwritable.end() ||
-      !FolderWritable(path.substr(0, path.rfind('\\') + 1))) {
-    return {FileWrite::kFailed, 0};
-  }
-  const auto locked = lockedUntil.find(path);
-  if (locked != lockedUntil.end() && now < locked->second) return {FileWrite::kFailed, 0};
+  const FileWrite refused = WriteRefused(path);
+  if (refused != FileWrite::kWritten) return {refused, 0};
   std::string& contents = files[path];
   if (contents.empty()) contents = firstLine;
   contents += text;
   return {FileWrite::kWritten, static_cast<std::int64_t>(contents.size())};
+}
+
+FileWrite SimDesktop::WriteRefused(const std::string& path) {
+  if (std::find(madeFolders.begin(), madeFolders.end(), path + "\\") != madeFolders.end()) return FileWrite::kIsFolder;
+  if (std::find(readOnly.begin(), readOnly.end(), path) != readOnly.end()) return FileWrite::kReadOnly;
+  if (!FolderWritable(path.substr(0, path.rfind('\\') + 1))) return FileWrite::kFolderRefused;
+  if (std::find(unwritable.begin(), unwritable.end(), path) != unwritable.end()) return FileWrite::kFailed;
+  const auto locked = lockedUntil.find(path);
+  if (locked != lockedUntil.end() && now < locked->second) return FileWrite::kInUse;
+  return FileWrite::kWritten;
 }
 
 bool SimDesktop::FolderWritable(const std::string& folder) {

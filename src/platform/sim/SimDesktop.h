@@ -244,6 +244,8 @@ class SimDesktop : public Desktop,
   FileWrite ReplaceWholeFile(const std::string& path, const std::string& contents) override;
   Appended AppendToFile(const std::string& path, const std::string& firstLine, const std::string& text) override;
   bool FolderWritable(const std::string& folder) override;
+  // What refuses a write to path, kWritten when nothing does.
+  FileWrite WriteRefused(const std::string& path);
   bool MakeFolder(const std::string& folder) override;
   std::string RoamingDataFolder() override { return roamingDataFolder; }
   bool ListFolder(const std::u16string& pattern, EntryVisitor visit, void* context) override;
