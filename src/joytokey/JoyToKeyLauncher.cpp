@@ -49,7 +49,7 @@ std::string JoyToKeyLauncher::ForTheLog(const std::u16string& folder) const {
   return text;
 }
 
-bool JoyToKeyLauncher::Search(const std::string& siblingSettingsFile) {
+bool JoyToKeyLauncher::Search(const FilePath& siblingSettingsFile) {
   listings_ = 0;
   for (const char16_t* root : {u"C:\\", u"D:\\", u"E:\\", u"F:\\"}) {
     if (SearchUnder(root, siblingSettingsFile)) return true;
@@ -57,7 +57,7 @@ bool JoyToKeyLauncher::Search(const std::string& siblingSettingsFile) {
   return false;
 }
 
-bool JoyToKeyLauncher::SearchUnder(const std::u16string& folder, const std::string& siblingSettingsFile) {
+bool JoyToKeyLauncher::SearchUnder(const std::u16string& folder, const FilePath& siblingSettingsFile) {
   siblingSettingsFile_ = siblingSettingsFile;
   return SearchFolder(folder);
 }
@@ -111,14 +111,14 @@ bool JoyToKeyLauncher::StartProcess() {
   return false;
 }
 
-bool JoyToKeyLauncher::StartFromFolderOrSearch(const std::string& siblingSettingsFile) {
+bool JoyToKeyLauncher::StartFromFolderOrSearch(const FilePath& siblingSettingsFile) {
   if (StartProcess()) return true;
   // JoyToKey moved or reinstalled elsewhere: an older folder would fail at
   // every start from now on.
   return SearchAgain(siblingSettingsFile) && StartProcess();
 }
 
-bool JoyToKeyLauncher::SearchAgain(const std::string& siblingSettingsFile) {
+bool JoyToKeyLauncher::SearchAgain(const FilePath& siblingSettingsFile) {
   const std::u16string stale = folder_;
   foundIn_.clear();
   if (!Search(siblingSettingsFile) || folder_ == stale) return false;

@@ -28,7 +28,7 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
       driver(*this, tickSteps_, platform.timers, platform.clock, platform.joystick),
       speaker(platform.prompts, platform.files, platform.clock),
       link(platform.desktop, platform.courier),
-      settingsPlace(platform, [this](const std::string& text, unsigned boxStyle) { TellCarer(text, boxStyle); }),
+      settingsPlace(platform, [this](const MessageText& text, unsigned boxStyle) { TellCarer(text, boxStyle); }),
       recorder(platform.files, platform.log, platform.clock),
       practice(platform.timers, recorder, flashPainter_),
       launcher(platform, link),
@@ -149,23 +149,24 @@ void PanelForm::FormClose() {
   // session's changes: the box offers to try again.
   std::int64_t answeredAt = platform_.clock.NowMilliseconds();
   for (;;) {
-    std::string problem;
-    const std::string& settingsFile = settingsPlace.SettingsFile();
+    MessageText problem;
+    const FilePath& settingsFile = settingsPlace.SettingsFile();
     switch (SaveSettings()) {
       case SettingsPlace::SaveOutcome::kSaved:
       case SettingsPlace::SaveOutcome::kHeldBack:  // the carer was told at start
         break;
       case SettingsPlace::SaveOutcome::kUnreadable:
-        problem = settingsFile + " を読み込めないため、設定を保存できませんでした。";
+        problem = MessageText() + settingsFile + " を読み込めないため、設定を保存できませんでした。";
         break;
       case SettingsPlace::SaveOutcome::kUnwritable:
-        problem = settingsFile + " に書き込めません";
+        problem = MessageText() + settingsFile + " に書き込めません";
         break;
     }
     const std::string reason = settingsPlace.SaveProblem();
-    if (!problem.empty()) platform_.log.Write(problem + "（" + reason + "）");
+    const bool failed = !problem.Pieces().empty();
+    if (failed) platform_.log.Write(problem.Readable(platform_.text) + "（" + reason + "）");
     // Windows waits for nobody at the end of a session: the log keeps what was lost.
-    if (problem.empty() || sessionEnding_) break;
+    if (!failed || sessionEnding_) break;
     const int answer = platform_.dialogs.ShowMessage(handle, problem + "\n（" + reason + "）\nもう一度試しますか？",
                                                      kErrorCaption, kMessageBoxWarningRetryCancel);
     answeredAt = platform_.clock.NowMilliseconds();  // the box kept the panel answering

@@ -130,7 +130,7 @@ class PanelForm : public Form,
   PanelSettings ShownSettings() const;
   SettingsPlace::SaveOutcome SaveSettings();
   // A message box the carer must answer, its text in the log as well.
-  void TellCarer(const std::string& text, unsigned boxStyle);
+  void TellCarer(const MessageText& text, unsigned boxStyle);
 
   // Size. Every pixel size of the design is multiplied by the monitor's dpi / 96
   // and by panelScale ([PanelScale] Scale, 1 to 4); so are the fonts' points.
@@ -203,7 +203,7 @@ class PanelForm : public Form,
   void SupportClick();
   // Ticked while the Run key starts this program file with this argument.
   void StartAtLogonClick();
-  std::string LogonCommand() const;
+  std::u16string LogonCommand() const;
   void MenuCommand(MenuId id);
 
   // Colours and fonts.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/MessageText.h"
 #include "platform/Types.h"
 
 namespace sorvane {
@@ -58,8 +59,8 @@ constexpr int kMessageBoxRetry = 4;                       // IDRETRY
 
 class Dialogs {
  public:
-  // MessageBoxA(owner, text, caption, flags); returns the button pressed.
-  virtual int ShowMessage(WindowHandle owner, const std::string& text,
+  // MessageBox(owner, text, caption, flags); returns the button pressed.
+  virtual int ShowMessage(WindowHandle owner, const MessageText& text,
                           const std::string& caption, unsigned flags) = 0;
   // The colour chooser opened on initial; the chosen RGB colour, or nothing on cancel.
   virtual std::optional<ColorValue> ChooseColor(WindowHandle owner, ColorValue initial) = 0;

@@ -193,7 +193,7 @@ SettingsText DecodeSettingsText(std::string_view bytes, TextCodec& codec) {
   return result;
 }
 
-FileRead ReadHeldFile(Platform& platform, const std::string& path) {
+FileRead ReadHeldFile(Platform& platform, const FilePath& path) {
   const std::int64_t start = platform.clock.NowMilliseconds();
   FileRead read = platform.files.ReadWholeFile(path);
   // A backup or sync tool, or an editor, may hold the file for a moment.
@@ -205,7 +205,7 @@ FileRead ReadHeldFile(Platform& platform, const std::string& path) {
   return read;
 }
 
-SettingsText ReadSettingsText(Platform& platform, const std::string& path) {
+SettingsText ReadSettingsText(Platform& platform, const FilePath& path) {
   const FileRead read = ReadHeldFile(platform, path);
   if (read.status == FileRead::Status::kRead) return DecodeSettingsText(read.contents, platform.text);
   SettingsText result;
@@ -277,7 +277,7 @@ std::optional<std::string> EncodeSettingsText(const std::string& text, const Set
   }
 }
 
-FileWrite WriteSettingsText(Platform& platform, const std::string& path, const std::string& text,
+FileWrite WriteSettingsText(Platform& platform, const FilePath& path, const std::string& text,
                             const SettingsText& original) {
   const auto bytes = EncodeSettingsText(text, original, platform.text);
   return bytes ? platform.files.ReplaceWholeFile(path, *bytes) : FileWrite::kFailed;

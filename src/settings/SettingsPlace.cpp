@@ -11,17 +11,17 @@ const char* const kClickSoundFile = "Zoboclick.wav";
 const char* const kHelpFile = "Sorvane.chm";
 
 void SettingsPlace::Choose() {
-  programFolder_ = platform_.process.ProgramFolder();
+  programFolder_ = platform_.process.ProgramFilePath().Folder();
   clickSoundFile_ = programFolder_ + kClickSoundFile;
   helpFile_ = programFolder_ + kHelpFile;
   folder_ = programFolder_;
   // A panel in Program Files, or on a locked-down machine, keeps its settings
   // with the user who runs it.
   bool roaming = false;
-  if (programFolder_.empty() || !platform_.files.FolderWritable(programFolder_)) {
-    const std::string roamingData = platform_.files.RoamingDataFolder();
-    const std::string ownFolder = roamingData + "Sorvane\\";
-    if (!roamingData.empty() && platform_.files.MakeFolder(ownFolder)) {
+  if (programFolder_.Empty() || !platform_.files.FolderWritable(programFolder_)) {
+    const FilePath roamingData = platform_.files.RoamingDataFolder();
+    const FilePath ownFolder = roamingData + "Sorvane\\";
+    if (!roamingData.Empty() && platform_.files.MakeFolder(ownFolder)) {
       folder_ = ownFolder;
       roaming = true;
     }
@@ -33,8 +33,8 @@ void SettingsPlace::Choose() {
   if (!firstStartHere) return;
   CarryOver();
   if (roaming) {
-    platform_.log.Write("設定の保存先: " + folder_);
-    tell_("Sorvane のフォルダー（" + programFolder_ + "）には書き込めないため、設定は次のフォルダーに保存します:\n" +
+    platform_.log.Write("設定の保存先: " + ReadableText(folder_, platform_.text));
+    tell_(MessageText("Sorvane のフォルダー（") + programFolder_ + "）には書き込めないため、設定は次のフォルダーに保存します:\n" +
               folder_,
           kMessageBoxInformationOk);
   }
@@ -44,10 +44,10 @@ void SettingsPlace::CarryOver() {
   // Beside the program a settings file waits when its folder has become
   // unwritable; in the working folder, when an earlier version was started
   // from elsewhere.
-  std::vector<std::string> earlier;
+  std::vector<FilePath> earlier;
   if (folder_ != programFolder_) earlier.push_back(programFolder_ + kSettingsFileName);
-  earlier.push_back(std::string(".\\") + kSettingsFileName);
-  for (const std::string& path : earlier) {
+  earlier.push_back(FilePath(u".\\") + kSettingsFileName);
+  for (const FilePath& path : earlier) {
     const FileRead read = ReadHeldFile(platform_, path);
     if (read.status == FileRead::Status::kMissing) continue;
     if (read.status == FileRead::Status::kUnreadable) {
@@ -56,19 +56,21 @@ void SettingsPlace::CarryOver() {
     }
     // Carried byte for byte: its encoding and the carer's own lines with it.
     if (platform_.files.ReplaceWholeFile(settingsFile_, read.contents) == FileWrite::kWritten) {
-      platform_.log.Write(path + " の設定を " + settingsFile_ + " に引き継ぎました");
+      platform_.log.Write(ReadableText(path, platform_.text) + " の設定を " + ReadableText(settingsFile_, platform_.text) +
+                          " に引き継ぎました");
     } else {
-      platform_.log.Write(path + " の設定を " + settingsFile_ + " に引き継げませんでした");
+      platform_.log.Write(ReadableText(path, platform_.text) + " の設定を " + ReadableText(settingsFile_, platform_.text) +
+                          " に引き継げませんでした");
     }
     return;
   }
 }
 
-void SettingsPlace::HoldBack(const std::string& path, const char* reason) {
+void SettingsPlace::HoldBack(const FilePath& path, const char* reason) {
   // Defaults written over weeks of a carer's settings would be worse than
   // losing this run's changes: nothing is saved from now on.
   heldBack_ = true;
-  tell_(path + " を読み込めません（" + reason + "）。\n"
+  tell_(MessageText() + path + " を読み込めません（" + reason + "）。\n"
                "設定は読み込まれず、この起動では既定の設定で動作します。終了時にも設定は保存されません。",
         kMessageBoxWarningOk);
 }
@@ -84,7 +86,7 @@ std::optional<SettingsText> SettingsPlace::Read() {
   const std::vector<char32_t> unholdable = UnholdableOutsideJoyToKeyFolder(read, platform_.text);
   if (!unholdable.empty() && !unholdableReported_) {
     unholdableReported_ = true;
-    tell_(settingsFile_ + " に、この表示盤では扱えない文字があります:\n" + DescribeCharacters(unholdable) +
+    tell_(MessageText() + settingsFile_ + " に、この表示盤では扱えない文字があります:\n" + DescribeCharacters(unholdable) +
               "\nその文字は〓と表示します。その行を変更しない限り、ファイルの文字はそのまま残ります。",
           kMessageBoxWarningOk);
   }

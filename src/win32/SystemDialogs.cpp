@@ -30,10 +30,14 @@ void SystemDialogs::BeforeDialog() {
   if (beforeDialog_) beforeDialog_();
 }
 
-int SystemDialogs::ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
+int SystemDialogs::ShowMessage(WindowHandle owner, const MessageText& text, const std::string& caption,
                                unsigned flags) {
   BeforeDialog();
-  return MessageBoxW(AsWindow(owner), Wide(text).c_str(), Wide(caption).c_str(), flags | MB_SETFOREGROUND);
+  // The words as code page 932 gives them; the names of files and folders in
+  // their own characters.
+  std::wstring wide;
+  for (const MessageText::Piece& piece : text.Pieces()) wide += piece.isName ? Wide(piece.name) : Wide(piece.words);
+  return MessageBoxW(AsWindow(owner), wide.c_str(), Wide(caption).c_str(), flags | MB_SETFOREGROUND);
 }
 
 std::optional<ColorValue> SystemDialogs::ChooseColor(WindowHandle owner, ColorValue initial) {
