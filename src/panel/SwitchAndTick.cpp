@@ -119,6 +119,8 @@ void PanelForm::EditNamesClick() {
   // The editor holds the scan while it is open.
   if (nameEditor == nullptr) return;
   nameEditor->caption = "ボタン名編集";
+  // The names as they are now are kept, so that the edit can be undone from the menu.
+  SaveNow();
   nameEditor->Open();
 }
 

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "settings/SettingsHistory.h"
+
 namespace sorvane {
 
 const char* const kSettingsFileName = "Sorvane.ini";
@@ -95,17 +97,55 @@ std::optional<SettingsText> SettingsPlace::Read() {
 
 SettingsPlace::SaveOutcome SettingsPlace::Save(const PanelSettings& settings) {
   if (heldBack_) return SaveOutcome::kHeldBack;
-  SettingsText current = ReadSettingsText(platform_, settingsFile_);
-  if (current.status == FileRead::Status::kUnreadable) {
-    saveProblem_ = WhyNotRead(current);
+  const FileRead before = ReadHeldFile(platform_, settingsFile_);
+  if (before.status == FileRead::Status::kUnreadable) {
+    saveProblem_ = WhyNotRead(before.reason);
     return SaveOutcome::kUnreadable;
+  }
+  SettingsText current;
+  if (before.status == FileRead::Status::kRead) {
+    current = DecodeSettingsText(before.contents, platform_.text);
+    if (current.status == FileRead::Status::kUnreadable) {
+      saveProblem_ = WhyNotRead(current);
+      return SaveOutcome::kUnreadable;
+    }
   }
   IniFile ini(current.text);
   WritePanelSettings(settings, ini, current, platform_.text);
-  const FileWrite written = WriteSettingsText(platform_, settingsFile_, ini.Contents(), current);
+  const auto bytes = EncodeSettingsText(ini.Contents(), current, platform_.text);
+  if (!bytes) {
+    saveProblem_ = WhyNotWritten(FileWrite::kFailed);
+    return SaveOutcome::kUnwritable;
+  }
+  // The file as it was is kept for the carer to go back to; a save that
+  // changes nothing keeps nothing.
+  if (before.status == FileRead::Status::kRead && before.contents != *bytes) {
+    KeepInHistory(platform_, settingsFile_, before.contents);
+  }
+  const FileWrite written = platform_.files.ReplaceWholeFile(settingsFile_, *bytes);
   if (written == FileWrite::kWritten) return SaveOutcome::kSaved;
   saveProblem_ = WhyNotWritten(written);
-  return SaveOutcome::kUnwritable;
+  return written == FileWrite::kReadOnly ? SaveOutcome::kReadOnly : SaveOutcome::kUnwritable;
+}
+
+FilePath SettingsPlace::KeepUnsaved(const PanelSettings& settings, const std::string& stamp) {
+  // The carer's own lines go with the panel's where the file can be read at
+  // once: the save has already waited for it.
+  const FileRead read = platform_.files.ReadWholeFile(settingsFile_);
+  SettingsText current;
+  if (read.status == FileRead::Status::kRead) current = DecodeSettingsText(read.contents, platform_.text);
+  if (current.status != FileRead::Status::kRead) current = SettingsText{};
+  IniFile ini(current.text);
+  WritePanelSettings(settings, ini, current, platform_.text);
+  std::vector<FilePath> folders{folder_};
+  const FilePath roamingData = platform_.files.RoamingDataFolder();
+  if (!roamingData.Empty() && roamingData + "Sorvane\\" != folder_) folders.push_back(roamingData + "Sorvane\\");
+  for (const FilePath& folder : folders) {
+    if (folder != folder_ && !platform_.files.MakeFolder(folder)) continue;
+    const FilePath path = folder + "Sorvane-unsaved-" + stamp + ".ini";
+    if (WriteSettingsText(platform_, path, ini.Contents(), current) == FileWrite::kWritten) return path;
+  }
+  return {};
 }
 
 }  // namespace sorvane

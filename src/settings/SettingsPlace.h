@@ -44,12 +44,17 @@ class SettingsPlace {
   std::optional<SettingsText> Read();
   bool HeldBack() const { return heldBack_; }
 
-  enum class SaveOutcome { kSaved, kHeldBack, kUnreadable, kUnwritable };
+  enum class SaveOutcome { kSaved, kHeldBack, kUnreadable, kUnwritable, kReadOnly };
   // Writes settings into the file as it is now, so that lines written by hand
   // since the start survive.
   SaveOutcome Save(const PanelSettings& settings);
   // Why the last save that failed to read or write the file did, for the carer.
   const char* SaveProblem() const { return saveProblem_; }
+  // Settings that could not be saved are kept in a file of their own,
+  // Sorvane-unsaved-<stamp>.ini beside the settings, or in the Sorvane folder
+  // of %APPDATA% where that cannot be written. The path written; empty when
+  // none could be.
+  FilePath KeepUnsaved(const PanelSettings& settings, const std::string& stamp);
 
  private:
   void CarryOver();

@@ -153,6 +153,12 @@ FileSystem::Appended Files::AppendToFile(const FilePath& path, const std::string
   return {FileWrite::kWritten, static_cast<std::int64_t>(size.QuadPart) + static_cast<std::int64_t>(written)};
 }
 
+bool Files::RemoveFile(const FilePath& path) {
+  if (DeleteFileW(WidePath(path).c_str())) return true;
+  const DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
 bool Files::FolderWritable(const FilePath& folder) {
   wchar_t name[64];
   wsprintfW(name, L"Sorvane-%lu.tmp", GetCurrentProcessId());

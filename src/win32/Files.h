@@ -13,6 +13,7 @@ class Files : public FileSystem {
   FileRead ReadWholeFile(const FilePath& path) override;
   FileWrite ReplaceWholeFile(const FilePath& path, const std::string& contents) override;
   Appended AppendToFile(const FilePath& path, const std::string& firstLine, const std::string& text) override;
+  bool RemoveFile(const FilePath& path) override;
   bool FolderWritable(const FilePath& folder) override;
   bool MakeFolder(const FilePath& folder) override;
   FilePath RoamingDataFolder() override;

@@ -353,6 +353,12 @@ FileWrite SimDesktop::WriteRefused(const WideText& path) {
   return FileWrite::kWritten;
 }
 
+bool SimDesktop::RemoveFile(const FilePath& path) {
+  if (!FolderWritable(path.Folder())) return false;
+  files.erase(path);
+  return true;
+}
+
 bool SimDesktop::FolderWritable(const FilePath& folder) {
   return std::find(unwritableFolders.begin(), unwritableFolders.end(), folder) == unwritableFolders.end();
 }
@@ -377,11 +383,21 @@ bool SimDesktop::ListFolder(const std::u16string& pattern, EntryVisitor visit, v
   const std::u16string folder = pattern.substr(0, slash + 1);
   ++listings[folder];
   const auto found = folders.find(folder);
-  if (found == folders.end()) return false;
+  // Whole files made by the program are listed in their folder too.
+  std::vector<SimEntry> madeFiles;
+  for (auto file = files.lower_bound(folder); file != files.end() && file->first.utf16.rfind(folder, 0) == 0; ++file) {
+    const std::u16string name = file->first.utf16.substr(folder.size());
+    if (name.find(u'\\') != std::u16string::npos) continue;
+    const auto sameName = [&](const SimEntry& entry) { return entry.name == name; };
+    const bool listed = found != folders.end() && std::any_of(found->second.begin(), found->second.end(), sameName);
+    if (!listed) madeFiles.push_back({name, 0x20});
+  }
+  if (found == folders.end() && madeFiles.empty()) return false;
   const bool isRoot = folder.size() == 3;
   std::vector<SimEntry> entries;
   if (!isRoot) entries = {{u".", kDirectoryAttribute}, {u"..", kDirectoryAttribute}};
-  entries.insert(entries.end(), found->second.begin(), found->second.end());
+  if (found != folders.end()) entries.insert(entries.end(), found->second.begin(), found->second.end());
+  entries.insert(entries.end(), madeFiles.begin(), madeFiles.end());
   for (const SimEntry& entry : entries) {
     const FolderEntry visited{entry.name, entry.attributes};
     if (!visit(visited, context)) break;
@@ -397,11 +413,33 @@ void SimDesktop::Sleep(int milliseconds) {
 
 int SimDesktop::ShowMessage(WindowHandle owner, const MessageText& text, const std::string& caption,
                             unsigned flags) {
-  messages.push_back({now, owner, text.Readable(*this), caption, flags, text.Utf16(*this).value_or(u"?")});
+  messages.push_back({now, owner, text.Readable(*this), caption, flags, 0, 0, false, text.Utf16(*this).value_or(u"?")});
+  const std::size_t shown = messages.size() - 1;
   if (onMessageBox) onMessageBox(messages.back());
-  if (messageAnswers.empty()) return 1;
-  const int answer = messageAnswers.front();
-  messageAnswers.pop_front();
+  int answer = 1;
+  if (!messageAnswers.empty()) {
+    answer = messageAnswers.front();
+    messageAnswers.pop_front();
+  }
+  if (boxAnswerer_ != nullptr) boxAnswerer_->BoxOpened(flags);
+  bool bySwitch = false;
+  if (answer == kLeftToTheSwitch) {
+    // The box's own timer: the panel's timers wait behind it, JoyToKey's letters do not.
+    answer = 0;
+    for (const std::int64_t openedAt = now; now - openedAt < longestBox;) {
+      now += BoxAnswerer::kBoxPollInterval;
+      DeliverLetters(now);
+      if (boxAnswerer_ != nullptr && boxAnswerer_->Poll() != BoxAnswerer::Answer::kNotYet) {
+        answer = DefaultButtonOf(flags);
+        bySwitch = true;
+        break;
+      }
+    }
+  }
+  if (boxAnswerer_ != nullptr) boxAnswerer_->BoxClosed();
+  messages[shown].answer = answer;
+  messages[shown].closedAt = now;
+  messages[shown].bySwitch = bySwitch;
   return answer;
 }
 
