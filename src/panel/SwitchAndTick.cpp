@@ -75,6 +75,7 @@ void PanelForm::ApplySwitchOptions() {
   scan().resumeHold = chosen.resumeHold;
   scan().stuckAfterSeconds = chosen.stuckAfterSeconds;
   platform_.joystick.SetSwitchKeys(chosen.key, chosen.key2);
+  platform_.joystick.SetSwitchMouseButtons(chosen.mouseButton, chosen.mouseButton2);
 }
 
 void PanelForm::ApplyScanMethod() { scanner().SetMethod(scan().method); }

@@ -272,6 +272,13 @@ void SimDesktop::HoldSwitch(std::int64_t from, std::int64_t until) {
   };
 }
 
+void SimDesktop::HoldMouseButton(int button, std::int64_t from, std::int64_t until) {
+  auto previous = mouseButtons;
+  mouseButtons = [previous, button, from, until](std::int64_t t) {
+    return previous(t) | ((t >= from && t < until) ? 1U << button : 0U);
+  };
+}
+
 void SimDesktop::TakeReadings(ReadingVisitor visit, void* context) {
   ++polls;
   JoystickReading reading;
@@ -283,6 +290,15 @@ void SimDesktop::TakeReadings(ReadingVisitor visit, void* context) {
     reading.answered = true;
   }
   if (secondSwitchKey != 0 && secondKeyDown(now)) {
+    reading.buttons |= 2U;
+    reading.answered = true;
+  }
+  const std::uint32_t mouse = mouseButtons(now);
+  if (switchMouseButton != 0 && (mouse & 1U << switchMouseButton) != 0) {
+    reading.buttons |= 1U;
+    reading.answered = true;
+  }
+  if (secondSwitchMouseButton != 0 && (mouse & 1U << secondSwitchMouseButton) != 0) {
     reading.buttons |= 2U;
     reading.answered = true;
   }

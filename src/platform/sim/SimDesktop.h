@@ -127,6 +127,12 @@ class SimDesktop : public Desktop,
   std::function<bool(std::int64_t now)> keyDown = [](std::int64_t) { return false; };
   int secondSwitchKey = 0;
   std::function<bool(std::int64_t now)> secondKeyDown = [](std::int64_t) { return false; };
+  // The mouse's buttons held over time, one bit per MouseButtonNumber (bit 1
+  // left); they count while switchMouseButton or secondSwitchMouseButton names them.
+  int switchMouseButton = 0;
+  int secondSwitchMouseButton = 0;
+  std::function<std::uint32_t(std::int64_t now)> mouseButtons = [](std::int64_t) { return 0U; };
+  void HoldMouseButton(int button, std::int64_t from, std::int64_t until);
   int polls = 0;
 
   // Sound.
@@ -257,6 +263,10 @@ class SimDesktop : public Desktop,
   void SetSwitchKeys(int virtualKey, int secondVirtualKey) override {
     switchKey = virtualKey;
     secondSwitchKey = secondVirtualKey;
+  }
+  void SetSwitchMouseButtons(int button, int secondButton) override {
+    switchMouseButton = button;
+    secondSwitchMouseButton = secondButton;
   }
   // Sound.
   void PlaySync(const FilePath& file) override;
