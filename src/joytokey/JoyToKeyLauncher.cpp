@@ -65,14 +65,14 @@ bool JoyToKeyLauncher::SearchDrives() {
   return false;
 }
 
-bool JoyToKeyLauncher::Search(const std::string& siblingSettingsFile) {
+bool JoyToKeyLauncher::Search(const FilePath& siblingSettingsFile) {
   if (!SearchDrives()) return false;
   siblingSettingsFile_ = siblingSettingsFile;
   Record(foundIn_);
   return true;
 }
 
-bool JoyToKeyLauncher::SearchUnder(const std::u16string& folder, const std::string& siblingSettingsFile) {
+bool JoyToKeyLauncher::SearchUnder(const std::u16string& folder, const FilePath& siblingSettingsFile) {
   foundIn_.clear();
   if (!SearchFolder(folder)) return false;
   siblingSettingsFile_ = siblingSettingsFile;
@@ -129,14 +129,14 @@ bool JoyToKeyLauncher::StartProcess() {
   return false;
 }
 
-bool JoyToKeyLauncher::SearchAgain(const std::string& siblingSettingsFile) {
+bool JoyToKeyLauncher::SearchAgain(const FilePath& siblingSettingsFile) {
   const std::u16string stale = folder_;
   if (!Search(siblingSettingsFile) || folder_ == stale) return false;
   platform_.log.Write("JoyToKey が別のフォルダーで見つかりました: " + ForTheLog(folder_));
   return true;
 }
 
-JoyToKeyLauncher::Restart JoyToKeyLauncher::BeginRestart(const std::string& siblingSettingsFile) {
+JoyToKeyLauncher::Restart JoyToKeyLauncher::BeginRestart(const FilePath& siblingSettingsFile) {
   // A search abandoned before stops at its next folder.
   WaitForTheWorker();
   if (StartProcess()) {

@@ -29,9 +29,9 @@ class JoyToKeyLauncher {
   // Searches the drives C: to F: in turn, each depth first in listing order,
   // for JoyToKey's program file. The folder found becomes Folder(), and
   // siblingSettingsFile records it. False when no drive holds it.
-  bool Search(const std::string& siblingSettingsFile);
+  bool Search(const FilePath& siblingSettingsFile);
   // Searches one folder tree (ending in a backslash) the same way.
-  bool SearchUnder(const std::u16string& folder, const std::string& siblingSettingsFile);
+  bool SearchUnder(const std::u16string& folder, const FilePath& siblingSettingsFile);
   // Where the search found the program file; empty when it did not.
   const std::u16string& FoundIn() const { return foundIn_; }
   // Folder listings made by the last search (for measurements).
@@ -44,7 +44,7 @@ class JoyToKeyLauncher {
 
   // Searches the drives for a JoyToKey that Folder() no longer holds; true
   // when one was found in another folder, which becomes Folder().
-  bool SearchAgain(const std::string& siblingSettingsFile);
+  bool SearchAgain(const FilePath& siblingSettingsFile);
 
   // A JoyToKey that has gone is started again while the panel goes on; the
   // tick binds to its window once it is there.
@@ -56,7 +56,7 @@ class JoyToKeyLauncher {
   };
   // Starts JoyToKey hidden from Folder() without waiting for its window; where
   // that fails, the worker begins a search of the drives.
-  Restart BeginRestart(const std::string& siblingSettingsFile);
+  Restart BeginRestart(const FilePath& siblingSettingsFile);
   // At each tick of a restart under way: a search that has ended and found
   // JoyToKey in another folder records it there and starts it from there.
   Restart CheckRestart();
@@ -88,12 +88,12 @@ class JoyToKeyLauncher {
   JoyToKeyLink& link_;
   std::u16string folder_;
   std::u16string foundIn_;
-  std::string siblingSettingsFile_;  // during a search
+  FilePath siblingSettingsFile_;  // during a search
   long listings_ = 0;
   std::optional<Restart> restart_;  // waiting for the window, or searching
   std::int64_t restartingSince_ = 0;
   std::u16string staleFolder_;
-  std::string restartSiblingFile_;
+  FilePath restartSiblingFile_;
   bool searchFound_ = false;  // written by the worker
   std::atomic<bool> searchStopped_{false};
 };

@@ -172,15 +172,17 @@ void PanelForm::ExitClick() {
   Close();
 }
 
-void PanelForm::HelpClick() { platform_.shell.Open(handle, "open", settingsPlace.HelpFile(), "", "", kShowNormal); }
+void PanelForm::HelpClick() {
+  platform_.shell.Open(handle, "open", settingsPlace.HelpFile().Utf16(), u"", kShowNormal);
+}
 
 namespace {
 
 // Whether the path lost a character that code page 932 cannot hold (it became
 // "?"): such a path would start nothing at logon. "\\?\" opens a long path.
-bool HasLostCharacter(const std::string& path) {
-  const std::size_t from = path.rfind("\\\\?\\", 0) == 0 ? 4 : 0;
-  return path.find('?', from) != std::string::npos;
+bool HasLostCharacter(const std::u16string& path) {
+  const std::size_t from = path.rfind(u"\\\\?\\", 0) == 0 ? 4 : 0;
+  return path.find(u'?', from) != std::u16string::npos;
 }
 
 }  // namespace
@@ -188,15 +190,17 @@ bool HasLostCharacter(const std::string& path) {
 void PanelForm::SupportClick() {
   // The help viewer opens a page of the help file as FILE::/PAGE, the way the
   // shell passes it a help file: unquoted, since it takes its whole command line.
-  platform_.shell.Open(handle, "open", "hh.exe", settingsPlace.HelpFile() + "::/" + kSupportTopic, "", kShowNormal);
+  platform_.shell.Open(handle, "open", u"hh.exe", (settingsPlace.HelpFile() + "::/" + kSupportTopic).Utf16(),
+                       kShowNormal);
 }
 
-std::string PanelForm::LogonCommand() const {
-  std::string command = "\"" + platform_.process.ProgramFilePath() + "\"";
+std::u16string PanelForm::LogonCommand() const {
+  std::u16string command = u"\"" + platform_.process.ProgramFilePath().Utf16() + u"\"";
   const std::string argument = platform_.process.FirstArgument();
   if (argument.empty()) return command;
-  const bool hasSpace = argument.find_first_of(" \t") != std::string::npos;
-  return command + " " + (hasSpace ? "\"" + argument + "\"" : argument);
+  const std::u16string wide = platform_.text.Utf16FromShiftJis(argument).value_or(u"?");
+  const bool hasSpace = wide.find_first_of(u" \t") != std::u16string::npos;
+  return command + u" " + (hasSpace ? u"\"" + wide + u"\"" : wide);
 }
 
 void PanelForm::StartAtLogonClick() {
@@ -205,7 +209,7 @@ void PanelForm::StartAtLogonClick() {
     if (!platform_.logon.RemoveRunValue(kLogonValueName)) {
       problem = "ログオン時に起動しない設定にできませんでした。\nWindows の設定（レジストリ）を変更できません。";
     }
-  } else if (HasLostCharacter(platform_.process.ProgramFilePath())) {
+  } else if (HasLostCharacter(platform_.process.ProgramFilePath().Utf16())) {
     problem = "このプログラムのフォルダーかファイルの名前に扱えない文字があるため、\n"
               "ログオン時に起動する設定ができません。\n名前を変えてから、もう一度選んでください。";
   } else if (!platform_.logon.WriteRunValue(kLogonValueName, LogonCommand())) {

@@ -30,7 +30,7 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
       speaker(platform.prompts, platform.files, platform.clock),
       link(platform.desktop, platform.courier),
       settingsPlace(platform,
-                    [this](const std::string& text, unsigned boxStyle) { TellCarer(text, boxStyle, BoxKind::kNotice); }),
+                    [this](const MessageText& text, unsigned boxStyle) { TellCarer(text, boxStyle, BoxKind::kNotice); }),
       recorder(platform.files, platform.log, platform.clock),
       practice(platform.timers, recorder, flashPainter_),
       launcher(platform, link),
@@ -153,27 +153,24 @@ void PanelForm::FormClose() {
   std::int64_t answeredAt = platform_.clock.NowMilliseconds();
   int failedRetries = 0;
   for (;;) {
-    std::string problem;
-    const char* reason = "ほかのプログラムが使用中かもしれません";
-    const std::string& settingsFile = settingsPlace.SettingsFile();
+    MessageText problem;
+    const FilePath& settingsFile = settingsPlace.SettingsFile();
     const SettingsPlace::SaveOutcome outcome = SaveSettings();
     switch (outcome) {
       case SettingsPlace::SaveOutcome::kSaved:
       case SettingsPlace::SaveOutcome::kHeldBack:  // the carer was told at start
         break;
       case SettingsPlace::SaveOutcome::kUnreadable:
-        problem = settingsFile + " を読み込めないため、設定を保存できませんでした。";
+        problem = MessageText() + settingsFile + " を読み込めないため、設定を保存できませんでした。";
         break;
       case SettingsPlace::SaveOutcome::kReadOnly:
-        reason = "読み取り専用です";
-        problem = settingsFile + " に書き込めません";
-        break;
       case SettingsPlace::SaveOutcome::kUnwritable:
-        problem = settingsFile + " に書き込めません";
+        problem = MessageText() + settingsFile + " に書き込めません";
         break;
     }
-    if (problem.empty()) break;
-    platform_.log.Write(problem + "（" + reason + "）");
+    if (problem.Pieces().empty()) break;
+    const std::string reason = settingsPlace.SaveProblem();
+    platform_.log.Write(problem.Readable(platform_.text) + "（" + reason + "）");
     // Windows waits for nobody at the end of a session.
     if (sessionEnding_) {
       KeepUnsavedSettings();
@@ -207,9 +204,9 @@ void PanelForm::KeepUnsavedSettings() {
       stamp += c;
     }
   }
-  const std::string kept = settingsPlace.KeepUnsaved(ShownSettings(), stamp);
-  platform_.log.Write(kept.empty() ? "保存できなかった設定をほかのファイルにも残せませんでした"
-                                   : "保存できなかった設定を " + kept + " に残しました");
+  const FilePath kept = settingsPlace.KeepUnsaved(ShownSettings(), stamp);
+  platform_.log.Write(kept.Empty() ? "保存できなかった設定をほかのファイルにも残せませんでした"
+                                   : "保存できなかった設定を " + ReadableText(kept, platform_.text) + " に残しました");
 }
 
 void PanelForm::DeliverLastMessages(std::int64_t answeredAt) {

@@ -136,7 +136,7 @@ class PanelForm : public Form,
   // The settings the history kept, newest first, as the undo menu lists them
   // (filled as the menu opens); a file that cannot be read is listed unavailable.
   struct EarlierSettings {
-    std::string path;
+    FilePath path;
     bool readable = false;
   };
   std::vector<EarlierSettings> earlierSettings;
@@ -149,7 +149,7 @@ class PanelForm : public Form,
   // notice only informs: it closes by itself after kNoticeSeconds.
   enum class BoxKind { kWarning, kNotice };
   static constexpr int kNoticeSeconds = 30;
-  void TellCarer(const std::string& text, unsigned boxStyle, BoxKind kind = BoxKind::kWarning);
+  void TellCarer(const MessageText& text, unsigned boxStyle, BoxKind kind = BoxKind::kWarning);
 
   // Size. Every pixel size of the design is multiplied by the monitor's dpi / 96
   // and by panelScale ([PanelScale] Scale, 1 to 4); so are the fonts' points.
@@ -222,7 +222,7 @@ class PanelForm : public Form,
   void SupportClick();
   // Ticked while the Run key starts this program file with this argument.
   void StartAtLogonClick();
-  std::string LogonCommand() const;
+  std::u16string LogonCommand() const;
   void MenuCommand(MenuId id);
 
   // Colours and fonts.

@@ -70,8 +70,9 @@ void PanelForm::ShowRecordClick() {
   const FileRead read = platform_.files.ReadWholeFile(recorder.file().path());
   if (read.status == FileRead::Status::kUnreadable) {
     platform_.log.Write(std::string("スイッチの記録のファイルを読めません（") + WhyUnreadable(read.reason) +
-                        "）: " + recorder.file().path());
-    platform_.dialogs.ShowSwitchRecord(handle, UnreadableRecordReport(recorder.file().path(), read.reason));
+                        "）: " + ReadableText(recorder.file().path(), platform_.text));
+    platform_.dialogs.ShowSwitchRecord(
+        handle, UnreadableRecordReport(ReadableText(recorder.file().path(), platform_.text), read.reason));
     driver.ResumeAfterDialog();
     return;
   }

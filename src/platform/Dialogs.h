@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/MessageText.h"
 #include "platform/Types.h"
 
 namespace sorvane {
@@ -100,8 +101,8 @@ class Dialogs {
   // Who answers the message boxes for the switch; none: only a click or a key does.
   void AnswerBoxesWith(BoxAnswerer* answerer) { boxAnswerer_ = answerer; }
 
-  // MessageBoxA(owner, text, caption, flags); returns the button pressed.
-  virtual int ShowMessage(WindowHandle owner, const std::string& text,
+  // MessageBox(owner, text, caption, flags); returns the button pressed.
+  virtual int ShowMessage(WindowHandle owner, const MessageText& text,
                           const std::string& caption, unsigned flags) = 0;
   // The colour chooser opened on initial; the chosen RGB colour, or nothing on cancel.
   virtual std::optional<ColorValue> ChooseColor(WindowHandle owner, ColorValue initial) = 0;

@@ -3,15 +3,14 @@
 
 #include <string>
 
+#include "platform/FilePath.h"
+
 namespace sorvane {
 
 class Process {
  public:
-  // The program file's full path as the system reports it (code page 932).
-  virtual std::string ProgramFilePath() = 0;
-  // The folder of the program file, ending in a backslash; empty when code
-  // page 932 cannot name it.
-  virtual std::string ProgramFolder() = 0;
+  // The program file's full path as the system reports it.
+  virtual FilePath ProgramFilePath() = 0;
   // The first command-line argument, empty when there is none.
   virtual std::string FirstArgument() = 0;
   // Creates the named mutex, not initially owned, kept open until the process

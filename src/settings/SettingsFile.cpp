@@ -193,7 +193,7 @@ SettingsText DecodeSettingsText(std::string_view bytes, TextCodec& codec) {
   return result;
 }
 
-FileRead ReadHeldFile(Platform& platform, const std::string& path) {
+FileRead ReadHeldFile(Platform& platform, const FilePath& path) {
   const std::int64_t start = platform.clock.NowMilliseconds();
   FileRead read = platform.files.ReadWholeFile(path);
   // A backup or sync tool, or an editor, may hold the file for a moment.
@@ -205,12 +205,39 @@ FileRead ReadHeldFile(Platform& platform, const std::string& path) {
   return read;
 }
 
-SettingsText ReadSettingsText(Platform& platform, const std::string& path) {
+SettingsText ReadSettingsText(Platform& platform, const FilePath& path) {
   const FileRead read = ReadHeldFile(platform, path);
   if (read.status == FileRead::Status::kRead) return DecodeSettingsText(read.contents, platform.text);
   SettingsText result;
   result.status = read.status;
+  result.reason = read.reason;
   return result;
+}
+
+const char* WhyNotRead(const SettingsText& read) {
+  return read.undecodable ? "文字コードを判別できません" : WhyNotRead(read.reason);
+}
+
+const char* WhyNotRead(FileRead::Reason reason) {
+  switch (reason) {
+    case FileRead::Reason::kInUse: return "ほかのプログラムが使用中かもしれません";
+    case FileRead::Reason::kFolder: return "同じ名前のフォルダーがあります";
+    case FileRead::Reason::kDenied: return "読み取りを許可されていません";
+    case FileRead::Reason::kFailed: break;
+  }
+  return "読み込みに失敗しました";
+}
+
+const char* WhyNotWritten(FileWrite result) {
+  switch (result) {
+    case FileWrite::kReadOnly: return "読み取り専用です";
+    case FileWrite::kFolderRefused: return "フォルダーへの書き込みを許可されていません";
+    case FileWrite::kIsFolder: return "同じ名前のフォルダーがあります";
+    case FileWrite::kInUse: return "ほかのプログラムが使用中かもしれません";
+    case FileWrite::kWritten:
+    case FileWrite::kFailed: break;
+  }
+  return "書き込みに失敗しました（ディスクの空きや接続を確かめてください）";
 }
 
 std::optional<std::string> EncodeSettingsText(const std::string& text, const SettingsText& original,
@@ -250,7 +277,7 @@ std::optional<std::string> EncodeSettingsText(const std::string& text, const Set
   }
 }
 
-FileWrite WriteSettingsText(Platform& platform, const std::string& path, const std::string& text,
+FileWrite WriteSettingsText(Platform& platform, const FilePath& path, const std::string& text,
                             const SettingsText& original) {
   const auto bytes = EncodeSettingsText(text, original, platform.text);
   return bytes ? platform.files.ReplaceWholeFile(path, *bytes) : FileWrite::kFailed;

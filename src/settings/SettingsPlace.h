@@ -24,19 +24,19 @@ class SettingsPlace {
  public:
   // What the carer must be told, as a message box of the given style; the
   // panel shows it and puts its text in the log.
-  using Tell = std::function<void(const std::string& text, unsigned boxStyle)>;
+  using Tell = std::function<void(const MessageText& text, unsigned boxStyle)>;
   SettingsPlace(Platform& platform, Tell tell) : platform_(platform), tell_(std::move(tell)) {}
 
   // Chooses the folders, sends the log there, and on the first start here
   // carries over a settings file an earlier start left elsewhere.
   void Choose();
 
-  const std::string& ProgramFolder() const { return programFolder_; }  // ending in a backslash; empty when unknown
-  const std::string& Folder() const { return folder_; }  // of the settings; ending in a backslash; empty: the working folder
-  const std::string& SettingsFile() const { return settingsFile_; }
-  const std::string& SiblingSettingsFile() const { return siblingSettingsFile_; }
-  const std::string& ClickSoundFile() const { return clickSoundFile_; }
-  const std::string& HelpFile() const { return helpFile_; }
+  const FilePath& ProgramFolder() const { return programFolder_; }  // ending in a backslash
+  const FilePath& Folder() const { return folder_; }  // of the settings; ending in a backslash
+  const FilePath& SettingsFile() const { return settingsFile_; }
+  const FilePath& SiblingSettingsFile() const { return siblingSettingsFile_; }
+  const FilePath& ClickSoundFile() const { return clickSoundFile_; }
+  const FilePath& HelpFile() const { return helpFile_; }
 
   // The settings file for the readers at start. Nothing when it exists but
   // cannot be read: the carer is told once, and from then on nothing is read
@@ -48,27 +48,30 @@ class SettingsPlace {
   // Writes settings into the file as it is now, so that lines written by hand
   // since the start survive.
   SaveOutcome Save(const PanelSettings& settings);
+  // Why the last save that failed to read or write the file did, for the carer.
+  const char* SaveProblem() const { return saveProblem_; }
   // Settings that could not be saved are kept in a file of their own,
   // Sorvane-unsaved-<stamp>.ini beside the settings, or in the Sorvane folder
   // of %APPDATA% where that cannot be written. The path written; empty when
   // none could be.
-  std::string KeepUnsaved(const PanelSettings& settings, const std::string& stamp);
+  FilePath KeepUnsaved(const PanelSettings& settings, const std::string& stamp);
 
  private:
   void CarryOver();
   // The settings cannot be read: the carer is told, and nothing is read or
   // saved in this run.
-  void HoldBack(const std::string& path, const char* reason);
+  void HoldBack(const FilePath& path, const char* reason);
 
   Platform& platform_;
   Tell tell_;
-  std::string programFolder_;
-  std::string folder_;
-  std::string settingsFile_;
-  std::string siblingSettingsFile_;
-  std::string clickSoundFile_;
-  std::string helpFile_;
+  FilePath programFolder_;
+  FilePath folder_;
+  FilePath settingsFile_;
+  FilePath siblingSettingsFile_;
+  FilePath clickSoundFile_;
+  FilePath helpFile_;
   bool heldBack_ = false;
+  const char* saveProblem_ = "";
   bool unholdableReported_ = false;
 };
 

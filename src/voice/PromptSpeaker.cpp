@@ -15,7 +15,7 @@ void PromptSpeaker::SetMode(VoiceMode mode) {
   if (mode == VoiceMode::kOff) Start(ScanOutput::kNothingLit, 0, nullptr, nullptr);
 }
 
-void PromptSpeaker::UseFolder(const std::string& folder) { folder_ = folder; }
+void PromptSpeaker::UseFolder(const FilePath& folder) { folder_ = folder; }
 
 void PromptSpeaker::FindRecordings() {
   for (int index = 0; index < kRecordingCount; ++index) {

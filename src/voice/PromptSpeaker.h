@@ -29,7 +29,7 @@ class PromptSpeaker {
   void SetMode(VoiceMode mode);
   void SetWaitForPrompt(bool wait) { options_.waitForPrompt = wait; }
   // The folder of the recordings, ending in a backslash; found again now.
-  void UseFolder(const std::string& folder);
+  void UseFolder(const FilePath& folder);
 
   // Position lit now, standing for buttonNumber (0 the switch-over marker);
   // position kNothingLit says nothing.
@@ -46,7 +46,7 @@ class PromptSpeaker {
   void FindRecordings();
   // One recording for each position of each stick: 0.wav, 1-8.wav, 11-18.wav.
   struct Recording {
-    std::string path;
+    FilePath path;
     std::int64_t lengthMilliseconds = -1;  // -1: none that plays
   };
   static constexpr int kRecordingCount = 1 + kSlotCount;
@@ -56,7 +56,7 @@ class PromptSpeaker {
   FileSystem& files_;
   Clock& clock_;
   VoiceOptions options_;
-  std::string folder_;
+  FilePath folder_;
   std::array<Recording, kRecordingCount> recordings_;
   std::int64_t promptEndsAt_ = 0;  // a recording's end; 0 none
   bool speaking_ = false;          // the voice says the lit position's name, or what Say was given

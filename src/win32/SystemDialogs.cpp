@@ -70,11 +70,15 @@ LRESULT CALLBACK FindBox(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-int SystemDialogs::ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
+int SystemDialogs::ShowMessage(WindowHandle owner, const MessageText& text, const std::string& caption,
                                unsigned flags) {
   BeforeDialog();
+  // The words as code page 932 gives them; the names of files and folders in
+  // their own characters.
+  std::wstring wide;
+  for (const MessageText::Piece& piece : text.Pieces()) wide += piece.isName ? Wide(piece.name) : Wide(piece.words);
   if (boxAnswerer_ == nullptr || t_watch != nullptr) {
-    return MessageBoxW(AsWindow(owner), Wide(text).c_str(), Wide(caption).c_str(), flags | MB_SETFOREGROUND);
+    return MessageBoxW(AsWindow(owner), wide.c_str(), Wide(caption).c_str(), flags | MB_SETFOREGROUND);
   }
   BoxWatch watch{boxAnswerer_, flags};
   t_watch = &watch;
@@ -82,7 +86,7 @@ int SystemDialogs::ShowMessage(WindowHandle owner, const std::string& text, cons
   int answer = 0;
   {
     const OwnedHook hook(SetWindowsHookExW(WH_CBT, &FindBox, nullptr, GetCurrentThreadId()));
-    answer = MessageBoxW(AsWindow(owner), Wide(text).c_str(), Wide(caption).c_str(), flags | MB_SETFOREGROUND);
+    answer = MessageBoxW(AsWindow(owner), wide.c_str(), Wide(caption).c_str(), flags | MB_SETFOREGROUND);
   }
   t_watch = nullptr;
   boxAnswerer_->BoxClosed();

@@ -26,7 +26,7 @@ class SystemDialogs : public Dialogs {
   // that opens it has changed so far.
   void SetBeforeDialog(std::function<void()> callback) { beforeDialog_ = std::move(callback); }
 
-  int ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
+  int ShowMessage(WindowHandle owner, const MessageText& text, const std::string& caption,
                   unsigned flags) override;
   std::optional<ColorValue> ChooseColor(WindowHandle owner, ColorValue initial) override;
   bool ChooseFont(WindowHandle owner, FontChoice& font) override;

@@ -9,25 +9,13 @@
 
 namespace sorvane::win32 {
 
-std::string ThisProcess::ProgramFilePath() {
+FilePath ThisProcess::ProgramFilePath() {
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length < buffer.size()) return Narrow(std::wstring(buffer.data(), length));
+    if (length < buffer.size()) return FilePath(std::u16string(buffer.data(), buffer.data() + length));
     buffer.resize(buffer.size() * 2);
   }
-}
-
-std::string ThisProcess::ProgramFolder() {
-  std::vector<wchar_t> buffer(MAX_PATH);
-  DWORD length = 0;
-  for (;;) {
-    length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length < buffer.size()) break;
-    buffer.resize(buffer.size() * 2);
-  }
-  std::wstring file(buffer.data(), length);
-  return FolderName(file.substr(0, file.find_last_of(L'\\') + 1));
 }
 
 std::string ThisProcess::FirstArgument() {

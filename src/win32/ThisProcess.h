@@ -11,8 +11,7 @@ namespace sorvane::win32 {
 
 class ThisProcess : public Process {
  public:
-  std::string ProgramFilePath() override;
-  std::string ProgramFolder() override;
+  FilePath ProgramFilePath() override;
   std::string FirstArgument() override;
   bool CreateInstanceMutex(const std::string& name) override;
   void CloseInstanceMutex() override;

@@ -1,6 +1,8 @@
 // Where the carer's files live, how they are saved, and numbers as carers type them.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "Harness.h"
 #include "settings/ValueForms.h"
 
@@ -24,8 +26,8 @@ TEST(SettingsPlace, BesideTheProgramWhereverItWasStartedFromAndAWorkingFolderFil
   ASSERT_TRUE(panel.Start());
   EXPECT_EQ(panel.scan().buttonCount, 3);
   EXPECT_EQ(panel.desk.logFile, "C:\\Sorvane\\Sorvane.log");
-  EXPECT_EQ(panel.form().settingsPlace.SiblingSettingsFile(), "C:\\Sorvane\\Tramvik.ini");
-  EXPECT_EQ(panel.form().settingsPlace.ClickSoundFile(), "C:\\Sorvane\\Zoboclick.wav");
+  EXPECT_EQ(sim::WideText(panel.form().settingsPlace.SiblingSettingsFile()), "C:\\Sorvane\\Tramvik.ini");
+  EXPECT_EQ(sim::WideText(panel.form().settingsPlace.ClickSoundFile()), "C:\\Sorvane\\Zoboclick.wav");
   EXPECT_TRUE(panel.desk.messages.empty());
   panel.form().Close();
   EXPECT_TRUE(Contains(panel.desk.files.at(kBeside), "Ver="));
@@ -55,12 +57,12 @@ TEST(SettingsPlace, AnUnwritableProgramFolderSendsThemToAppDataWithTheFileBeside
   first.desk.files[kBeside] = beside;
   first.desk.files[kWorkingFolder] = "[ScanMax]\r\nScanMax=5\r\n";
   ASSERT_TRUE(first.Start());
-  EXPECT_EQ(first.desk.madeFolders, std::vector<std::string>{kRoamingFolder});
+  EXPECT_EQ(first.desk.madeFolders, std::vector<sim::WideText>{kRoamingFolder});
   EXPECT_EQ(first.desk.files.at(kRoaming), beside);
   EXPECT_EQ(first.scan().buttonCount, 3);
   EXPECT_EQ(first.desk.logFile, std::string(kRoamingFolder) + "Sorvane.log");
-  EXPECT_EQ(first.form().settingsPlace.SiblingSettingsFile(), std::string(kRoamingFolder) + "Tramvik.ini");
-  EXPECT_EQ(first.form().settingsPlace.HelpFile(), "C:\\Sorvane\\Sorvane.chm");  // what came with the program stays with it
+  EXPECT_EQ(sim::WideText(first.form().settingsPlace.SiblingSettingsFile()), std::string(kRoamingFolder) + "Tramvik.ini");
+  EXPECT_EQ(sim::WideText(first.form().settingsPlace.HelpFile()), "C:\\Sorvane\\Sorvane.chm");  // what came with the program stays with it
   ASSERT_EQ(first.desk.messages.size(), 1U);
   EXPECT_TRUE(Contains(first.desk.messages[0].text, kRoamingFolder));
   first.scan().buttonCount = 4;
@@ -116,6 +118,56 @@ TEST(SettingsPlace, SavesThroughALinkToItsTargetAReadOnlyFileNamedSoAndNoBoxAtTh
   EXPECT_EQ(ending.desk.files.at(kBeside), "[ScanMax]\r\nScanMax=3\r\n");
   EXPECT_TRUE(Contains(ending.desk.logLines.at(ending.desk.logLines.size() - 3),
                        "C:\\Sorvane\\Sorvane.ini に書き込めません（読み取り専用です）"));
+}
+
+TEST(SettingsPlace, WhatKeepsTheSettingsFromBeingSavedOrReadIsNamedAsItIs) {
+  const auto closeWith = [](const std::function<void(sim::SimDesktop&)>& refuse) {
+    Panel panel;
+    panel.desk.files[kBeside] = "[ScanMax]\r\nScanMax=3\r\n";
+    EXPECT_TRUE(panel.Start());
+    refuse(panel.desk);
+    panel.form().Close();
+    return panel.desk.messages.empty() ? std::string() : panel.desk.messages[0].text;
+  };
+  EXPECT_TRUE(Contains(closeWith([](sim::SimDesktop& desk) { desk.unwritableFolders = {"C:\\Sorvane\\"}; }),
+                       "に書き込めません\n（フォルダーへの書き込みを許可されていません）"));
+  EXPECT_TRUE(Contains(closeWith([](sim::SimDesktop& desk) { desk.unwritable = {kBeside}; }),
+                       "に書き込めません\n（書き込みに失敗しました（ディスクの空きや接続を確かめてください））"));
+  EXPECT_TRUE(Contains(closeWith([](sim::SimDesktop& desk) { desk.lockedUntil[kBeside] = 1000000000; }),
+                       "を読み込めないため、設定を保存できませんでした。\n（ほかのプログラムが使用中かもしれません）"));
+
+  Panel folder;
+  folder.desk.madeFolders = {std::string(kBeside) + "\\"};
+  ASSERT_TRUE(folder.Start());
+  ASSERT_EQ(folder.desk.messages.size(), 1U);
+  EXPECT_TRUE(Contains(folder.desk.messages[0].text, "Sorvane.ini を読み込めません（同じ名前のフォルダーがあります）"));
+}
+
+TEST(SettingsPlace, AProgramFolderCodePage932CannotNameKeepsEverythingBesideTheProgramAndIsNamedRight) {
+  Panel panel;
+  panel.desk.programFilePath = u"C:\\café テスト\\Sorvane.exe";
+  const std::u16string folder = u"C:\\café テスト\\";
+  panel.desk.files[folder + u"Sorvane.ini"] = "[ScanMax]\r\nScanMax=3\r\n";
+  ASSERT_TRUE(panel.Start());
+  EXPECT_EQ(panel.scan().buttonCount, 3);
+  EXPECT_TRUE(panel.desk.madeFolders.empty());  // nothing sent to AppData
+  EXPECT_EQ(panel.desk.logFile, folder + u"Sorvane.log");
+  EXPECT_EQ(sim::WideText(panel.form().recorder.file().path()), folder + u"Sorvane-record.csv");
+  panel.form().MenuCommand(MenuId::StartAtLogon);
+  EXPECT_EQ(panel.desk.runValues["Sorvane"], u"\"" + folder + u"Sorvane.exe\" 3");
+  EXPECT_TRUE(panel.form().MenuChecked(MenuId::StartAtLogon));
+  panel.scan().buttonCount = 5;
+  panel.form().Close();
+  EXPECT_TRUE(Contains(panel.desk.files.at(folder + u"Sorvane.ini"), "ScanMax=5\r\n"));
+
+  Panel readOnly;
+  readOnly.desk.programFilePath = panel.desk.programFilePath;
+  readOnly.desk.files = panel.desk.files;
+  readOnly.desk.readOnly = {folder + u"Sorvane.ini"};
+  ASSERT_TRUE(readOnly.Start());
+  readOnly.form().Close();
+  ASSERT_EQ(readOnly.desk.messages.size(), 1U);
+  EXPECT_EQ(readOnly.desk.messages[0].utf16.rfind(folder + u"Sorvane.ini に書き込めません\n（読み取り専用です）", 0), 0U);
 }
 
 TEST(UndecodableSettingsFile, Utf16WithoutItsMarkIsReportedAndNeverWrittenOver) {
