@@ -1,5 +1,6 @@
 // The commands of the popup menu, and its check marks drawn from the state.
 #include "panel/PanelForm.h"
+#include "settings/Profiles.h"
 
 
 namespace sorvane {
@@ -61,6 +62,7 @@ bool PanelForm::MenuChecked(MenuId id) const {
     case MenuId::VoiceWait: return speaker.options().waitForPrompt;
     case MenuId::Practice: return practice.On();
     case MenuId::Record: return recorder.On();
+    case MenuId::NoProfile: return settingsPlace.ProfileName().empty();
     // Read afresh each time the menu is drawn: the carer may have changed it elsewhere.
     case MenuId::StartAtLogon: return platform_.logon.ReadRunValue(kLogonValueName) == LogonCommand();
     default: return false;
@@ -184,10 +186,14 @@ void PanelForm::SupportClick() {
 
 std::string PanelForm::LogonCommand() const {
   std::string command = "\"" + platform_.process.ProgramFilePath() + "\"";
-  const std::string argument = platform_.process.FirstArgument();
-  if (argument.empty()) return command;
-  const bool hasSpace = argument.find_first_of(" \t") != std::string::npos;
-  return command + " " + (hasSpace ? "\"" + argument + "\"" : argument);
+  const std::string argument = ConfigurationArgument();
+  if (!argument.empty()) {
+    const bool hasSpace = argument.find_first_of(" \t") != std::string::npos;
+    command += " " + (hasSpace ? "\"" + argument + "\"" : argument);
+  }
+  // The person whose settings are in use is the one started at logon.
+  if (!settingsPlace.ProfileName().empty()) command += " " + ProfileArgument(settingsPlace.ProfileName());
+  return command;
 }
 
 void PanelForm::StartAtLogonClick() {
@@ -267,6 +273,9 @@ constexpr MenuCommandEntry kMenuCommands[] = {
     {MenuId::Practice, kGoesOn, [](PanelForm& f) { f.PracticeClick(); }},
     {MenuId::Record, kGoesOn, [](PanelForm& f) { f.RecordClick(); }},
     {MenuId::ShowRecord, kGoesOn, [](PanelForm& f) { f.ShowRecordClick(); }},
+    // Both show what they must in a dialog or a box, and let the scan go on after.
+    {MenuId::NoProfile, kStaysHeld, [](PanelForm& f) { f.ProfileClick(std::string()); }},
+    {MenuId::NewProfile, kStaysHeld, [](PanelForm& f) { f.NewProfileClick(); }},
     {MenuId::SwitchSettings, kGoesOn, [](PanelForm& f) { f.SwitchSettingsClick(); }},
     {MenuId::Exit, kStaysHeld, [](PanelForm& f) { f.ExitClick(); }},
     // A box, if the Run key cannot be changed, lets the scan go on as it closes.

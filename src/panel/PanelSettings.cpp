@@ -17,7 +17,7 @@ void PanelForm::TellCarer(const std::string& text, unsigned boxStyle) {
 }
 
 void PanelForm::PlaceFiles() {
-  settingsPlace.Choose();
+  settingsPlace.Choose(ProfileFromCommandLine());
   recorder.file().UseFile(settingsPlace.Folder() + kRecordFileName);
 }
 

@@ -1,6 +1,9 @@
 #include "settings/SettingsPlace.h"
 
+#include <algorithm>
 #include <vector>
+
+#include "settings/Profiles.h"
 
 namespace sorvane {
 
@@ -10,57 +13,114 @@ const char* const kSiblingSettingsFileName = "Tramvik.ini";
 const char* const kClickSoundFile = "Zoboclick.wav";
 const char* const kHelpFile = "Sorvane.chm";
 
-void SettingsPlace::Choose() {
+namespace {
+
+// Folder names as Windows compares them: ASCII letters in either case.
+bool SameFolder(const std::string& a, const std::string& b) { return SameProfileName(a, b); }
+
+}  // namespace
+
+void SettingsPlace::Choose(const std::string& profile) {
   programFolder_ = platform_.process.ProgramFolder();
   clickSoundFile_ = programFolder_ + kClickSoundFile;
   helpFile_ = programFolder_ + kHelpFile;
-  folder_ = programFolder_;
-  // A panel in Program Files, or on a locked-down machine, keeps its settings
-  // with the user who runs it.
+  baseFolder_ = programFolder_;
+  // A shortcut's "Start in" folder that holds its own settings is one
+  // person's, as earlier versions kept them; a start at logon begins in the
+  // system folder, which holds none.
+  const std::string working = platform_.process.WorkingFolder();
+  inStartFolder_ = !working.empty() && !SameFolder(working, programFolder_) &&
+                   platform_.files.ReadWholeFile(working + kSettingsFileName).status != FileRead::Status::kMissing;
   bool roaming = false;
-  if (programFolder_.empty() || !platform_.files.FolderWritable(programFolder_)) {
+  if (inStartFolder_) {
+    baseFolder_ = working;
+  } else if (programFolder_.empty() || !platform_.files.FolderWritable(programFolder_)) {
+    // A panel in Program Files, or on a locked-down machine, keeps its
+    // settings with the user who runs it.
     const std::string roamingData = platform_.files.RoamingDataFolder();
     const std::string ownFolder = roamingData + "Sorvane\\";
     if (!roamingData.empty() && platform_.files.MakeFolder(ownFolder)) {
-      folder_ = ownFolder;
+      baseFolder_ = ownFolder;
       roaming = true;
     }
   }
-  settingsFile_ = folder_ + kSettingsFileName;
-  siblingSettingsFile_ = folder_ + kSiblingSettingsFileName;
-  platform_.log.UseFile(folder_ + kLogFileName);
-  const bool firstStartHere = platform_.files.ReadWholeFile(settingsFile_).status == FileRead::Status::kMissing;
-  if (!firstStartHere) return;
-  CarryOver();
-  if (roaming) {
-    platform_.log.Write("設定の保存先: " + folder_);
+  siblingSettingsFile_ = baseFolder_ + kSiblingSettingsFileName;
+  platform_.log.UseFile(baseFolder_ + kLogFileName);
+  if (inStartFolder_) platform_.log.Write("設定の場所（開始フォルダー）: " + baseFolder_);
+  const std::string baseSettings = baseFolder_ + kSettingsFileName;
+  if (roaming && platform_.files.ReadWholeFile(baseSettings).status == FileRead::Status::kMissing) {
+    folder_ = baseFolder_;
+    settingsFile_ = baseSettings;
+    CarryOver();
+    baseHeldBack_ = heldBack_;
+    platform_.log.Write("設定の保存先: " + baseFolder_);
     tell_("Sorvane のフォルダー（" + programFolder_ + "）には書き込めないため、設定は次のフォルダーに保存します:\n" +
-              folder_,
+              baseFolder_,
           kMessageBoxInformationOk);
   }
+  if (!UseProfile(profile)) {
+    tell_(baseFolder_ + kProfilesFolderName + "\\" + profile + "\\ を作れないため、利用者「" + profile +
+              "」の設定は使えません。\n利用者なしの設定で動作します。",
+          kMessageBoxWarningOk);
+    UseProfile(std::string());
+  }
+}
+
+bool SettingsPlace::UseProfile(const std::string& profile) {
+  const std::string folder =
+      profile.empty() ? baseFolder_ : baseFolder_ + kProfilesFolderName + "\\" + profile + "\\";
+  if (!profile.empty() && !platform_.files.MakeFolder(folder)) return false;
+  profileName_ = profile;
+  folder_ = folder;
+  settingsFile_ = folder_ + kSettingsFileName;
+  heldBack_ = profile.empty() && baseHeldBack_;
+  unholdableReported_ = false;
+  if (!profile.empty()) platform_.log.Write("利用者: " + profile + "（" + folder_ + "）");
+  return true;
+}
+
+std::vector<std::string> SettingsPlace::ProfileNames() {
+  struct Listing {
+    TextCodec& text;
+    std::vector<std::u16string> names;
+  } listing{platform_.text, {}};
+  const auto pattern = platform_.text.Utf16FromShiftJis(baseFolder_ + kProfilesFolderName + "\\*");
+  if (!pattern) return {};
+  platform_.files.ListFolder(
+      *pattern,
+      [](const FileSystem::FolderEntry& entry, void* context) {
+        auto& into = *static_cast<Listing*>(context);
+        if ((entry.attributes & kDirectoryAttribute) != 0 && entry.name != u"." && entry.name != u"..") {
+          into.names.emplace_back(entry.name);
+        }
+        return true;
+      },
+      &listing);
+  std::sort(listing.names.begin(), listing.names.end());
+  std::vector<std::string> names;
+  // A folder made by hand under a name the panel cannot hold is left alone.
+  for (const std::u16string& name : listing.names) {
+    if (auto converted = platform_.text.ShiftJisFromUtf16(name)) names.push_back(*converted);
+  }
+  return names;
 }
 
 void SettingsPlace::CarryOver() {
   // Beside the program a settings file waits when its folder has become
-  // unwritable; in the working folder, when an earlier version was started
-  // from elsewhere.
-  std::vector<std::string> earlier;
-  if (folder_ != programFolder_) earlier.push_back(programFolder_ + kSettingsFileName);
-  earlier.push_back(std::string(".\\") + kSettingsFileName);
-  for (const std::string& path : earlier) {
-    const FileRead read = ReadHeldFile(platform_, path);
-    if (read.status == FileRead::Status::kMissing) continue;
-    if (read.status == FileRead::Status::kUnreadable) {
-      HoldBack(path, "ほかのプログラムが使用中かもしれません");
-      return;
-    }
-    // Carried byte for byte: its encoding and the carer's own lines with it.
-    if (platform_.files.ReplaceWholeFile(settingsFile_, read.contents) == FileWrite::kWritten) {
-      platform_.log.Write(path + " の設定を " + settingsFile_ + " に引き継ぎました");
-    } else {
-      platform_.log.Write(path + " の設定を " + settingsFile_ + " に引き継げませんでした");
-    }
+  // unwritable. Nothing is taken from a working folder: its file is the
+  // settings of whoever starts the panel there.
+  const std::string path = programFolder_ + kSettingsFileName;
+  const FileRead read = ReadHeldFile(platform_, path);
+  if (read.status == FileRead::Status::kMissing) return;
+  if (read.status == FileRead::Status::kUnreadable) {
+    HoldBack(path, "ほかのプログラムが使用中かもしれません");
     return;
+  }
+  // Carried byte for byte: its encoding and the carer's own lines with it.
+  if (platform_.files.ReplaceWholeFile(settingsFile_, read.contents) == FileWrite::kWritten) {
+    platform_.log.Write(path + " の設定を " + settingsFile_ + " に引き継ぎました");
+  } else {
+    platform_.log.Write(path + " の設定を " + settingsFile_ + " に引き継げませんでした");
   }
 }
 

@@ -30,6 +30,7 @@ class PromptSpeaker {
   void SetWaitForPrompt(bool wait) { options_.waitForPrompt = wait; }
   // The folder of the recordings, ending in a backslash; found again now.
   void UseFolder(const std::string& folder);
+  const std::string& folder() const { return folder_; }
 
   // Position lit now, standing for buttonNumber (0 the switch-over marker);
   // position kNothingLit says nothing.

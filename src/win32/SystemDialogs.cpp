@@ -5,6 +5,7 @@
 #include "win32/Colors.h"
 #include "win32/DesktopWindows.h"
 #include "win32/Handles.h"
+#include "win32/ProfileNameDialog.h"
 #include "win32/SwitchRecordWindow.h"
 #include "win32/SwitchSettingsDialog.h"
 #include "win32/Text.h"
@@ -14,6 +15,11 @@ namespace sorvane::win32 {
 bool SystemDialogs::ShowSwitchRecord(WindowHandle owner, const SwitchRecordReport& report) {
   BeforeDialog();
   return RunSwitchRecordWindow(AsWindow(owner), report);
+}
+
+bool SystemDialogs::AskProfileName(WindowHandle owner, std::u16string& name, const std::string& problem) {
+  BeforeDialog();
+  return RunProfileNameDialog(AsWindow(owner), name, problem);
 }
 
 bool SystemDialogs::EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) {

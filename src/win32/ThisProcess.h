@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/Process.h"
 #include "win32/Handles.h"
@@ -14,6 +15,8 @@ class ThisProcess : public Process {
   std::string ProgramFilePath() override;
   std::string ProgramFolder() override;
   std::string FirstArgument() override;
+  std::vector<std::u16string> Arguments() override;
+  std::string WorkingFolder() override;
   bool CreateInstanceMutex(const std::string& name) override;
   void CloseInstanceMutex() override;
 

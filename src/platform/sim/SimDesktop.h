@@ -146,6 +146,8 @@ class SimDesktop : public Desktop,
   std::deque<bool> recordAnswers;  // true: "この設定にする"; then closed
   std::vector<SwitchRecordReport> recordReports;
   std::function<void()> whileRecordShown;  // what happens while the window is open
+  std::deque<std::optional<std::u16string>> profileNameAnswers;  // nothing: cancel; then cancel
+  std::vector<std::string> profileNameProblems;  // shown with each ask
 
   // Shell.
   std::vector<ShellCall> shellCalls;
@@ -175,6 +177,8 @@ class SimDesktop : public Desktop,
   // Process.
   std::string programFilePath = "C:\\Sorvane\\Sorvane.exe";
   std::string firstArgument = "3";
+  std::vector<std::u16string> moreArguments;  // after the first
+  std::string workingFolder = "C:\\Sorvane\\";
   std::vector<std::string> mutexes;  // one entry per open handle
 
   // The current user's Run key, by value name; while runKeyWritable is false
@@ -260,10 +264,13 @@ class SimDesktop : public Desktop,
   bool ChooseFont(WindowHandle owner, FontChoice& font) override;
   bool EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) override;
   bool ShowSwitchRecord(WindowHandle owner, const SwitchRecordReport& report) override;
+  bool AskProfileName(WindowHandle owner, std::u16string& name, const std::string& problem) override;
   // Process.
   std::string ProgramFilePath() override { return programFilePath; }
   std::string ProgramFolder() override { return programFilePath.substr(0, programFilePath.rfind('\\') + 1); }
   std::string FirstArgument() override { return firstArgument; }
+  std::vector<std::u16string> Arguments() override;
+  std::string WorkingFolder() override { return workingFolder; }
   bool CreateInstanceMutex(const std::string& name) override;
   void CloseInstanceMutex() override;
   // Text, converted as the system's code page 932 does.
