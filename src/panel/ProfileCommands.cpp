@@ -35,8 +35,8 @@ void PanelForm::ReloadSettings() {
 }
 
 void PanelForm::ProfileClick(const std::string& profile) {
-  if (SameProfileName(profile, settingsPlace.ProfileName())) return;
   driver.HoldForDialog();
+  if (SameProfileName(profile, settingsPlace.ProfileName())) return driver.ResumeAfterDialog();
   scanner().ReleaseHeldButton();
   // This person's changes are kept before the next person's are shown.
   const std::string settingsFile = settingsPlace.SettingsFile();

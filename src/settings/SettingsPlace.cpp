@@ -71,6 +71,7 @@ bool SettingsPlace::UseProfile(const std::string& profile) {
       profile.empty() ? baseFolder_ : baseFolder_ + kProfilesFolderName + "\\" + profile + "\\";
   if (!profile.empty() && !platform_.files.MakeFolder(folder)) return false;
   profileName_ = profile;
+  ++profileChoices_;
   folder_ = folder;
   settingsFile_ = folder_ + kSettingsFileName;
   heldBack_ = profile.empty() && baseHeldBack_;

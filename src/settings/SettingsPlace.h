@@ -46,6 +46,8 @@ class SettingsPlace {
   // Points the settings, the record and the voice folder at profile (empty:
   // none), making its folder; false when it cannot be made.
   bool UseProfile(const std::string& profile);
+  // How many times a profile (or none) was chosen: what shows it follows.
+  unsigned ProfileChoices() const { return profileChoices_; }
 
   const std::string& ProgramFolder() const { return programFolder_; }  // ending in a backslash; empty when unknown
   const std::string& Folder() const { return folder_; }  // of the settings; ending in a backslash; empty: the working folder
@@ -77,6 +79,7 @@ class SettingsPlace {
   std::string baseFolder_;
   bool inStartFolder_ = false;
   std::string profileName_;
+  unsigned profileChoices_ = 0;
   std::string folder_;
   std::string settingsFile_;
   std::string siblingSettingsFile_;
