@@ -25,7 +25,11 @@ std::string PanelForm::ProfileFromCommandLine() {
 
 void PanelForm::ReloadSettings() {
   recorder.file().UseFile(settingsPlace.Folder() + kRecordFileName);
+  // Where JoyToKey is belongs to the computer: a person whose file names no
+  // folder yet keeps the one in use.
+  const std::u16string joyToKeyFolder = launcher.Folder();
   LoadSettings();
+  if (launcher.Folder().empty()) launcher.SetFolder(joyToKeyFolder);
   if (nameEditor != nullptr) {
     const auto settings = settingsPlace.Read();
     nameEditor->LoadNames(settings ? IniFile(settings->text) : IniFile());

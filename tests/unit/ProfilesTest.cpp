@@ -73,7 +73,8 @@ TEST(NamedProfiles, EachPersonNamedOnTheCommandLineKeepsTheirOwnAndTheLogonItemR
 
 TEST(NamedProfiles, FromTheMenuANewOneCopiesTheSettingsInUseAndSwitchingSavesFirstThenShowsTheOthersAtOnce) {
   Panel panel;
-  panel.desk.files[kBeside] = "[ScanMax]\r\nScanMax=3\r\n[BtnName]\r\nName1=いち\r\n";
+  panel.desk.files[kBeside] =
+      "[UseJoyToKey]\r\n所在フォルダー=D:\\JoyToKey\\\r\n[ScanMax]\r\nScanMax=3\r\n[BtnName]\r\nName1=いち\r\n";
   panel.desk.files[kTaroFolder + "Sorvane.ini"] = "[ScanMax]\r\nScanMax=6\r\n[BtnName]\r\nName1=たろう\r\n";
   panel.desk.AddFolder(u"C:\\Sorvane\\Profiles\\", u"たろう");
   ASSERT_TRUE(panel.Start());
@@ -105,6 +106,7 @@ TEST(NamedProfiles, FromTheMenuANewOneCopiesTheSettingsInUseAndSwitchingSavesFir
   EXPECT_EQ(form.nameEditor->Name(1), "たろう");
   EXPECT_EQ(form.recorder.file().path(), kTaroFolder + "Sorvane-record.csv");
   EXPECT_EQ(form.WindowTitle(), std::string(kApplicationTitle) + " （たろう）");
+  EXPECT_EQ(form.launcher.Folder(), u"D:\\JoyToKey\\") << "a file without JoyToKey's folder keeps the one in use";
 
   form.MenuCommand(MenuId::NoProfile);
   EXPECT_EQ(panel.scan().buttonCount, 3);
