@@ -26,8 +26,7 @@ void SettingsPlace::Choose(const std::string& profile) {
   helpFile_ = programFolder_ + kHelpFile;
   baseFolder_ = programFolder_;
   // A shortcut's "Start in" folder that holds its own settings is one
-  // person's, as earlier versions kept them; a start at logon begins in the
-  // system folder, which holds none.
+  // person's; a start at logon begins in the system folder, which holds none.
   const std::string working = platform_.process.WorkingFolder();
   inStartFolder_ = !working.empty() && !SameFolder(working, programFolder_) &&
                    platform_.files.ReadWholeFile(working + kSettingsFileName).status != FileRead::Status::kMissing;

@@ -18,8 +18,12 @@ bool SystemDialogs::ShowSwitchRecord(WindowHandle owner, const SwitchRecordRepor
 }
 
 bool SystemDialogs::AskProfileName(WindowHandle owner, std::u16string& name, const std::string& problem) {
+  // A switch key typed into the name is a letter of it, not a press.
+  switches_.LeaveKeysToDialog();
   BeforeDialog();
-  return RunProfileNameDialog(AsWindow(owner), name, problem);
+  const bool confirmed = RunProfileNameDialog(AsWindow(owner), name, problem);
+  switches_.TakeKeysBack();
+  return confirmed;
 }
 
 bool SystemDialogs::EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) {
