@@ -222,7 +222,7 @@ void PanelView::ShowPopupMenu(int x, int y) {
   auto build = [&](auto&& self, MenuId parent) -> HMENU {
     HMENU handle = CreatePopupMenu();
     for (const MenuItem& item : menu.Items()) {
-      if (item.parent != parent) continue;
+      if (item.parent != parent || item.hidden) continue;
       if (item.id == MenuId::NewProfile) AppendMenuW(handle, MF_SEPARATOR, 0, nullptr);
       const std::wstring caption = Wide(item.caption);
       const UINT checked = (form_.MenuChecked(item.id) ? MF_CHECKED : MF_UNCHECKED) | (item.radio ? MFT_RADIOCHECK : 0) |
