@@ -1,5 +1,6 @@
 // The commands of the popup menu, and its check marks drawn from the state.
 #include "panel/PanelForm.h"
+#include "settings/Profiles.h"
 
 
 namespace sorvane {
@@ -61,6 +62,7 @@ bool PanelForm::MenuChecked(MenuId id) const {
     case MenuId::VoiceWait: return speaker.options().waitForPrompt;
     case MenuId::Practice: return practice.On();
     case MenuId::Record: return recorder.On();
+    case MenuId::NoProfile: return settingsPlace.ProfileName().empty();
     // Read afresh each time the menu is drawn: the carer may have changed it elsewhere.
     case MenuId::StartAtLogon: return platform_.logon.ReadRunValue(kLogonValueName) == LogonCommand();
     default: return false;
@@ -196,11 +198,17 @@ void PanelForm::SupportClick() {
 
 std::u16string PanelForm::LogonCommand() const {
   std::u16string command = u"\"" + platform_.process.ProgramFilePath().Utf16() + u"\"";
-  const std::string argument = platform_.process.FirstArgument();
-  if (argument.empty()) return command;
-  const std::u16string wide = platform_.text.Utf16FromShiftJis(argument).value_or(u"?");
-  const bool hasSpace = wide.find_first_of(u" \t") != std::u16string::npos;
-  return command + u" " + (hasSpace ? u"\"" + wide + u"\"" : wide);
+  const std::string argument = ConfigurationArgument();
+  if (!argument.empty()) {
+    const std::u16string wide = platform_.text.Utf16FromShiftJis(argument).value_or(u"?");
+    const bool hasSpace = wide.find_first_of(u" \t") != std::u16string::npos;
+    command += u" " + (hasSpace ? u"\"" + wide + u"\"" : wide);
+  }
+  // The person whose settings are in use is the one started at logon.
+  if (!settingsPlace.ProfileName().empty()) {
+    command += u" " + platform_.text.Utf16FromShiftJis(ProfileArgument(settingsPlace.ProfileName())).value_or(u"?");
+  }
+  return command;
 }
 
 void PanelForm::StartAtLogonClick() {
@@ -280,6 +288,9 @@ constexpr MenuCommandEntry kMenuCommands[] = {
     {MenuId::Practice, kGoesOn, [](PanelForm& f) { f.PracticeClick(); }},
     {MenuId::Record, kGoesOn, [](PanelForm& f) { f.RecordClick(); }},
     {MenuId::ShowRecord, kGoesOn, [](PanelForm& f) { f.ShowRecordClick(); }},
+    // Both show what they must in a dialog or a box, and let the scan go on after.
+    {MenuId::NoProfile, kStaysHeld, [](PanelForm& f) { f.ProfileClick(std::string()); }},
+    {MenuId::NewProfile, kStaysHeld, [](PanelForm& f) { f.NewProfileClick(); }},
     {MenuId::SwitchSettings, kGoesOn, [](PanelForm& f) { f.SwitchSettingsClick(); }},
     {MenuId::Exit, kStaysHeld, [](PanelForm& f) { f.ExitClick(); }},
     // A box, if the Run key cannot be changed, lets the scan go on as it closes.

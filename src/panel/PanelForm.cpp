@@ -75,7 +75,7 @@ void PanelForm::BuildDesign() {
 }
 
 void PanelForm::Construct() {
-  const std::string argument = platform_.process.FirstArgument();
+  const std::string argument = ConfigurationArgument();
   link.SetConfigurationNumber(ConfigurationNumberOf(argument));
   link.ForgetWindow();
   driver.Stop();

@@ -130,6 +130,14 @@ class PanelForm : public Form,
   // The settings as the panel shows them now, for the save.
   PanelSettings ShownSettings() const;
   SettingsPlace::SaveOutcome SaveSettings();
+  // Named profiles. The menu lists them; choosing one saves the settings in
+  // use first, then loads and shows the other's at once.
+  std::vector<std::string> ProfileMenuNames() { return settingsPlace.ProfileNames(); }
+  void ProfileClick(const std::string& profile);  // empty: none
+  // Asks for a name and makes a profile of the settings in use, then uses it.
+  void NewProfileClick();
+  // The JoyToKey configuration argument: the first that names no profile.
+  std::string ConfigurationArgument() const;
   // Saves during the run, so that what is about to change can be undone; a
   // failure is logged, and the close tries again.
   void SaveNow();
@@ -263,6 +271,12 @@ class PanelForm : public Form,
  private:
   void BuildDesign();
   void PlaceFiles();
+  // The profile /profile: names, checked; empty when none is named or the
+  // name cannot be one (the carer is told why).
+  std::string ProfileFromCommandLine();
+  // Reads the settings file now in place and shows it: the strip, the
+  // names, the record and the voice.
+  void ReloadSettings();
   void Construct();
   // Nothing may stay held at JoyToKey once the panel is gone; answeredAt is
   // when the panel last answered Windows.

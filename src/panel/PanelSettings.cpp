@@ -19,7 +19,7 @@ void PanelForm::TellCarer(const MessageText& text, unsigned boxStyle, BoxKind ki
 }
 
 void PanelForm::PlaceFiles() {
-  settingsPlace.Choose();
+  settingsPlace.Choose(ProfileFromCommandLine());
   const FilePath record = settingsPlace.Folder() + kRecordFileName;
   recorder.file().UseFile(record, ReadableText(record, platform_.text));
 }

@@ -25,6 +25,8 @@ ColorValue Inverted(ColorValue color) {
 
 std::string PanelForm::WindowTitle() const {
   std::string title = kApplicationTitle;
+  // Whoever passes can tell whose settings are in use.
+  if (!settingsPlace.ProfileName().empty()) title += " （" + settingsPlace.ProfileName() + "）";
   if (practice.On()) title += kPracticeTitleSuffix;
   if (!JoyToKeyBound()) title += kNoJoyToKeyTitleSuffix;
   if (scanner().Paused()) title += kPausedTitleSuffix;

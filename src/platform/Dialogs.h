@@ -114,6 +114,10 @@ class Dialogs {
   // The switch record window, modal; true when the carer chose to apply the
   // suggestions ("この設定にする").
   virtual bool ShowSwitchRecord(WindowHandle owner, const SwitchRecordReport& report) = 0;
+  // The small dialog that asks for a new profile's name, opened on name
+  // (shown with problem above it when that is not empty); true and name
+  // updated on OK.
+  virtual bool AskProfileName(WindowHandle owner, std::u16string& name, const std::string& problem) = 0;
 
  protected:
   ~Dialogs() = default;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/FilePath.h"
 
@@ -13,6 +14,10 @@ class Process {
   virtual FilePath ProgramFilePath() = 0;
   // The first command-line argument, empty when there is none.
   virtual std::string FirstArgument() = 0;
+  // Every command-line argument after the program's name.
+  virtual std::vector<std::u16string> Arguments() = 0;
+  // The working folder, ending in a backslash; empty when unknown.
+  virtual FilePath WorkingFolder() = 0;
   // Creates the named mutex, not initially owned, kept open until the process
   // ends. True when the mutex already existed.
   virtual bool CreateInstanceMutex(const std::string& name) = 0;

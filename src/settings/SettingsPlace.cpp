@@ -1,7 +1,9 @@
 #include "settings/SettingsPlace.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "settings/Profiles.h"
 #include "settings/SettingsHistory.h"
 
 namespace sorvane {
@@ -12,59 +14,126 @@ const char* const kSiblingSettingsFileName = "Tramvik.ini";
 const char* const kClickSoundFile = "Zoboclick.wav";
 const char* const kHelpFile = "Sorvane.chm";
 
-void SettingsPlace::Choose() {
+namespace {
+
+// Folder names as Windows compares them: ASCII letters in either case.
+bool SameFolder(const FilePath& a, const FilePath& b) {
+  const std::u16string& x = a.Utf16();
+  const std::u16string& y = b.Utf16();
+  if (x.size() != y.size()) return false;
+  const auto fold = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; };
+  for (std::size_t i = 0; i < x.size(); ++i) {
+    if (fold(x[i]) != fold(y[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void SettingsPlace::Choose(const std::string& profile) {
   programFolder_ = platform_.process.ProgramFilePath().Folder();
   clickSoundFile_ = programFolder_ + kClickSoundFile;
   helpFile_ = programFolder_ + kHelpFile;
-  folder_ = programFolder_;
-  // A panel in Program Files, or on a locked-down machine, keeps its settings
-  // with the user who runs it.
+  baseFolder_ = programFolder_;
+  // A shortcut's "Start in" folder that holds its own settings is one
+  // person's; a start at logon begins in the system folder, which holds none.
+  const FilePath working = platform_.process.WorkingFolder();
+  inStartFolder_ = !working.Empty() && !SameFolder(working, programFolder_) &&
+                   platform_.files.ReadWholeFile(working + kSettingsFileName).status != FileRead::Status::kMissing;
   bool roaming = false;
-  if (programFolder_.Empty() || !platform_.files.FolderWritable(programFolder_)) {
+  if (inStartFolder_) {
+    baseFolder_ = working;
+  } else if (programFolder_.Empty() || !platform_.files.FolderWritable(programFolder_)) {
+    // A panel in Program Files, or on a locked-down machine, keeps its
+    // settings with the user who runs it.
     const FilePath roamingData = platform_.files.RoamingDataFolder();
     const FilePath ownFolder = roamingData + "Sorvane\\";
     if (!roamingData.Empty() && platform_.files.MakeFolder(ownFolder)) {
-      folder_ = ownFolder;
+      baseFolder_ = ownFolder;
       roaming = true;
     }
   }
-  settingsFile_ = folder_ + kSettingsFileName;
-  siblingSettingsFile_ = folder_ + kSiblingSettingsFileName;
-  platform_.log.UseFile(folder_ + kLogFileName);
-  const bool firstStartHere = platform_.files.ReadWholeFile(settingsFile_).status == FileRead::Status::kMissing;
-  if (!firstStartHere) return;
-  CarryOver();
-  if (roaming) {
-    platform_.log.Write("設定の保存先: " + ReadableText(folder_, platform_.text));
+  siblingSettingsFile_ = baseFolder_ + kSiblingSettingsFileName;
+  platform_.log.UseFile(baseFolder_ + kLogFileName);
+  if (inStartFolder_) platform_.log.Write("設定の場所（開始フォルダー）: " + ReadableText(baseFolder_, platform_.text));
+  const FilePath baseSettings = baseFolder_ + kSettingsFileName;
+  if (roaming && platform_.files.ReadWholeFile(baseSettings).status == FileRead::Status::kMissing) {
+    folder_ = baseFolder_;
+    settingsFile_ = baseSettings;
+    CarryOver();
+    baseHeldBack_ = heldBack_;
+    platform_.log.Write("設定の保存先: " + ReadableText(baseFolder_, platform_.text));
     tell_(MessageText("Sorvane のフォルダー（") + programFolder_ + "）には書き込めないため、設定は次のフォルダーに保存します:\n" +
-              folder_,
+              baseFolder_,
           kMessageBoxInformationOk);
   }
+  if (!UseProfile(profile)) {
+    tell_(MessageText() + ProfileFolder(profile) + " を作れないため、利用者「" + profile +
+              "」の設定は使えません。\n利用者なしの設定で動作します。",
+          kMessageBoxWarningOk);
+    UseProfile(std::string());
+  }
+}
+
+FilePath SettingsPlace::ProfileFolder(const std::string& profile) const {
+  // Names are checked to be code page 932 before they get here.
+  return baseFolder_ + kProfilesFolderName + "\\" + platform_.text.Utf16FromShiftJis(profile).value_or(u"?") + u"\\";
+}
+
+bool SettingsPlace::UseProfile(const std::string& profile) {
+  const FilePath folder = profile.empty() ? baseFolder_ : ProfileFolder(profile);
+  if (!profile.empty() && !platform_.files.MakeFolder(folder)) return false;
+  profileName_ = profile;
+  ++profileChoices_;
+  folder_ = folder;
+  settingsFile_ = folder_ + kSettingsFileName;
+  heldBack_ = profile.empty() && baseHeldBack_;
+  unholdableReported_ = false;
+  if (!profile.empty()) platform_.log.Write("利用者: " + profile + "（" + ReadableText(folder_, platform_.text) + "）");
+  return true;
+}
+
+std::vector<std::string> SettingsPlace::ProfileNames() {
+  struct Listing {
+    std::vector<std::u16string> names;
+  } listing;
+  platform_.files.ListFolder(
+      (baseFolder_ + kProfilesFolderName + "\\*").Utf16(),
+      [](const FileSystem::FolderEntry& entry, void* context) {
+        auto& into = *static_cast<Listing*>(context);
+        if ((entry.attributes & kDirectoryAttribute) != 0 && entry.name != u"." && entry.name != u"..") {
+          into.names.emplace_back(entry.name);
+        }
+        return true;
+      },
+      &listing);
+  std::sort(listing.names.begin(), listing.names.end());
+  std::vector<std::string> names;
+  // A folder made by hand under a name the panel cannot hold is left alone.
+  for (const std::u16string& name : listing.names) {
+    if (auto converted = platform_.text.ShiftJisFromUtf16(name)) names.push_back(*converted);
+  }
+  return names;
 }
 
 void SettingsPlace::CarryOver() {
   // Beside the program a settings file waits when its folder has become
-  // unwritable; in the working folder, when an earlier version was started
-  // from elsewhere.
-  std::vector<FilePath> earlier;
-  if (folder_ != programFolder_) earlier.push_back(programFolder_ + kSettingsFileName);
-  earlier.push_back(FilePath(u".\\") + kSettingsFileName);
-  for (const FilePath& path : earlier) {
-    const FileRead read = ReadHeldFile(platform_, path);
-    if (read.status == FileRead::Status::kMissing) continue;
-    if (read.status == FileRead::Status::kUnreadable) {
-      HoldBack(path, WhyNotRead(read.reason));
-      return;
-    }
-    // Carried byte for byte: its encoding and the carer's own lines with it.
-    if (platform_.files.ReplaceWholeFile(settingsFile_, read.contents) == FileWrite::kWritten) {
-      platform_.log.Write(ReadableText(path, platform_.text) + " の設定を " + ReadableText(settingsFile_, platform_.text) +
-                          " に引き継ぎました");
-    } else {
-      platform_.log.Write(ReadableText(path, platform_.text) + " の設定を " + ReadableText(settingsFile_, platform_.text) +
-                          " に引き継げませんでした");
-    }
+  // unwritable. Nothing is taken from a working folder: its file is the
+  // settings of whoever starts the panel there.
+  const FilePath path = programFolder_ + kSettingsFileName;
+  const FileRead read = ReadHeldFile(platform_, path);
+  if (read.status == FileRead::Status::kMissing) return;
+  if (read.status == FileRead::Status::kUnreadable) {
+    HoldBack(path, WhyNotRead(read.reason));
     return;
+  }
+  // Carried byte for byte: its encoding and the carer's own lines with it.
+  if (platform_.files.ReplaceWholeFile(settingsFile_, read.contents) == FileWrite::kWritten) {
+    platform_.log.Write(ReadableText(path, platform_.text) + " の設定を " + ReadableText(settingsFile_, platform_.text) +
+                        " に引き継ぎました");
+  } else {
+    platform_.log.Write(ReadableText(path, platform_.text) + " の設定を " + ReadableText(settingsFile_, platform_.text) +
+                        " に引き継げませんでした");
   }
 }
 

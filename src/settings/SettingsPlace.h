@@ -1,12 +1,15 @@
 // Where the carer's files live. The click sound and the help are beside the
 // program; the settings, Tramvik.ini, the record and the log too, or in
-// %APPDATA%\Sorvane\ where the program's folder cannot be written. A settings
-// file an earlier start left elsewhere is carried over on the first start here.
+// %APPDATA%\Sorvane\ where the program's folder cannot be written. A working
+// folder other than the program's that holds a Sorvane.ini is one person's
+// place for all of them. A named profile keeps its settings, record and voice
+// folder in Profiles\<name>\ beside those settings.
 #pragma once
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "settings/PanelSettings.h"
@@ -27,9 +30,26 @@ class SettingsPlace {
   using Tell = std::function<void(const MessageText& text, unsigned boxStyle)>;
   SettingsPlace(Platform& platform, Tell tell) : platform_(platform), tell_(std::move(tell)) {}
 
-  // Chooses the folders, sends the log there, and on the first start here
-  // carries over a settings file an earlier start left elsewhere.
-  void Choose();
+  // Chooses the folders, sends the log there, and on the first start in
+  // %APPDATA% carries over the settings file left beside the program.
+  // profile: the named profile (checked) to use, empty for none.
+  void Choose(const std::string& profile = std::string());
+
+  // The named profile in use; empty for none.
+  const std::string& ProfileName() const { return profileName_; }
+  // Where the settings live when no profile is named: beside the program, in
+  // %APPDATA%, or the start folder. Ending in a backslash.
+  const FilePath& BaseFolder() const { return baseFolder_; }
+  bool InStartFolder() const { return inStartFolder_; }
+  // The named profiles beside the settings, sorted.
+  std::vector<std::string> ProfileNames();
+  // Points the settings, the record and the voice folder at profile (empty:
+  // none), making its folder; false when it cannot be made.
+  bool UseProfile(const std::string& profile);
+  // Profiles\profile\ beside the settings.
+  FilePath ProfileFolder(const std::string& profile) const;
+  // How many times a profile (or none) was chosen: what shows it follows.
+  unsigned ProfileChoices() const { return profileChoices_; }
 
   const FilePath& ProgramFolder() const { return programFolder_; }  // ending in a backslash
   const FilePath& Folder() const { return folder_; }  // of the settings; ending in a backslash
@@ -65,6 +85,10 @@ class SettingsPlace {
   Platform& platform_;
   Tell tell_;
   FilePath programFolder_;
+  FilePath baseFolder_;
+  bool inStartFolder_ = false;
+  std::string profileName_;
+  unsigned profileChoices_ = 0;
   FilePath folder_;
   FilePath settingsFile_;
   FilePath siblingSettingsFile_;
@@ -72,6 +96,7 @@ class SettingsPlace {
   FilePath helpFile_;
   bool heldBack_ = false;
   const char* saveProblem_ = "";
+  bool baseHeldBack_ = false;  // the file carried over could not be read
   bool unholdableReported_ = false;
 };
 

@@ -30,6 +30,7 @@ class PromptSpeaker {
   void SetWaitForPrompt(bool wait) { options_.waitForPrompt = wait; }
   // The folder of the recordings, ending in a backslash; found again now.
   void UseFolder(const FilePath& folder);
+  const FilePath& folder() const { return folder_; }
 
   // Position lit now, standing for buttonNumber (0 the switch-over marker);
   // position kNothingLit says nothing.

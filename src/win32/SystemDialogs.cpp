@@ -5,6 +5,7 @@
 #include "win32/Colors.h"
 #include "win32/DesktopWindows.h"
 #include "win32/Handles.h"
+#include "win32/ProfileNameDialog.h"
 #include "win32/SwitchRecordWindow.h"
 #include "win32/SwitchSettingsDialog.h"
 #include "win32/Text.h"
@@ -14,6 +15,15 @@ namespace sorvane::win32 {
 bool SystemDialogs::ShowSwitchRecord(WindowHandle owner, const SwitchRecordReport& report) {
   BeforeDialog();
   return RunSwitchRecordWindow(AsWindow(owner), report);
+}
+
+bool SystemDialogs::AskProfileName(WindowHandle owner, std::u16string& name, const std::string& problem) {
+  // A switch key typed into the name is a letter of it, not a press.
+  switches_.LeaveKeysToDialog();
+  BeforeDialog();
+  const bool confirmed = RunProfileNameDialog(AsWindow(owner), name, problem);
+  switches_.TakeKeysBack();
+  return confirmed;
 }
 
 bool SystemDialogs::EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) {

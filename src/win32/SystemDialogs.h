@@ -32,6 +32,7 @@ class SystemDialogs : public Dialogs {
   bool ChooseFont(WindowHandle owner, FontChoice& font) override;
   bool EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) override;
   bool ShowSwitchRecord(WindowHandle owner, const SwitchRecordReport& report) override;
+  bool AskProfileName(WindowHandle owner, std::u16string& name, const std::string& problem) override;
 
  private:
   void BeforeDialog();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/Process.h"
 #include "win32/Handles.h"
@@ -13,6 +14,8 @@ class ThisProcess : public Process {
  public:
   FilePath ProgramFilePath() override;
   std::string FirstArgument() override;
+  std::vector<std::u16string> Arguments() override;
+  FilePath WorkingFolder() override;
   bool CreateInstanceMutex(const std::string& name) override;
   void CloseInstanceMutex() override;
 

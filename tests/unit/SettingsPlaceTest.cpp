@@ -11,7 +11,6 @@ namespace sorvane::test {
 namespace {
 
 const char* const kBeside = "C:\\Sorvane\\Sorvane.ini";
-const char* const kWorkingFolder = ".\\Sorvane.ini";
 const char* const kRoamingFolder = "C:\\Users\\carer\\AppData\\Roaming\\Sorvane\\";
 const std::string kRoaming = std::string(kRoamingFolder) + "Sorvane.ini";
 
@@ -19,10 +18,10 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 
 }  // namespace
 
-TEST(SettingsPlace, BesideTheProgramWhereverItWasStartedFromAndAWorkingFolderFileCarriedOverOnce) {
+TEST(SettingsPlace, BesideTheProgramUnlessTheStartFolderHoldsItsOwnWhichIsThatPersonsAndNeverCopied) {
   Panel panel;
+  panel.desk.workingFolder = "D:\\Elsewhere\\";
   panel.desk.files[kBeside] = "[ScanMax]\r\nScanMax=3\r\n";
-  panel.desk.files[kWorkingFolder] = "[ScanMax]\r\nScanMax=5\r\n";
   ASSERT_TRUE(panel.Start());
   EXPECT_EQ(panel.scan().buttonCount, 3);
   EXPECT_EQ(panel.desk.logFile, "C:\\Sorvane\\Sorvane.log");
@@ -31,23 +30,38 @@ TEST(SettingsPlace, BesideTheProgramWhereverItWasStartedFromAndAWorkingFolderFil
   EXPECT_TRUE(panel.desk.messages.empty());
   panel.form().Close();
   EXPECT_TRUE(Contains(panel.desk.files.at(kBeside), "Ver="));
-  EXPECT_EQ(panel.desk.files.at(kWorkingFolder), "[ScanMax]\r\nScanMax=5\r\n");
+  for (const auto& file : panel.desk.files) EXPECT_NE(file.first.utf16.rfind(u"D:\\", 0), 0U) << file.first;
 
-  // Earlier versions kept the file wherever they were started: it is taken
-  // over byte for byte, the carer's own lines with it, and only the once.
-  Panel earlier;
-  const std::string carers = "; mine\r\n[ScanMax]\r\nScanMax=6\r\n";
-  earlier.desk.files[kWorkingFolder] = carers;
-  ASSERT_TRUE(earlier.Start());
-  EXPECT_EQ(earlier.scan().buttonCount, 6);
-  EXPECT_EQ(earlier.desk.files.at(kBeside), carers);
-  EXPECT_TRUE(earlier.desk.messages.empty());
-  earlier.form().Close();
-  Panel later;
-  later.desk.files = earlier.desk.files;
-  later.desk.files[kWorkingFolder] = "[ScanMax]\r\nScanMax=2\r\n";
-  ASSERT_TRUE(later.Start());
-  EXPECT_EQ(later.scan().buttonCount, 6);
+  // Two shortcuts, two "Start in" folders, two people: each start reads and
+  // writes its own folder's files, and nothing goes beside the program.
+  std::map<sim::WideText, std::string> files = {
+      {"D:\\Taro\\Sorvane.ini", "; mine\r\n[ScanMax]\r\nScanMax=5\r\n"},
+      {"D:\\Hanako\\Sorvane.ini", "[ScanMax]\r\nScanMax=2\r\n"}};
+  const struct {
+    const char* folder;
+    int expected;
+    int changedTo;
+  } starts[] = {{"D:\\Taro\\", 5, 6}, {"D:\\Hanako\\", 2, 7}, {"D:\\Taro\\", 6, 8},
+                {"D:\\Hanako\\", 7, 3}, {"D:\\Taro\\", 8, 8}, {"D:\\Hanako\\", 3, 3}};
+  for (const auto& start : starts) {
+    Panel person;
+    person.desk.workingFolder = start.folder;
+    person.desk.files = files;
+    ASSERT_TRUE(person.Start());
+    EXPECT_EQ(person.scan().buttonCount, start.expected) << start.folder;
+    const std::string folder = start.folder;
+    EXPECT_EQ(sim::WideText(person.form().settingsPlace.SettingsFile()), folder + "Sorvane.ini");
+    EXPECT_EQ(sim::WideText(person.form().recorder.file().path()), folder + "Sorvane-record.csv");
+    EXPECT_EQ(sim::WideText(person.form().speaker.folder()), folder + "Voice\\");
+    EXPECT_EQ(sim::WideText(person.form().settingsPlace.SiblingSettingsFile()), folder + "Tramvik.ini");
+    EXPECT_EQ(person.desk.logFile, folder + "Sorvane.log");
+    EXPECT_EQ(person.form().WindowTitle(), kApplicationTitle);
+    person.form().ButtonCountClick(start.changedTo);
+    person.form().Close();
+    files = person.desk.files;
+    EXPECT_EQ(files.count(kBeside), 0U);
+  }
+  EXPECT_TRUE(Contains(files.at("D:\\Taro\\Sorvane.ini"), "; mine\r\n"));
 }
 
 TEST(SettingsPlace, AnUnwritableProgramFolderSendsThemToAppDataWithTheFileBesideCarriedAndTheCarerToldOnce) {
@@ -55,7 +69,7 @@ TEST(SettingsPlace, AnUnwritableProgramFolderSendsThemToAppDataWithTheFileBeside
   first.desk.unwritableFolders = {"C:\\Sorvane\\"};
   const std::string beside = "; mine\r\n[ScanMax]\r\nScanMax=3\r\n";
   first.desk.files[kBeside] = beside;
-  first.desk.files[kWorkingFolder] = "[ScanMax]\r\nScanMax=5\r\n";
+  first.desk.workingFolder = "D:\\Elsewhere\\";
   ASSERT_TRUE(first.Start());
   EXPECT_EQ(first.desk.madeFolders, std::vector<sim::WideText>{kRoamingFolder});
   EXPECT_EQ(first.desk.files.at(kRoaming), beside);

@@ -402,6 +402,17 @@ bool SimDesktop::FolderWritable(const FilePath& folder) {
 
 bool SimDesktop::MakeFolder(const FilePath& folder) {
   if (std::find(madeFolders.begin(), madeFolders.end(), folder) == madeFolders.end()) madeFolders.push_back(folder);
+  // The folder made is listed in its parent; a drive's root is left as the test set it.
+  const std::u16string* wide = &folder.Utf16();
+  if (wide->size() < 2) return true;
+  const std::size_t slash = wide->find_last_of(u'\\', wide->size() - 2);
+  if (slash == std::u16string::npos || slash < 3) return true;
+  const std::u16string parent = wide->substr(0, slash + 1);
+  const std::u16string name = wide->substr(slash + 1, wide->size() - slash - 2);
+  std::vector<SimEntry>& entries = folders[parent];
+  if (std::none_of(entries.begin(), entries.end(), [&](const SimEntry& e) { return e.name == name; })) {
+    AddFolder(parent, name);
+  }
   return true;
 }
 
@@ -506,6 +517,23 @@ bool SimDesktop::EditSwitchOptions(WindowHandle, SwitchOptionTexts& texts) {
   if (!answer) return false;
   texts = *answer;
   return true;
+}
+
+bool SimDesktop::AskProfileName(WindowHandle, std::u16string& name, const std::string& problem) {
+  profileNameProblems.push_back(problem);
+  if (profileNameAnswers.empty()) return false;
+  const auto answer = profileNameAnswers.front();
+  profileNameAnswers.pop_front();
+  if (!answer) return false;
+  name = *answer;
+  return true;
+}
+
+std::vector<std::u16string> SimDesktop::Arguments() {
+  std::vector<std::u16string> arguments;
+  if (!firstArgument.empty()) arguments.push_back(Utf16FromShiftJis(firstArgument).value_or(std::u16string()));
+  arguments.insert(arguments.end(), moreArguments.begin(), moreArguments.end());
+  return arguments;
 }
 
 bool SimDesktop::ShowSwitchRecord(WindowHandle, const SwitchRecordReport& report) {

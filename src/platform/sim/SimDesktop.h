@@ -184,6 +184,8 @@ class SimDesktop : public Desktop,
   std::deque<bool> recordAnswers;  // true: "この設定にする"; then closed
   std::vector<SwitchRecordReport> recordReports;
   std::function<void()> whileRecordShown;  // what happens while the window is open
+  std::deque<std::optional<std::u16string>> profileNameAnswers;  // nothing: cancel; then cancel
+  std::vector<std::string> profileNameProblems;  // shown with each ask
 
   // Shell.
   std::vector<ShellCall> shellCalls;
@@ -213,6 +215,8 @@ class SimDesktop : public Desktop,
   // Process.
   WideText programFilePath = "C:\\Sorvane\\Sorvane.exe";
   std::string firstArgument = "3";
+  std::vector<std::u16string> moreArguments;  // after the first
+  WideText workingFolder = "C:\\Sorvane\\";
   std::vector<std::string> mutexes;  // one entry per open handle
 
   // The current user's Run key, by value name; while runKeyWritable is false
@@ -310,9 +314,12 @@ class SimDesktop : public Desktop,
   bool ChooseFont(WindowHandle owner, FontChoice& font) override;
   bool EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) override;
   bool ShowSwitchRecord(WindowHandle owner, const SwitchRecordReport& report) override;
+  bool AskProfileName(WindowHandle owner, std::u16string& name, const std::string& problem) override;
   // Process.
   FilePath ProgramFilePath() override { return programFilePath.Path(); }
   std::string FirstArgument() override { return firstArgument; }
+  std::vector<std::u16string> Arguments() override;
+  FilePath WorkingFolder() override { return workingFolder.Path(); }
   bool CreateInstanceMutex(const std::string& name) override;
   void CloseInstanceMutex() override;
   // Text, converted as the system's code page 932 does.
