@@ -29,7 +29,7 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
       speaker(platform.prompts, platform.files, platform.clock),
       link(platform.desktop, platform.courier),
       settingsPlace(platform, [this](const std::string& text, unsigned boxStyle) { TellCarer(text, boxStyle); }),
-      recorder(platform.files, platform.log, platform.clock),
+      recorder(platform.files, platform.log, platform.clock, platform.worker),
       practice(platform.timers, recorder, flashPainter_),
       launcher(platform, link),
       platform_(platform) {

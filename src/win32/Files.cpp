@@ -119,6 +119,17 @@ FileWrite Files::ReplaceWholeFile(const std::string& path, const std::string& co
   return FileWrite::kWritten;
 }
 
+FileWrite Files::RewriteInPlace(const std::string& path, const std::string& contents) {
+  // Shared as the program that holds the file open shares it.
+  OwnedFile file(CreateFileW(LongPath(Wide(path)).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return Refused(GetLastError()) ? FileWrite::kReadOnly : FileWrite::kFailed;
+  DWORD written = 0;
+  const bool ok = WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr) &&
+                  written == contents.size() && SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
+  return ok ? FileWrite::kWritten : FileWrite::kFailed;
+}
+
 FileSystem::Appended Files::AppendToFile(const std::string& path, const std::string& firstLine,
                                                 const std::string& text) {
   // Appending only: whatever else holds the file open for reading still can.

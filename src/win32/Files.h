@@ -12,6 +12,7 @@ class Files : public FileSystem {
  public:
   FileRead ReadWholeFile(const std::string& path) override;
   FileWrite ReplaceWholeFile(const std::string& path, const std::string& contents) override;
+  FileWrite RewriteInPlace(const std::string& path, const std::string& contents) override;
   Appended AppendToFile(const std::string& path, const std::string& firstLine, const std::string& text) override;
   bool FolderWritable(const std::string& folder) override;
   bool MakeFolder(const std::string& folder) override;

@@ -65,7 +65,7 @@ TEST(SwitchRecord, EachPressWritesOneUtf8LineOfWhatBecameOfIt) {
 
   const std::string file = panel.File();
   EXPECT_EQ(file.substr(0, file.find('\n') + 1),
-            u8"日時,スイッチ,押していた時間(ms),判定,理由,点灯位置,点灯していた時間(ms),送ったボタン,モード\r\n");
+            u8"\uFEFF日時,スイッチ,押していた時間(ms),判定,理由,点灯位置,点灯していた時間(ms),送ったボタン,モード\r\n");
   EXPECT_EQ(file.substr(file.find('\n') + 1, 24), "2026-03-02 09:00:02.600,");
   const std::vector<RecordedPress> lines = panel.Lines();
   ASSERT_EQ(lines.size(), 5U);
@@ -208,23 +208,109 @@ TEST(SwitchRecord, StaysBelowFiveMegabytesByDroppingTheOldestHalfAndAFileThatCan
   SwitchRecord& record = panel.form().recorder.file();
   RecordedPress press = Made(1772442000000, 300, PressVerdict::kAccepted, 900);
   const std::string line = RecordLine(press);
-  std::string full = kRecordHeader;
+  const std::string header = kRecordHeader;
+  std::string full = header;
   while (full.size() + line.size() < SwitchRecord::kSizeLimit) full += line;
   panel.desk.files[record.path()] = full;
   press.downMilliseconds = 301;
   record.Append(press);
   const std::string kept = panel.File();
-  EXPECT_LT(kept.size(), SwitchRecord::kSizeLimit / 2 + line.size());
-  EXPECT_GT(kept.size(), SwitchRecord::kSizeLimit / 2 - line.size());
+  EXPECT_LE(kept.size(), header.size() + SwitchRecord::kSizeKept);
+  EXPECT_GT(kept.size(), header.size() + SwitchRecord::kSizeKept - line.size());
   EXPECT_EQ(kept.rfind(kRecordHeader, 0), 0U);
   EXPECT_EQ(kept.substr(kept.size() - line.size()), RecordLine(press));
-  EXPECT_EQ(panel.Lines().size(), (kept.size() - std::string(kRecordHeader).size()) / line.size());
+  EXPECT_EQ(panel.Lines().size(), (kept.size() - header.size()) / line.size());
 
   panel.desk.unwritable.push_back(record.path());
   const std::size_t logged = panel.desk.logLines.size();
   record.Append(press);
   record.Append(press);
   EXPECT_EQ(panel.desk.logLines.size(), logged + 1);
+}
+
+TEST(SwitchRecord, AFileThatCannotBeReplacedIsShortenedInPlaceOrTheRecordPausesWithOneLogLine) {
+  Recording panel;
+  SwitchRecord& record = panel.form().recorder.file();
+  const std::string& path = record.path();
+  RecordedPress press = Made(1772442000000, 300, PressVerdict::kAccepted, 900);
+  const std::string line = RecordLine(press);
+  // Far over the limit, written before the byte-order mark was.
+  const std::string header = std::string(kRecordHeader).substr(3);
+  std::string full = header;
+  while (full.size() < 3 * SwitchRecord::kSizeLimit) full += line;
+  panel.desk.files[path] = full;
+  panel.desk.unreplaceable.push_back(path);
+  // The shortening runs on the worker: presses made meanwhile follow it.
+  panel.desk.workerWaits = true;
+  record.Append(press);
+  press.downMilliseconds = 301;
+  record.Append(press);
+  EXPECT_EQ(panel.File().size(), full.size() + line.size());
+  panel.desk.RunWorkerJobs();
+  record.TakeUpShortening();
+  EXPECT_EQ(panel.desk.rewriteCalls, 1);
+  std::string kept = panel.File();
+  EXPECT_EQ(kept.rfind(kRecordHeader, 0), 0U) << "the byte-order mark is added";
+  EXPECT_LE(kept.size(), header.size() + 3 + SwitchRecord::kSizeKept + line.size());
+  EXPECT_EQ(kept.substr(kept.size() - line.size()), RecordLine(press));
+
+  // Neither replaced nor written over: the record pauses, said once, and
+  // presses cost no work on the file until a minute has passed.
+  panel.desk.workerWaits = false;
+  panel.desk.files[path] = full;
+  panel.desk.appendOnly.push_back(path);
+  const std::size_t logged = panel.desk.logLines.size();
+  for (int i = 0; i < 20; ++i) {
+    press.localTime += 1000;
+    record.Append(press);
+  }
+  EXPECT_TRUE(record.Paused());
+  EXPECT_EQ(panel.desk.logLines.size(), logged + 1);
+  EXPECT_EQ(panel.desk.rewriteCalls, 2);
+  EXPECT_EQ(panel.File().size(), full.size() + line.size()) << "only the press that found it full";
+  panel.desk.appendOnly.clear();
+  press.localTime += SwitchRecord::kRetryMilliseconds;
+  record.Append(press);
+  EXPECT_FALSE(record.Paused());
+  kept = panel.File();
+  EXPECT_LE(kept.size(), std::string(kRecordHeader).size() + SwitchRecord::kSizeKept + line.size());
+  EXPECT_EQ(ParseRecordLine(kept.substr(kept.size() - line.size()))->localTime, press.localTime);
+  EXPECT_EQ(panel.desk.logLines.size(), logged + 1);
+}
+
+TEST(SwitchRecord, InEveryMethodALineNamesWhatWasLitWhenTheSwitchClosedAndNothingWhenNothingWas) {
+  for (MenuId method : {MenuId::MethodTapToMove, MenuId::MethodHoldToMove, MenuId::MethodTwoSwitches}) {
+    Recording panel;
+    panel.form().MenuCommand(method);
+    const std::int64_t t = panel.desk.now;
+    // From nothing lit, a first press; then the selection (a second tap and
+    // its pause, the first hold's release, switch 2); half a minute later one
+    // more press, with nothing lit since the selection, or in two-switch
+    // scanning the position that stayed lit.
+    const bool holds = method == MenuId::MethodHoldToMove;
+    const std::uint32_t selecting = method == MenuId::MethodTwoSwitches ? 0x02U : 0x01U;
+    panel.desk.switchButtons = [t, holds, selecting](std::int64_t now) {
+      if (now >= t + 500 && now < t + (holds ? 1000 : 600)) return 0x01U;
+      if (!holds && now >= t + 1000 && now < t + 1100) return selecting;
+      if (now >= t + 33000 && now < t + 33100) return 0x01U;
+      return 0U;
+    };
+    panel.Run(40000);
+    const std::vector<RecordedPress> lines = panel.Lines();
+    ASSERT_EQ(lines.size(), holds ? 2U : 3U);
+    EXPECT_EQ(lines.front().litPosition, -1);
+    if (!holds) {
+      EXPECT_EQ(lines[1].litPosition, 1);
+      EXPECT_NEAR(static_cast<double>(lines[1].litMilliseconds), 450, 150);  // from the tick that lit it
+    }
+    if (method == MenuId::MethodTwoSwitches) {
+      EXPECT_EQ(lines.back().litPosition, 1);
+      EXPECT_NEAR(static_cast<double>(lines.back().litMilliseconds), 32450, 150);
+    } else {
+      EXPECT_EQ(lines.back().litPosition, -1) << "nothing was lit after the selection";
+      EXPECT_EQ(lines.back().litMilliseconds, -1);
+    }
+  }
 }
 
 TEST(RecordFigures, MedianAndNinetiethPercentileOfTheTimeToPressAndTheLatePresses) {

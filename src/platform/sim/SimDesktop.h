@@ -71,7 +71,8 @@ class SimDesktop : public Desktop,
                    public TimerHost,
                    public TextCodec,
                    public Log,
-                   public LogonStart {
+                   public LogonStart,
+                   public Worker {
  public:
   SimDesktop();
   Platform& platform() { return platform_; }
@@ -166,11 +167,22 @@ class SimDesktop : public Desktop,
   // Files held open by another program without sharing, until the clock
   // reaches the time: they exist, but reads and replaces fail.
   std::map<std::string, std::int64_t> lockedUntil;
+  // Files another program holds open, sharing reading and writing but not
+  // deleting: they can be appended to and rewritten in place, not replaced.
+  std::vector<std::string> unreplaceable;
+  // Files that can be appended to but neither replaced nor written over.
+  std::vector<std::string> appendOnly;
   int replaceCalls = 0;
+  int rewriteCalls = 0;
   int appendCalls = 0;
   std::map<std::u16string, int> listings;  // folder -> times listed
   void AddFile(const std::u16string& folder, const std::u16string& name);
   void AddFolder(const std::u16string& parent, const std::u16string& name, std::uint32_t attributes = kDirectoryAttribute);
+
+  // The worker: by default a job runs as it is queued; while workerWaits,
+  // jobs wait until RunWorkerJobs.
+  bool workerWaits = false;
+  void RunWorkerJobs();
 
   // Process.
   std::string programFilePath = "C:\\Sorvane\\Sorvane.exe";
@@ -242,6 +254,7 @@ class SimDesktop : public Desktop,
   // Files.
   FileRead ReadWholeFile(const std::string& path) override;
   FileWrite ReplaceWholeFile(const std::string& path, const std::string& contents) override;
+  FileWrite RewriteInPlace(const std::string& path, const std::string& contents) override;
   Appended AppendToFile(const std::string& path, const std::string& firstLine, const std::string& text) override;
   bool FolderWritable(const std::string& folder) override;
   bool MakeFolder(const std::string& folder) override;
@@ -282,6 +295,9 @@ class SimDesktop : public Desktop,
   std::optional<std::string> ReadRunValue(const std::string& name) override;
   bool WriteRunValue(const std::string& name, const std::string& command) override;
   bool RemoveRunValue(const std::string& name) override;
+  // Worker.
+  Ticket Queue(Job job) override;
+  bool Done(Ticket ticket) override { return ticket <= jobsEnded_; }
 
  private:
   Platform platform_;
@@ -292,7 +308,10 @@ class SimDesktop : public Desktop,
   PeerWindow* ExistingWindow(WindowHandle handle);
   LetterQueue letters_;
   HeldKeys heldKeys_;
-  std::int64_t lastHandledAt_ = 0;  // when the window had handled the last letter taken
+  std::int64_t lastHandledAt_ = 0;
+  std::deque<Job> jobs_;
+  Ticket jobsQueued_ = 0;
+  Ticket jobsEnded_ = 0;  // when the window had handled the last letter taken
 };
 
 // Every message one window received, as (message, lParam) pairs.
