@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Harness.h"
+#include "record/RecordChart.h"
 #include "record/RecordStatistics.h"
 
 namespace sorvane::test {
@@ -395,6 +396,74 @@ TEST(RecordWindow, ShowsTheFiguresAndAppliesTheSuggestionsOnlyWhenAsked) {
   EXPECT_EQ(form.scanner().timer().Interval(), 1000);
   form.Close();
   EXPECT_NE(panel.desk.files.at(form.settingsPlace.SettingsFile()).find("[Interval]\r\nScanTimer=1\r\n"), std::string::npos);
+}
+
+TEST(RecordChart, GivesEachDayAndEachHourOfDayItsMedianNinetiethPercentileAndShareIgnored) {
+  constexpr std::int64_t kDay = 86400000;
+  constexpr std::int64_t kHour = 3600000;
+  const std::int64_t today = 1772442000000 / kDay * kDay;  // 2026-03-02 00:00
+  const std::int64_t now = today + 15 * kHour;
+  std::vector<RecordedPress> presses;
+  // Today at 9: ten presses lit 1.0 to 1.9 s, two of them ignored.
+  for (int i = 0; i < 10; ++i) {
+    presses.push_back(Made(today + 9 * kHour + i * 1000, 300, i < 2 ? PressVerdict::kShorterThanAcceptance : PressVerdict::kAccepted,
+                           1000 + i * 100));
+  }
+  // Ten days ago at 14, three presses; 31 days ago one, outside the chart.
+  for (int i = 0; i < 3; ++i) presses.push_back(Made(today - 10 * kDay + 14 * kHour, 300, PressVerdict::kAccepted, 2000 + i * 500));
+  presses.push_back(Made(today - 31 * kDay, 300, PressVerdict::kAccepted, 800));
+  // Six days ago at 14, a press the hours count with today's.
+  presses.push_back(Made(today - 6 * kDay + 14 * kHour + 5, 300, PressVerdict::kAccepted, 4000));
+  const RecordChart chart = ChartOf(presses, now);
+
+  EXPECT_EQ(FormatLocalTime(chart.firstDay * kDay), "2026-02-01 00:00:00.000");
+  const PressFigures& last = chart.days[kChartDays - 1];
+  EXPECT_EQ(last.presses, 10);
+  EXPECT_EQ(last.medianLitMilliseconds, 1500);  // of the eight accepted: 1.2 to 1.9 s
+  EXPECT_EQ(last.litMilliseconds90, 1900);
+  EXPECT_EQ(IgnoredPercent(last), 20);
+  const PressFigures& tenDaysAgo = chart.days[kChartDays - 11];
+  EXPECT_EQ(tenDaysAgo.presses, 3);
+  EXPECT_EQ(tenDaysAgo.medianLitMilliseconds, 2500);
+  EXPECT_EQ(IgnoredPercent(tenDaysAgo), 0);
+  int pressesShown = 0;
+  for (const PressFigures& day : chart.days) pressesShown += day.presses;
+  EXPECT_EQ(pressesShown, 14);
+  EXPECT_EQ(IgnoredPercent(chart.days[0]), -1);
+
+  EXPECT_EQ(chart.hours[9].presses, 10);
+  EXPECT_EQ(chart.hours[9].litMilliseconds90, 1900);
+  EXPECT_EQ(chart.hours[14].presses, 1) << "ten days ago is not in the last seven";
+  EXPECT_EQ(chart.hours[14].medianLitMilliseconds, 4000);
+  EXPECT_EQ(chart.hours[15].presses, 0);
+}
+
+TEST(RecordWindow, IsReadOnTheWorkerWhileTheScanGoesOnAndShowsTheChartOnceRead) {
+  Recording panel;
+  PanelForm& form = panel.form();
+  panel.Press(2400, 200);
+  panel.Run(3000);
+  panel.desk.workerWaits = true;
+  form.MenuCommand(MenuId::ShowRecord);
+  const int lit = form.scan().litPosition;
+  panel.Run(2100);
+  EXPECT_TRUE(panel.desk.recordReports.empty());
+  EXPECT_NE(form.scan().litPosition, lit) << "the scan goes on while the record is read";
+  form.MenuCommand(MenuId::ShowRecord);  // already under way
+  panel.desk.RunWorkerJobs();
+  panel.Run(60);
+  ASSERT_EQ(panel.desk.recordReports.size(), 1U);
+  const SwitchRecordReport& report = panel.desk.recordReports[0];
+  ASSERT_EQ(report.days.size(), 30U);
+  EXPECT_EQ(report.days.back().label, "3/2");
+  EXPECT_EQ(report.days.back().presses, 1);
+  EXPECT_EQ(report.hours.size(), 24U);
+  EXPECT_EQ(report.hours[9].presses, 1);
+  EXPECT_NE(report.chartText.find("3/2：1 回、中央値 "), std::string::npos) << report.chartText;
+  EXPECT_NE(report.chartText.find("9 時台：1 回"), std::string::npos) << report.chartText;
+  panel.desk.RunWorkerJobs();
+  panel.Run(1000);
+  EXPECT_EQ(panel.desk.recordReports.size(), 1U);
 }
 
 TEST(RecordWindow, ARecordThatCannotBeReadIsSaidToBeSoAndWhyAndShowsNoFigures) {
