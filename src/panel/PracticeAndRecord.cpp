@@ -93,19 +93,19 @@ void PanelForm::ShowRecordClick() {
           reading->report.scale = scale;
           return;
         }
-        std::vector<RecordedPress> lastDays;
-        ForEachRecordedPress(read.contents, now - kChartDays * kDayMilliseconds,
-                             [&lastDays](const RecordedPress& press) { lastDays.push_back(press); });
-        read.contents = std::string();
         std::vector<RecordedPress> lastWeek;
-        std::vector<RecordedPress> session;
-        for (const RecordedPress& press : lastDays) {
-          if (press.localTime >= now - kWeekMilliseconds) lastWeek.push_back(press);
-          if (press.localTime >= startedAt) session.push_back(press);
-        }
+        FiguresTally session;
+        ChartTally chart(now);
+        ForEachRecordedPress(read.contents, now - kChartDays * kDayMilliseconds,
+                             [&](const RecordedPress& press) {
+                               chart.Add(press);
+                               if (press.localTime >= now - kWeekMilliseconds) lastWeek.push_back(press);
+                               if (press.localTime >= startedAt) session.Add(press);
+                             });
+        read.contents = std::string();
         reading->suggestions = SuggestSettings(lastWeek, current);
-        reading->report = SwitchRecordReportOf(FiguresOf(session), FiguresOf(lastWeek), reading->suggestions);
-        AddChart(reading->report, ChartOf(lastDays, now));
+        reading->report = SwitchRecordReportOf(session.Result(), FiguresOf(lastWeek), reading->suggestions);
+        AddChart(reading->report, chart.Result());
         reading->report.scale = scale;
       });
   recordReadWatch_.SetEnabled(true);

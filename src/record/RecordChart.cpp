@@ -13,25 +13,30 @@ std::int64_t DayOf(std::int64_t local) {
 
 }  // namespace
 
-RecordChart ChartOf(const std::vector<RecordedPress>& presses, std::int64_t now) {
-  RecordChart chart;
-  const std::int64_t today = DayOf(now);
-  chart.firstDay = today - (kChartDays - 1);
-  const std::int64_t hoursFrom = now - kChartHourDays * kDayMilliseconds;
-  std::array<std::vector<RecordedPress>, kChartDays> byDay;
-  std::array<std::vector<RecordedPress>, 24> byHour;
-  for (const RecordedPress& press : presses) {
-    if (press.localTime > now) continue;  // a clock put back: not part of the past
-    const std::int64_t day = DayOf(press.localTime) - chart.firstDay;
-    if (day >= 0) byDay[static_cast<std::size_t>(day)].push_back(press);
-    if (press.localTime >= hoursFrom) {
-      const std::int64_t hour = (press.localTime - DayOf(press.localTime) * kDayMilliseconds) / kHourMilliseconds;
-      byHour[static_cast<std::size_t>(hour)].push_back(press);
-    }
+ChartTally::ChartTally(std::int64_t now) : now_(now), firstDay_(DayOf(now) - (kChartDays - 1)) {}
+
+void ChartTally::Add(const RecordedPress& press) {
+  if (press.localTime > now_) return;  // a clock put back: not part of the past
+  const std::int64_t dayOfPress = DayOf(press.localTime);
+  const std::int64_t day = dayOfPress - firstDay_;
+  if (day >= 0) days_[static_cast<std::size_t>(day)].Add(press);
+  if (press.localTime >= now_ - kChartHourDays * kDayMilliseconds) {
+    hours_[static_cast<std::size_t>((press.localTime - dayOfPress * kDayMilliseconds) / kHourMilliseconds)].Add(press);
   }
-  for (std::size_t i = 0; i < byDay.size(); ++i) chart.days[i] = FiguresOf(byDay[i]);
-  for (std::size_t i = 0; i < byHour.size(); ++i) chart.hours[i] = FiguresOf(byHour[i]);
+}
+
+RecordChart ChartTally::Result() const {
+  RecordChart chart;
+  chart.firstDay = firstDay_;
+  for (std::size_t i = 0; i < days_.size(); ++i) chart.days[i] = days_[i].Result();
+  for (std::size_t i = 0; i < hours_.size(); ++i) chart.hours[i] = hours_[i].Result();
   return chart;
+}
+
+RecordChart ChartOf(const std::vector<RecordedPress>& presses, std::int64_t now) {
+  ChartTally tally(now);
+  for (const RecordedPress& press : presses) tally.Add(press);
+  return tally.Result();
 }
 
 int IgnoredPercent(const PressFigures& figures) {

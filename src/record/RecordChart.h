@@ -22,7 +22,21 @@ struct RecordChart {
   std::array<PressFigures, 24> hours;         // by the hour of the day the switch closed
 };
 
-// The presses in any order; now in local milliseconds since 1970-01-01.
+// The chart's figures of presses told one at a time, in any order; now in
+// local milliseconds since 1970-01-01.
+class ChartTally {
+ public:
+  explicit ChartTally(std::int64_t now);
+  void Add(const RecordedPress& press);
+  RecordChart Result() const;
+
+ private:
+  std::int64_t now_;
+  std::int64_t firstDay_;
+  std::array<FiguresTally, kChartDays> days_;
+  std::array<FiguresTally, 24> hours_;
+};
+
 RecordChart ChartOf(const std::vector<RecordedPress>& presses, std::int64_t now);
 
 // Ignored presses as a whole percentage of presses (rounded); -1 for no press.

@@ -27,10 +27,6 @@ Worker::Ticket WorkerThread::Queue(Job job) {
   if (shared_ == nullptr) shared_ = new Shared;
   if (!thread_) {
     thread_.Reset(CreateThread(nullptr, 0, &Run, shared_, 0, nullptr));
-    if (thread_) {
-      // Below the panel's own thread: the work may wait, the panel may not.
-      SetThreadPriority(thread_.get(), THREAD_PRIORITY_BELOW_NORMAL);
-    }
   }
   const Ticket ticket = ++queued_;
   if (!thread_) {

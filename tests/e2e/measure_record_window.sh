@@ -15,13 +15,12 @@ probe answers class:TSorvaneForm $(($(date +%s%3N) + 25000)) 20 >answers.txt &
 answering=$!
 sleep 1
 open_menu
-probe appear class:SorvaneSwitchRecord 60000 >appeared.txt &
-watcher=$!
-until grep -q watching appeared.txt; do sleep 0.02; done
+watch_appearance class:SorvaneSwitchRecord appeared.txt
 asked=$(date +%s%3N)
 xdotool key i
-wait "$watcher" || fail "the window did not appear"
-shown=$(tail -1 appeared.txt)
+probe wait class:SorvaneSwitchRecord 120000 >/dev/null || fail "the window did not appear"
+sleep 0.5
+shown=$(tr -d '\r' <appeared.txt | tail -1)
 wait "$answering"
 read -r answered slowest <answers.txt
 echo "record $(($(stat -c %s Sorvane-record.csv) / 1048576)) MB: window open after $((shown - asked)) ms; slowest answer $slowest ms ($answered answered)"
