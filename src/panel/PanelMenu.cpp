@@ -60,6 +60,17 @@ PanelMenu::PanelMenu()
           {MenuId::IdleCaptions, MenuId::kNone, "消灯中も文字を表示 (&A)",
            "点灯していないボタンの文字もボタンの文字色で表示"},
           {MenuId::SwitchSettings, MenuId::kNone, "スイッチ設定 (&W)", ""},
+          {MenuId::UndoSettings, MenuId::kNone, "設定を元に戻す (&Y)", "前に保存した設定に戻す"},
+          {MenuId::EarlierSettings1, MenuId::UndoSettings, "", "", false, true},
+          {MenuId::EarlierSettings2, MenuId::UndoSettings, "", "", false, true},
+          {MenuId::EarlierSettings3, MenuId::UndoSettings, "", "", false, true},
+          {MenuId::EarlierSettings4, MenuId::UndoSettings, "", "", false, true},
+          {MenuId::EarlierSettings5, MenuId::UndoSettings, "", "", false, true},
+          {MenuId::EarlierSettings6, MenuId::UndoSettings, "", "", false, true},
+          {MenuId::EarlierSettings7, MenuId::UndoSettings, "", "", false, true},
+          {MenuId::EarlierSettings8, MenuId::UndoSettings, "", "", false, true},
+          {MenuId::EarlierSettings9, MenuId::UndoSettings, "", "", false, true},
+          {MenuId::EarlierSettings10, MenuId::UndoSettings, "", "", false, true},
           {MenuId::Exit, MenuId::kNone, "終了(&X)", ""},
           {MenuId::Support, MenuId::kNone, "サポートと最新版 (&U)", ""},
           {MenuId::Help, MenuId::kNone, "ヘルプ(&H)", ""},
@@ -82,6 +93,16 @@ MenuId PanelMenu::PanelScaleItem(int scale) {
   static constexpr MenuId kItems[] = {MenuId::PanelScale1, MenuId::PanelScale2, MenuId::PanelScale3,
                                       MenuId::PanelScale4};
   return (scale >= 1 && scale <= 4) ? kItems[scale - 1] : MenuId::kNone;
+}
+
+MenuId PanelMenu::EarlierSettingsItem(int index) {
+  constexpr int kFirst = static_cast<int>(MenuId::EarlierSettings1);
+  return index >= 0 && index < 10 ? static_cast<MenuId>(kFirst + index) : MenuId::kNone;
+}
+
+int PanelMenu::EarlierSettingsIndex(MenuId id) {
+  const int index = static_cast<int>(id) - static_cast<int>(MenuId::EarlierSettings1);
+  return index >= 0 && index < 10 ? index : -1;
 }
 
 MenuId PanelMenu::SubCountItem(int count) {

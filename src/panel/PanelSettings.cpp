@@ -5,7 +5,7 @@
 
 namespace sorvane {
 
-void PanelForm::TellCarer(const std::string& text, unsigned boxStyle) {
+void PanelForm::TellCarer(const std::string& text, unsigned boxStyle, BoxKind kind) {
   // What the carer saw is in the log for whoever looks into it afterwards.
   std::string line = text;
   for (char& c : line) {
@@ -13,7 +13,9 @@ void PanelForm::TellCarer(const std::string& text, unsigned boxStyle) {
   }
   platform_.log.Write("メッセージ: " + line);
   const char* caption = boxStyle == kMessageBoxInformationOk ? kApplicationTitle : kErrorCaption;
+  boxAnswerer_.nextIsNotice = kind == BoxKind::kNotice;
   platform_.dialogs.ShowMessage(handle, text, caption, boxStyle);
+  boxAnswerer_.nextIsNotice = false;
 }
 
 void PanelForm::PlaceFiles() {
@@ -35,7 +37,7 @@ void PanelForm::LoadSettings() {
   if (!loaded.tooLongInterval.empty()) {
     TellCarer("[Interval] ScanTimer=" + loaded.tooLongInterval +
                   " は走査の間隔（秒）として長すぎます（60 秒まで）。\n既定の 2 秒で走査します。",
-              kMessageBoxWarningOk);
+              kMessageBoxWarningOk, BoxKind::kNotice);
   }
   scanner().ApplyTiming();
 
@@ -49,7 +51,7 @@ void PanelForm::LoadSettings() {
   appearance = loaded.appearance;
   for (int k = 1; k <= 8; ++k) Button(k).caption = loaded.names[SlotIndex(k)];
   for (const std::string& colorText : loaded.unreadableFontColors) {
-    TellCarer("'" + colorText + "' は整数ではありません", kMessageBoxErrorOk);
+    TellCarer("'" + colorText + "' は整数ではありません", kMessageBoxErrorOk, BoxKind::kNotice);
   }
   panelScale = loaded.panelScale;
   const int monitorDpi = platform_.desktop.MonitorNearest(Bounds()).dpi;

@@ -123,7 +123,10 @@ void PanelForm::ShowRecordOnceRead() {
                         "）: " + recorder.file().path());
     platform_.dialogs.ShowSwitchRecord(handle, reading->report);
   } else if (platform_.dialogs.ShowSwitchRecord(handle, reading->report)) {
+    // Saved before and after, so that the suggestion can be undone from the menu.
+    SaveNow();
     ApplySuggestions(reading->suggestions);
+    SaveNow();
   }
   driver.ResumeAfterDialog();
 }

@@ -75,6 +75,7 @@ void PanelForm::ApplySwitchOptions() {
   scan().resumeHold = chosen.resumeHold;
   scan().stuckAfterSeconds = chosen.stuckAfterSeconds;
   platform_.joystick.SetSwitchKeys(chosen.key, chosen.key2);
+  platform_.joystick.SetSwitchMouseButtons(chosen.mouseButton, chosen.mouseButton2);
 }
 
 void PanelForm::ApplyScanMethod() { scanner().SetMethod(scan().method); }
@@ -119,6 +120,8 @@ void PanelForm::EditNamesClick() {
   // The editor holds the scan while it is open.
   if (nameEditor == nullptr) return;
   nameEditor->caption = "ボタン名編集";
+  // The names as they are now are kept, so that the edit can be undone from the menu.
+  SaveNow();
   nameEditor->Open();
 }
 

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "settings/SettingsHistory.h"
+
 namespace sorvane {
 
 const char* const kSettingsFileName = "Sorvane.ini";
@@ -93,11 +95,23 @@ std::optional<SettingsText> SettingsPlace::Read() {
 
 SettingsPlace::SaveOutcome SettingsPlace::Save(const PanelSettings& settings) {
   if (heldBack_) return SaveOutcome::kHeldBack;
-  SettingsText current = ReadSettingsText(platform_, settingsFile_);
-  if (current.status == FileRead::Status::kUnreadable) return SaveOutcome::kUnreadable;
+  const FileRead before = ReadHeldFile(platform_, settingsFile_);
+  if (before.status == FileRead::Status::kUnreadable) return SaveOutcome::kUnreadable;
+  SettingsText current;
+  if (before.status == FileRead::Status::kRead) {
+    current = DecodeSettingsText(before.contents, platform_.text);
+    if (current.status == FileRead::Status::kUnreadable) return SaveOutcome::kUnreadable;
+  }
   IniFile ini(current.text);
   WritePanelSettings(settings, ini, current, platform_.text);
-  switch (WriteSettingsText(platform_, settingsFile_, ini.Contents(), current)) {
+  const auto bytes = EncodeSettingsText(ini.Contents(), current, platform_.text);
+  if (!bytes) return SaveOutcome::kUnwritable;
+  // The file as it was is kept for the carer to go back to; a save that
+  // changes nothing keeps nothing.
+  if (before.status == FileRead::Status::kRead && before.contents != *bytes) {
+    KeepInHistory(platform_, settingsFile_, before.contents);
+  }
+  switch (platform_.files.ReplaceWholeFile(settingsFile_, *bytes)) {
     case FileWrite::kWritten:
       return SaveOutcome::kSaved;
     case FileWrite::kReadOnly:
@@ -105,6 +119,26 @@ SettingsPlace::SaveOutcome SettingsPlace::Save(const PanelSettings& settings) {
     default:
       return SaveOutcome::kUnwritable;
   }
+}
+
+std::string SettingsPlace::KeepUnsaved(const PanelSettings& settings, const std::string& stamp) {
+  // The carer's own lines go with the panel's where the file can be read at
+  // once: the save has already waited for it.
+  const FileRead read = platform_.files.ReadWholeFile(settingsFile_);
+  SettingsText current;
+  if (read.status == FileRead::Status::kRead) current = DecodeSettingsText(read.contents, platform_.text);
+  if (current.status != FileRead::Status::kRead) current = SettingsText{};
+  IniFile ini(current.text);
+  WritePanelSettings(settings, ini, current, platform_.text);
+  std::vector<std::string> folders{folder_};
+  const std::string roamingData = platform_.files.RoamingDataFolder();
+  if (!roamingData.empty() && roamingData + "Sorvane\\" != folder_) folders.push_back(roamingData + "Sorvane\\");
+  for (const std::string& folder : folders) {
+    if (folder != folder_ && !platform_.files.MakeFolder(folder)) continue;
+    const std::string path = folder + "Sorvane-unsaved-" + stamp + ".ini";
+    if (WriteSettingsText(platform_, path, ini.Contents(), current) == FileWrite::kWritten) return path;
+  }
+  return {};
 }
 
 }  // namespace sorvane

@@ -14,6 +14,7 @@ class Files : public FileSystem {
   FileWrite ReplaceWholeFile(const std::string& path, const std::string& contents) override;
   FileWrite RewriteInPlace(const std::string& path, const std::string& contents) override;
   Appended AppendToFile(const std::string& path, const std::string& firstLine, const std::string& text) override;
+  bool RemoveFile(const std::string& path) override;
   bool FolderWritable(const std::string& folder) override;
   bool MakeFolder(const std::string& folder) override;
   std::string RoamingDataFolder() override;

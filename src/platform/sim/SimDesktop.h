@@ -42,7 +42,14 @@ struct ShownMessage {
   std::string text;
   std::string caption;
   unsigned flags;
+  int answer = 0;  // the button that closed it
+  std::int64_t closedAt = 0;
+  bool bySwitch = false;  // the switch pressed it, or it closed by itself
 };
+
+// A scripted message-box answer: nobody clicks, the box waits for the switch
+// (or for the time it closes by itself).
+constexpr int kLeftToTheSwitch = 0;
 
 struct ShellCall {
   std::string verb;
@@ -99,6 +106,12 @@ class SimDesktop : public Desktop,
   std::function<bool(std::int64_t now)> keyDown = [](std::int64_t) { return false; };
   int secondSwitchKey = 0;
   std::function<bool(std::int64_t now)> secondKeyDown = [](std::int64_t) { return false; };
+  // The mouse's buttons held over time, one bit per MouseButtonNumber (bit 1
+  // left); they count while switchMouseButton or secondSwitchMouseButton names them.
+  int switchMouseButton = 0;
+  int secondSwitchMouseButton = 0;
+  std::function<std::uint32_t(std::int64_t now)> mouseButtons = [](std::int64_t) { return 0U; };
+  void HoldMouseButton(int button, std::int64_t from, std::int64_t until);
   int polls = 0;
 
   // Sound.
@@ -138,6 +151,8 @@ class SimDesktop : public Desktop,
   // Called after every Sleep, with the virtual time already advanced.
   std::function<void()> onSleep;
   std::deque<int> messageAnswers;  // the buttons pressed, in turn; then 1 (OK)
+  // How long a box left to the switch waits at most before the test gives up on it.
+  std::int64_t longestBox = 600000;
   std::deque<std::optional<ColorValue>> colorAnswers;
   std::deque<std::optional<FontChoice>> fontAnswers;
   std::vector<ColorValue> colorDialogInitial;
@@ -239,6 +254,10 @@ class SimDesktop : public Desktop,
     switchKey = virtualKey;
     secondSwitchKey = secondVirtualKey;
   }
+  void SetSwitchMouseButtons(int button, int secondButton) override {
+    switchMouseButton = button;
+    secondSwitchMouseButton = secondButton;
+  }
   // Sound.
   void PlaySync(const char* fileName) override;
   // Prompts.
@@ -256,6 +275,7 @@ class SimDesktop : public Desktop,
   FileWrite ReplaceWholeFile(const std::string& path, const std::string& contents) override;
   FileWrite RewriteInPlace(const std::string& path, const std::string& contents) override;
   Appended AppendToFile(const std::string& path, const std::string& firstLine, const std::string& text) override;
+  bool RemoveFile(const std::string& path) override;
   bool FolderWritable(const std::string& folder) override;
   bool MakeFolder(const std::string& folder) override;
   std::string RoamingDataFolder() override { return roamingDataFolder; }
