@@ -19,6 +19,7 @@ set(SORVANE_WIN32_SOURCES
   src/win32/SwitchReader.cpp
   src/win32/SpokenPrompts.cpp
   src/win32/ModalWindow.cpp
+  src/win32/RecordChartWindow.cpp
   src/win32/SwitchRecordWindow.cpp
   src/win32/SwitchSettingsDialog.cpp
   src/win32/ProfileNameDialog.cpp
@@ -32,6 +33,7 @@ set(SORVANE_WIN32_SOURCES
   src/win32/Win32Platform.cpp
   src/win32/WindowTimers.cpp
   src/win32/WinMain.cpp
+  src/win32/WorkerThread.cpp
 )
 set(SORVANE_WIN32_LIBS winmm comctl32 comdlg32 shell32 gdi32 user32 dbghelp oleacc ole32 oleaut32 sapi uuid)
 if(MSVC)
@@ -110,10 +112,12 @@ add_executable(searchbench tests/e2e/searchbench.cpp src/win32/Win32Platform.cpp
   src/win32/DesktopWindows.cpp
   src/win32/FileLog.cpp src/win32/Files.cpp src/win32/JoystickSwitch.cpp src/win32/LogonRunKey.cpp
   src/win32/MessageCourier.cpp src/win32/ShellLauncher.cpp src/win32/ShiftJisCodec.cpp src/win32/SwitchKeyHook.cpp
-  src/win32/SwitchMouseHook.cpp src/win32/SwitchReader.cpp src/win32/SpokenPrompts.cpp src/win32/ModalWindow.cpp src/win32/SwitchRecordWindow.cpp
+  src/win32/SwitchMouseHook.cpp src/win32/SwitchReader.cpp src/win32/SpokenPrompts.cpp src/win32/ModalWindow.cpp
+  src/win32/RecordChartWindow.cpp src/win32/SwitchRecordWindow.cpp
   src/win32/SwitchSettingsDialog.cpp src/win32/ProfileNameDialog.cpp src/win32/SystemClock.cpp src/win32/SystemDialogs.cpp
   src/win32/Text.cpp
-  src/win32/ThisProcess.cpp src/win32/WaveSound.cpp src/win32/WindowTimers.cpp)
+  src/win32/ThisProcess.cpp src/win32/WaveSound.cpp src/win32/WindowTimers.cpp
+  src/win32/WorkerThread.cpp)
 target_link_libraries(searchbench PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
 if(NOT MSVC)
   target_link_options(searchbench PRIVATE -static)

@@ -65,6 +65,37 @@ SwitchRecordReport SwitchRecordReportOf(const PressFigures& session, const Press
   return report;
 }
 
+void AddChart(SwitchRecordReport& report, const RecordChart& chart) {
+  report.daysTitle = "日ごと（過去 30 日）";
+  report.hoursTitle = "時間帯ごと（過去 7 日）";
+  std::string text = "押すまでの時間と無視した割合\r\n" + report.daysTitle + "\r\n";
+  const auto bar = [&text](const std::string& label, const std::string& spoken, const PressFigures& figures) {
+    SwitchRecordReport::ChartBar shown{label, figures.medianLitMilliseconds, figures.litMilliseconds90,
+                                       figures.presses, IgnoredPercent(figures)};
+    if (figures.presses > 0) {
+      text += spoken + "：" + Count(figures.presses) + "、中央値 " + Seconds(figures.medianLitMilliseconds) +
+              "、90% " + Seconds(figures.litMilliseconds90) + "、無視 " +
+              std::to_string(shown.ignoredPercent) + "%\r\n";
+    }
+    return shown;
+  };
+  const std::size_t daysBefore = text.size();
+  for (std::size_t i = 0; i < chart.days.size(); ++i) {
+    // "2026-03-02 ..." shown as 3/2.
+    const std::string date = FormatLocalTime((chart.firstDay + static_cast<std::int64_t>(i)) * 86400000LL);
+    const std::string label = std::to_string(std::stoi(date.substr(5, 2))) + "/" + std::to_string(std::stoi(date.substr(8, 2)));
+    report.days.push_back(bar(label, label, chart.days[i]));
+  }
+  if (text.size() == daysBefore) text += "記録なし\r\n";
+  text += report.hoursTitle + "\r\n";
+  const std::size_t hoursBefore = text.size();
+  for (std::size_t hour = 0; hour < chart.hours.size(); ++hour) {
+    report.hours.push_back(bar(std::to_string(hour), std::to_string(hour) + " 時台", chart.hours[hour]));
+  }
+  if (text.size() == hoursBefore) text += "記録なし\r\n";
+  report.chartText = text;
+}
+
 const char* WhyUnreadable(FileRead::Reason reason) {
   switch (reason) {
     case FileRead::Reason::kInUse: return "ほかのプログラムが使用中です";

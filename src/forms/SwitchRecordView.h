@@ -1,5 +1,6 @@
 // The switch record window's contents: the figures of the last session and
-// of the last seven days, and the suggested settings with their reasons.
+// of the last seven days, the suggested settings with their reasons, and the
+// chart of the last weeks.
 #pragma once
 
 #include <string>
@@ -7,6 +8,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "record/RecordChart.h"
 #include "record/RecordStatistics.h"
 
 namespace sorvane {
@@ -15,6 +17,8 @@ extern const char* const kSwitchRecordTitle;  // "スイッチの記録"
 
 SwitchRecordReport SwitchRecordReportOf(const PressFigures& session, const PressFigures& lastWeek,
                                         const SwitchSuggestions& suggestions);
+// The chart's bars and the same figures in words.
+void AddChart(SwitchRecordReport& report, const RecordChart& chart);
 const char* WhyUnreadable(FileRead::Reason reason);
 // The window when the record file could not be read: why, and no figures.
 SwitchRecordReport UnreadableRecordReport(const std::string& path, FileRead::Reason reason);

@@ -31,7 +31,7 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
       link(platform.desktop, platform.courier),
       settingsPlace(platform,
                     [this](const MessageText& text, unsigned boxStyle) { TellCarer(text, boxStyle, BoxKind::kNotice); }),
-      recorder(platform.files, platform.log, platform.clock),
+      recorder(platform.files, platform.log, platform.clock, platform.jobs),
       practice(platform.timers, recorder, flashPainter_),
       launcher(platform, link),
       platform_(platform) {

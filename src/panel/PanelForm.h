@@ -194,7 +194,10 @@ class PanelForm : public Form,
   std::string WindowTitle() const;
   std::int64_t startedAtLocal = 0;  // when this run began, local milliseconds
   void RecordClick();
+  // Reads the record on the worker, then shows its window; a second click
+  // while it is read changes nothing.
   void ShowRecordClick();
+  bool RecordBeingRead() const { return recordReadingTicket_ != 0; }
   void ApplySuggestions(const SwitchSuggestions& suggestions);
 
   // The switch and the tick.
@@ -355,6 +358,13 @@ class PanelForm : public Form,
 
   Platform& platform_;
   bool sessionEnding_ = false;
+  // The record, read and summed on the worker while the scan goes on; the
+  // window shows once it is.
+  struct RecordReading;
+  std::shared_ptr<RecordReading> recordReading_;
+  JobQueue::Ticket recordReadingTicket_ = 0;
+  void ShowRecordOnceRead();
+  Timer recordReadWatch_{platform_.timers, 50, false, [this] { ShowRecordOnceRead(); }};
 };
 
 // The text of the message shown when the program is started a second time.

@@ -1,5 +1,6 @@
 // Practice, and the switch record: what each press came to, written beside
 // the settings, and the window that turns it into suggested settings.
+#include <memory>
 #include <vector>
 
 #include "forms/SwitchRecordView.h"
@@ -13,7 +14,8 @@ const char* const kPracticeTitleSuffix = " 練習中";
 // Whoever passes can tell that no press reaches anything.
 const char* const kNoJoyToKeyTitleSuffix = " JoyToKey なし";
 const char* const kPausedTitleSuffix = " 休止中";
-constexpr std::int64_t kWeekMilliseconds = 7LL * 24 * 60 * 60 * 1000;
+constexpr std::int64_t kDayMilliseconds = 24LL * 60 * 60 * 1000;
+constexpr std::int64_t kWeekMilliseconds = 7 * kDayMilliseconds;
 
 // A colour of the system's (the button face) is taken as its usual grey.
 ColorValue Inverted(ColorValue color) {
@@ -65,34 +67,67 @@ void PanelForm::FlashPainterOfPanel::RepaintScan() {
 
 void PanelForm::RecordClick() { recorder.SetOn(!recorder.On()); }
 
+struct PanelForm::RecordReading {
+  FileRead::Status status = FileRead::Status::kMissing;
+  FileRead::Reason reason = FileRead::Reason::kFailed;
+  SwitchSuggestions suggestions;
+  SwitchRecordReport report;
+};
+
 void PanelForm::ShowRecordClick() {
-  driver.HoldForDialog();
-  std::vector<RecordedPress> lastWeek;
+  if (RecordBeingRead()) return;
+  auto reading = std::make_shared<RecordReading>();
+  recordReading_ = reading;
   const std::int64_t now = platform_.clock.LocalMilliseconds();
-  const FileRead read = platform_.files.ReadWholeFile(recorder.file().path());
-  if (read.status == FileRead::Status::kUnreadable) {
-    platform_.log.Write(std::string("スイッチの記録のファイルを読めません（") + WhyUnreadable(read.reason) +
+  const CurrentSwitchSettings current{scan().intervalSeconds, switchOptions.acceptTime,
+                                      switchOptions.ignoreRepeatMilliseconds};
+  // A record of any size is read away from the panel's thread: the scan and
+  // the switch go on meanwhile.
+  FileSystem& files = platform_.files;
+  recordReadingTicket_ = platform_.jobs.Queue(
+      [&files, path = recorder.file().path(), readablePath = ReadableText(recorder.file().path(), platform_.text), now, startedAt = startedAtLocal, current, scale = fittedScale,
+       reading] {
+        FileRead read = files.ReadWholeFile(path);
+        reading->status = read.status;
+        reading->reason = read.reason;
+        if (read.status == FileRead::Status::kUnreadable) {
+          reading->report = UnreadableRecordReport(readablePath, read.reason);
+          reading->report.scale = scale;
+          return;
+        }
+        std::vector<RecordedPress> lastWeek;
+        FiguresTally session;
+        ChartTally chart(now);
+        ForEachRecordedPress(read.contents, now - kChartDays * kDayMilliseconds,
+                             [&](const RecordedPress& press) {
+                               chart.Add(press);
+                               if (press.localTime >= now - kWeekMilliseconds) lastWeek.push_back(press);
+                               if (press.localTime >= startedAt) session.Add(press);
+                             });
+        read.contents = std::string();
+        reading->suggestions = SuggestSettings(lastWeek, current);
+        reading->report = SwitchRecordReportOf(session.Result(), FiguresOf(lastWeek), reading->suggestions);
+        AddChart(reading->report, chart.Result());
+        reading->report.scale = scale;
+      });
+  recordReadWatch_.SetEnabled(true);
+  ShowRecordOnceRead();
+}
+
+void PanelForm::ShowRecordOnceRead() {
+  if (!RecordBeingRead() || !platform_.jobs.Done(recordReadingTicket_)) return;
+  recordReadWatch_.SetEnabled(false);
+  recordReadingTicket_ = 0;
+  const std::shared_ptr<RecordReading> reading = std::move(recordReading_);
+  driver.HoldForDialog();
+  if (reading->status == FileRead::Status::kUnreadable) {
+    platform_.log.Write(std::string("スイッチの記録のファイルを読めません（") + WhyUnreadable(reading->reason) +
                         "）: " + ReadableText(recorder.file().path(), platform_.text));
-    platform_.dialogs.ShowSwitchRecord(
-        handle, UnreadableRecordReport(ReadableText(recorder.file().path(), platform_.text), read.reason));
-    driver.ResumeAfterDialog();
-    return;
-  }
-  if (read.status == FileRead::Status::kRead) {
-    ForEachRecordedPress(read.contents, now - kWeekMilliseconds,
-                         [&lastWeek](const RecordedPress& press) { lastWeek.push_back(press); });
-  }
-  std::vector<RecordedPress> session;
-  for (const RecordedPress& press : lastWeek) {
-    if (press.localTime >= startedAtLocal) session.push_back(press);
-  }
-  const CurrentSwitchSettings current{scan().intervalSeconds, switchOptions.acceptTime, switchOptions.ignoreRepeatMilliseconds};
-  const SwitchSuggestions suggestions = SuggestSettings(lastWeek, current);
-  const SwitchRecordReport report = SwitchRecordReportOf(FiguresOf(session), FiguresOf(lastWeek), suggestions);
-  if (platform_.dialogs.ShowSwitchRecord(handle, report)) {
+    platform_.dialogs.ShowSwitchRecord(handle, reading->report);
+  } else if (platform_.dialogs.ShowSwitchRecord(handle, reading->report)) {
     // Saved before and after, so that the suggestion can be undone from the menu.
     SaveNow();
-    ApplySuggestions(suggestions);
+    ApplySuggestions(reading->suggestions);
     SaveNow();
   }
   driver.ResumeAfterDialog();

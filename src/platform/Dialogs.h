@@ -50,6 +50,22 @@ struct SwitchRecordReport {
   bool canApply = false;
   // Shown above the figures: that the record could not be read, and why.
   std::string notice;
+  // The chart: a bar for each of the last days, and for each hour of the day.
+  struct ChartBar {
+    std::string label;                     // "3/2", "14"
+    std::int64_t medianMilliseconds = -1;  // how long the position had been lit; -1 no press timed
+    std::int64_t milliseconds90 = -1;      // the 90th percentile
+    int presses = 0;
+    int ignoredPercent = -1;  // of the presses; -1 none
+  };
+  std::vector<ChartBar> days;
+  std::vector<ChartBar> hours;
+  std::string daysTitle;
+  std::string hoursTitle;
+  // The chart's figures in words, for whoever does not see it.
+  std::string chartText;
+  // The panel's own size (1 to 4): the window is drawn as large where it fits.
+  int scale = 1;
 };
 
 // Message box styles and answers, as MessageBoxA takes and returns them.

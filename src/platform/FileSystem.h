@@ -49,6 +49,11 @@ class FileSystem {
   // link is followed: its target is replaced and the link stays.
   virtual FileWrite ReplaceWholeFile(const FilePath& path, const std::string& contents) = 0;
 
+  // Writes contents over the file at path from its start and cuts it there,
+  // for a file that another program holds open and that so cannot be
+  // replaced. Not atomic: whoever reads meanwhile may see a mix.
+  virtual FileWrite RewriteInPlace(const FilePath& path, const std::string& contents) = 0;
+
   // Adds text at the end of path, making the file when there is none; a file
   // that is new or empty gets firstLine before it. Written is reported only
   // when all of it was; size is the file's size after it (bytes).

@@ -15,6 +15,7 @@
 #include "platform/Sound.h"
 #include "platform/TextCodec.h"
 #include "platform/Timers.h"
+#include "platform/JobQueue.h"
 #include "platform/Worker.h"
 
 namespace sorvane {
@@ -35,6 +36,7 @@ struct Platform {
   Log& log;
   LogonStart& logon;
   Worker& worker;
+  JobQueue& jobs;
 };
 
 }  // namespace sorvane

@@ -73,6 +73,7 @@ void PressRecorder::WriteWhatWasLearnt(ScanDriver& driver) {
   // A tap whose pause is still to select waits for the button it sends.
   const bool tapWaits = scanner.PauseWillSelect() && Taken(1).taken;
   WriteTakenPresses(tapWaits ? Taken(1).closedAt : std::numeric_limits<std::int64_t>::max());
+  file_.TakeUpShortening();
 }
 
 void PressRecorder::WriteDroppedPress(int switchNumber, const SwitchSampler::DroppedPress& dropped,

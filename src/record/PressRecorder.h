@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Log.h"
+#include "platform/JobQueue.h"
 #include "record/SwitchRecord.h"
 #include "scanning/PressObserver.h"
 #include "scanning/ScanDriver.h"
@@ -17,7 +18,8 @@ namespace sorvane {
 
 class PressRecorder final : public PressObserver {
  public:
-  PressRecorder(FileSystem& files, Log& log, Clock& clock) : file_(files, log), clock_(clock) {}
+  PressRecorder(FileSystem& files, Log& log, Clock& clock, JobQueue& worker)
+      : file_(files, log, worker), clock_(clock) {}
 
   // [Record] ON: presses are written only while it is on.
   bool On() const { return on_; }

@@ -6,8 +6,9 @@
 namespace sorvane {
 
 // The record is UTF-8 whatever the panel's own texts are: these stay UTF-8.
+const char* const kRecordByteOrderMark = u8"\uFEFF";
 const char* const kRecordHeader =
-    u8"日時,スイッチ,押していた時間(ms),判定,理由,点灯位置,点灯していた時間(ms),送ったボタン,モード\r\n";
+    u8"\uFEFF日時,スイッチ,押していた時間(ms),判定,理由,点灯位置,点灯していた時間(ms),送ったボタン,モード\r\n";
 
 namespace {
 

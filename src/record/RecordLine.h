@@ -1,6 +1,7 @@
 // One line of the switch record, Sorvane-record.csv: what became of one
-// press of a switch. The file is UTF-8, so that any program that reads CSV
-// shows its Japanese as it is.
+// press of a switch. The file is UTF-8 with a byte-order mark, so that any
+// program that reads CSV, Japanese spreadsheets included, shows its Japanese
+// as it is.
 #pragma once
 
 #include <cstdint>
@@ -30,7 +31,9 @@ struct RecordedPress {
   bool practice = false;
 };
 
-// The header line, UTF-8, with its line end.
+// UTF-8's byte-order mark, which tells a spreadsheet that the file is UTF-8.
+extern const char* const kRecordByteOrderMark;
+// The first line of a new file: the byte-order mark and the header, with its line end.
 extern const char* const kRecordHeader;
 
 // The line for one press, UTF-8, with its line end.

@@ -36,29 +36,36 @@ bool Telling(int count, int of) { return count >= kFewestTelling && count * 10 >
 
 }  // namespace
 
-PressFigures FiguresOf(const std::vector<RecordedPress>& presses) {
-  PressFigures figures;
-  std::vector<std::int64_t> lit;
-  for (const RecordedPress& press : presses) {
-    ++figures.presses;
-    switch (press.verdict) {
-      case PressVerdict::kAccepted: ++figures.accepted; break;
-      case PressVerdict::kShorterThanAcceptance: ++figures.shorterThanAcceptance; break;
-      case PressVerdict::kWithinIgnoreTime: ++figures.withinIgnoreTime; break;
-      case PressVerdict::kDuringDialog: ++figures.duringDialog; break;
-      case PressVerdict::kWhileResting: ++figures.whileResting; break;
-      // It acted before it stuck.
-      case PressVerdict::kStuck: ++figures.accepted; break;
-    }
-    if (TimedOnAPosition(press)) lit.push_back(press.litMilliseconds);
-    if (LateOnItsPosition(press)) ++figures.latePresses;
+void FiguresTally::Add(const RecordedPress& press) {
+  ++figures_.presses;
+  switch (press.verdict) {
+    case PressVerdict::kAccepted: ++figures_.accepted; break;
+    case PressVerdict::kShorterThanAcceptance: ++figures_.shorterThanAcceptance; break;
+    case PressVerdict::kWithinIgnoreTime: ++figures_.withinIgnoreTime; break;
+    case PressVerdict::kDuringDialog: ++figures_.duringDialog; break;
+    case PressVerdict::kWhileResting: ++figures_.whileResting; break;
+    // It acted before it stuck.
+    case PressVerdict::kStuck: ++figures_.accepted; break;
   }
-  figures.timedPresses = static_cast<int>(lit.size());
-  if (!lit.empty()) {
+  if (TimedOnAPosition(press)) lit_.push_back(press.litMilliseconds);
+  if (LateOnItsPosition(press)) ++figures_.latePresses;
+}
+
+PressFigures FiguresTally::Result() const {
+  PressFigures figures = figures_;
+  figures.timedPresses = static_cast<int>(lit_.size());
+  if (!lit_.empty()) {
+    std::vector<std::int64_t> lit = lit_;
     figures.medianLitMilliseconds = Percentile(lit, 50);
     figures.litMilliseconds90 = Percentile(lit, 90);
   }
   return figures;
+}
+
+PressFigures FiguresOf(const std::vector<RecordedPress>& presses) {
+  FiguresTally tally;
+  for (const RecordedPress& press : presses) tally.Add(press);
+  return tally.Result();
 }
 
 float SpeedStepAtLeast(double seconds) {

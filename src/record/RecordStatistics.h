@@ -38,6 +38,18 @@ struct PressFigures {
   int Ignored() const { return presses - accepted; }
 };
 
+// The figures of presses told one at a time, so that a long record need not
+// be held whole.
+class FiguresTally {
+ public:
+  void Add(const RecordedPress& press);
+  PressFigures Result() const;
+
+ private:
+  PressFigures figures_;
+  std::vector<std::int64_t> lit_;
+};
+
 PressFigures FiguresOf(const std::vector<RecordedPress>& presses);
 
 struct SwitchSuggestions {

@@ -268,6 +268,7 @@ void Scanner::HoldStill() {
 void Scanner::LightNothing() {
   state_.litPosition = ScanOutput::kNothingLit;
   stepCount_ = 0;
+  NoteLit(ScanOutput::kNothingLit);
   output_.Light(ScanOutput::kNothingLit, false);
 }
 

@@ -132,6 +132,21 @@ FileWrite Files::ReplaceWholeFile(const FilePath& path, const std::string& conte
   return FileWrite::kWritten;
 }
 
+FileWrite Files::RewriteInPlace(const FilePath& path, const std::string& contents) {
+  // Shared as the program that holds the file open shares it.
+  const std::wstring wide = WidePath(path);
+  OwnedFile file(CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
+    const DWORD error = GetLastError();
+    return WhyNotOpened(error, GetFileAttributesW(wide.c_str()));
+  }
+  DWORD written = 0;
+  const bool ok = WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr) &&
+                  written == contents.size() && SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
+  return ok ? FileWrite::kWritten : FileWrite::kFailed;
+}
+
 FileSystem::Appended Files::AppendToFile(const FilePath& path, const std::string& firstLine,
                                                 const std::string& text) {
   // Appending only: whatever else holds the file open for reading still can.

@@ -12,6 +12,7 @@ class Files : public FileSystem {
  public:
   FileRead ReadWholeFile(const FilePath& path) override;
   FileWrite ReplaceWholeFile(const FilePath& path, const std::string& contents) override;
+  FileWrite RewriteInPlace(const FilePath& path, const std::string& contents) override;
   Appended AppendToFile(const FilePath& path, const std::string& firstLine, const std::string& text) override;
   bool RemoveFile(const FilePath& path) override;
   bool FolderWritable(const FilePath& folder) override;

@@ -5,7 +5,7 @@
 namespace sorvane::win32 {
 
 ModalWindow::ModalWindow(const wchar_t* className, WNDPROC procedure, const std::string& title, int width,
-                         int height, HWND owner, void* state)
+                         int height, HWND owner, void* state, int scale)
     : owner_(owner) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW windowClass{};
@@ -21,11 +21,21 @@ ModalWindow::ModalWindow(const wchar_t* className, WNDPROC procedure, const std:
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   look_ = metrics.lfMessageFont;
+
+  const int screenDpi = GetDeviceCaps(BorrowedDC().get(), LOGPIXELSY);
+  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  for (scale = scale < 1 ? 1 : scale; scale > 1; --scale) {
+    RECT scaled{0, 0, MulDiv(width, screenDpi * scale, 96), MulDiv(height, screenDpi * scale, 96)};
+    AdjustWindowRectEx(&scaled, style, FALSE, WS_EX_DLGMODALFRAME);
+    if (scaled.right - scaled.left <= GetSystemMetrics(SM_CXSCREEN) &&
+        scaled.bottom - scaled.top <= GetSystemMetrics(SM_CYSCREEN)) {
+      break;
+    }
+  }
+  dpi_ = screenDpi * scale;
+  look_.lfHeight *= scale;
   font_ = OwnedFont(CreateFontIndirectW(&look_));
 
-  dpi_ = GetDeviceCaps(BorrowedDC().get(), LOGPIXELSY);
-
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   RECT outer{0, 0, Scaled(width), Scaled(height)};
   AdjustWindowRectEx(&outer, style, FALSE, WS_EX_DLGMODALFRAME);
   const int outerWidth = outer.right - outer.left;

@@ -14,9 +14,10 @@ namespace sorvane::win32 {
 class ModalWindow {
  public:
   // width and height are the client area's, as designed. state is handed to
-  // the window procedure through GWLP_USERDATA.
+  // the window procedure through GWLP_USERDATA. scale enlarges the window and
+  // its font as far as the screen holds it, up to that many times.
   ModalWindow(const wchar_t* className, WNDPROC procedure, const std::string& title, int width, int height,
-              HWND owner, void* state);
+              HWND owner, void* state, int scale = 1);
   ~ModalWindow();
   ModalWindow(const ModalWindow&) = delete;
   ModalWindow& operator=(const ModalWindow&) = delete;
@@ -24,6 +25,9 @@ class ModalWindow {
   // Null when the window could not be made.
   HWND handle() const { return window_.get(); }
   HFONT font() const { return font_.get(); }
+  // The dots per inch the window is laid out at, its scale included.
+  int dpi() const { return dpi_; }
+  int Scaled(int pixels) const { return MulDiv(pixels, dpi_, 96); }
   // The message font in bold, made on first use.
   HFONT BoldFont();
   HWND Add(const wchar_t* kind, const std::wstring& text, DWORD style, DWORD exStyle, int id, int x, int y,
@@ -33,7 +37,6 @@ class ModalWindow {
   void Run(HWND focus, const bool& done);
 
  private:
-  int Scaled(int pixels) const { return MulDiv(pixels, dpi_, 96); }
 
   HWND owner_;
   int dpi_ = 96;

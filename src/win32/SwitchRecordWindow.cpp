@@ -1,9 +1,11 @@
 #include "win32/SwitchRecordWindow.h"
 
+#include <algorithm>
 #include <string>
 
 #include "forms/SwitchRecordView.h"
 #include "win32/ModalWindow.h"
+#include "win32/RecordChartWindow.h"
 #include "win32/Text.h"
 
 namespace sorvane::win32 {
@@ -12,8 +14,13 @@ namespace {
 
 constexpr wchar_t kClass[] = L"SorvaneSwitchRecord";
 constexpr int kApplyButton = 101;
-// Designed at 96 dots per inch.
-constexpr int kWidth = 560;
+// Designed at 96 dots per inch: the figures on the left, the chart on the
+// right, its figures in words below both.
+constexpr int kFiguresWidth = 560;
+constexpr int kChartWidth = 420;
+constexpr int kChartHeight = 380;
+constexpr int kChartTextHeight = 80;
+constexpr int kWidth = kFiguresWidth + kChartWidth;
 constexpr int kMargin = 12;
 constexpr int kLabelWidth = 240;
 constexpr int kValueWidth = 140;
@@ -58,12 +65,15 @@ bool RunSwitchRecordWindow(HWND owner, const SwitchRecordReport& report) {
   const int tableTop = kMargin + (report.notice.empty() ? 0 : kNoticeHeight + kMargin);
   const int tableBottom = tableTop + kRowHeight * (static_cast<int>(report.rows.size()) + 1);
   const int suggestionsTop = tableBottom + kMargin + kRowHeight;
-  const int buttonsTop =
-      suggestionsTop + kSuggestionHeight * static_cast<int>(report.suggestions.size()) + kMargin;
+  const int figuresBottom = suggestionsTop + kSuggestionHeight * static_cast<int>(report.suggestions.size());
+  const bool charted = !report.days.empty();
+  const int chartTextTop = std::max(figuresBottom, kMargin + kChartHeight) + kMargin;
+  const int buttonsTop = charted ? chartTextTop + kRowHeight + kChartTextHeight + kMargin : figuresBottom + kMargin;
   const int height = buttonsTop + kButtonHeight + kMargin;
+  const int width = charted ? kWidth : kFiguresWidth;
 
   WindowState state;
-  ModalWindow window(kClass, &WindowProc, kSwitchRecordTitle, kWidth, height, owner, &state);
+  ModalWindow window(kClass, &WindowProc, kSwitchRecordTitle, width, height, owner, &state, report.scale);
   if (window.handle() == nullptr) return false;
   const HFONT font = window.font();
   const HFONT bold = window.BoldFont();
@@ -73,7 +83,8 @@ bool RunSwitchRecordWindow(HWND owner, const SwitchRecordReport& report) {
   };
 
   if (!report.notice.empty()) {
-    AddControl(L"STATIC", report.notice, SS_LEFT, -1, kMargin, kMargin, kWidth - 2 * kMargin, kNoticeHeight, bold);
+    AddControl(L"STATIC", report.notice, SS_LEFT, -1, kMargin, kMargin, kFiguresWidth - 2 * kMargin, kNoticeHeight,
+               bold);
   }
   const int valuesLeft = kMargin + kLabelWidth;
   for (std::size_t column = 0; column < report.columns.size(); ++column) {
@@ -90,20 +101,28 @@ bool RunSwitchRecordWindow(HWND owner, const SwitchRecordReport& report) {
                  valuesLeft + kValueWidth * static_cast<int>(column), top, kValueWidth - 8, kRowHeight, font);
     }
   }
-  AddControl(L"STATIC", "提案", SS_LEFT, -1, kMargin, tableBottom + kMargin, kWidth - 2 * kMargin,
+  AddControl(L"STATIC", "提案", SS_LEFT, -1, kMargin, tableBottom + kMargin, kFiguresWidth - 2 * kMargin,
              kRowHeight, bold);
   for (std::size_t line = 0; line < report.suggestions.size(); ++line) {
     AddControl(L"STATIC", report.suggestions[line], SS_LEFT, -1, kMargin,
-               suggestionsTop + kSuggestionHeight * static_cast<int>(line), kWidth - 2 * kMargin,
+               suggestionsTop + kSuggestionHeight * static_cast<int>(line), kFiguresWidth - 2 * kMargin,
                kSuggestionHeight, font);
+  }
+  if (charted) {
+    MakeRecordChart(window.handle(), report, font, window.dpi(), window.Scaled(kFiguresWidth),
+                    window.Scaled(kMargin), window.Scaled(kChartWidth - kMargin), window.Scaled(kChartHeight));
+    // The chart's figures as text, for a screen reader and for whoever wants the numbers.
+    AddControl(L"STATIC", "図の数値", SS_LEFT, -1, kMargin, chartTextTop, kWidth - 2 * kMargin, kRowHeight, bold);
+    AddControl(L"EDIT", report.chartText, ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, -1,
+               kMargin, chartTextTop + kRowHeight, kWidth - 2 * kMargin, kChartTextHeight, font);
   }
   // Closing is the default: nothing changes unless the carer asks for it.
   HWND apply = AddControl(L"BUTTON", "この設定にする", WS_TABSTOP | BS_PUSHBUTTON, kApplyButton,
-                          kWidth - kMargin - 2 * kButtonWidth - 10, buttonsTop, kButtonWidth, kButtonHeight,
+                          width - kMargin - 2 * kButtonWidth - 10, buttonsTop, kButtonWidth, kButtonHeight,
                           font);
   EnableWindow(apply, report.canApply ? TRUE : FALSE);
   HWND close = AddControl(L"BUTTON", "閉じる", WS_TABSTOP | BS_DEFPUSHBUTTON, IDCANCEL,
-                          kWidth - kMargin - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight, font);
+                          width - kMargin - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight, font);
 
   window.Run(close, state.done);
   return state.apply;

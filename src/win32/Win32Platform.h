@@ -25,6 +25,7 @@
 #include "win32/ThisProcess.h"
 #include "win32/WaveSound.h"
 #include "win32/WindowTimers.h"
+#include "win32/WorkerThread.h"
 
 namespace sorvane::win32 {
 
@@ -60,6 +61,8 @@ class Win32Platform {
   WaveSound sound_;
   ShellLauncher shell_;
   Files files_;
+  // Ends before the files it works on.
+  WorkerThread jobs_;
   SystemClock clock_;
   ThisProcess process_;
   ShiftJisCodec text_;
@@ -70,7 +73,7 @@ class Win32Platform {
   JoystickSwitch switches_{timers_.window(), WindowTimers::kSwitchWakeMessage};
   SystemDialogs dialogs_{switches_};
   Platform platform_{desktop_, courier_, switches_, sound_, prompts_, shell_, files_, clock_,
-                     dialogs_, process_, timers_, text_, log_, logon_, worker_};
+                     dialogs_, process_, timers_, text_, log_, logon_, worker_, jobs_};
 };
 
 }  // namespace sorvane::win32

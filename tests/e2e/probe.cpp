@@ -71,13 +71,14 @@ std::wstring TitleOf(HWND window) {
 // A control's text: WM_GETTEXT, since GetWindowText does not ask the controls
 // of another process.
 std::wstring TextOf(HWND window) {
-  wchar_t title[1024] = {};
+  // Room for a text box's many lines.
+  std::vector<wchar_t> title(16384);
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(title), SMTO_ABORTIFHUNG, 2000,
-                           &length)) {
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, title.size(), reinterpret_cast<LPARAM>(title.data()),
+                           SMTO_ABORTIFHUNG, 2000, &length)) {
     return {};
   }
-  return std::wstring(title, static_cast<std::size_t>(length));
+  return std::wstring(title.data(), static_cast<std::size_t>(length));
 }
 
 bool Matches(HWND window, const std::wstring& name) {

@@ -1,6 +1,7 @@
 # Practice sends nothing to JoyToKey while the selected button flashes; with
 # the record on, ten presses give ten lines whose lit times match the presses;
-# the record window opens from the menu, and "この設定にする" changes ScanTimer.
+# a spreadsheet reads the record's Japanese columns; the record window opens
+# from the menu, and "この設定にする" changes ScanTimer.
 source "$(dirname "$0")/lib.sh"
 new_work practice_and_record
 use_switch_file
@@ -54,6 +55,14 @@ while read -r pressed lit; do
   previous=$pressed
 done <presses.txt
 pass "ten presses, ten lines, lit $(tr '\n' ' ' <lit.txt)"
+# A spreadsheet that honours the byte-order mark reads the Japanese columns.
+python3 - Sorvane-record.csv <<'PY' || fail "the record does not read as UTF-8 with its byte-order mark"
+import csv, sys
+rows = list(csv.reader(open(sys.argv[1], encoding="utf-8-sig", newline="")))
+assert rows[0][0] == "日時" and rows[0][3] == "判定", rows[0]
+assert all(row[3] == "受付" and row[8] in ("通常", "練習") for row in rows[1:]), rows[1]
+PY
+pass "the record reads with utf-8-sig: $(head -1 Sorvane-record.csv | cut -d, -f1-4)"
 
 open_menu
 xdotool key i

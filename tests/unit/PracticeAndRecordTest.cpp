@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Harness.h"
+#include "record/RecordChart.h"
 #include "record/RecordStatistics.h"
 
 namespace sorvane::test {
@@ -65,7 +66,7 @@ TEST(SwitchRecord, EachPressWritesOneUtf8LineOfWhatBecameOfIt) {
 
   const std::string file = panel.File();
   EXPECT_EQ(file.substr(0, file.find('\n') + 1),
-            u8"日時,スイッチ,押していた時間(ms),判定,理由,点灯位置,点灯していた時間(ms),送ったボタン,モード\r\n");
+            u8"\uFEFF日時,スイッチ,押していた時間(ms),判定,理由,点灯位置,点灯していた時間(ms),送ったボタン,モード\r\n");
   EXPECT_EQ(file.substr(file.find('\n') + 1, 24), "2026-03-02 09:00:02.600,");
   const std::vector<RecordedPress> lines = panel.Lines();
   ASSERT_EQ(lines.size(), 5U);
@@ -208,23 +209,109 @@ TEST(SwitchRecord, StaysBelowFiveMegabytesByDroppingTheOldestHalfAndAFileThatCan
   SwitchRecord& record = panel.form().recorder.file();
   RecordedPress press = Made(1772442000000, 300, PressVerdict::kAccepted, 900);
   const std::string line = RecordLine(press);
-  std::string full = kRecordHeader;
+  const std::string header = kRecordHeader;
+  std::string full = header;
   while (full.size() + line.size() < SwitchRecord::kSizeLimit) full += line;
   panel.desk.files[record.path()] = full;
   press.downMilliseconds = 301;
   record.Append(press);
   const std::string kept = panel.File();
-  EXPECT_LT(kept.size(), SwitchRecord::kSizeLimit / 2 + line.size());
-  EXPECT_GT(kept.size(), SwitchRecord::kSizeLimit / 2 - line.size());
+  EXPECT_LE(kept.size(), header.size() + SwitchRecord::kSizeKept);
+  EXPECT_GT(kept.size(), header.size() + SwitchRecord::kSizeKept - line.size());
   EXPECT_EQ(kept.rfind(kRecordHeader, 0), 0U);
   EXPECT_EQ(kept.substr(kept.size() - line.size()), RecordLine(press));
-  EXPECT_EQ(panel.Lines().size(), (kept.size() - std::string(kRecordHeader).size()) / line.size());
+  EXPECT_EQ(panel.Lines().size(), (kept.size() - header.size()) / line.size());
 
   panel.desk.unwritable.push_back(record.path());
   const std::size_t logged = panel.desk.logLines.size();
   record.Append(press);
   record.Append(press);
   EXPECT_EQ(panel.desk.logLines.size(), logged + 1);
+}
+
+TEST(SwitchRecord, AFileThatCannotBeReplacedIsShortenedInPlaceOrTheRecordPausesWithOneLogLine) {
+  Recording panel;
+  SwitchRecord& record = panel.form().recorder.file();
+  const FilePath path = record.path();
+  RecordedPress press = Made(1772442000000, 300, PressVerdict::kAccepted, 900);
+  const std::string line = RecordLine(press);
+  // Far over the limit, written before the byte-order mark was.
+  const std::string header = std::string(kRecordHeader).substr(3);
+  std::string full = header;
+  while (full.size() < 3 * SwitchRecord::kSizeLimit) full += line;
+  panel.desk.files[path] = full;
+  panel.desk.unreplaceable.push_back(path);
+  // The shortening runs on the worker: presses made meanwhile follow it.
+  panel.desk.workerWaits = true;
+  record.Append(press);
+  press.downMilliseconds = 301;
+  record.Append(press);
+  EXPECT_EQ(panel.File().size(), full.size() + line.size());
+  panel.desk.RunWorkerJobs();
+  record.TakeUpShortening();
+  EXPECT_EQ(panel.desk.rewriteCalls, 1);
+  std::string kept = panel.File();
+  EXPECT_EQ(kept.rfind(kRecordHeader, 0), 0U) << "the byte-order mark is added";
+  EXPECT_LE(kept.size(), header.size() + 3 + SwitchRecord::kSizeKept + line.size());
+  EXPECT_EQ(kept.substr(kept.size() - line.size()), RecordLine(press));
+
+  // Neither replaced nor written over: the record pauses, said once, and
+  // presses cost no work on the file until a minute has passed.
+  panel.desk.workerWaits = false;
+  panel.desk.files[path] = full;
+  panel.desk.appendOnly.push_back(path);
+  const std::size_t logged = panel.desk.logLines.size();
+  for (int i = 0; i < 20; ++i) {
+    press.localTime += 1000;
+    record.Append(press);
+  }
+  EXPECT_TRUE(record.Paused());
+  EXPECT_EQ(panel.desk.logLines.size(), logged + 1);
+  EXPECT_EQ(panel.desk.rewriteCalls, 2);
+  EXPECT_EQ(panel.File().size(), full.size() + line.size()) << "only the press that found it full";
+  panel.desk.appendOnly.clear();
+  press.localTime += SwitchRecord::kRetryMilliseconds;
+  record.Append(press);
+  EXPECT_FALSE(record.Paused());
+  kept = panel.File();
+  EXPECT_LE(kept.size(), std::string(kRecordHeader).size() + SwitchRecord::kSizeKept + line.size());
+  EXPECT_EQ(ParseRecordLine(kept.substr(kept.size() - line.size()))->localTime, press.localTime);
+  EXPECT_EQ(panel.desk.logLines.size(), logged + 1);
+}
+
+TEST(SwitchRecord, InEveryMethodALineNamesWhatWasLitWhenTheSwitchClosedAndNothingWhenNothingWas) {
+  for (MenuId method : {MenuId::MethodTapToMove, MenuId::MethodHoldToMove, MenuId::MethodTwoSwitches}) {
+    Recording panel;
+    panel.form().MenuCommand(method);
+    const std::int64_t t = panel.desk.now;
+    // From nothing lit, a first press; then the selection (a second tap and
+    // its pause, the first hold's release, switch 2); half a minute later one
+    // more press, with nothing lit since the selection, or in two-switch
+    // scanning the position that stayed lit.
+    const bool holds = method == MenuId::MethodHoldToMove;
+    const std::uint32_t selecting = method == MenuId::MethodTwoSwitches ? 0x02U : 0x01U;
+    panel.desk.switchButtons = [t, holds, selecting](std::int64_t now) {
+      if (now >= t + 500 && now < t + (holds ? 1000 : 600)) return 0x01U;
+      if (!holds && now >= t + 1000 && now < t + 1100) return selecting;
+      if (now >= t + 33000 && now < t + 33100) return 0x01U;
+      return 0U;
+    };
+    panel.Run(40000);
+    const std::vector<RecordedPress> lines = panel.Lines();
+    ASSERT_EQ(lines.size(), holds ? 2U : 3U);
+    EXPECT_EQ(lines.front().litPosition, -1);
+    if (!holds) {
+      EXPECT_EQ(lines[1].litPosition, 1);
+      EXPECT_NEAR(static_cast<double>(lines[1].litMilliseconds), 450, 150);  // from the tick that lit it
+    }
+    if (method == MenuId::MethodTwoSwitches) {
+      EXPECT_EQ(lines.back().litPosition, 1);
+      EXPECT_NEAR(static_cast<double>(lines.back().litMilliseconds), 32450, 150);
+    } else {
+      EXPECT_EQ(lines.back().litPosition, -1) << "nothing was lit after the selection";
+      EXPECT_EQ(lines.back().litMilliseconds, -1);
+    }
+  }
 }
 
 TEST(RecordFigures, MedianAndNinetiethPercentileOfTheTimeToPressAndTheLatePresses) {
@@ -311,6 +398,74 @@ TEST(RecordWindow, ShowsTheFiguresAndAppliesTheSuggestionsOnlyWhenAsked) {
   EXPECT_NE(form.menu.Item(MenuId::EarlierSettings1).caption.find("スキャン速度 1.0 → 5.0"), std::string::npos);
   form.Close();
   EXPECT_NE(panel.desk.files.at(form.settingsPlace.SettingsFile()).find("[Interval]\r\nScanTimer=1\r\n"), std::string::npos);
+}
+
+TEST(RecordChart, GivesEachDayAndEachHourOfDayItsMedianNinetiethPercentileAndShareIgnored) {
+  constexpr std::int64_t kDay = 86400000;
+  constexpr std::int64_t kHour = 3600000;
+  const std::int64_t today = 1772442000000 / kDay * kDay;  // 2026-03-02 00:00
+  const std::int64_t now = today + 15 * kHour;
+  std::vector<RecordedPress> presses;
+  // Today at 9: ten presses lit 1.0 to 1.9 s, two of them ignored.
+  for (int i = 0; i < 10; ++i) {
+    presses.push_back(Made(today + 9 * kHour + i * 1000, 300, i < 2 ? PressVerdict::kShorterThanAcceptance : PressVerdict::kAccepted,
+                           1000 + i * 100));
+  }
+  // Ten days ago at 14, three presses; 31 days ago one, outside the chart.
+  for (int i = 0; i < 3; ++i) presses.push_back(Made(today - 10 * kDay + 14 * kHour, 300, PressVerdict::kAccepted, 2000 + i * 500));
+  presses.push_back(Made(today - 31 * kDay, 300, PressVerdict::kAccepted, 800));
+  // Six days ago at 14, a press the hours count with today's.
+  presses.push_back(Made(today - 6 * kDay + 14 * kHour + 5, 300, PressVerdict::kAccepted, 4000));
+  const RecordChart chart = ChartOf(presses, now);
+
+  EXPECT_EQ(FormatLocalTime(chart.firstDay * kDay), "2026-02-01 00:00:00.000");
+  const PressFigures& last = chart.days[kChartDays - 1];
+  EXPECT_EQ(last.presses, 10);
+  EXPECT_EQ(last.medianLitMilliseconds, 1500);  // of the eight accepted: 1.2 to 1.9 s
+  EXPECT_EQ(last.litMilliseconds90, 1900);
+  EXPECT_EQ(IgnoredPercent(last), 20);
+  const PressFigures& tenDaysAgo = chart.days[kChartDays - 11];
+  EXPECT_EQ(tenDaysAgo.presses, 3);
+  EXPECT_EQ(tenDaysAgo.medianLitMilliseconds, 2500);
+  EXPECT_EQ(IgnoredPercent(tenDaysAgo), 0);
+  int pressesShown = 0;
+  for (const PressFigures& day : chart.days) pressesShown += day.presses;
+  EXPECT_EQ(pressesShown, 14);
+  EXPECT_EQ(IgnoredPercent(chart.days[0]), -1);
+
+  EXPECT_EQ(chart.hours[9].presses, 10);
+  EXPECT_EQ(chart.hours[9].litMilliseconds90, 1900);
+  EXPECT_EQ(chart.hours[14].presses, 1) << "ten days ago is not in the last seven";
+  EXPECT_EQ(chart.hours[14].medianLitMilliseconds, 4000);
+  EXPECT_EQ(chart.hours[15].presses, 0);
+}
+
+TEST(RecordWindow, IsReadOnTheWorkerWhileTheScanGoesOnAndShowsTheChartOnceRead) {
+  Recording panel;
+  PanelForm& form = panel.form();
+  panel.Press(2400, 200);
+  panel.Run(3000);
+  panel.desk.workerWaits = true;
+  form.MenuCommand(MenuId::ShowRecord);
+  const int lit = form.scan().litPosition;
+  panel.Run(2100);
+  EXPECT_TRUE(panel.desk.recordReports.empty());
+  EXPECT_NE(form.scan().litPosition, lit) << "the scan goes on while the record is read";
+  form.MenuCommand(MenuId::ShowRecord);  // already under way
+  panel.desk.RunWorkerJobs();
+  panel.Run(60);
+  ASSERT_EQ(panel.desk.recordReports.size(), 1U);
+  const SwitchRecordReport& report = panel.desk.recordReports[0];
+  ASSERT_EQ(report.days.size(), 30U);
+  EXPECT_EQ(report.days.back().label, "3/2");
+  EXPECT_EQ(report.days.back().presses, 1);
+  EXPECT_EQ(report.hours.size(), 24U);
+  EXPECT_EQ(report.hours[9].presses, 1);
+  EXPECT_NE(report.chartText.find("3/2：1 回、中央値 "), std::string::npos) << report.chartText;
+  EXPECT_NE(report.chartText.find("9 時台：1 回"), std::string::npos) << report.chartText;
+  panel.desk.RunWorkerJobs();
+  panel.Run(1000);
+  EXPECT_EQ(panel.desk.recordReports.size(), 1U);
 }
 
 TEST(RecordWindow, ARecordThatCannotBeReadIsSaidToBeSoAndWhyAndShowsNoFigures) {

@@ -19,7 +19,7 @@
 namespace sorvane::sim {
 
 SimDesktop::SimDesktop()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
 
 void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& stop) {
   const std::int64_t end = now + milliseconds;
@@ -363,8 +363,43 @@ FileWrite SimDesktop::ReplaceWholeFile(const FilePath& linkOrPath, const std::st
   const WideText path = link == links.end() ? WideText(linkOrPath) : link->second;
   const FileWrite refused = WriteRefused(path);
   if (refused != FileWrite::kWritten) return refused;
+  if (std::find(unreplaceable.begin(), unreplaceable.end(), path) != unreplaceable.end() ||
+      std::find(appendOnly.begin(), appendOnly.end(), path) != appendOnly.end()) {
+    return FileWrite::kInUse;
+  }
   files[path] = contents;
   return FileWrite::kWritten;
+}
+
+FileWrite SimDesktop::RewriteInPlace(const FilePath& linkOrPath, const std::string& contents) {
+  ++rewriteCalls;
+  const auto link = links.find(linkOrPath);
+  const WideText path = link == links.end() ? WideText(linkOrPath) : link->second;
+  if (std::find(readOnly.begin(), readOnly.end(), path) != readOnly.end()) return FileWrite::kReadOnly;
+  if (std::find(unwritable.begin(), unwritable.end(), path) != unwritable.end()) return FileWrite::kFailed;
+  if (std::find(appendOnly.begin(), appendOnly.end(), path) != appendOnly.end()) return FileWrite::kInUse;
+  const auto locked = lockedUntil.find(path);
+  if (locked != lockedUntil.end() && now < locked->second) return FileWrite::kInUse;
+  const auto found = files.find(path);
+  if (found == files.end()) return FileWrite::kFailed;
+  found->second = contents;
+  return FileWrite::kWritten;
+}
+
+JobQueue::Ticket SimDesktop::Queue(Job job) {
+  jobs_.push_back(std::move(job));
+  const Ticket ticket = ++jobsQueued_;
+  if (!workerWaits) RunWorkerJobs();
+  return ticket;
+}
+
+void SimDesktop::RunWorkerJobs() {
+  while (!jobs_.empty()) {
+    Job job = std::move(jobs_.front());
+    jobs_.pop_front();
+    job();
+    ++jobsEnded_;
+  }
 }
 
 FileSystem::Appended SimDesktop::AppendToFile(const FilePath& path, const std::string& firstLine,

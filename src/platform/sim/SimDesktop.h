@@ -101,7 +101,8 @@ class SimDesktop : public Desktop,
                    public TextCodec,
                    public Log,
                    public LogonStart,
-                   public Worker {
+                   public Worker,
+                   public JobQueue {
  public:
   SimDesktop();
   Platform& platform() { return platform_; }
@@ -206,11 +207,22 @@ class SimDesktop : public Desktop,
   // Files held open by another program without sharing, until the clock
   // reaches the time: they exist, but reads and replaces fail.
   std::map<WideText, std::int64_t> lockedUntil;
+  // Files another program holds open, sharing reading and writing but not
+  // deleting: they can be appended to and rewritten in place, not replaced.
+  std::vector<WideText> unreplaceable;
+  // Files that can be appended to but neither replaced nor written over.
+  std::vector<WideText> appendOnly;
   int replaceCalls = 0;
+  int rewriteCalls = 0;
   int appendCalls = 0;
   std::map<std::u16string, int> listings;  // folder -> times listed
   void AddFile(const std::u16string& folder, const std::u16string& name);
   void AddFolder(const std::u16string& parent, const std::u16string& name, std::uint32_t attributes = kDirectoryAttribute);
+
+  // The worker: by default a job runs as it is queued; while workerWaits,
+  // jobs wait until RunWorkerJobs.
+  bool workerWaits = false;
+  void RunWorkerJobs();
 
   // Process.
   WideText programFilePath = "C:\\Sorvane\\Sorvane.exe";
@@ -293,6 +305,7 @@ class SimDesktop : public Desktop,
   // Files.
   FileRead ReadWholeFile(const FilePath& path) override;
   FileWrite ReplaceWholeFile(const FilePath& path, const std::string& contents) override;
+  FileWrite RewriteInPlace(const FilePath& path, const std::string& contents) override;
   Appended AppendToFile(const FilePath& path, const std::string& firstLine, const std::string& text) override;
   bool FolderWritable(const FilePath& folder) override;
   // What refuses a write to path, kWritten when nothing does.
@@ -342,6 +355,8 @@ class SimDesktop : public Desktop,
   bool Begin(std::function<void()> work) override;
   bool Done() override { return !work_; }
   void Finish() override;
+  Ticket Queue(Job job) override;
+  bool Done(Ticket ticket) override { return ticket <= jobsEnded_; }
 
  private:
   std::function<void()> work_;
@@ -354,7 +369,10 @@ class SimDesktop : public Desktop,
   PeerWindow* ExistingWindow(WindowHandle handle);
   LetterQueue letters_;
   HeldKeys heldKeys_;
-  std::int64_t lastHandledAt_ = 0;  // when the window had handled the last letter taken
+  std::int64_t lastHandledAt_ = 0;
+  std::deque<Job> jobs_;
+  Ticket jobsQueued_ = 0;
+  Ticket jobsEnded_ = 0;  // when the window had handled the last letter taken
 };
 
 // Every message one window received, as (message, lParam) pairs.
