@@ -214,6 +214,8 @@ std::vector<std::string> SettingsDifferences(const PanelSettings& now, const Pan
   d.Add(kDwellTimeRange.label, a.selectingPause, b.selectingPause);
   d.Add(kResumeHoldRange.label, a.resumeHold, b.resumeHold);
   d.Add(kStuckAfterRange.label, a.stuckAfterSeconds, b.stuckAfterSeconds);
+  d.Add(kMouseButtonRange.label, a.mouseButton, b.mouseButton);
+  d.Add(kMouseButton2Range.label, a.mouseButton2, b.mouseButton2);
   d.Add("JoyToKey の再起動", now.restartJoyToKey, then.restartJoyToKey);
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const std::string button = "ボタン" + std::to_string(SlotButtonNumber(slot)) + "の";

@@ -164,6 +164,19 @@ std::optional<SettingsText> SettingsPlace::Read() {
   return read;
 }
 
+bool SettingsPlace::OnlyThePositionDiffers(const PanelSettings& settings, const SettingsText& replaced,
+                                           const std::string& replacedBytes) {
+  const PanelSettings earlier =
+      ReadPanelSettings(IniFile(replaced.text), &replaced, platform_.text, platform_.desktop.DesktopWindowRect());
+  PanelSettings unmoved = settings;
+  unmoved.topLeft = earlier.topLeft;
+  SettingsText file = replaced;
+  IniFile ini(file.text);
+  WritePanelSettings(unmoved, ini, file, platform_.text);
+  const auto bytes = EncodeSettingsText(ini.Contents(), file, platform_.text);
+  return bytes && *bytes == replacedBytes;
+}
+
 SettingsPlace::SaveOutcome SettingsPlace::Save(const PanelSettings& settings) {
   if (heldBack_) return SaveOutcome::kHeldBack;
   const FileRead before = ReadHeldFile(platform_, settingsFile_);
@@ -186,9 +199,11 @@ SettingsPlace::SaveOutcome SettingsPlace::Save(const PanelSettings& settings) {
     saveProblem_ = WhyNotWritten(FileWrite::kFailed);
     return SaveOutcome::kUnwritable;
   }
-  // The file as it was is kept for the carer to go back to; a save that
-  // changes nothing keeps nothing.
-  if (before.status == FileRead::Status::kRead && before.contents != *bytes) {
+  // The file as it was is kept for the carer to go back to. A save that
+  // changes nothing the history can bring back (only the window was moved)
+  // keeps nothing, so that moving the panel never pushes a real change out.
+  if (before.status == FileRead::Status::kRead && before.contents != *bytes &&
+      !OnlyThePositionDiffers(settings, current, before.contents)) {
     KeepInHistory(platform_, settingsFile_, before.contents);
   }
   const FileWrite written = platform_.files.ReplaceWholeFile(settingsFile_, *bytes);

@@ -78,6 +78,9 @@ class SettingsPlace {
 
  private:
   void CarryOver();
+  // Whether saving settings over replaced would change only the window position.
+  bool OnlyThePositionDiffers(const PanelSettings& settings, const SettingsText& replaced,
+                              const std::string& replacedBytes);
   // The settings cannot be read: the carer is told, and nothing is read or
   // saved in this run.
   void HoldBack(const FilePath& path, const char* reason);

@@ -37,6 +37,11 @@ TEST(SettingsHistory, EachSaveThatChangesTheFileKeepsWhatItReplacedTheLastTenOnl
   EXPECT_EQ(panel.desk.files.at(std::string(kHistory) + "Sorvane-20260302-090005.ini"), carers);
   form.SaveNow();  // nothing changed
   EXPECT_EQ(HistoryFiles(panel.desk).size(), 1U);
+  // Only the window moved: the save writes it, the history keeps nothing.
+  form.left += 40;
+  form.SaveNow();
+  EXPECT_TRUE(Contains(panel.desk.files.at(kSettings), "XPOS=" + std::to_string(form.left) + "\r\n"));
+  EXPECT_EQ(HistoryFiles(panel.desk).size(), 1U);
 
   const float speeds[] = {0.5F, 1.0F, 2.0F, 3.0F, 4.0F, 5.0F, 0.5F, 1.0F, 2.0F, 3.0F};
   for (float seconds : speeds) {
