@@ -8,10 +8,10 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "record/RecordStatistics.h"
+#include "text/Texts.h"
 
 namespace sorvane {
 
-extern const char* const kSwitchRecordTitle;  // "スイッチの記録"
 
 SwitchRecordReport SwitchRecordReportOf(const PressFigures& session, const PressFigures& lastWeek,
                                         const SwitchSuggestions& suggestions);

@@ -62,6 +62,8 @@ bool PanelForm::MenuChecked(MenuId id) const {
     case MenuId::Practice: return practice.On();
     case MenuId::Record: return recorder.On();
     // Read afresh each time the menu is drawn: the carer may have changed it elsewhere.
+    case MenuId::LanguageJapanese: return CurrentLanguage() == Language::kJapanese;
+    case MenuId::LanguageEnglish: return CurrentLanguage() == Language::kEnglish;
     case MenuId::StartAtLogon: return platform_.logon.ReadRunValue(kLogonValueName) == LogonCommand();
     default: return false;
   }
@@ -194,17 +196,16 @@ void PanelForm::StartAtLogonClick() {
   std::string problem;
   if (MenuChecked(MenuId::StartAtLogon)) {
     if (!platform_.logon.RemoveRunValue(kLogonValueName)) {
-      problem = "ログオン時に起動しない設定にできませんでした。\nWindows の設定（レジストリ）を変更できません。";
+      problem = Text(TextId::LogonRemoveFailed);
     }
   } else if (HasLostCharacter(platform_.process.ProgramFilePath())) {
-    problem = "このプログラムのフォルダーかファイルの名前に扱えない文字があるため、\n"
-              "ログオン時に起動する設定ができません。\n名前を変えてから、もう一度選んでください。";
+    problem = Text(TextId::LogonUnholdableName);
   } else if (!platform_.logon.WriteRunValue(kLogonValueName, LogonCommand())) {
-    problem = "ログオン時に起動する設定ができませんでした。\nWindows の設定（レジストリ）を変更できません。";
+    problem = Text(TextId::LogonWriteFailed);
   }
   if (problem.empty()) return;
   driver.HoldForDialog();
-  platform_.dialogs.ShowMessage(handle, problem, kErrorCaption, kMessageBoxWarningOk);
+  platform_.dialogs.ShowMessage(handle, problem, ErrorCaption(), kMessageBoxWarningOk);
   driver.ResumeAfterDialog();
 }
 
@@ -268,6 +269,8 @@ constexpr MenuCommandEntry kMenuCommands[] = {
     {MenuId::Record, kGoesOn, [](PanelForm& f) { f.RecordClick(); }},
     {MenuId::ShowRecord, kGoesOn, [](PanelForm& f) { f.ShowRecordClick(); }},
     {MenuId::SwitchSettings, kGoesOn, [](PanelForm& f) { f.SwitchSettingsClick(); }},
+    {MenuId::LanguageJapanese, kStaysHeld, [](PanelForm& f) { f.LanguageClick(Language::kJapanese); }},
+    {MenuId::LanguageEnglish, kStaysHeld, [](PanelForm& f) { f.LanguageClick(Language::kEnglish); }},
     {MenuId::Exit, kStaysHeld, [](PanelForm& f) { f.ExitClick(); }},
     // A box, if the Run key cannot be changed, lets the scan go on as it closes.
     {MenuId::StartAtLogon, kStaysHeld, [](PanelForm& f) { f.StartAtLogonClick(); }},

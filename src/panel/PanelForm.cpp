@@ -7,21 +7,15 @@
 namespace sorvane {
 
 const char* const kApplicationTitle = "「Sorvane＋。」Ver 2.10";
-const char* const kErrorCaption = "エラー";
 const char* const kLogonValueName = "Sorvane";
 
 namespace {
 
-const char* const kButtonHint = "クリックすると色やフォントを変更できます";
-const char* const kLaunchWarning =
-    "「Kelpimo。」を接続するか\nJoyToKey Ver3.7以降をインストールして\n「Sorvane+。」を再起動してください。";
-const char* const kNotInstalledWarning = "JoyToKeyがインストールされていません";
-
 }  // namespace
 
-std::string DuplicateStartMessage() {
-  return std::string("二重起動は出来ません。") + "「Sorvane＋。」" + " はすでに実行されています！";
-}
+const char* ErrorCaption() { return Text(TextId::ErrorCaption); }
+
+std::string DuplicateStartMessage() { return Text(TextId::DuplicateStart); }
 
 PanelForm::PanelForm(Platform& platform, WindowHandle window)
     : switchOverMarker(platform.desktop, this),
@@ -35,6 +29,8 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
       platform_(platform) {
   handle = window;
   startedAtLocal = platform.clock.LocalMilliseconds();
+  // Until the settings say otherwise.
+  SetLanguage(Language::kJapanese);
   scanner().SetPressObserver(&recorder);
   PlaceFiles();
   BuildDesign();
@@ -49,7 +45,7 @@ void PanelForm::BuildDesign() {
   color = colors::kGreen;
   font = Font{kUiFontFace, PointsForPixelHeight(15), kFontBold, 0, kShiftJisCharset,
               colors::kWindowText};
-  hint = "右クリックでメニュー";
+  hint = Text(TextId::PanelHint);
   SetClientWidth(256);
   SetClientHeight(22);
 
@@ -58,7 +54,7 @@ void PanelForm::BuildDesign() {
     button->numberOnStrip = k;
     button->tabStop = false;
     button->showHint = true;
-    button->hint = kButtonHint;
+    button->hint = Text(TextId::ButtonHint);
     button->font = font;
     if (k == 1) button->font.color = colors::kBlack;
     button->caption = DefaultButtonName(k);
@@ -86,14 +82,14 @@ void PanelForm::Construct() {
   if (const auto settings = settingsPlace.Read()) launcher.SetFolder(ReadJoyToKeyFolder(*settings, platform_.text));
   const bool remembered = !launcher.Folder().empty();
   if (!remembered && !launcher.Search(settingsPlace.SiblingSettingsFile())) {
-    TellCarer(kNotInstalledWarning, kMessageBoxWarningOk);
+    TellCarer(Text(TextId::NotInstalledWarning), kMessageBoxWarningOk);
   }
   bool launched = launcher.Launch();
   // A remembered folder JoyToKey has left would fail at every start.
   if (!launched && remembered && launcher.SearchAgain(settingsPlace.SiblingSettingsFile())) {
     launched = launcher.Launch();
   }
-  if (!launched) TellCarer(kLaunchWarning, kMessageBoxWarningOk);
+  if (!launched) TellCarer(Text(TextId::LaunchWarning), kMessageBoxWarningOk);
 }
 
 void PanelForm::PlaceOnAMonitor() {
@@ -150,28 +146,28 @@ void PanelForm::FormClose() {
   std::int64_t answeredAt = platform_.clock.NowMilliseconds();
   for (;;) {
     std::string problem;
-    const char* reason = "ほかのプログラムが使用中かもしれません";
+    const char* reason = Text(TextId::ReasonMaybeInUse);
     const std::string& settingsFile = settingsPlace.SettingsFile();
     switch (SaveSettings()) {
       case SettingsPlace::SaveOutcome::kSaved:
       case SettingsPlace::SaveOutcome::kHeldBack:  // the carer was told at start
         break;
       case SettingsPlace::SaveOutcome::kUnreadable:
-        problem = settingsFile + " を読み込めないため、設定を保存できませんでした。";
+        problem = Text(TextId::SaveUnreadable, {settingsFile});
         break;
       case SettingsPlace::SaveOutcome::kReadOnly:
-        reason = "読み取り専用です";
-        problem = settingsFile + " に書き込めません";
+        reason = Text(TextId::ReasonReadOnly);
+        problem = Text(TextId::SaveUnwritable, {settingsFile});
         break;
       case SettingsPlace::SaveOutcome::kUnwritable:
-        problem = settingsFile + " に書き込めません";
+        problem = Text(TextId::SaveUnwritable, {settingsFile});
         break;
     }
     if (!problem.empty()) platform_.log.Write(problem + "（" + reason + "）");
     // Windows waits for nobody at the end of a session: the log keeps what was lost.
     if (problem.empty() || sessionEnding_) break;
-    const int answer = platform_.dialogs.ShowMessage(handle, problem + "\n（" + reason + "）\nもう一度試しますか？",
-                                                     kErrorCaption, kMessageBoxWarningRetryCancel);
+    const int answer = platform_.dialogs.ShowMessage(handle, Text(TextId::RetryQuestion, {problem, reason}),
+                                                     ErrorCaption(), kMessageBoxWarningRetryCancel);
     answeredAt = platform_.clock.NowMilliseconds();  // the box kept the panel answering
     if (answer != kMessageBoxRetry) break;
   }

@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "text/Texts.h"
+
 namespace sorvane {
 
 enum class MenuId {
@@ -57,6 +59,9 @@ enum class MenuId {
   MethodTapToMove,
   IdleCaptions,
   SwitchSettings,
+  Language,
+  LanguageJapanese,
+  LanguageEnglish,
   Exit,
   Support,
   Help,
@@ -69,9 +74,12 @@ constexpr int kMenuItemCount = static_cast<int>(MenuId::kCount);
 struct MenuItem {
   MenuId id;
   MenuId parent;  // kNone: the top level
-  std::string caption;
-  std::string hint;
+  TextId captionText;
+  TextId hintText;
   bool radio = false;  // ticked with a bullet: one of a group
+  // As shown, in the language in force.
+  std::string caption{};
+  std::string hint{};
 };
 
 // The help's page on where to find help and updates, which the Support item opens.
@@ -85,6 +93,8 @@ class PanelMenu {
   MenuItem& Item(MenuId id) { return items_[Index(id)]; }
   const std::array<MenuItem, kMenuItemCount>& Items() const { return items_; }
   bool HasChildren(MenuId id) const;
+  // Takes every caption and hint afresh in the language in force.
+  void ShowTexts();
 
   static MenuId ButtonCountItem(int count);  // OneButton, Buttons2..Buttons8, kNone otherwise
   static MenuId SubCountItem(int count);     // SubButtons2..SubButtons8, kNone otherwise

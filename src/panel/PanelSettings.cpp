@@ -12,7 +12,7 @@ void PanelForm::TellCarer(const std::string& text, unsigned boxStyle) {
     if (c == '\n') c = ' ';
   }
   platform_.log.Write("メッセージ: " + line);
-  const char* caption = boxStyle == kMessageBoxInformationOk ? kApplicationTitle : kErrorCaption;
+  const char* caption = boxStyle == kMessageBoxInformationOk ? kApplicationTitle : ErrorCaption();
   platform_.dialogs.ShowMessage(handle, text, caption, boxStyle);
 }
 
@@ -26,6 +26,8 @@ void PanelForm::LoadSettings() {
   const IniFile ini = read ? IniFile(read->text) : IniFile();
   const PanelSettings loaded =
       ReadPanelSettings(ini, read ? &*read : nullptr, platform_.text, platform_.desktop.DesktopWindowRect());
+  SetLanguage(loaded.language);
+  ShowLanguage();
   ScanState& s = scan();
   launcher.SetFolder(loaded.joyToKeyFolder);
   s.buttonCount = loaded.buttonCount;
@@ -33,9 +35,7 @@ void PanelForm::LoadSettings() {
   s.subButtonCount = loaded.subButtonCount;
   s.intervalSeconds = loaded.intervalSeconds;
   if (!loaded.tooLongInterval.empty()) {
-    TellCarer("[Interval] ScanTimer=" + loaded.tooLongInterval +
-                  " は走査の間隔（秒）として長すぎます（60 秒まで）。\n既定の 2 秒で走査します。",
-              kMessageBoxWarningOk);
+    TellCarer(Text(TextId::IntervalTooLong, {loaded.tooLongInterval}), kMessageBoxWarningOk);
   }
   scanner().ApplyTiming();
 
@@ -49,7 +49,7 @@ void PanelForm::LoadSettings() {
   appearance = loaded.appearance;
   for (int k = 1; k <= 8; ++k) Button(k).caption = loaded.names[SlotIndex(k)];
   for (const std::string& colorText : loaded.unreadableFontColors) {
-    TellCarer("'" + colorText + "' は整数ではありません", kMessageBoxErrorOk);
+    TellCarer(Text(TextId::ColorNotInteger, {colorText}), kMessageBoxErrorOk);
   }
   panelScale = loaded.panelScale;
   const int monitorDpi = platform_.desktop.MonitorNearest(Bounds()).dpi;

@@ -9,10 +9,6 @@ namespace sorvane {
 
 namespace {
 
-const char* const kPracticeTitleSuffix = " 練習中";
-// Whoever passes can tell that no press reaches anything.
-const char* const kNoJoyToKeyTitleSuffix = " JoyToKey なし";
-const char* const kPausedTitleSuffix = " 休止中";
 constexpr std::int64_t kWeekMilliseconds = 7LL * 24 * 60 * 60 * 1000;
 
 // A colour of the system's (the button face) is taken as its usual grey.
@@ -25,9 +21,10 @@ ColorValue Inverted(ColorValue color) {
 
 std::string PanelForm::WindowTitle() const {
   std::string title = kApplicationTitle;
-  if (practice.On()) title += kPracticeTitleSuffix;
-  if (!JoyToKeyBound()) title += kNoJoyToKeyTitleSuffix;
-  if (scanner().Paused()) title += kPausedTitleSuffix;
+  if (practice.On()) title += Text(TextId::PracticeTitleSuffix);
+  // Whoever passes can tell that no press reaches anything.
+  if (!JoyToKeyBound()) title += Text(TextId::NoJoyToKeyTitleSuffix);
+  if (scanner().Paused()) title += Text(TextId::PausedTitleSuffix);
   return title;
 }
 

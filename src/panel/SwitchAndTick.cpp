@@ -6,9 +6,6 @@ namespace sorvane {
 
 namespace {
 
-const char* const kJoyToKeyGoneWarning =
-    "「Kelpimo。」を接続して\nJoyToKey Ver3.7以降をインストールして\n「Sorvane+。」を再起動してください。";
-
 const char* const kRestarted = "再起動しました";
 
 }  // namespace
@@ -27,7 +24,7 @@ bool PanelForm::TickStepsOfPanel::TickStarting() {
         form.link.BindToAnotherWindow();
         launcher.WindowCameAfterLaunch();
         form.platform_.log.Write(kRestarted);
-        form.speaker.Say(kRestarted);
+        form.speaker.Say(Text(TextId::RestartedSpoken));
         return true;
       }
       // JoyToKey was restarted: the old window hears the release of a held
@@ -57,7 +54,7 @@ bool PanelForm::TickStepsOfPanel::TickStarting() {
   launcher.RestartEnded();
   form.platform_.log.Write("JoyToKey のウィンドウがなくなったため、パネルを終了します");
   form.driver.Stop();
-  form.TellCarer(kJoyToKeyGoneWarning, kMessageBoxWarningOk);
+  form.TellCarer(Text(TextId::JoyToKeyGoneWarning), kMessageBoxWarningOk);
   form.Close();
   return false;
 }
@@ -115,10 +112,25 @@ void PanelForm::ShowNamesClick() {
   if (options.namesShown) SetButtonCaptionsFromNames(shownStick != 0);
 }
 
+void PanelForm::LanguageClick(Language language) {
+  SetLanguage(language);
+  ShowLanguage();
+  ShowStickNames();
+  // The choice holds from now on, whatever becomes of this session.
+  SaveSettings();
+}
+
+void PanelForm::ShowLanguage() {
+  menu.ShowTexts();
+  hint = Text(TextId::PanelHint);
+  for (auto& button : buttons) button->hint = Text(TextId::ButtonHint);
+  if (nameEditor != nullptr) nameEditor->ShowTexts();
+  if (argumentNotice != nullptr) argumentNotice->ShowTexts();
+}
+
 void PanelForm::EditNamesClick() {
   // The editor holds the scan while it is open.
   if (nameEditor == nullptr) return;
-  nameEditor->caption = "ボタン名編集";
   nameEditor->Open();
 }
 

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "text/Texts.h"
+
 namespace sorvane {
 
 const char* const kSettingsFileName = "Sorvane.ini";
@@ -34,9 +36,7 @@ void SettingsPlace::Choose() {
   CarryOver();
   if (roaming) {
     platform_.log.Write("設定の保存先: " + folder_);
-    tell_("Sorvane のフォルダー（" + programFolder_ + "）には書き込めないため、設定は次のフォルダーに保存します:\n" +
-              folder_,
-          kMessageBoxInformationOk);
+    tell_(Text(TextId::SettingsElsewhere, {programFolder_, folder_}), kMessageBoxInformationOk);
   }
 }
 
@@ -51,7 +51,7 @@ void SettingsPlace::CarryOver() {
     const FileRead read = ReadHeldFile(platform_, path);
     if (read.status == FileRead::Status::kMissing) continue;
     if (read.status == FileRead::Status::kUnreadable) {
-      HoldBack(path, "ほかのプログラムが使用中かもしれません");
+      HoldBack(path, Text(TextId::ReasonMaybeInUse));
       return;
     }
     // Carried byte for byte: its encoding and the carer's own lines with it.
@@ -68,25 +68,21 @@ void SettingsPlace::HoldBack(const std::string& path, const char* reason) {
   // Defaults written over weeks of a carer's settings would be worse than
   // losing this run's changes: nothing is saved from now on.
   heldBack_ = true;
-  tell_(path + " を読み込めません（" + reason + "）。\n"
-               "設定は読み込まれず、この起動では既定の設定で動作します。終了時にも設定は保存されません。",
-        kMessageBoxWarningOk);
+  tell_(Text(TextId::SettingsHeldBack, {path, reason}), kMessageBoxWarningOk);
 }
 
 std::optional<SettingsText> SettingsPlace::Read() {
   if (heldBack_) return std::nullopt;
   const SettingsText read = ReadSettingsText(platform_, settingsFile_);
   if (read.status == FileRead::Status::kUnreadable) {
-    HoldBack(settingsFile_, read.undecodable ? "文字コードを判別できません" : "ほかのプログラムが使用中かもしれません");
+    HoldBack(settingsFile_, Text(read.undecodable ? TextId::ReasonUndecodable : TextId::ReasonMaybeInUse));
     return std::nullopt;
   }
   // The JoyToKey folder is taken in its own characters: nothing of it is lost.
   const std::vector<char32_t> unholdable = UnholdableOutsideJoyToKeyFolder(read, platform_.text);
   if (!unholdable.empty() && !unholdableReported_) {
     unholdableReported_ = true;
-    tell_(settingsFile_ + " に、この表示盤では扱えない文字があります:\n" + DescribeCharacters(unholdable) +
-              "\nその文字は〓と表示します。その行を変更しない限り、ファイルの文字はそのまま残ります。",
-          kMessageBoxWarningOk);
+    tell_(Text(TextId::SettingsUnholdable, {settingsFile_, DescribeCharacters(unholdable)}), kMessageBoxWarningOk);
   }
   return read;
 }

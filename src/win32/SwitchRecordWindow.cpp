@@ -4,6 +4,7 @@
 
 #include "forms/SwitchRecordView.h"
 #include "win32/ModalWindow.h"
+#include "text/Texts.h"
 #include "win32/Text.h"
 
 namespace sorvane::win32 {
@@ -63,7 +64,7 @@ bool RunSwitchRecordWindow(HWND owner, const SwitchRecordReport& report) {
   const int height = buttonsTop + kButtonHeight + kMargin;
 
   WindowState state;
-  ModalWindow window(kClass, &WindowProc, kSwitchRecordTitle, kWidth, height, owner, &state);
+  ModalWindow window(kClass, &WindowProc, Text(TextId::RecordTitle), kWidth, height, owner, &state);
   if (window.handle() == nullptr) return false;
   const HFONT font = window.font();
   const HFONT bold = window.BoldFont();
@@ -90,7 +91,7 @@ bool RunSwitchRecordWindow(HWND owner, const SwitchRecordReport& report) {
                  valuesLeft + kValueWidth * static_cast<int>(column), top, kValueWidth - 8, kRowHeight, font);
     }
   }
-  AddControl(L"STATIC", "提案", SS_LEFT, -1, kMargin, tableBottom + kMargin, kWidth - 2 * kMargin,
+  AddControl(L"STATIC", Text(TextId::RecordSuggestions), SS_LEFT, -1, kMargin, tableBottom + kMargin, kWidth - 2 * kMargin,
              kRowHeight, bold);
   for (std::size_t line = 0; line < report.suggestions.size(); ++line) {
     AddControl(L"STATIC", report.suggestions[line], SS_LEFT, -1, kMargin,
@@ -98,11 +99,11 @@ bool RunSwitchRecordWindow(HWND owner, const SwitchRecordReport& report) {
                kSuggestionHeight, font);
   }
   // Closing is the default: nothing changes unless the carer asks for it.
-  HWND apply = AddControl(L"BUTTON", "この設定にする", WS_TABSTOP | BS_PUSHBUTTON, kApplyButton,
+  HWND apply = AddControl(L"BUTTON", Text(TextId::RecordApply), WS_TABSTOP | BS_PUSHBUTTON, kApplyButton,
                           kWidth - kMargin - 2 * kButtonWidth - 10, buttonsTop, kButtonWidth, kButtonHeight,
                           font);
   EnableWindow(apply, report.canApply ? TRUE : FALSE);
-  HWND close = AddControl(L"BUTTON", "閉じる", WS_TABSTOP | BS_DEFPUSHBUTTON, IDCANCEL,
+  HWND close = AddControl(L"BUTTON", Text(TextId::RecordClose), WS_TABSTOP | BS_DEFPUSHBUTTON, IDCANCEL,
                           kWidth - kMargin - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight, font);
 
   window.Run(close, state.done);
