@@ -165,7 +165,10 @@ void PanelForm::ExitClick() {
   Close();
 }
 
-void PanelForm::HelpClick() { platform_.shell.Open(handle, "open", settingsPlace.HelpFile(), "", "", kShowNormal); }
+void PanelForm::HelpClick() {
+  platform_.log.Write("ヘルプを開きます: " + settingsPlace.HelpFile());
+  platform_.shell.Open(handle, "open", settingsPlace.HelpFile(), "", "", kShowNormal);
+}
 
 namespace {
 

@@ -96,6 +96,7 @@ PanelSettings PanelForm::ShownSettings() const {
   shown.method = s.method;
   shown.voice = speaker.options();
   shown.version = kApplicationTitle;
+  shown.language = CurrentLanguage();
   return shown;
 }
 

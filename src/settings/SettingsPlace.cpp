@@ -11,11 +11,13 @@ const char* const kLogFileName = "Sorvane.log";
 const char* const kSiblingSettingsFileName = "Tramvik.ini";
 const char* const kClickSoundFile = "Zoboclick.wav";
 const char* const kHelpFile = "Sorvane.chm";
+const char* const kEnglishHelpFile = "Sorvane-en.chm";
 
 void SettingsPlace::Choose() {
   programFolder_ = platform_.process.ProgramFolder();
   clickSoundFile_ = programFolder_ + kClickSoundFile;
   helpFile_ = programFolder_ + kHelpFile;
+  englishHelpFile_ = programFolder_ + kEnglishHelpFile;
   folder_ = programFolder_;
   // A panel in Program Files, or on a locked-down machine, keeps its settings
   // with the user who runs it.

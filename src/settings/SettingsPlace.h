@@ -19,6 +19,7 @@ extern const char* const kLogFileName;  // "Sorvane.log"
 extern const char* const kSiblingSettingsFileName;  // "Tramvik.ini"
 extern const char* const kClickSoundFile;  // "Zoboclick.wav"
 extern const char* const kHelpFile;  // "Sorvane.chm"
+extern const char* const kEnglishHelpFile;  // "Sorvane-en.chm"
 
 class SettingsPlace {
  public:
@@ -36,7 +37,10 @@ class SettingsPlace {
   const std::string& SettingsFile() const { return settingsFile_; }
   const std::string& SiblingSettingsFile() const { return siblingSettingsFile_; }
   const std::string& ClickSoundFile() const { return clickSoundFile_; }
-  const std::string& HelpFile() const { return helpFile_; }
+  // The help in the language in force.
+  const std::string& HelpFile() const {
+    return CurrentLanguage() == Language::kEnglish ? englishHelpFile_ : helpFile_;
+  }
 
   // The settings file for the readers at start. Nothing when it exists but
   // cannot be read: the carer is told once, and from then on nothing is read
@@ -63,6 +67,7 @@ class SettingsPlace {
   std::string siblingSettingsFile_;
   std::string clickSoundFile_;
   std::string helpFile_;
+  std::string englishHelpFile_;
   bool heldBack_ = false;
   bool unholdableReported_ = false;
 };
