@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "record/RecordLine.h"
 #include "settings/IniFile.h"
 
 namespace sorvane {
@@ -22,7 +23,8 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
       driver(*this, tickSteps_, platform.timers, platform.clock, platform.joystick),
       speaker(platform.prompts, platform.files, platform.clock),
       link(platform.desktop, platform.courier),
-      settingsPlace(platform, [this](const std::string& text, unsigned boxStyle) { TellCarer(text, boxStyle); }),
+      settingsPlace(platform,
+                    [this](const std::string& text, unsigned boxStyle) { TellCarer(text, boxStyle, BoxKind::kNotice); }),
       recorder(platform.files, platform.log, platform.clock),
       practice(platform.timers, recorder, flashPainter_),
       launcher(platform, link),
@@ -31,6 +33,7 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
   startedAtLocal = platform.clock.LocalMilliseconds();
   // Until the settings say otherwise.
   SetLanguage(Language::kJapanese);
+  platform.dialogs.AnswerBoxesWith(&boxAnswerer_);
   scanner().SetPressObserver(&recorder);
   PlaceFiles();
   BuildDesign();
@@ -38,7 +41,7 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
   Construct();
 }
 
-PanelForm::~PanelForm() = default;
+PanelForm::~PanelForm() { platform_.dialogs.AnswerBoxesWith(nullptr); }
 
 void PanelForm::BuildDesign() {
   frame = platform_.desktop.PanelFrame(dpi);
@@ -144,11 +147,13 @@ void PanelForm::FormClose() {
   // A file another program holds for a while need not cost the carer this
   // session's changes: the box offers to try again.
   std::int64_t answeredAt = platform_.clock.NowMilliseconds();
+  int failedRetries = 0;
   for (;;) {
     std::string problem;
     const char* reason = Text(TextId::ReasonMaybeInUse);
     const std::string& settingsFile = settingsPlace.SettingsFile();
-    switch (SaveSettings()) {
+    const SettingsPlace::SaveOutcome outcome = SaveSettings();
+    switch (outcome) {
       case SettingsPlace::SaveOutcome::kSaved:
       case SettingsPlace::SaveOutcome::kHeldBack:  // the carer was told at start
         break;
@@ -163,17 +168,44 @@ void PanelForm::FormClose() {
         problem = Text(TextId::SaveUnwritable, {settingsFile});
         break;
     }
-    if (!problem.empty()) platform_.log.Write(problem + "（" + reason + "）");
-    // Windows waits for nobody at the end of a session: the log keeps what was lost.
-    if (problem.empty() || sessionEnding_) break;
+    if (problem.empty()) break;
+    platform_.log.Write(problem + "（" + reason + "）");
+    // Windows waits for nobody at the end of a session.
+    if (sessionEnding_) {
+      KeepUnsavedSettings();
+      break;
+    }
+    // What the switch presses, when the user is alone, must let the panel
+    // end: trying again cannot help a read-only file, nor after a few tries.
+    const bool retryIsHopeless = outcome == SettingsPlace::SaveOutcome::kReadOnly || failedRetries >= 3;
+    const unsigned style = kMessageBoxWarningRetryCancel | (retryIsHopeless ? kMessageBoxSecondIsDefault : 0U);
     const int answer = platform_.dialogs.ShowMessage(handle, Text(TextId::RetryQuestion, {problem, reason}),
-                                                     ErrorCaption(), kMessageBoxWarningRetryCancel);
+                                                     ErrorCaption(), style);
     answeredAt = platform_.clock.NowMilliseconds();  // the box kept the panel answering
-    if (answer != kMessageBoxRetry) break;
+    if (answer != kMessageBoxRetry) {
+      KeepUnsavedSettings();
+      break;
+    }
+    ++failedRetries;
   }
   link.PostQuit();
   DeliverLastMessages(answeredAt);
   platform_.log.Write("終了しました");
+}
+
+void PanelForm::KeepUnsavedSettings() {
+  // "2026-01-05 09:30:12.345" gives "20260105-093012".
+  std::string stamp;
+  for (char c : FormatLocalTime(platform_.clock.LocalMilliseconds()).substr(0, 19)) {
+    if (c == ' ') {
+      stamp += '-';
+    } else if (c != '-' && c != ':') {
+      stamp += c;
+    }
+  }
+  const std::string kept = settingsPlace.KeepUnsaved(ShownSettings(), stamp);
+  platform_.log.Write(kept.empty() ? "保存できなかった設定をほかのファイルにも残せませんでした"
+                                   : "保存できなかった設定を " + kept + " に残しました");
 }
 
 void PanelForm::DeliverLastMessages(std::int64_t answeredAt) {

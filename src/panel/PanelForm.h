@@ -129,8 +129,11 @@ class PanelForm : public Form,
   // The settings as the panel shows them now, for the save.
   PanelSettings ShownSettings() const;
   SettingsPlace::SaveOutcome SaveSettings();
-  // A message box the carer must answer, its text in the log as well.
-  void TellCarer(const std::string& text, unsigned boxStyle);
+  // A message box the carer must answer, its text in the log as well. A
+  // notice only informs: it closes by itself after kNoticeSeconds.
+  enum class BoxKind { kWarning, kNotice };
+  static constexpr int kNoticeSeconds = 30;
+  void TellCarer(const std::string& text, unsigned boxStyle, BoxKind kind = BoxKind::kWarning);
 
   // Size. Every pixel size of the design is multiplied by the monitor's dpi / 96
   // and by panelScale ([PanelScale] Scale, 1 to 4); so are the fonts' points.
@@ -252,6 +255,8 @@ class PanelForm : public Form,
   // Nothing may stay held at JoyToKey once the panel is gone; answeredAt is
   // when the panel last answered Windows.
   void DeliverLastMessages(std::int64_t answeredAt);
+  // The settings the close could not save go to a file of their own, named in the log.
+  void KeepUnsavedSettings();
   void StartPrompt(int position);
   void LayoutStrip(int count);
   void PaintStripHighlight(int position);
@@ -282,6 +287,29 @@ class PanelForm : public Form,
     PanelForm& form_;
   };
   TickStepsOfPanel tickSteps_{*this};
+  // The switch answers the panel's message boxes. A press counts only once
+  // the switch has been seen open behind the box, and what it does reaches
+  // nobody else: the box takes it whole.
+  class BoxAnswererOfPanel : public BoxAnswerer {
+   public:
+    explicit BoxAnswererOfPanel(PanelForm& form) : form_(form) {}
+    void BoxOpened(unsigned flags) override;
+    Answer Poll() override;
+    void BoxClosed() override;
+    bool nextIsNotice = false;
+
+   private:
+    PanelForm& form_;
+    std::int64_t openedAt_ = 0;
+    bool closesItself_ = false;
+    bool heldTicks_ = false;  // the ticks ran when it opened: they go on as it closes
+    struct Watched {
+      bool seenOpen = false;
+      std::uint64_t pressesThen = 0;
+    };
+    std::array<Watched, 2> switches_{};
+  };
+  BoxAnswererOfPanel boxAnswerer_{*this};
   void SetButtonCaptionsFromNames(bool secondStick);
   // The flash of a button selected in practice, drawn on the strip.
   class FlashPainterOfPanel : public Practice::FlashPainter {

@@ -5,7 +5,7 @@
 
 namespace sorvane {
 
-void PanelForm::TellCarer(const std::string& text, unsigned boxStyle) {
+void PanelForm::TellCarer(const std::string& text, unsigned boxStyle, BoxKind kind) {
   // What the carer saw is in the log for whoever looks into it afterwards.
   std::string line = text;
   for (char& c : line) {
@@ -13,7 +13,9 @@ void PanelForm::TellCarer(const std::string& text, unsigned boxStyle) {
   }
   platform_.log.Write("メッセージ: " + line);
   const char* caption = boxStyle == kMessageBoxInformationOk ? kApplicationTitle : ErrorCaption();
+  boxAnswerer_.nextIsNotice = kind == BoxKind::kNotice;
   platform_.dialogs.ShowMessage(handle, text, caption, boxStyle);
+  boxAnswerer_.nextIsNotice = false;
 }
 
 void PanelForm::PlaceFiles() {
@@ -35,7 +37,7 @@ void PanelForm::LoadSettings() {
   s.subButtonCount = loaded.subButtonCount;
   s.intervalSeconds = loaded.intervalSeconds;
   if (!loaded.tooLongInterval.empty()) {
-    TellCarer(Text(TextId::IntervalTooLong, {loaded.tooLongInterval}), kMessageBoxWarningOk);
+    TellCarer(Text(TextId::IntervalTooLong, {loaded.tooLongInterval}), kMessageBoxWarningOk, BoxKind::kNotice);
   }
   scanner().ApplyTiming();
 
@@ -49,7 +51,7 @@ void PanelForm::LoadSettings() {
   appearance = loaded.appearance;
   for (int k = 1; k <= 8; ++k) Button(k).caption = loaded.names[SlotIndex(k)];
   for (const std::string& colorText : loaded.unreadableFontColors) {
-    TellCarer(Text(TextId::ColorNotInteger, {colorText}), kMessageBoxErrorOk);
+    TellCarer(Text(TextId::ColorNotInteger, {colorText}), kMessageBoxErrorOk, BoxKind::kNotice);
   }
   panelScale = loaded.panelScale;
   const int monitorDpi = platform_.desktop.MonitorNearest(Bounds()).dpi;

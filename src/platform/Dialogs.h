@@ -54,10 +54,50 @@ constexpr unsigned kMessageBoxErrorOk = 0x10;             // MB_OK | MB_ICONERRO
 constexpr unsigned kMessageBoxWarningOk = 0x30;           // MB_OK | MB_ICONWARNING
 constexpr unsigned kMessageBoxInformationOk = 0x40;       // MB_OK | MB_ICONINFORMATION
 constexpr unsigned kMessageBoxWarningRetryCancel = 0x35;  // MB_RETRYCANCEL | MB_ICONWARNING
+constexpr unsigned kMessageBoxSecondIsDefault = 0x100;    // MB_DEFBUTTON2
+constexpr int kMessageBoxOk = 1;                          // IDOK
+constexpr int kMessageBoxCancel = 2;                      // IDCANCEL
 constexpr int kMessageBoxRetry = 4;                       // IDRETRY
+
+// The button a box of this style presses when Enter is pressed: its first,
+// unless MB_DEFBUTTON2 or MB_DEFBUTTON3 names another.
+inline int DefaultButtonOf(unsigned flags) {
+  static constexpr int kButtons[][3] = {
+      {1, 1, 1},  // MB_OK
+      {1, 2, 2},  // MB_OKCANCEL
+      {3, 4, 5},  // MB_ABORTRETRYIGNORE
+      {6, 7, 2},  // MB_YESNOCANCEL
+      {6, 7, 7},  // MB_YESNO
+      {4, 2, 2},  // MB_RETRYCANCEL
+      {2, 10, 11},  // MB_CANCELTRYCONTINUE
+  };
+  const unsigned type = flags & 0xFU;
+  const unsigned which = (flags >> 8) & 0xFU;
+  if (type > 6) return kMessageBoxOk;
+  return kButtons[type][which < 3 ? which : 0];
+}
+
+// The user may be alone with the panel, so the switch answers its message
+// boxes: while one is up, its own thread asks every kBoxPollInterval ms
+// whether the switch has pressed its default button, or whether a box that
+// only informs has been up long enough to close by itself.
+class BoxAnswerer {
+ public:
+  static constexpr int kBoxPollInterval = 10;
+  enum class Answer { kNotYet, kPressed, kTimedOut };
+  virtual void BoxOpened(unsigned flags) = 0;
+  virtual Answer Poll() = 0;
+  virtual void BoxClosed() = 0;
+
+ protected:
+  ~BoxAnswerer() = default;
+};
 
 class Dialogs {
  public:
+  // Who answers the message boxes for the switch; none: only a click or a key does.
+  void AnswerBoxesWith(BoxAnswerer* answerer) { boxAnswerer_ = answerer; }
+
   // MessageBoxA(owner, text, caption, flags); returns the button pressed.
   virtual int ShowMessage(WindowHandle owner, const std::string& text,
                           const std::string& caption, unsigned flags) = 0;
@@ -74,6 +114,7 @@ class Dialogs {
 
  protected:
   ~Dialogs() = default;
+  BoxAnswerer* boxAnswerer_ = nullptr;
 };
 
 }  // namespace sorvane

@@ -111,6 +111,8 @@ void ScanDriver::ResumeAfterDialog() {
   tickTimer_.SetEnabled(true);
 }
 
+bool ScanDriver::HeldForDialog() const { return (holds_ & kDialogHold) != 0; }
+
 void ScanDriver::HoldScan(HoldReason reason) {
   holds_ |= Bit(reason);
   scanner_.timer().SetEnabled(false);

@@ -72,6 +72,9 @@ class ScanDriver {
   // and nothing the switch does meanwhile reaches JoyToKey.
   void HoldForDialog();
   void ResumeAfterDialog();
+  bool HeldForDialog() const;
+  // Brings the samplers up to now, outside the ticks (behind a message box).
+  void SampleSwitches() { Sample(); }
 
   void HoldScan(HoldReason reason);
   // The scan goes on a whole interval from now unless a dialog still holds it.

@@ -105,4 +105,24 @@ SettingsPlace::SaveOutcome SettingsPlace::Save(const PanelSettings& settings) {
   }
 }
 
+std::string SettingsPlace::KeepUnsaved(const PanelSettings& settings, const std::string& stamp) {
+  // The carer's own lines go with the panel's where the file can be read at
+  // once: the save has already waited for it.
+  const FileRead read = platform_.files.ReadWholeFile(settingsFile_);
+  SettingsText current;
+  if (read.status == FileRead::Status::kRead) current = DecodeSettingsText(read.contents, platform_.text);
+  if (current.status != FileRead::Status::kRead) current = SettingsText{};
+  IniFile ini(current.text);
+  WritePanelSettings(settings, ini, current, platform_.text);
+  std::vector<std::string> folders{folder_};
+  const std::string roamingData = platform_.files.RoamingDataFolder();
+  if (!roamingData.empty() && roamingData + "Sorvane\\" != folder_) folders.push_back(roamingData + "Sorvane\\");
+  for (const std::string& folder : folders) {
+    if (folder != folder_ && !platform_.files.MakeFolder(folder)) continue;
+    const std::string path = folder + "Sorvane-unsaved-" + stamp + ".ini";
+    if (WriteSettingsText(platform_, path, ini.Contents(), current) == FileWrite::kWritten) return path;
+  }
+  return {};
+}
+
 }  // namespace sorvane

@@ -52,6 +52,11 @@ class SettingsPlace {
   // Writes settings into the file as it is now, so that lines written by hand
   // since the start survive.
   SaveOutcome Save(const PanelSettings& settings);
+  // Settings that could not be saved are kept in a file of their own,
+  // Sorvane-unsaved-<stamp>.ini beside the settings, or in the Sorvane folder
+  // of %APPDATA% where that cannot be written. The path written; empty when
+  // none could be.
+  std::string KeepUnsaved(const PanelSettings& settings, const std::string& stamp);
 
  private:
   void CarryOver();

@@ -22,6 +22,7 @@ bool SwitchSampler::Debounced::Feed(std::int64_t now, bool raw, std::int64_t dow
 }
 
 void SwitchSampler::Sample(std::int64_t now, std::uint32_t buttons) {
+  lastReadingAt_ = now;
   if (any_.Feed(now, (buttons & 0xFFU) != 0) && !any_.stable) allUpSince_ = any_.since;
   // A press still waiting out the acceptance time, and since when.
   const bool pressPending = !switch_.stable && switch_.candidate;
@@ -43,6 +44,7 @@ bool SwitchSampler::PressClosedBefore(std::int64_t time) const {
 }
 
 void SwitchSampler::Unplugged(std::int64_t now) {
+  lastReadingAt_ = now;
   if (any_.stable) allUpSince_ = now;
   any_ = Debounced{};
   if (switch_.stable) {

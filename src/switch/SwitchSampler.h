@@ -44,6 +44,10 @@ class SwitchSampler {
   // The debounced state of the switch, and of any of buttons 1 to 8.
   bool SwitchDown() const { return switch_.stable; }
   bool AnyDown() const { return any_.stable; }
+  // The switch is open and no closing waits to be confirmed.
+  bool SwitchOpen() const { return !switch_.stable && !switch_.candidate; }
+  // When the last reading was taken; -1 before the first.
+  std::int64_t LastReadingAt() const { return lastReadingAt_; }
   // When buttons 1 to 8 were last all seen up, debounced.
   std::int64_t AllUpSince() const { return allUpSince_; }
 
@@ -94,6 +98,7 @@ class SwitchSampler {
   Debounced switch_;
   Debounced any_;
   std::int64_t allUpSince_ = 0;
+  std::int64_t lastReadingAt_ = -1;
   std::int64_t accept_ = kDebounceMilliseconds;
   std::int64_t ignore_ = 0;
   bool released_ = false;  // a counted press has been released

@@ -30,10 +30,63 @@ void SystemDialogs::BeforeDialog() {
   if (beforeDialog_) beforeDialog_();
 }
 
+namespace {
+
+// The message box now up on this thread and who answers it for the switch.
+// The box is the system's own: a hook finds its window as it is made, and a
+// timer of its own, run by the box's loop, asks whether the switch pressed.
+struct BoxWatch {
+  BoxAnswerer* answerer = nullptr;
+  unsigned flags = 0;
+  HWND box = nullptr;
+  bool answered = false;
+};
+thread_local BoxWatch* t_watch = nullptr;
+constexpr UINT_PTR kBoxTimer = 0x50B0;
+
+void CALLBACK PollBox(HWND box, UINT, UINT_PTR, DWORD) {
+  BoxWatch* watch = t_watch;
+  if (watch == nullptr || watch->box != box || watch->answered) return;
+  if (watch->answerer->Poll() == BoxAnswerer::Answer::kNotYet) return;
+  watch->answered = true;
+  KillTimer(box, kBoxTimer);
+  // As a click on the default button does: the box ends with its id.
+  const int button = DefaultButtonOf(watch->flags);
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+}
+
+LRESULT CALLBACK FindBox(int code, WPARAM wParam, LPARAM lParam) {
+  BoxWatch* watch = t_watch;
+  if (code == HCBT_CREATEWND && watch != nullptr && watch->box == nullptr) {
+    const HWND window = reinterpret_cast<HWND>(wParam);
+    wchar_t className[16] = {};
+    if (GetClassNameW(window, className, 16) > 0 && lstrcmpW(className, L"#32770") == 0) {
+      watch->box = window;
+      SetTimer(window, kBoxTimer, BoxAnswerer::kBoxPollInterval, &PollBox);
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
 int SystemDialogs::ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
                                unsigned flags) {
   BeforeDialog();
-  return MessageBoxW(AsWindow(owner), Wide(text).c_str(), Wide(caption).c_str(), flags | MB_SETFOREGROUND);
+  if (boxAnswerer_ == nullptr || t_watch != nullptr) {
+    return MessageBoxW(AsWindow(owner), Wide(text).c_str(), Wide(caption).c_str(), flags | MB_SETFOREGROUND);
+  }
+  BoxWatch watch{boxAnswerer_, flags};
+  t_watch = &watch;
+  boxAnswerer_->BoxOpened(flags);
+  int answer = 0;
+  {
+    const OwnedHook hook(SetWindowsHookExW(WH_CBT, &FindBox, nullptr, GetCurrentThreadId()));
+    answer = MessageBoxW(AsWindow(owner), Wide(text).c_str(), Wide(caption).c_str(), flags | MB_SETFOREGROUND);
+  }
+  t_watch = nullptr;
+  boxAnswerer_->BoxClosed();
+  return answer;
 }
 
 std::optional<ColorValue> SystemDialogs::ChooseColor(WindowHandle owner, ColorValue initial) {

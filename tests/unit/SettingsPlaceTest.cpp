@@ -114,7 +114,7 @@ TEST(SettingsPlace, SavesThroughALinkToItsTargetAReadOnlyFileNamedSoAndNoBoxAtTh
   EXPECT_TRUE(ending.app->Terminated());
   EXPECT_TRUE(ending.desk.messages.empty());
   EXPECT_EQ(ending.desk.files.at(kBeside), "[ScanMax]\r\nScanMax=3\r\n");
-  EXPECT_TRUE(Contains(ending.desk.logLines.at(ending.desk.logLines.size() - 2),
+  EXPECT_TRUE(Contains(ending.desk.logLines.at(ending.desk.logLines.size() - 3),
                        "C:\\Sorvane\\Sorvane.ini に書き込めません（読み取り専用です）"));
 }
 

@@ -396,10 +396,32 @@ void SimDesktop::Sleep(int milliseconds) {
 int SimDesktop::ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
                             unsigned flags) {
   messages.push_back({now, owner, text, caption, flags});
+  const std::size_t shown = messages.size() - 1;
   if (onMessageBox) onMessageBox(messages.back());
-  if (messageAnswers.empty()) return 1;
-  const int answer = messageAnswers.front();
-  messageAnswers.pop_front();
+  int answer = 1;
+  if (!messageAnswers.empty()) {
+    answer = messageAnswers.front();
+    messageAnswers.pop_front();
+  }
+  if (boxAnswerer_ != nullptr) boxAnswerer_->BoxOpened(flags);
+  bool bySwitch = false;
+  if (answer == kLeftToTheSwitch) {
+    // The box's own timer: the panel's timers wait behind it, JoyToKey's letters do not.
+    answer = 0;
+    for (const std::int64_t openedAt = now; now - openedAt < longestBox;) {
+      now += BoxAnswerer::kBoxPollInterval;
+      DeliverLetters(now);
+      if (boxAnswerer_ != nullptr && boxAnswerer_->Poll() != BoxAnswerer::Answer::kNotYet) {
+        answer = DefaultButtonOf(flags);
+        bySwitch = true;
+        break;
+      }
+    }
+  }
+  if (boxAnswerer_ != nullptr) boxAnswerer_->BoxClosed();
+  messages[shown].answer = answer;
+  messages[shown].closedAt = now;
+  messages[shown].bySwitch = bySwitch;
   return answer;
 }
 

@@ -42,7 +42,14 @@ struct ShownMessage {
   std::string text;
   std::string caption;
   unsigned flags;
+  int answer = 0;  // the button that closed it
+  std::int64_t closedAt = 0;
+  bool bySwitch = false;  // the switch pressed it, or it closed by itself
 };
+
+// A scripted message-box answer: nobody clicks, the box waits for the switch
+// (or for the time it closes by itself).
+constexpr int kLeftToTheSwitch = 0;
 
 struct ShellCall {
   std::string verb;
@@ -137,6 +144,8 @@ class SimDesktop : public Desktop,
   // Called after every Sleep, with the virtual time already advanced.
   std::function<void()> onSleep;
   std::deque<int> messageAnswers;  // the buttons pressed, in turn; then 1 (OK)
+  // How long a box left to the switch waits at most before the test gives up on it.
+  std::int64_t longestBox = 600000;
   std::deque<std::optional<ColorValue>> colorAnswers;
   std::deque<std::optional<FontChoice>> fontAnswers;
   std::vector<ColorValue> colorDialogInitial;
