@@ -77,7 +77,7 @@ wait_for_log() {
 }
 wait_for_log 'Sorvane-en\.chm' || fail "the help opened is not named in the log: $(tail -3 Sorvane.log)"
 probe wait 'Sorvane Help' 20000 >/dev/null || fail "the English help did not open"
-pass "help: $(grep -a 'chm' Sorvane.log | tail -1 | tr -d '\r')"
+pass "help: $(iconv -f CP932 -t UTF-8 Sorvane.log | grep chm | tail -1 | tr -d "\r")"
 probe close 'Sorvane Help' >/dev/null 2>&1 || true
 
 probe close class:TSorvaneForm
