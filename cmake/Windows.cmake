@@ -14,6 +14,7 @@ set(SORVANE_WIN32_SOURCES
   src/win32/PanelWindow.cpp
   src/win32/ButtonAccessible.cpp
   src/win32/SwitchKeyHook.cpp
+  src/win32/SwitchMouseHook.cpp
   src/win32/SwitchReader.cpp
   src/win32/SpokenPrompts.cpp
   src/win32/ModalWindow.cpp
@@ -106,7 +107,7 @@ endif()
 add_executable(searchbench tests/e2e/searchbench.cpp src/win32/Win32Platform.cpp src/win32/DesktopWindows.cpp
   src/win32/FileLog.cpp src/win32/Files.cpp src/win32/JoystickSwitch.cpp src/win32/LogonRunKey.cpp
   src/win32/MessageCourier.cpp src/win32/ShellLauncher.cpp src/win32/ShiftJisCodec.cpp src/win32/SwitchKeyHook.cpp
-  src/win32/SwitchReader.cpp src/win32/SpokenPrompts.cpp src/win32/ModalWindow.cpp src/win32/SwitchRecordWindow.cpp
+  src/win32/SwitchMouseHook.cpp src/win32/SwitchReader.cpp src/win32/SpokenPrompts.cpp src/win32/ModalWindow.cpp src/win32/SwitchRecordWindow.cpp
   src/win32/SwitchSettingsDialog.cpp src/win32/SystemClock.cpp src/win32/SystemDialogs.cpp src/win32/Text.cpp
   src/win32/ThisProcess.cpp src/win32/WaveSound.cpp src/win32/WindowTimers.cpp)
 target_link_libraries(searchbench PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
@@ -167,6 +168,31 @@ set(CPACK_PACKAGE_NAME Sorvane)
 set(CPACK_PACKAGE_FILE_NAME Sorvane-${PROJECT_VERSION}-win64)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/PackageChecksum.cmake)
+
+# The Windows Installer package, made of the same folder as the zip, with
+# Debian's msitools; its SHA-256 beside it. `package` makes it too.
+find_program(SORVANE_WIXL wixl)
+find_program(SORVANE_MSIBUILD msibuild)
+find_program(SORVANE_MSIINFO msiinfo)
+set(SORVANE_MSI ${CMAKE_BINARY_DIR}/Sorvane-${PROJECT_VERSION}-win64.msi)
+if(SORVANE_WIXL AND SORVANE_MSIBUILD AND SORVANE_MSIINFO)
+  set(CPACK_SORVANE_INSTALLER_COMMAND ${SORVANE_PYTHON} ${CMAKE_SOURCE_DIR}/tools/make_installer.py
+      --version ${PROJECT_VERSION} --icon ${CMAKE_BINARY_DIR}/Sorvane.ico --wixl ${SORVANE_WIXL}
+      --msibuild ${SORVANE_MSIBUILD} --msiinfo ${SORVANE_MSIINFO})
+  set(CPACK_SORVANE_MSI ${SORVANE_MSI})
+  set(stage ${CMAKE_BINARY_DIR}/installer-files)
+  add_custom_target(msi
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
+    COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${stage} --config $<CONFIG>
+    COMMAND ${CPACK_SORVANE_INSTALLER_COMMAND} --stage ${stage} --output ${SORVANE_MSI}
+    COMMENT "Making Sorvane-${PROJECT_VERSION}-win64.msi"
+    VERBATIM)
+  add_dependencies(msi Sorvane package_texts)
+else()
+  message(STATUS "msitools (wixl, msibuild, msiinfo) not found: the installer cannot be made")
+  install(CODE "message(FATAL_ERROR \"The package needs Debian's msitools and wixl for the installer. \"
+                \"Install them (scripts/install-deps.sh) and configure again.\")")
+endif()
 include(CPack)
 add_test(NAME package_contents COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/check_package.sh ${CMAKE_BINARY_DIR}
          Sorvane-${PROJECT_VERSION}-win64.zip)
@@ -183,7 +209,7 @@ foreach(script ${SORVANE_E2E_TESTS})
   set_tests_properties(e2e_${name} PROPERTIES ENVIRONMENT SORVANE_PACKAGE=Sorvane-${PROJECT_VERSION}-win64.zip)
   set_tests_properties(e2e_${name} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine LABELS e2e TIMEOUT 300)
 endforeach()
-set_tests_properties(e2e_test_package PROPERTIES FIXTURES_REQUIRED "wine;package")
+set_tests_properties(e2e_test_package e2e_test_installer PROPERTIES FIXTURES_REQUIRED "wine;package")
 
 # The unit tests, cross-built against GoogleTest built here from its sources
 # (Debian's googletest package), run under Wine in the end-to-end prefix.

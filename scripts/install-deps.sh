@@ -18,6 +18,8 @@ have xdotool || need+=(xdotool)
 have import || need+=(imagemagick)
 have python3 || need+=(python3)
 have chmcmd || need+=(fp-utils)
+have wixl || need+=(wixl)
+have msibuild || need+=(msitools)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 # GoogleTest's sources, built with mingw-w64 for the unit tests under Wine.
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)

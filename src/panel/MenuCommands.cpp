@@ -72,10 +72,19 @@ bool PanelForm::MenuChecked(MenuId id) const {
 bool PanelForm::MenuEnabled(MenuId id) const {
   // Asked as the menu is drawn, which may create the voice the first time.
   if (id == MenuId::VoiceRecordedOrSystem) return platform_.prompts.VoiceAvailable();
+  if (id == MenuId::UndoSettings) return !earlierSettings.empty();
+  const int earlier = PanelMenu::EarlierSettingsIndex(id);
+  if (earlier >= 0) {
+    const auto index = static_cast<std::size_t>(earlier);
+    return index < earlierSettings.size() && earlierSettings[index].readable;
+  }
   return true;
 }
 
-void PanelForm::MenuOpening() { driver.HoldScan(HoldReason::kMenu); }
+void PanelForm::MenuOpening() {
+  driver.HoldScan(HoldReason::kMenu);
+  ListEarlierSettings();
+}
 
 void PanelForm::OneButtonMenuOpened() {
   scanner().ChooseFirstStick();
@@ -284,6 +293,13 @@ constexpr MenuCommandEntry kMenuCommands[] = {
 }  // namespace
 
 void PanelForm::MenuCommand(MenuId id) {
+  // Earlier settings take effect at once: the scan goes on at their interval.
+  if (const int earlier = PanelMenu::EarlierSettingsIndex(id); earlier >= 0) {
+    driver.HoldScan(HoldReason::kMenu);
+    EarlierSettingsClick(earlier);
+    driver.LetScanGoOn(HoldReason::kMenu);
+    return;
+  }
   for (const MenuCommandEntry& command : kMenuCommands) {
     if (command.id != id) continue;
     if (command.scan == ScanAfter::kStaysHeld) return command.run(*this);

@@ -253,6 +253,7 @@ void PanelForm::NameEditingStarted() { driver.HoldScan(HoldReason::kNameEditor);
 void PanelForm::NamesEdited() {
   const int firstNumber = shownStick == 0 ? 1 : 11;
   for (int k = 1; k <= 8; ++k) Button(k).caption = nameEditor->Name(firstNumber + k - 1);
+  if (!closing && !closed) SaveNow();
   driver.LetScanGoOn(HoldReason::kNameEditor);
 }
 

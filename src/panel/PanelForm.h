@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "controls/ButtonAppearance.h"
 #include "controls/Control.h"
@@ -129,6 +130,21 @@ class PanelForm : public Form,
   // The settings as the panel shows them now, for the save.
   PanelSettings ShownSettings() const;
   SettingsPlace::SaveOutcome SaveSettings();
+  // Saves during the run, so that what is about to change can be undone; a
+  // failure is logged, and the close tries again.
+  void SaveNow();
+  // The settings the history kept, newest first, as the undo menu lists them
+  // (filled as the menu opens); a file that cannot be read is listed unavailable.
+  struct EarlierSettings {
+    std::string path;
+    bool readable = false;
+  };
+  std::vector<EarlierSettings> earlierSettings;
+  void ListEarlierSettings();
+  // Goes back to the settings listed at index, at once, and saves them; the
+  // window's position and JoyToKey's folder stay as they are.
+  void EarlierSettingsClick(int index);
+  void ApplyEarlierSettings(const PanelSettings& earlier);
   // A message box the carer must answer, its text in the log as well. A
   // notice only informs: it closes by itself after kNoticeSeconds.
   enum class BoxKind { kWarning, kNotice };

@@ -59,6 +59,17 @@ PanelMenu::PanelMenu()
            TextId::MenuMethodTapToMove, TextId::MenuMethodTapToMoveHint, true},
           {MenuId::IdleCaptions, MenuId::kNone, TextId::MenuIdleCaptions, TextId::MenuIdleCaptionsHint},
           {MenuId::SwitchSettings, MenuId::kNone, TextId::MenuSwitchSettings, TextId::None},
+          {MenuId::UndoSettings, MenuId::kNone, TextId::MenuUndoSettings, TextId::MenuUndoSettingsHint},
+          {MenuId::EarlierSettings1, MenuId::UndoSettings, TextId::None, TextId::None, false, true},
+          {MenuId::EarlierSettings2, MenuId::UndoSettings, TextId::None, TextId::None, false, true},
+          {MenuId::EarlierSettings3, MenuId::UndoSettings, TextId::None, TextId::None, false, true},
+          {MenuId::EarlierSettings4, MenuId::UndoSettings, TextId::None, TextId::None, false, true},
+          {MenuId::EarlierSettings5, MenuId::UndoSettings, TextId::None, TextId::None, false, true},
+          {MenuId::EarlierSettings6, MenuId::UndoSettings, TextId::None, TextId::None, false, true},
+          {MenuId::EarlierSettings7, MenuId::UndoSettings, TextId::None, TextId::None, false, true},
+          {MenuId::EarlierSettings8, MenuId::UndoSettings, TextId::None, TextId::None, false, true},
+          {MenuId::EarlierSettings9, MenuId::UndoSettings, TextId::None, TextId::None, false, true},
+          {MenuId::EarlierSettings10, MenuId::UndoSettings, TextId::None, TextId::None, false, true},
           {MenuId::Language, MenuId::kNone, TextId::MenuLanguage, TextId::None},
           {MenuId::LanguageJapanese, MenuId::Language, TextId::MenuLanguageJapanese, TextId::None, true},
           {MenuId::LanguageEnglish, MenuId::Language, TextId::MenuLanguageEnglish, TextId::None, true},
@@ -71,6 +82,7 @@ PanelMenu::PanelMenu()
 
 void PanelMenu::ShowTexts() {
   for (MenuItem& item : items_) {
+    if (item.captionText == TextId::None) continue;  // captioned by what it stands for
     item.caption = Text(item.captionText);
     item.hint = Text(item.hintText);
   }
@@ -93,6 +105,16 @@ MenuId PanelMenu::PanelScaleItem(int scale) {
   static constexpr MenuId kItems[] = {MenuId::PanelScale1, MenuId::PanelScale2, MenuId::PanelScale3,
                                       MenuId::PanelScale4};
   return (scale >= 1 && scale <= 4) ? kItems[scale - 1] : MenuId::kNone;
+}
+
+MenuId PanelMenu::EarlierSettingsItem(int index) {
+  constexpr int kFirst = static_cast<int>(MenuId::EarlierSettings1);
+  return index >= 0 && index < 10 ? static_cast<MenuId>(kFirst + index) : MenuId::kNone;
+}
+
+int PanelMenu::EarlierSettingsIndex(MenuId id) {
+  const int index = static_cast<int>(id) - static_cast<int>(MenuId::EarlierSettings1);
+  return index >= 0 && index < 10 ? index : -1;
 }
 
 MenuId PanelMenu::SubCountItem(int count) {

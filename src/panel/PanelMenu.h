@@ -59,6 +59,17 @@ enum class MenuId {
   MethodTapToMove,
   IdleCaptions,
   SwitchSettings,
+  UndoSettings,
+  EarlierSettings1,  // the newest settings of the history, down to
+  EarlierSettings2,
+  EarlierSettings3,
+  EarlierSettings4,
+  EarlierSettings5,
+  EarlierSettings6,
+  EarlierSettings7,
+  EarlierSettings8,
+  EarlierSettings9,
+  EarlierSettings10,  // the oldest
   Language,
   LanguageJapanese,
   LanguageEnglish,
@@ -77,6 +88,7 @@ struct MenuItem {
   TextId captionText;
   TextId hintText;
   bool radio = false;  // ticked with a bullet: one of a group
+  bool hidden = false;  // not in the menu as it opens now
   // As shown, in the language in force.
   std::string caption{};
   std::string hint{};
@@ -99,6 +111,8 @@ class PanelMenu {
   static MenuId ButtonCountItem(int count);  // OneButton, Buttons2..Buttons8, kNone otherwise
   static MenuId SubCountItem(int count);     // SubButtons2..SubButtons8, kNone otherwise
   static MenuId PanelScaleItem(int scale);   // PanelScale1..PanelScale4, kNone otherwise
+  static MenuId EarlierSettingsItem(int index);  // 0: EarlierSettings1 .. 9: EarlierSettings10, kNone otherwise
+  static int EarlierSettingsIndex(MenuId id);     // the other way; -1 for any other item
 
  private:
   static int Index(MenuId id) { return static_cast<int>(id); }

@@ -83,7 +83,12 @@ void PanelForm::ShowRecordClick() {
   const CurrentSwitchSettings current{scan().intervalSeconds, switchOptions.acceptTime, switchOptions.ignoreRepeatMilliseconds};
   const SwitchSuggestions suggestions = SuggestSettings(lastWeek, current);
   const SwitchRecordReport report = SwitchRecordReportOf(FiguresOf(session), FiguresOf(lastWeek), suggestions);
-  if (platform_.dialogs.ShowSwitchRecord(handle, report)) ApplySuggestions(suggestions);
+  if (platform_.dialogs.ShowSwitchRecord(handle, report)) {
+    // Saved before and after, so that the suggestion can be undone from the menu.
+    SaveNow();
+    ApplySuggestions(suggestions);
+    SaveNow();
+  }
   driver.ResumeAfterDialog();
 }
 

@@ -72,6 +72,7 @@ void PanelForm::ApplySwitchOptions() {
   scan().resumeHold = chosen.resumeHold;
   scan().stuckAfterSeconds = chosen.stuckAfterSeconds;
   platform_.joystick.SetSwitchKeys(chosen.key, chosen.key2);
+  platform_.joystick.SetSwitchMouseButtons(chosen.mouseButton, chosen.mouseButton2);
 }
 
 void PanelForm::ApplyScanMethod() { scanner().SetMethod(scan().method); }
@@ -131,6 +132,8 @@ void PanelForm::ShowLanguage() {
 void PanelForm::EditNamesClick() {
   // The editor holds the scan while it is open.
   if (nameEditor == nullptr) return;
+  // The names as they are now are kept, so that the edit can be undone from the menu.
+  SaveNow();
   nameEditor->Open();
 }
 

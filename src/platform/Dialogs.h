@@ -31,6 +31,8 @@ struct SwitchOptionTexts {
   std::string selectingPause = "2000";
   std::string resumeHold = "2000";
   std::string stuckAfterSeconds = "0";
+  std::int32_t mouseButton = 0;   // as in SwitchOptions
+  std::int32_t mouseButton2 = 0;
 };
 
 // What the switch record window shows: a table of figures (a label and a

@@ -52,6 +52,8 @@ class FileSystem {
     std::int64_t size = 0;
   };
   virtual Appended AppendToFile(const std::string& path, const std::string& firstLine, const std::string& text) = 0;
+  // Deletes the file; true when it is gone.
+  virtual bool RemoveFile(const std::string& path) = 0;
 
   // Whether a new file can be made in folder (ending in a backslash).
   virtual bool FolderWritable(const std::string& folder) = 0;

@@ -5,6 +5,17 @@
 
 namespace sorvane {
 
+// The mouse buttons that may work as a switch, numbered as the settings file
+// numbers them; 0 is none.
+enum MouseButtonNumber : int {
+  kLeftMouseButton = 1,
+  kRightMouseButton = 2,
+  kMiddleMouseButton = 3,
+  kBackMouseButton = 4,     // the first side button
+  kForwardMouseButton = 5,  // the second
+};
+constexpr int kMouseButtonCount = 5;
+
 // One reading of joystick 0: when it was taken (the clock's milliseconds),
 // and its buttons (bit 0 is button 1), unless the joystick did not answer.
 struct JoystickReading {
@@ -27,6 +38,9 @@ class Joystick {
   // Keyboard keys that count as the switch (button 1) and the second switch
   // (button 2) while they are down (0 none).
   virtual void SetSwitchKeys(int virtualKey, int secondVirtualKey) = 0;
+  // Mouse buttons (MouseButtonNumber, 0 none) that count as the switch and
+  // the second switch while they are down; their clicks reach no program.
+  virtual void SetSwitchMouseButtons(int button, int secondButton) = 0;
 
  protected:
   ~Joystick() = default;

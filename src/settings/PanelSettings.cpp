@@ -51,6 +51,8 @@ SwitchOptions ReadSwitchOptions(const IniFile& ini) {
   const bool noNumber = dwell == 0 && !ReadWholeInteger(dwellText);
   chosen.selectingPause = noNumber ? SwitchOptions{}.selectingPause : HoldInRange(dwell, kDwellTimeRange);
   chosen.stuckAfterSeconds = read(kStuckAfterRange);
+  chosen.mouseButton = read(kMouseButtonRange);
+  chosen.mouseButton2 = read(kMouseButton2Range);
   // Nothing readable keeps the default, as for the dwell time: held to the
   // shortest, a pause would end at the first slow press.
   const std::string holdText = ini.ReadString(kScanSection, kResumeHoldRange.key, "");
@@ -220,6 +222,8 @@ void WritePanelSettings(const PanelSettings& settings, IniFile& ini, SettingsTex
   ini.WriteString(kScanSection, "PausePosition", OnOff(settings.pausePosition));
   ini.WriteString(kScanSection, kResumeHoldRange.key, WriteInteger(chosen.resumeHold));
   ini.WriteString(kSwitchSection, kStuckAfterRange.key, WriteInteger(chosen.stuckAfterSeconds));
+  ini.WriteString(kSwitchSection, kMouseButtonRange.key, WriteInteger(chosen.mouseButton));
+  ini.WriteString(kSwitchSection, kMouseButton2Range.key, WriteInteger(chosen.mouseButton2));
   ini.WriteString(kVoiceSection, "Mode", WriteInteger(static_cast<std::int32_t>(settings.voice.mode)));
   ini.WriteString(kVoiceSection, "Wait", OnOff(settings.voice.waitForPrompt));
   ini.WriteString(kVoiceSection, "Rate", WriteInteger(settings.voice.rate));

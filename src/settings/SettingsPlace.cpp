@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "text/Texts.h"
+#include "settings/SettingsHistory.h"
 
 namespace sorvane {
 
@@ -91,11 +92,23 @@ std::optional<SettingsText> SettingsPlace::Read() {
 
 SettingsPlace::SaveOutcome SettingsPlace::Save(const PanelSettings& settings) {
   if (heldBack_) return SaveOutcome::kHeldBack;
-  SettingsText current = ReadSettingsText(platform_, settingsFile_);
-  if (current.status == FileRead::Status::kUnreadable) return SaveOutcome::kUnreadable;
+  const FileRead before = ReadHeldFile(platform_, settingsFile_);
+  if (before.status == FileRead::Status::kUnreadable) return SaveOutcome::kUnreadable;
+  SettingsText current;
+  if (before.status == FileRead::Status::kRead) {
+    current = DecodeSettingsText(before.contents, platform_.text);
+    if (current.status == FileRead::Status::kUnreadable) return SaveOutcome::kUnreadable;
+  }
   IniFile ini(current.text);
   WritePanelSettings(settings, ini, current, platform_.text);
-  switch (WriteSettingsText(platform_, settingsFile_, ini.Contents(), current)) {
+  const auto bytes = EncodeSettingsText(ini.Contents(), current, platform_.text);
+  if (!bytes) return SaveOutcome::kUnwritable;
+  // The file as it was is kept for the carer to go back to; a save that
+  // changes nothing keeps nothing.
+  if (before.status == FileRead::Status::kRead && before.contents != *bytes) {
+    KeepInHistory(platform_, settingsFile_, before.contents);
+  }
+  switch (platform_.files.ReplaceWholeFile(settingsFile_, *bytes)) {
     case FileWrite::kWritten:
       return SaveOutcome::kSaved;
     case FileWrite::kReadOnly:

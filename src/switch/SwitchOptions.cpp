@@ -19,7 +19,9 @@ SwitchOptionTexts TextsOf(const SwitchOptions& options) {
           options.key2,
           std::to_string(options.selectingPause),
           std::to_string(options.resumeHold),
-          std::to_string(options.stuckAfterSeconds)};
+          std::to_string(options.stuckAfterSeconds),
+          options.mouseButton,
+          options.mouseButton2};
 }
 
 namespace {
@@ -81,6 +83,12 @@ ParsedOptions ParseOptionTexts(const SwitchOptionTexts& texts) {
   if (options.key2 != 0 && options.key2 == options.key) {
     // One key for both switches would move and select with the same press.
     parsed.problem = Text(TextId::OptionSameKeys, {Text(kKey2Range.label)});
+    return parsed;
+  }
+  options.mouseButton = HoldInRange(texts.mouseButton, kMouseButtonRange);
+  options.mouseButton2 = HoldInRange(texts.mouseButton2, kMouseButton2Range);
+  if (options.mouseButton2 != 0 && options.mouseButton2 == options.mouseButton) {
+    parsed.problem = Text(TextId::OptionSameMouseButtons, {Text(kMouseButton2Range.label)});
     return parsed;
   }
   if (Take(texts.acceptTime, kAcceptTimeRange, options.acceptTime, parsed.problem) &&

@@ -8,6 +8,7 @@
 
 #include "platform/Dialogs.h"
 #include "text/Texts.h"
+#include "platform/Joystick.h"
 
 namespace sorvane {
 
@@ -21,13 +22,16 @@ struct SwitchOptions {
   std::int32_t selectingPause = 2000;      // without a press before tap-to-move selects
   std::int32_t resumeHold = 2000;          // ms a press must last to end the user's pause
   std::int32_t stuckAfterSeconds = 0;      // a switch closed this long is stuck, 0 never
+  std::int32_t mouseButton = 0;            // a mouse button acting as the switch, 0 none (MouseButton)
+  std::int32_t mouseButton2 = 0;           // one acting as the second switch, 0 none
 
   bool operator==(const SwitchOptions& other) const {
     return key == other.key && acceptTime == other.acceptTime &&
            ignoreRepeatMilliseconds == other.ignoreRepeatMilliseconds && firstPause == other.firstPause &&
            quietCyclesBeforeRest == other.quietCyclesBeforeRest && key2 == other.key2 &&
            selectingPause == other.selectingPause && resumeHold == other.resumeHold &&
-           stuckAfterSeconds == other.stuckAfterSeconds;
+           stuckAfterSeconds == other.stuckAfterSeconds && mouseButton == other.mouseButton &&
+           mouseButton2 == other.mouseButton2;
   }
 };
 
@@ -47,6 +51,8 @@ constexpr OptionRange kKey2Range{"Key2", TextId::OptionKey2Name, 0, 254};
 constexpr OptionRange kDwellTimeRange{"DwellTime", TextId::OptionDwellTimeName, 500, 10000};
 constexpr OptionRange kResumeHoldRange{"ResumeHold", TextId::OptionResumeHoldName, 500, 10000};
 constexpr OptionRange kStuckAfterRange{"StuckAfter", TextId::OptionStuckAfterName, 0, 600};
+constexpr OptionRange kMouseButtonRange{"MouseButton", TextId::OptionMouseButtonName, 0, kMouseButtonCount};
+constexpr OptionRange kMouseButton2Range{"MouseButton2", TextId::OptionMouseButton2Name, 0, kMouseButtonCount};
 
 // A value from the file, held to the nearest end of its range.
 std::int32_t HoldInRange(std::int32_t value, const OptionRange& range);

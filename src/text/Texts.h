@@ -72,6 +72,8 @@ enum class TextId {
   MenuExit,
   MenuSupport,
   MenuHelp,
+  MenuUndoSettings,
+  MenuUndoSettingsHint,
   MenuLanguage,
   MenuLanguageJapanese,  // each language's name, in its own words
   MenuLanguageEnglish,
@@ -132,6 +134,15 @@ enum class TextId {
   DwellTimeLabel,
   ResumeHoldLabel,
   StuckAfterLabel,
+  SwitchMouseButtonLabel,
+  Switch2MouseButtonLabel,
+  MouseButtonNone,
+  MouseButtonLeft,
+  MouseButtonRight,
+  MouseButtonMiddle,
+  MouseButtonSide1,
+  MouseButtonSide2,
+  MouseButtonNote,
   Cancel,
   OptionKeyName,  // the names of the options in the dialog's messages
   OptionAcceptTimeName,
@@ -142,8 +153,11 @@ enum class TextId {
   OptionDwellTimeName,
   OptionResumeHoldName,
   OptionStuckAfterName,
+  OptionMouseButtonName,
+  OptionMouseButton2Name,
   OptionOutOfRange,  // %1: the option, %2 and %3: the lowest and highest
   OptionSameKeys,    // %1: the second switch's option
+  OptionSameMouseButtons,  // %1: the second switch's option
   // The name editor and the notice.
   NameEditorTitle,
   NoticeTitle,

@@ -136,6 +136,12 @@ FileSystem::Appended Files::AppendToFile(const std::string& path, const std::str
   return {FileWrite::kWritten, static_cast<std::int64_t>(size.QuadPart) + static_cast<std::int64_t>(written)};
 }
 
+bool Files::RemoveFile(const std::string& path) {
+  if (DeleteFileW(LongPath(Wide(path)).c_str())) return true;
+  const DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
 bool Files::FolderWritable(const std::string& folder) {
   wchar_t name[64];
   wsprintfW(name, L"Sorvane-%lu.tmp", GetCurrentProcessId());

@@ -13,6 +13,7 @@ class Files : public FileSystem {
   FileRead ReadWholeFile(const std::string& path) override;
   FileWrite ReplaceWholeFile(const std::string& path, const std::string& contents) override;
   Appended AppendToFile(const std::string& path, const std::string& firstLine, const std::string& text) override;
+  bool RemoveFile(const std::string& path) override;
   bool FolderWritable(const std::string& folder) override;
   bool MakeFolder(const std::string& folder) override;
   std::string RoamingDataFolder() override;

@@ -6,6 +6,7 @@ SwitchReader& JoystickSwitch::Reader() {
   if (!reader_) {
     reader_ = std::make_unique<SwitchReader>(wake_, message_);
     reader_->SetKeys(switchKey_, secondSwitchKey_);
+    reader_->SetMouseButtons(switchMouseButton_, secondSwitchMouseButton_);
   }
   return *reader_;
 }
@@ -18,8 +19,20 @@ void JoystickSwitch::SetSwitchKeys(int virtualKey, int secondVirtualKey) {
   Reader().SetKeys(virtualKey, secondVirtualKey);
 }
 
-void JoystickSwitch::LeaveKeysToDialog() { Reader().SetKeys(0, 0); }
+void JoystickSwitch::SetSwitchMouseButtons(int button, int secondButton) {
+  switchMouseButton_ = button;
+  secondSwitchMouseButton_ = secondButton;
+  Reader().SetMouseButtons(button, secondButton);
+}
 
-void JoystickSwitch::TakeKeysBack() { Reader().SetKeys(switchKey_, secondSwitchKey_); }
+void JoystickSwitch::LeaveKeysToDialog() {
+  Reader().SetKeys(0, 0);
+  Reader().SetMouseButtons(0, 0);
+}
+
+void JoystickSwitch::TakeKeysBack() {
+  Reader().SetKeys(switchKey_, secondSwitchKey_);
+  Reader().SetMouseButtons(switchMouseButton_, secondSwitchMouseButton_);
+}
 
 }  // namespace sorvane::win32

@@ -19,8 +19,10 @@ class JoystickSwitch : public Joystick {
   void TakeReadings(ReadingVisitor visit, void* context) override;
   bool ReadsOnItsOwn() const override { return true; }
   void SetSwitchKeys(int virtualKey, int secondVirtualKey) override;
+  void SetSwitchMouseButtons(int button, int secondButton) override;
 
-  // While a dialog asks for a key, the key reaches the dialog, not the panel.
+  // While a dialog asks for a key, the key reaches the dialog, not the panel,
+  // and the mouse clicks in it.
   void LeaveKeysToDialog();
   void TakeKeysBack();
 
@@ -32,6 +34,8 @@ class JoystickSwitch : public Joystick {
   std::unique_ptr<SwitchReader> reader_;
   int switchKey_ = 0;
   int secondSwitchKey_ = 0;
+  int switchMouseButton_ = 0;
+  int secondSwitchMouseButton_ = 0;
 };
 
 }  // namespace sorvane::win32

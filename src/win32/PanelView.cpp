@@ -218,7 +218,7 @@ void PanelView::ShowPopupMenu(int x, int y) {
   auto build = [&](auto&& self, MenuId parent) -> HMENU {
     HMENU handle = CreatePopupMenu();
     for (const MenuItem& item : menu.Items()) {
-      if (item.parent != parent) continue;
+      if (item.parent != parent || item.hidden) continue;
       const std::wstring caption = Wide(item.caption);
       const UINT checked = (form_.MenuChecked(item.id) ? MF_CHECKED : MF_UNCHECKED) | (item.radio ? MFT_RADIOCHECK : 0) |
                            (form_.MenuEnabled(item.id) ? 0 : MF_GRAYED);

@@ -18,11 +18,40 @@ bool Matches(DWORD seen, LONG wanted) {
 
 }  // namespace
 
+// The panel's menu, asked for as a right click on its margin asks for it,
+// when the window under the pointer is this program's panel and takes the
+// mouse (not while the name editor or a dialog has it disabled).
+bool SwitchKeyHook::OpenPanelMenuUnderPointer() {
+  POINT pointer{};
+  if (!GetCursorPos(&pointer)) return false;
+  const HWND window = GetAncestor(WindowFromPoint(pointer), GA_ROOT);
+  DWORD process = 0;
+  if (window == nullptr || GetWindowThreadProcessId(window, &process) == 0 || process != GetCurrentProcessId()) {
+    return false;
+  }
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  if (lstrcmpW(name, L"TSorvaneForm") != 0 || !IsWindowEnabled(window)) return false;
+  const LPARAM where = MAKELPARAM(pointer.x, pointer.y);
+  return PostMessageW(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), where) != FALSE;
+}
+
 void SwitchKeyHook::SetKeys(int virtualKey, int secondVirtualKey) {
   InterlockedExchange(&keys_[0], virtualKey);
   InterlockedExchange(&keys_[1], secondVirtualKey);
-  const bool any = virtualKey != 0 || secondVirtualKey != 0;
-  if (!any) InterlockedExchange(&down_, 0);
+  if (virtualKey == 0 && secondVirtualKey == 0) InterlockedExchange(&down_, 0);
+  StartOrStop();
+}
+
+void SwitchKeyHook::SetMenuKeyOverPanel(bool on) {
+  InterlockedExchange(&menuKey_, on ? 1 : 0);
+  StartOrStop();
+}
+
+void SwitchKeyHook::StartOrStop() {
+  const bool any = InterlockedCompareExchange(&keys_[0], 0, 0) != 0 ||
+                   InterlockedCompareExchange(&keys_[1], 0, 0) != 0 ||
+                   InterlockedCompareExchange(&menuKey_, 0, 0) != 0;
   if (any && !thread_) {
     g_hook = this;
     ready_.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
@@ -87,6 +116,13 @@ LRESULT CALLBACK SwitchKeyHook::HookProc(int code, WPARAM message, LPARAM info) 
         hook->UpdateDown();
         return 1;  // the program with the keyboard never sees it
       }
+    } else if (key->vkCode == VK_APPS && InterlockedCompareExchange(&hook->menuKey_, 0, 0) != 0) {
+      const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
+      if (down ? !hook->swallowed_[VK_APPS] && OpenPanelMenuUnderPointer() : hook->swallowed_[VK_APPS]) {
+        hook->swallowed_[VK_APPS] = down;
+        return 1;
+      }
+      if (down && hook->swallowed_[VK_APPS]) return 1;  // its repeat, while the menu opens
     }
   }
   return CallNextHookEx(nullptr, code, message, info);

@@ -58,6 +58,10 @@ void SwitchReader::Loop() {
       reading.answered = true;
       reading.buttons |= keyHook_.DownButtons();
     }
+    if (InterlockedCompareExchange(&mouseButtonSet_, 0, 0) != 0) {
+      reading.answered = true;
+      reading.buttons |= mouseHook_.DownButtons(reading.time);
+    }
     AcquireSRWLockExclusive(&lock_);
     if (count_ == kCapacity) {
       // Nobody has taken them for seconds: the oldest go.
@@ -85,6 +89,13 @@ void SwitchReader::Loop() {
 void SwitchReader::SetKeys(int virtualKey, int secondVirtualKey) {
   keyHook_.SetKeys(virtualKey, secondVirtualKey);
   InterlockedExchange(&keySet_, virtualKey != 0 || secondVirtualKey != 0 ? 1 : 0);
+}
+
+void SwitchReader::SetMouseButtons(int button, int secondButton) {
+  mouseHook_.SetButtons(button, secondButton);
+  InterlockedExchange(&mouseButtonSet_, button != 0 || secondButton != 0 ? 1 : 0);
+  // The right button no longer reaches the panel: the menu key opens its menu.
+  keyHook_.SetMenuKeyOverPanel(button == kRightMouseButton || secondButton == kRightMouseButton);
 }
 
 void SwitchReader::Take(Joystick::ReadingVisitor visit, void* context) {

@@ -13,6 +13,7 @@
 #include "platform/Joystick.h"
 #include "win32/Handles.h"
 #include "win32/SwitchKeyHook.h"
+#include "win32/SwitchMouseHook.h"
 
 namespace sorvane::win32 {
 
@@ -40,6 +41,8 @@ class SwitchReader {
   void Take(Joystick::ReadingVisitor visit, void* context);
   // A keyboard key that counts as the switch while it is down (0 none).
   void SetKeys(int virtualKey, int secondVirtualKey);
+  // Mouse buttons that count as the switches while they are down (0 none).
+  void SetMouseButtons(int button, int secondButton);
 
  private:
   static DWORD WINAPI Run(void* self);
@@ -57,6 +60,8 @@ class SwitchReader {
   int count_ = 0;
   SwitchKeyHook keyHook_;
   volatile LONG keySet_ = 0;
+  SwitchMouseHook mouseHook_;
+  volatile LONG mouseButtonSet_ = 0;
   ULONGLONG nextJoystickRead_ = 0;
 #ifdef SORVANE_E2E_SWITCH
   OwnedFile switchFile_;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/Joystick.h"
 #include "win32/ModalWindow.h"
 #include "text/Texts.h"
 #include "win32/Text.h"
@@ -16,16 +17,25 @@ constexpr wchar_t kClass[] = L"SorvaneSwitchSettings";
 constexpr int kKeyField = 101;        // then 102, switch 2's
 constexpr int kNoKeyButton = 103;     // then 104
 constexpr int kFirstTimeField = 105;  // then 106 to 111
+constexpr int kMouseButtonField = 112;  // then 113, switch 2's
 constexpr int kKeyCount = 2;
 constexpr int kTimeFieldCount = 7;
 constexpr int kWidth = 380;
-constexpr int kHeight = 408;
+constexpr int kHeight = 526;
+// Below the keys, the mouse buttons and what choosing the right one means.
+constexpr int kMouseRowsTop = 100;
+constexpr int kTimeRowsTop = 224;
+// The choices in MouseButtonNumber order.
+const TextId kMouseButtonNames[kMouseButtonCount + 1] = {
+    TextId::MouseButtonNone,   TextId::MouseButtonLeft,  TextId::MouseButtonRight,
+    TextId::MouseButtonMiddle, TextId::MouseButtonSide1, TextId::MouseButtonSide2};
 
 struct DialogState {
   SwitchOptionTexts& texts;
   std::int32_t keys[kKeyCount];
   HWND keyFields[kKeyCount] = {};
   HWND fields[kTimeFieldCount] = {};
+  HWND mouseButtonFields[kKeyCount] = {};
   bool done = false;
   bool confirmed = false;
 };
@@ -121,6 +131,11 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
           }
           state->texts.key = state->keys[0];
           state->texts.key2 = state->keys[1];
+          std::int32_t* buttons[kKeyCount] = {&state->texts.mouseButton, &state->texts.mouseButton2};
+          for (int which = 0; which < kKeyCount; ++which) {
+            const LRESULT chosen = SendMessageW(state->mouseButtonFields[which], CB_GETCURSEL, 0, 0);
+            *buttons[which] = chosen == CB_ERR ? 0 : static_cast<std::int32_t>(chosen);
+          }
           state->confirmed = true;
           state->done = true;
           return 0;
@@ -163,6 +178,24 @@ bool RunSwitchSettingsDialog(HWND owner, SwitchOptionTexts& texts) {
   }
   dialog.Add(L"STATIC", Wide(Text(TextId::KeyFieldInstruction)),
              SS_LEFT, 0, -1, 12, 74, 356, 20, font);
+  const TextId mouseLabels[kKeyCount] = {TextId::SwitchMouseButtonLabel, TextId::Switch2MouseButtonLabel};
+  const std::int32_t chosenButtons[kKeyCount] = {texts.mouseButton, texts.mouseButton2};
+  for (int which = 0; which < kKeyCount; ++which) {
+    const int top = kMouseRowsTop + 32 * which;
+    dialog.Add(L"STATIC", Wide(Text(mouseLabels[which])), SS_LEFT, 0, -1, 12, top + 4, 182, 20, font);
+    // The height is the open list's.
+    const HWND field = dialog.Add(L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
+                                  kMouseButtonField + which, 198, top, 170, 200, font);
+    for (const TextId name : kMouseButtonNames) {
+      SendMessageW(field, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(Text(name)).c_str()));
+    }
+    const std::int32_t button = chosenButtons[which];
+    SendMessageW(field, CB_SETCURSEL, button >= 0 && button <= kMouseButtonCount ? button : 0, 0);
+    state.mouseButtonFields[which] = field;
+  }
+  dialog.Add(L"STATIC",
+             Wide(Text(TextId::MouseButtonNote)),
+             SS_LEFT, 0, -1, 12, kMouseRowsTop + 64, 356, 56, font);
   const TextId labels[kTimeFieldCount] = {TextId::AcceptTimeLabel, TextId::IgnoreRepeatLabel, TextId::FirstPauseLabel,
                                           TextId::LoopsLabel,      TextId::DwellTimeLabel,    TextId::ResumeHoldLabel,
                                           TextId::StuckAfterLabel};
@@ -170,14 +203,14 @@ bool RunSwitchSettingsDialog(HWND owner, SwitchOptionTexts& texts) {
                                                 &texts.quietCyclesBeforeRest, &texts.selectingPause,
                                                 &texts.resumeHold, &texts.stuckAfterSeconds};
   for (int i = 0; i < kTimeFieldCount; ++i) {
-    const int top = 106 + 34 * i;
+    const int top = kTimeRowsTop + 34 * i;
     dialog.Add(L"STATIC", Wide(Text(labels[i])), SS_LEFT, 0, -1, 12, top + 4, 270, 20, font);
     state.fields[i] = dialog.Add(L"EDIT", Wide(*values[i]), WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
                                  kFirstTimeField + i, 288, top, 80, 24, font);
   }
-  dialog.Add(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 190, 366, 84, 28, font);
-  dialog.Add(L"BUTTON", Wide(Text(TextId::Cancel)), WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 284, 366, 84, 28,
-             font);
+  dialog.Add(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 190, kHeight - 42, 84, 28, font);
+  dialog.Add(L"BUTTON", Wide(Text(TextId::Cancel)), WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 284, kHeight - 42, 84,
+             28, font);
 
   dialog.Run(state.keyFields[0], state.done);
   return state.confirmed;

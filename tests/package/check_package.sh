@@ -4,7 +4,8 @@
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
 ZIP="$BUILD/$2"
-rm -f "$ZIP" "$ZIP.sha256"
+MSI="${ZIP%.zip}.msi"
+rm -f "$ZIP" "$ZIP.sha256" "$MSI" "$MSI.sha256"
 cmake --build "$BUILD" --target package >/dev/null
 [ -f "$ZIP" ] || { echo "FAIL: no $ZIP"; exit 1; }
 listing=$(python3 - "$ZIP" <<'PY'
@@ -25,4 +26,11 @@ fi
 grep -qx "[0-9a-f]\{64\}  $(basename "$ZIP")" "$ZIP.sha256" ||
   { echo "FAIL: $(basename "$ZIP").sha256 reads: $(cat "$ZIP.sha256")"; exit 1; }
 echo "ok: $(basename "$ZIP").sha256 matches"
+# The installer is made with the zip, of the same files.
+[ -f "$MSI" ] || { echo "FAIL: package made no $(basename "$MSI")"; exit 1; }
+(cd "$(dirname "$MSI")" && sha256sum --quiet -c "$(basename "$MSI").sha256") ||
+  { echo "FAIL: $(basename "$MSI").sha256 does not match the installer"; exit 1; }
+[ "$(msiextract -l "$MSI" | sed 's#.*/##' | sort)" = "$(echo "$listing" | awk '{print $1}' | sort)" ] ||
+  { echo "FAIL: the installer holds: $(msiextract -l "$MSI" | paste -sd' ')"; exit 1; }
+echo "ok: $(basename "$MSI") holds the same files, its .sha256 matches"
 echo "ok: $(basename "$ZIP") holds $(echo "$listing" | awk '{print $1}' | paste -sd' ')"

@@ -307,6 +307,8 @@ TEST(RecordWindow, ShowsTheFiguresAndAppliesTheSuggestionsOnlyWhenAsked) {
   form.MenuCommand(MenuId::ShowRecord);
   EXPECT_EQ(form.scan().intervalSeconds, 1.0F);
   EXPECT_EQ(form.scanner().timer().Interval(), 1000);
+  form.MenuOpening();  // and it can be undone
+  EXPECT_NE(form.menu.Item(MenuId::EarlierSettings1).caption.find("スキャン速度 1.0 → 5.0"), std::string::npos);
   form.Close();
   EXPECT_NE(panel.desk.files.at(form.settingsPlace.SettingsFile()).find("[Interval]\r\nScanTimer=1\r\n"), std::string::npos);
 }

@@ -56,7 +56,7 @@ TEST(ScanSettings, TheMethodTheDwellTimeTheSecondKeyAndTheIdleCaptionsAreSavedAn
     panel.form().MenuCommand(MenuId::SwitchSettings);
     saved = panel.SavedAtClose();
   }
-  EXPECT_NE(saved.find("Loops=0\r\nKey2=113\r\nStuckAfter=0\r\n[Scan]\r\nMethod=3\r\nDwellTime=3500\r\nIdleCaptions=1\r\n"),
+  EXPECT_NE(saved.find("Loops=0\r\nKey2=113\r\nStuckAfter=0\r\nMouseButton=0\r\nMouseButton2=0\r\n[Scan]\r\nMethod=3\r\nDwellTime=3500\r\nIdleCaptions=1\r\n"),
             std::string::npos);
 
   StartedOn again(saved);

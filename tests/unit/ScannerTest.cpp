@@ -58,6 +58,7 @@ class ScannerRig : public ScanOutput, public TimerHost, public Clock, public Joy
   }
   bool ReadsOnItsOwn() const override { return true; }
   void SetSwitchKeys(int, int) override {}
+  void SetSwitchMouseButtons(int, int) override {}
 
   // Nothing but the scan in a tick.
   bool TickStarting() override { return true; }

@@ -92,6 +92,33 @@ TEST(SwitchOptions, TheSwitchKeyIsASecondSwitch) {
   EXPECT_EQ(panel.Presses(), 1);
 }
 
+TEST(SwitchOptions, AMouseButtonSwitchTakesOnlyItsButtonWithTheSameAcceptAndIgnoreTimes) {
+  WithOptions panel("MouseButton=3\r\nMouseButton2=9\r\nAcceptTime=500\r\nIgnoreRepeat=1500\r\n");
+  EXPECT_EQ(panel.desk.switchMouseButton, kMiddleMouseButton);
+  EXPECT_EQ(panel.desk.secondSwitchMouseButton, kForwardMouseButton);  // held to the last button
+  panel.Run(1100);
+  panel.form().scanner().timer().SetEnabled(false);
+  const auto click = [&panel](int button, std::int64_t after, std::int64_t length) {
+    panel.desk.HoldMouseButton(button, panel.desk.now + after, panel.desk.now + after + length);
+    panel.Run(after + length + 300);
+  };
+  click(kLeftMouseButton, 10, 900);
+  click(kMiddleMouseButton, 10, 200);  // shorter than the accept time
+  EXPECT_EQ(panel.Presses(), 0);
+  click(kMiddleMouseButton, 10, 900);
+  EXPECT_EQ(panel.Presses(), 1);
+  click(kMiddleMouseButton, 10, 900);  // within the ignore time of the last release
+  EXPECT_EQ(panel.Presses(), 1);
+  click(kMiddleMouseButton, 1600, 700);
+  EXPECT_EQ(panel.Presses(), 2);
+
+  // One button cannot be both switches.
+  SwitchOptionTexts typed = TextsOf(panel.form().switchOptions);
+  typed.mouseButton2 = kMiddleMouseButton;
+  EXPECT_EQ(ParseOptionTexts(typed).problem,
+            "スイッチ 2 にするマウスボタンには、スイッチのマウスボタンとは別のボタンを選んでください");
+}
+
 TEST(SwitchOptions, FirstPauseKeepsTheFirstPositionOfEachCycleLitLonger) {
   {
     WithOptions panel("FirstPause=1500\r\n");

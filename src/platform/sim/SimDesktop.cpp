@@ -272,6 +272,13 @@ void SimDesktop::HoldSwitch(std::int64_t from, std::int64_t until) {
   };
 }
 
+void SimDesktop::HoldMouseButton(int button, std::int64_t from, std::int64_t until) {
+  auto previous = mouseButtons;
+  mouseButtons = [previous, button, from, until](std::int64_t t) {
+    return previous(t) | ((t >= from && t < until) ? 1U << button : 0U);
+  };
+}
+
 void SimDesktop::TakeReadings(ReadingVisitor visit, void* context) {
   ++polls;
   JoystickReading reading;
@@ -283,6 +290,15 @@ void SimDesktop::TakeReadings(ReadingVisitor visit, void* context) {
     reading.answered = true;
   }
   if (secondSwitchKey != 0 && secondKeyDown(now)) {
+    reading.buttons |= 2U;
+    reading.answered = true;
+  }
+  const std::uint32_t mouse = mouseButtons(now);
+  if (switchMouseButton != 0 && (mouse & 1U << switchMouseButton) != 0) {
+    reading.buttons |= 1U;
+    reading.answered = true;
+  }
+  if (secondSwitchMouseButton != 0 && (mouse & 1U << secondSwitchMouseButton) != 0) {
     reading.buttons |= 2U;
     reading.answered = true;
   }
@@ -351,6 +367,15 @@ FileSystem::Appended SimDesktop::AppendToFile(const std::string& path, const std
   return {FileWrite::kWritten, static_cast<std::int64_t>(contents.size())};
 }
 
+bool SimDesktop::RemoveFile(const std::string& path) {
+  if (std::find(unwritableFolders.begin(), unwritableFolders.end(), path.substr(0, path.rfind('\\') + 1)) !=
+      unwritableFolders.end()) {
+    return false;
+  }
+  files.erase(path);
+  return true;
+}
+
 bool SimDesktop::FolderWritable(const std::string& folder) {
   return std::find(unwritableFolders.begin(), unwritableFolders.end(), folder) == unwritableFolders.end();
 }
@@ -375,11 +400,25 @@ bool SimDesktop::ListFolder(const std::u16string& pattern, EntryVisitor visit, v
   const std::u16string folder = pattern.substr(0, slash + 1);
   ++listings[folder];
   const auto found = folders.find(folder);
-  if (found == folders.end()) return false;
+  // Whole files made by the program are listed in their folder too.
+  std::vector<SimEntry> madeFiles;
+  if (const auto named = ShiftJisFromUtf16(folder)) {
+    for (auto file = files.lower_bound(*named); file != files.end() && file->first.rfind(*named, 0) == 0; ++file) {
+      const std::string name = file->first.substr(named->size());
+      const auto wide = Utf16FromShiftJis(name);
+      if (name.find('\\') != std::string::npos || !wide) continue;
+      const auto sameName = [&](const SimEntry& entry) { return entry.name == *wide; };
+      const bool listed =
+          found != folders.end() && std::any_of(found->second.begin(), found->second.end(), sameName);
+      if (!listed) madeFiles.push_back({*wide, 0x20});
+    }
+  }
+  if (found == folders.end() && madeFiles.empty()) return false;
   const bool isRoot = folder.size() == 3;
   std::vector<SimEntry> entries;
   if (!isRoot) entries = {{u".", kDirectoryAttribute}, {u"..", kDirectoryAttribute}};
-  entries.insert(entries.end(), found->second.begin(), found->second.end());
+  if (found != folders.end()) entries.insert(entries.end(), found->second.begin(), found->second.end());
+  entries.insert(entries.end(), madeFiles.begin(), madeFiles.end());
   for (const SimEntry& entry : entries) {
     const FolderEntry visited{entry.name, entry.attributes};
     if (!visit(visited, context)) break;

@@ -105,6 +105,12 @@ class SimDesktop : public Desktop,
   std::function<bool(std::int64_t now)> keyDown = [](std::int64_t) { return false; };
   int secondSwitchKey = 0;
   std::function<bool(std::int64_t now)> secondKeyDown = [](std::int64_t) { return false; };
+  // The mouse's buttons held over time, one bit per MouseButtonNumber (bit 1
+  // left); they count while switchMouseButton or secondSwitchMouseButton names them.
+  int switchMouseButton = 0;
+  int secondSwitchMouseButton = 0;
+  std::function<std::uint32_t(std::int64_t now)> mouseButtons = [](std::int64_t) { return 0U; };
+  void HoldMouseButton(int button, std::int64_t from, std::int64_t until);
   int polls = 0;
 
   // Sound.
@@ -236,6 +242,10 @@ class SimDesktop : public Desktop,
     switchKey = virtualKey;
     secondSwitchKey = secondVirtualKey;
   }
+  void SetSwitchMouseButtons(int button, int secondButton) override {
+    switchMouseButton = button;
+    secondSwitchMouseButton = secondButton;
+  }
   // Sound.
   void PlaySync(const char* fileName) override;
   // Prompts.
@@ -252,6 +262,7 @@ class SimDesktop : public Desktop,
   FileRead ReadWholeFile(const std::string& path) override;
   FileWrite ReplaceWholeFile(const std::string& path, const std::string& contents) override;
   Appended AppendToFile(const std::string& path, const std::string& firstLine, const std::string& text) override;
+  bool RemoveFile(const std::string& path) override;
   bool FolderWritable(const std::string& folder) override;
   bool MakeFolder(const std::string& folder) override;
   std::string RoamingDataFolder() override { return roamingDataFolder; }

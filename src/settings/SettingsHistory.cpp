@@ -1,0 +1,246 @@
+#include "settings/SettingsHistory.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+#include "record/RecordLine.h"
+#include "settings/ValueForms.h"
+
+namespace sorvane {
+
+namespace {
+
+const char* const kHistoryFolderName = "History";
+const char* const kNamePrefix = "Sorvane-";
+const char* const kNameSuffix = ".ini";
+
+// A kept file's place in time: its stamp (YYYYMMDD-HHMMSS) and its number
+// within that second (1 for the first, named without one).
+struct KeptFile {
+  std::string name;
+  std::string stamp;
+  int number = 1;
+  bool operator<(const KeptFile& other) const {
+    return stamp != other.stamp ? stamp < other.stamp : number < other.number;
+  }
+};
+
+bool AllDigits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
+  if (text.size() < end.size()) return false;
+  for (std::size_t i = 0; i < end.size(); ++i) {
+    char c = text[text.size() - end.size() + i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != end[i]) return false;
+  }
+  return true;
+}
+
+// Sorvane-20261209-140531.ini, Sorvane-20261209-140531-2.ini; nothing for any other name.
+std::optional<KeptFile> ParseKeptName(const std::string& name) {
+  const std::string_view prefix = kNamePrefix;
+  if (name.rfind(kNamePrefix, 0) != 0 || !EndsWithIgnoringCase(name, kNameSuffix)) return std::nullopt;
+  const std::string_view middle =
+      std::string_view(name).substr(prefix.size(), name.size() - prefix.size() - std::string_view(kNameSuffix).size());
+  if (middle.size() < 15 || middle[8] != '-' || !AllDigits(middle.substr(0, 8)) || !AllDigits(middle.substr(9, 6))) {
+    return std::nullopt;
+  }
+  KeptFile kept{name, std::string(middle.substr(0, 15))};
+  if (middle.size() == 15) return kept;
+  const std::string_view number = middle.substr(16);
+  if (middle[15] != '-' || !AllDigits(number) || number.size() > 6) return std::nullopt;
+  kept.number = std::stoi(std::string(number));
+  return kept;
+}
+
+struct Listing {
+  TextCodec* codec;
+  std::vector<KeptFile> kept;
+};
+
+bool CollectKept(const FileSystem::FolderEntry& entry, void* context) {
+  auto& listing = *static_cast<Listing*>(context);
+  if ((entry.attributes & kDirectoryAttribute) != 0) return true;
+  if (const auto name = listing.codec->ShiftJisFromUtf16(entry.name)) {
+    if (auto kept = ParseKeptName(*name)) listing.kept.push_back(std::move(*kept));
+  }
+  return true;
+}
+
+// What the folder holds, oldest first.
+std::vector<KeptFile> ListKept(Platform& platform, const std::string& folder) {
+  Listing listing{&platform.text, {}};
+  if (const auto pattern = platform.text.Utf16FromShiftJis(folder + kNamePrefix + "*" + kNameSuffix)) {
+    platform.files.ListFolder(*pattern, &CollectKept, &listing);
+  }
+  std::sort(listing.kept.begin(), listing.kept.end());
+  return listing.kept;
+}
+
+// "2026-12-09 14:05:31.000" -> "20261209-140531"
+std::string StampOf(std::int64_t localMilliseconds) {
+  const std::string shown = FormatLocalTime(localMilliseconds);
+  return shown.substr(0, 4) + shown.substr(5, 2) + shown.substr(8, 2) + "-" + shown.substr(11, 2) +
+         shown.substr(14, 2) + shown.substr(17, 2);
+}
+
+// "20261209-140531" -> "2026-12-09 14:05:31"
+std::string ShownStamp(const std::string& stamp) {
+  return stamp.substr(0, 4) + "-" + stamp.substr(4, 2) + "-" + stamp.substr(6, 2) + " " + stamp.substr(9, 2) + ":" +
+         stamp.substr(11, 2) + ":" + stamp.substr(13, 2);
+}
+
+std::string Seconds(float seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", static_cast<double>(seconds));
+  std::string shown = text;
+  if (shown.size() > 1 && shown.back() == '0' && shown[shown.size() - 2] != '.') shown.pop_back();
+  return shown;
+}
+
+const char* OnOff(bool on) { return on ? "オン" : "オフ"; }
+
+const char* MethodName(ScanMethodId method) {
+  switch (method) {
+    case ScanMethodId::kHoldToMove: return "押している間進む";
+    case ScanMethodId::kTwoSwitches: return "2 スイッチ";
+    case ScanMethodId::kTapToMove: return "押して進む・待って選ぶ";
+    default: return "自動";
+  }
+}
+
+const char* VoiceModeName(VoiceMode mode) {
+  switch (mode) {
+    case VoiceMode::kRecorded: return "録音";
+    case VoiceMode::kRecordedOrVoice: return "録音とシステムの声";
+    default: return "なし";
+  }
+}
+
+std::string StyleName(std::uint8_t style) {
+  static const char* const kBits[] = {"太字", "斜体", "下線", "取り消し線"};
+  std::string shown;
+  for (int bit = 0; bit < 4; ++bit) {
+    if ((style & (1U << bit)) == 0) continue;
+    if (!shown.empty()) shown += "・";
+    shown += kBits[bit];
+  }
+  return shown.empty() ? "標準" : shown;
+}
+
+std::string Shown(const std::string& text) { return text.empty() ? "（空）" : text; }
+
+class Differences {
+ public:
+  template <typename Value, typename Show>
+  void Add(const std::string& what, const Value& now, const Value& then, Show show) {
+    if (!(now == then)) found.push_back(what + " " + std::string(show(now)) + " → " + show(then));
+  }
+  void Add(const std::string& what, std::int32_t now, std::int32_t then) {
+    Add(what, now, then, [](std::int32_t value) { return std::to_string(value); });
+  }
+  void Add(const std::string& what, bool now, bool then) {
+    Add(what, now, then, [](bool value) { return std::string(OnOff(value)); });
+  }
+  std::vector<std::string> found;
+};
+
+}  // namespace
+
+std::string HistoryFolderOf(const std::string& settingsFile) {
+  return settingsFile.substr(0, settingsFile.find_last_of('\\') + 1) + kHistoryFolderName + "\\";
+}
+
+void KeepInHistory(Platform& platform, const std::string& settingsFile, const std::string& replaced) {
+  const std::string folder = HistoryFolderOf(settingsFile);
+  std::vector<KeptFile> kept = platform.files.MakeFolder(folder) ? ListKept(platform, folder) : std::vector<KeptFile>{};
+  const std::string stamp = StampOf(platform.clock.LocalMilliseconds());
+  int number = 1;
+  for (const KeptFile& file : kept) {
+    if (file.stamp == stamp) number = std::max(number, file.number + 1);
+  }
+  const std::string name =
+      kNamePrefix + stamp + (number > 1 ? "-" + std::to_string(number) : std::string()) + kNameSuffix;
+  if (platform.files.ReplaceWholeFile(folder + name, replaced) != FileWrite::kWritten) {
+    platform.log.Write("設定の履歴を " + folder.substr(0, folder.size() - 1) + " に残せませんでした");
+    return;
+  }
+  kept.push_back({name, stamp, number});
+  std::sort(kept.begin(), kept.end());
+  const std::size_t surplus = kept.size() > kSettingsKeptInHistory ? kept.size() - kSettingsKeptInHistory : 0;
+  for (std::size_t i = 0; i < surplus; ++i) platform.files.RemoveFile(folder + kept[i].name);
+}
+
+std::vector<HistoryEntry> ListHistory(Platform& platform, const std::string& settingsFile) {
+  const std::string folder = HistoryFolderOf(settingsFile);
+  std::vector<KeptFile> kept = ListKept(platform, folder);
+  std::vector<HistoryEntry> entries;
+  for (auto file = kept.rbegin(); file != kept.rend(); ++file) {
+    entries.push_back({folder + file->name, ShownStamp(file->stamp)});
+  }
+  return entries;
+}
+
+std::vector<std::string> SettingsDifferences(const PanelSettings& now, const PanelSettings& then) {
+  Differences d;
+  d.Add("ボタン数", now.buttonCount, then.buttonCount);
+  d.Add("サブボタン数", now.subButtonCount, then.subButtonCount);
+  d.Add("スキャン速度", now.intervalSeconds, then.intervalSeconds, Seconds);
+  d.Add("大きさ", now.panelScale, then.panelScale, [](int scale) { return "×" + std::to_string(scale); });
+  d.Add("シングル表示", now.options.singleDisplay, then.options.singleDisplay);
+  d.Add("ボタン名表示", now.options.namesShown, then.options.namesShown);
+  d.Add("サウンド", now.options.clickSound, then.options.clickSound);
+  d.Add("カーソル追いかけ", now.options.cursorChase, then.options.cursorChase);
+  d.Add("JoyStickID2", now.secondStick, then.secondStick);
+  d.Add("スイッチの記録", now.recordOn, then.recordOn);
+  d.Add("読み上げ", now.voice.mode, then.voice.mode, VoiceModeName);
+  d.Add("読み終えてから進む", now.voice.waitForPrompt, then.voice.waitForPrompt);
+  d.Add("読み上げの速さ", now.voice.rate, then.voice.rate);
+  d.Add("読み上げの音量", now.voice.volume, then.voice.volume);
+  d.Add("休止の位置", now.pausePosition, then.pausePosition);
+  d.Add("スキャン方法", now.method, then.method, MethodName);
+  d.Add("消灯中も文字を表示", now.options.idleCaptions, then.options.idleCaptions);
+  const SwitchOptions& a = now.switchOptions;
+  const SwitchOptions& b = then.switchOptions;
+  d.Add(Text(kKeyRange.label), a.key, b.key);
+  d.Add(Text(kAcceptTimeRange.label), a.acceptTime, b.acceptTime);
+  d.Add(Text(kIgnoreRepeatRange.label), a.ignoreRepeatMilliseconds, b.ignoreRepeatMilliseconds);
+  d.Add(Text(kFirstPauseRange.label), a.firstPause, b.firstPause);
+  d.Add(Text(kLoopsRange.label), a.quietCyclesBeforeRest, b.quietCyclesBeforeRest);
+  d.Add(Text(kKey2Range.label), a.key2, b.key2);
+  d.Add(Text(kDwellTimeRange.label), a.selectingPause, b.selectingPause);
+  d.Add(Text(kResumeHoldRange.label), a.resumeHold, b.resumeHold);
+  d.Add(Text(kStuckAfterRange.label), a.stuckAfterSeconds, b.stuckAfterSeconds);
+  d.Add("JoyToKey の再起動", now.restartJoyToKey, then.restartJoyToKey);
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const std::string button = "ボタン" + std::to_string(SlotButtonNumber(slot)) + "の";
+    const ButtonAppearance& x = now.appearance[slot];
+    const ButtonAppearance& y = then.appearance[slot];
+    d.Add(button + "名前", now.names[slot], then.names[slot], Shown);
+    d.Add(button + "色", x.color, y.color, WriteColorText);
+    d.Add(button + "文字の色", x.fontColor, y.fontColor, WriteColorText);
+    d.Add(button + "書体", x.fontName, y.fontName, Shown);
+    d.Add(button + "文字の大きさ", x.fontSize, y.fontSize);
+    d.Add(button + "文字のスタイル", x.fontStyle, y.fontStyle, StyleName);
+    d.Add(button + "文字のピッチ", x.fontPitch, y.fontPitch);
+  }
+  return d.found;
+}
+
+std::string HistoryCaption(const HistoryEntry& entry, const std::vector<std::string>& differences) {
+  constexpr std::size_t kShown = 3;
+  std::string caption = entry.savedAt + "  ";
+  if (differences.empty()) return caption + "いまの設定と同じ";
+  for (std::size_t i = 0; i < differences.size() && i < kShown; ++i) {
+    if (i > 0) caption += "、";
+    caption += differences[i];
+  }
+  if (differences.size() > kShown) caption += "、ほか " + std::to_string(differences.size() - kShown) + " 件";
+  return caption;
+}
+
+}  // namespace sorvane
