@@ -1,5 +1,6 @@
 # The Windows programs, cross-built with mingw-w64, and their end-to-end tests.
 set(SORVANE_WIN32_SOURCES
+  src/win32/BackgroundWorker.cpp
   src/win32/ButtonWindow.cpp
   src/win32/DesktopWindows.cpp
   src/win32/FileLog.cpp
@@ -20,6 +21,7 @@ set(SORVANE_WIN32_SOURCES
   src/win32/ModalWindow.cpp
   src/win32/SwitchRecordWindow.cpp
   src/win32/SwitchSettingsDialog.cpp
+  src/win32/ProfileNameDialog.cpp
   src/win32/ShellLauncher.cpp
   src/win32/ShiftJisCodec.cpp
   src/win32/SystemClock.cpp
@@ -104,11 +106,13 @@ if(NOT MSVC)
   target_link_options(holdlock PRIVATE -static -municode)
 endif()
 
-add_executable(searchbench tests/e2e/searchbench.cpp src/win32/Win32Platform.cpp src/win32/DesktopWindows.cpp
+add_executable(searchbench tests/e2e/searchbench.cpp src/win32/Win32Platform.cpp src/win32/BackgroundWorker.cpp
+  src/win32/DesktopWindows.cpp
   src/win32/FileLog.cpp src/win32/Files.cpp src/win32/JoystickSwitch.cpp src/win32/LogonRunKey.cpp
   src/win32/MessageCourier.cpp src/win32/ShellLauncher.cpp src/win32/ShiftJisCodec.cpp src/win32/SwitchKeyHook.cpp
   src/win32/SwitchMouseHook.cpp src/win32/SwitchReader.cpp src/win32/SpokenPrompts.cpp src/win32/ModalWindow.cpp src/win32/SwitchRecordWindow.cpp
-  src/win32/SwitchSettingsDialog.cpp src/win32/SystemClock.cpp src/win32/SystemDialogs.cpp src/win32/Text.cpp
+  src/win32/SwitchSettingsDialog.cpp src/win32/ProfileNameDialog.cpp src/win32/SystemClock.cpp src/win32/SystemDialogs.cpp
+  src/win32/Text.cpp
   src/win32/ThisProcess.cpp src/win32/WaveSound.cpp src/win32/WindowTimers.cpp)
 target_link_libraries(searchbench PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
 if(NOT MSVC)

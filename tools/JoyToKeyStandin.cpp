@@ -3,7 +3,8 @@
 //   <ms since start> <message> <wParam> <lParam as signed 32-bit>
 // Options: --log PATH (default JoyToKey.log in the working folder),
 // --unix-time (add a fifth column, the Unix time in ms, to measure against
-// what the tests do on the Linux side), --hang
+// what the tests do on the Linux side; also when the environment variable
+// JOYTOKEY_STANDIN_UNIX_TIME is set, for a stand-in the panel starts), --hang
 // (stop answering messages once the window exists), --stall-on MSG and
 // --stall-ms N (the first time message MSG arrives, log it and then stop
 // answering for N ms, as a busy JoyToKey would), --title TEXT (the window's
@@ -62,6 +63,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
   int count = 0;
   LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
   bool hang = false;
+  g_unixTime = GetEnvironmentVariableW(L"JOYTOKEY_STANDIN_UNIX_TIME", nullptr, 0) != 0;
   for (int i = 1; i < count; ++i) {
     const std::wstring argument = arguments[i];
     if (argument == L"--log" && i + 1 < count) g_logPath = arguments[++i];

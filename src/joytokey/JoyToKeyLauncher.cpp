@@ -49,27 +49,46 @@ std::string JoyToKeyLauncher::ForTheLog(const std::u16string& folder) const {
   return text;
 }
 
-bool JoyToKeyLauncher::Search(const std::string& siblingSettingsFile) {
+JoyToKeyLauncher::~JoyToKeyLauncher() {
+  searchStopped_ = true;
+  WaitForTheWorker();
+}
+
+void JoyToKeyLauncher::WaitForTheWorker() { platform_.worker.Finish(); }
+
+bool JoyToKeyLauncher::SearchDrives() {
   listings_ = 0;
+  foundIn_.clear();
   for (const char16_t* root : {u"C:\\", u"D:\\", u"E:\\", u"F:\\"}) {
-    if (SearchUnder(root, siblingSettingsFile)) return true;
+    if (SearchFolder(root)) return true;
   }
   return false;
 }
 
-bool JoyToKeyLauncher::SearchUnder(const std::u16string& folder, const std::string& siblingSettingsFile) {
+bool JoyToKeyLauncher::Search(const FilePath& siblingSettingsFile) {
+  if (!SearchDrives()) return false;
   siblingSettingsFile_ = siblingSettingsFile;
-  return SearchFolder(folder);
+  Record(foundIn_);
+  return true;
+}
+
+bool JoyToKeyLauncher::SearchUnder(const std::u16string& folder, const FilePath& siblingSettingsFile) {
+  foundIn_.clear();
+  if (!SearchFolder(folder)) return false;
+  siblingSettingsFile_ = siblingSettingsFile;
+  Record(foundIn_);
+  return true;
 }
 
 bool JoyToKeyLauncher::SearchFolder(const std::u16string& folder) {
+  if (searchStopped_) return false;
   // One listing serves both questions: is the program file here, and which
   // sub-folders are there. The file is checked before any sub-folder is entered.
   FolderListing listing;
   ++listings_;
   platform_.files.ListFolder(folder + u"*.*", &CollectEntry, &listing);
   if (listing.hasProgramFile) {
-    Record(folder);
+    foundIn_ = folder;
     return true;
   }
   for (const std::u16string& subFolder : listing.subFolders) {
@@ -79,7 +98,6 @@ bool JoyToKeyLauncher::SearchFolder(const std::u16string& folder) {
 }
 
 void JoyToKeyLauncher::Record(const std::u16string& folder) {
-  foundIn_ = folder;
   // The folder is used as found whenever the sibling file cannot take it:
   // an older folder read back from there would be launched and kept.
   folder_ = folder;
@@ -111,19 +129,63 @@ bool JoyToKeyLauncher::StartProcess() {
   return false;
 }
 
-bool JoyToKeyLauncher::StartFromFolderOrSearch(const std::string& siblingSettingsFile) {
-  if (StartProcess()) return true;
-  // JoyToKey moved or reinstalled elsewhere: an older folder would fail at
-  // every start from now on.
-  return SearchAgain(siblingSettingsFile) && StartProcess();
-}
-
-bool JoyToKeyLauncher::SearchAgain(const std::string& siblingSettingsFile) {
+bool JoyToKeyLauncher::SearchAgain(const FilePath& siblingSettingsFile) {
   const std::u16string stale = folder_;
-  foundIn_.clear();
   if (!Search(siblingSettingsFile) || folder_ == stale) return false;
   platform_.log.Write("JoyToKey が別のフォルダーで見つかりました: " + ForTheLog(folder_));
   return true;
+}
+
+JoyToKeyLauncher::Restart JoyToKeyLauncher::BeginRestart(const FilePath& siblingSettingsFile) {
+  // A search abandoned before stops at its next folder.
+  WaitForTheWorker();
+  if (StartProcess()) {
+    restart_ = Restart::kWaitingForWindow;
+    restartingSince_ = platform_.clock.NowMilliseconds();
+    return *restart_;
+  }
+  // JoyToKey moved or reinstalled elsewhere. A search of whole drives takes
+  // long: the panel must stay usable meanwhile.
+  restart_ = Restart::kSearching;
+  staleFolder_ = folder_;
+  restartSiblingFile_ = siblingSettingsFile;
+  searchStopped_ = false;
+  searchFound_ = false;
+  platform_.log.Write("JoyToKey をドライブから探しています（パネルはそのまま使えます）");
+  // Without a worker the search is done here, as at start, rather than not at all.
+  if (!platform_.worker.Begin([this] { searchFound_ = SearchDrives(); })) searchFound_ = SearchDrives();
+  return CheckRestart();
+}
+
+JoyToKeyLauncher::Restart JoyToKeyLauncher::CheckRestart() {
+  if (!restart_) return Restart::kFailed;
+  const std::int64_t now = platform_.clock.NowMilliseconds();
+  if (*restart_ == Restart::kWaitingForWindow) {
+    if (now - restartingSince_ < kLaunchWaitLimit) return *restart_;
+    platform_.log.Write("JoyToKey を起動しましたが、ウィンドウが現れません: " + ForTheLog(folder_));
+    restart_.reset();
+    return Restart::kFailed;
+  }
+  if (!platform_.worker.Done()) return *restart_;
+  restart_.reset();
+  if (!searchFound_) {
+    platform_.log.Write("JoyToKey はどのドライブにも見つかりませんでした");
+    return Restart::kFailed;
+  }
+  siblingSettingsFile_ = restartSiblingFile_;
+  Record(foundIn_);
+  // Found where it could not be started: starting it from there again fails too.
+  if (folder_ == staleFolder_) return Restart::kFailed;
+  platform_.log.Write("JoyToKey が別のフォルダーで見つかりました: " + ForTheLog(folder_));
+  if (!StartProcess()) return Restart::kFailed;
+  restart_ = Restart::kWaitingForWindow;
+  restartingSince_ = now;
+  return *restart_;
+}
+
+void JoyToKeyLauncher::AbandonRestart() {
+  searchStopped_ = true;
+  restart_.reset();
 }
 
 bool JoyToKeyLauncher::Launch() {
@@ -141,7 +203,7 @@ bool JoyToKeyLauncher::Launch() {
 void JoyToKeyLauncher::WindowCameAfterLaunch() {
   link_.Send(WM_JOYTOKEY_AFTER_LAUNCH1, 0);
   link_.Send(WM_JOYTOKEY_AFTER_LAUNCH2, 0);
-  RestartEnded();
+  restart_.reset();
 }
 
 }  // namespace sorvane

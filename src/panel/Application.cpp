@@ -9,9 +9,7 @@ Application::Application(Platform& platform) : platform_(platform) {}
 Application::~Application() = default;
 
 bool Application::Start() {
-  const std::string path = platform_.process.ProgramFilePath();
-  const std::size_t slash = path.find_last_of("\\/");
-  const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
+  const std::string fileName = ReadableText(platform_.process.ProgramFilePath().FileName(), platform_.text);
   if (!ClaimInstance(fileName)) {
     // Nothing is held while the box waits: a later start after the first
     // panel has ended is not refused.

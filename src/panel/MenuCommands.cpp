@@ -1,5 +1,6 @@
 // The commands of the popup menu, and its check marks drawn from the state.
 #include "panel/PanelForm.h"
+#include "settings/Profiles.h"
 
 
 namespace sorvane {
@@ -61,6 +62,7 @@ bool PanelForm::MenuChecked(MenuId id) const {
     case MenuId::VoiceWait: return speaker.options().waitForPrompt;
     case MenuId::Practice: return practice.On();
     case MenuId::Record: return recorder.On();
+    case MenuId::NoProfile: return settingsPlace.ProfileName().empty();
     // Read afresh each time the menu is drawn: the carer may have changed it elsewhere.
     case MenuId::LanguageJapanese: return CurrentLanguage() == Language::kJapanese;
     case MenuId::LanguageEnglish: return CurrentLanguage() == Language::kEnglish;
@@ -175,17 +177,17 @@ void PanelForm::ExitClick() {
 }
 
 void PanelForm::HelpClick() {
-  platform_.log.Write("ヘルプを開きます: " + settingsPlace.HelpFile());
-  platform_.shell.Open(handle, "open", settingsPlace.HelpFile(), "", "", kShowNormal);
+  platform_.log.Write("ヘルプを開きます: " + ReadableText(settingsPlace.HelpFile(), platform_.text));
+  platform_.shell.Open(handle, "open", settingsPlace.HelpFile().Utf16(), u"", kShowNormal);
 }
 
 namespace {
 
 // Whether the path lost a character that code page 932 cannot hold (it became
 // "?"): such a path would start nothing at logon. "\\?\" opens a long path.
-bool HasLostCharacter(const std::string& path) {
-  const std::size_t from = path.rfind("\\\\?\\", 0) == 0 ? 4 : 0;
-  return path.find('?', from) != std::string::npos;
+bool HasLostCharacter(const std::u16string& path) {
+  const std::size_t from = path.rfind(u"\\\\?\\", 0) == 0 ? 4 : 0;
+  return path.find(u'?', from) != std::u16string::npos;
 }
 
 }  // namespace
@@ -193,15 +195,23 @@ bool HasLostCharacter(const std::string& path) {
 void PanelForm::SupportClick() {
   // The help viewer opens a page of the help file as FILE::/PAGE, the way the
   // shell passes it a help file: unquoted, since it takes its whole command line.
-  platform_.shell.Open(handle, "open", "hh.exe", settingsPlace.HelpFile() + "::/" + kSupportTopic, "", kShowNormal);
+  platform_.shell.Open(handle, "open", u"hh.exe", (settingsPlace.HelpFile() + "::/" + kSupportTopic).Utf16(),
+                       kShowNormal);
 }
 
-std::string PanelForm::LogonCommand() const {
-  std::string command = "\"" + platform_.process.ProgramFilePath() + "\"";
-  const std::string argument = platform_.process.FirstArgument();
-  if (argument.empty()) return command;
-  const bool hasSpace = argument.find_first_of(" \t") != std::string::npos;
-  return command + " " + (hasSpace ? "\"" + argument + "\"" : argument);
+std::u16string PanelForm::LogonCommand() const {
+  std::u16string command = u"\"" + platform_.process.ProgramFilePath().Utf16() + u"\"";
+  const std::string argument = ConfigurationArgument();
+  if (!argument.empty()) {
+    const std::u16string wide = platform_.text.Utf16FromShiftJis(argument).value_or(u"?");
+    const bool hasSpace = wide.find_first_of(u" \t") != std::u16string::npos;
+    command += u" " + (hasSpace ? u"\"" + wide + u"\"" : wide);
+  }
+  // The person whose settings are in use is the one started at logon.
+  if (!settingsPlace.ProfileName().empty()) {
+    command += u" " + platform_.text.Utf16FromShiftJis(ProfileArgument(settingsPlace.ProfileName())).value_or(u"?");
+  }
+  return command;
 }
 
 void PanelForm::StartAtLogonClick() {
@@ -210,7 +220,7 @@ void PanelForm::StartAtLogonClick() {
     if (!platform_.logon.RemoveRunValue(kLogonValueName)) {
       problem = Text(TextId::LogonRemoveFailed);
     }
-  } else if (HasLostCharacter(platform_.process.ProgramFilePath())) {
+  } else if (HasLostCharacter(platform_.process.ProgramFilePath().Utf16())) {
     problem = Text(TextId::LogonUnholdableName);
   } else if (!platform_.logon.WriteRunValue(kLogonValueName, LogonCommand())) {
     problem = Text(TextId::LogonWriteFailed);
@@ -280,6 +290,9 @@ constexpr MenuCommandEntry kMenuCommands[] = {
     {MenuId::Practice, kGoesOn, [](PanelForm& f) { f.PracticeClick(); }},
     {MenuId::Record, kGoesOn, [](PanelForm& f) { f.RecordClick(); }},
     {MenuId::ShowRecord, kGoesOn, [](PanelForm& f) { f.ShowRecordClick(); }},
+    // Both show what they must in a dialog or a box, and let the scan go on after.
+    {MenuId::NoProfile, kStaysHeld, [](PanelForm& f) { f.ProfileClick(std::string()); }},
+    {MenuId::NewProfile, kStaysHeld, [](PanelForm& f) { f.NewProfileClick(); }},
     {MenuId::SwitchSettings, kGoesOn, [](PanelForm& f) { f.SwitchSettingsClick(); }},
     {MenuId::LanguageJapanese, kStaysHeld, [](PanelForm& f) { f.LanguageClick(Language::kJapanese); }},
     {MenuId::LanguageEnglish, kStaysHeld, [](PanelForm& f) { f.LanguageClick(Language::kEnglish); }},

@@ -24,7 +24,7 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
       speaker(platform.prompts, platform.files, platform.clock),
       link(platform.desktop, platform.courier),
       settingsPlace(platform,
-                    [this](const std::string& text, unsigned boxStyle) { TellCarer(text, boxStyle, BoxKind::kNotice); }),
+                    [this](const MessageText& text, unsigned boxStyle) { TellCarer(text, boxStyle, BoxKind::kNotice); }),
       recorder(platform.files, platform.log, platform.clock),
       practice(platform.timers, recorder, flashPainter_),
       launcher(platform, link),
@@ -71,7 +71,7 @@ void PanelForm::BuildDesign() {
 }
 
 void PanelForm::Construct() {
-  const std::string argument = platform_.process.FirstArgument();
+  const std::string argument = ConfigurationArgument();
   link.SetConfigurationNumber(ConfigurationNumberOf(argument));
   link.ForgetWindow();
   driver.Stop();
@@ -149,27 +149,24 @@ void PanelForm::FormClose() {
   std::int64_t answeredAt = platform_.clock.NowMilliseconds();
   int failedRetries = 0;
   for (;;) {
-    std::string problem;
-    const char* reason = Text(TextId::ReasonMaybeInUse);
-    const std::string& settingsFile = settingsPlace.SettingsFile();
+    MessageText problem;
+    const FilePath& settingsFile = settingsPlace.SettingsFile();
     const SettingsPlace::SaveOutcome outcome = SaveSettings();
     switch (outcome) {
       case SettingsPlace::SaveOutcome::kSaved:
       case SettingsPlace::SaveOutcome::kHeldBack:  // the carer was told at start
         break;
       case SettingsPlace::SaveOutcome::kUnreadable:
-        problem = Text(TextId::SaveUnreadable, {settingsFile});
+        problem = TextMessage(TextId::SaveUnreadable, {settingsFile});
         break;
       case SettingsPlace::SaveOutcome::kReadOnly:
-        reason = Text(TextId::ReasonReadOnly);
-        problem = Text(TextId::SaveUnwritable, {settingsFile});
-        break;
       case SettingsPlace::SaveOutcome::kUnwritable:
-        problem = Text(TextId::SaveUnwritable, {settingsFile});
+        problem = TextMessage(TextId::SaveUnwritable, {settingsFile});
         break;
     }
-    if (problem.empty()) break;
-    platform_.log.Write(problem + "（" + reason + "）");
+    if (problem.Pieces().empty()) break;
+    const std::string reason = settingsPlace.SaveProblem();
+    platform_.log.Write(problem.Readable(platform_.text) + "（" + reason + "）");
     // Windows waits for nobody at the end of a session.
     if (sessionEnding_) {
       KeepUnsavedSettings();
@@ -179,7 +176,7 @@ void PanelForm::FormClose() {
     // end: trying again cannot help a read-only file, nor after a few tries.
     const bool retryIsHopeless = outcome == SettingsPlace::SaveOutcome::kReadOnly || failedRetries >= 3;
     const unsigned style = kMessageBoxWarningRetryCancel | (retryIsHopeless ? kMessageBoxSecondIsDefault : 0U);
-    const int answer = platform_.dialogs.ShowMessage(handle, Text(TextId::RetryQuestion, {problem, reason}),
+    const int answer = platform_.dialogs.ShowMessage(handle, TextMessage(TextId::RetryQuestion, {problem, reason}),
                                                      ErrorCaption(), style);
     answeredAt = platform_.clock.NowMilliseconds();  // the box kept the panel answering
     if (answer != kMessageBoxRetry) {
@@ -203,9 +200,9 @@ void PanelForm::KeepUnsavedSettings() {
       stamp += c;
     }
   }
-  const std::string kept = settingsPlace.KeepUnsaved(ShownSettings(), stamp);
-  platform_.log.Write(kept.empty() ? "保存できなかった設定をほかのファイルにも残せませんでした"
-                                   : "保存できなかった設定を " + kept + " に残しました");
+  const FilePath kept = settingsPlace.KeepUnsaved(ShownSettings(), stamp);
+  platform_.log.Write(kept.Empty() ? "保存できなかった設定をほかのファイルにも残せませんでした"
+                                   : "保存できなかった設定を " + ReadableText(kept, platform_.text) + " に残しました");
 }
 
 void PanelForm::DeliverLastMessages(std::int64_t answeredAt) {

@@ -130,13 +130,21 @@ class PanelForm : public Form,
   // The settings as the panel shows them now, for the save.
   PanelSettings ShownSettings() const;
   SettingsPlace::SaveOutcome SaveSettings();
+  // Named profiles. The menu lists them; choosing one saves the settings in
+  // use first, then loads and shows the other's at once.
+  std::vector<std::string> ProfileMenuNames() { return settingsPlace.ProfileNames(); }
+  void ProfileClick(const std::string& profile);  // empty: none
+  // Asks for a name and makes a profile of the settings in use, then uses it.
+  void NewProfileClick();
+  // The JoyToKey configuration argument: the first that names no profile.
+  std::string ConfigurationArgument() const;
   // Saves during the run, so that what is about to change can be undone; a
   // failure is logged, and the close tries again.
   void SaveNow();
   // The settings the history kept, newest first, as the undo menu lists them
   // (filled as the menu opens); a file that cannot be read is listed unavailable.
   struct EarlierSettings {
-    std::string path;
+    FilePath path;
     bool readable = false;
   };
   std::vector<EarlierSettings> earlierSettings;
@@ -149,7 +157,7 @@ class PanelForm : public Form,
   // notice only informs: it closes by itself after kNoticeSeconds.
   enum class BoxKind { kWarning, kNotice };
   static constexpr int kNoticeSeconds = 30;
-  void TellCarer(const std::string& text, unsigned boxStyle, BoxKind kind = BoxKind::kWarning);
+  void TellCarer(const MessageText& text, unsigned boxStyle, BoxKind kind = BoxKind::kWarning);
 
   // Size. Every pixel size of the design is multiplied by the monitor's dpi / 96
   // and by panelScale ([PanelScale] Scale, 1 to 4); so are the fonts' points.
@@ -226,7 +234,7 @@ class PanelForm : public Form,
   void SupportClick();
   // Ticked while the Run key starts this program file with this argument.
   void StartAtLogonClick();
-  std::string LogonCommand() const;
+  std::u16string LogonCommand() const;
   void MenuCommand(MenuId id);
 
   // Colours and fonts.
@@ -267,6 +275,12 @@ class PanelForm : public Form,
  private:
   void BuildDesign();
   void PlaceFiles();
+  // The profile /profile: names, checked; empty when none is named or the
+  // name cannot be one (the carer is told why).
+  std::string ProfileFromCommandLine();
+  // Reads the settings file now in place and shows it: the strip, the
+  // names, the record and the voice.
+  void ReloadSettings();
   void Construct();
   // Nothing may stay held at JoyToKey once the panel is gone; answeredAt is
   // when the panel last answered Windows.

@@ -171,7 +171,7 @@ void PanelForm::SwitchStuck() {
 void PanelForm::Relayout(int buttonCount) { LayoutButtons(buttonCount); }
 
 void PanelForm::Click() {
-  if (options.clickSound) platform_.sound.PlaySync(settingsPlace.ClickSoundFile().c_str());
+  if (options.clickSound) platform_.sound.PlaySync(settingsPlace.ClickSoundFile());
 }
 
 }  // namespace sorvane

@@ -5,9 +5,9 @@
 
 namespace sorvane {
 
-void PanelForm::TellCarer(const std::string& text, unsigned boxStyle, BoxKind kind) {
+void PanelForm::TellCarer(const MessageText& text, unsigned boxStyle, BoxKind kind) {
   // What the carer saw is in the log for whoever looks into it afterwards.
-  std::string line = text;
+  std::string line = text.Readable(platform_.text);
   for (char& c : line) {
     if (c == '\n') c = ' ';
   }
@@ -19,8 +19,9 @@ void PanelForm::TellCarer(const std::string& text, unsigned boxStyle, BoxKind ki
 }
 
 void PanelForm::PlaceFiles() {
-  settingsPlace.Choose();
-  recorder.file().UseFile(settingsPlace.Folder() + kRecordFileName);
+  settingsPlace.Choose(ProfileFromCommandLine());
+  const FilePath record = settingsPlace.Folder() + kRecordFileName;
+  recorder.file().UseFile(record, ReadableText(record, platform_.text));
 }
 
 void PanelForm::LoadSettings() {

@@ -21,6 +21,8 @@ ColorValue Inverted(ColorValue color) {
 
 std::string PanelForm::WindowTitle() const {
   std::string title = kApplicationTitle;
+  // Whoever passes can tell whose settings are in use.
+  if (!settingsPlace.ProfileName().empty()) title += Text(TextId::ProfileTitleSuffix, {settingsPlace.ProfileName()});
   if (practice.On()) title += Text(TextId::PracticeTitleSuffix);
   // Whoever passes can tell that no press reaches anything.
   if (!JoyToKeyBound()) title += Text(TextId::NoJoyToKeyTitleSuffix);
@@ -67,8 +69,9 @@ void PanelForm::ShowRecordClick() {
   const FileRead read = platform_.files.ReadWholeFile(recorder.file().path());
   if (read.status == FileRead::Status::kUnreadable) {
     platform_.log.Write(std::string("スイッチの記録のファイルを読めません（") + WhyUnreadable(read.reason) +
-                        "）: " + recorder.file().path());
-    platform_.dialogs.ShowSwitchRecord(handle, UnreadableRecordReport(recorder.file().path(), read.reason));
+                        "）: " + ReadableText(recorder.file().path(), platform_.text));
+    platform_.dialogs.ShowSwitchRecord(
+        handle, UnreadableRecordReport(ReadableText(recorder.file().path(), platform_.text), read.reason));
     driver.ResumeAfterDialog();
     return;
   }

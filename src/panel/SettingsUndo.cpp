@@ -18,7 +18,7 @@ std::string MenuText(const std::string& text) {
   return shown;
 }
 
-std::optional<PanelSettings> ReadEarlier(Platform& platform, const std::string& path) {
+std::optional<PanelSettings> ReadEarlier(Platform& platform, const FilePath& path) {
   // Read once, never waited for: the menu is opening.
   const FileRead read = platform.files.ReadWholeFile(path);
   if (read.status != FileRead::Status::kRead) return std::nullopt;
@@ -32,7 +32,8 @@ std::optional<PanelSettings> ReadEarlier(Platform& platform, const std::string& 
 void PanelForm::SaveNow() {
   const SettingsPlace::SaveOutcome outcome = SaveSettings();
   if (outcome == SettingsPlace::SaveOutcome::kSaved || outcome == SettingsPlace::SaveOutcome::kHeldBack) return;
-  platform_.log.Write(settingsPlace.SettingsFile() + " に書き込めません");
+  platform_.log.Write(ReadableText(settingsPlace.SettingsFile(), platform_.text) + " に書き込めません（" +
+                      settingsPlace.SaveProblem() + "）");
 }
 
 void PanelForm::ListEarlierSettings() {
@@ -53,10 +54,10 @@ void PanelForm::ListEarlierSettings() {
 
 void PanelForm::EarlierSettingsClick(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= earlierSettings.size()) return;
-  const std::string path = earlierSettings[static_cast<std::size_t>(index)].path;
+  const FilePath path = earlierSettings[static_cast<std::size_t>(index)].path;
   std::optional<PanelSettings> earlier = ReadEarlier(platform_, path);
   if (!earlier) {
-    platform_.log.Write("設定の履歴 " + path + " を読み込めません");
+    platform_.log.Write("設定の履歴 " + ReadableText(path, platform_.text) + " を読み込めません");
     return;
   }
   // The settings as they are now are kept first, so that this too can be undone.
@@ -66,7 +67,7 @@ void PanelForm::EarlierSettingsClick(int index) {
   earlier->joyToKeyFolder = now.joyToKeyFolder;
   ApplyEarlierSettings(*earlier);
   SaveNow();
-  platform_.log.Write("設定を " + path + " の内容に戻しました");
+  platform_.log.Write("設定を " + ReadableText(path, platform_.text) + " の内容に戻しました");
 }
 
 void PanelForm::ApplyEarlierSettings(const PanelSettings& earlier) {

@@ -17,7 +17,7 @@ bool PanelForm::TickStepsOfPanel::TickStarting() {
     case JoyToKeyLink::Binding::kKept:
       return true;
     case JoyToKeyLink::Binding::kAnotherWindow:
-      if (launcher.Restarting()) {
+      if (launcher.WaitingForWindow()) {
         // What the switch did while nothing was bound reaches nobody, not
         // the new JoyToKey late.
         form.scanner().Interrupt();
@@ -27,6 +27,9 @@ bool PanelForm::TickStepsOfPanel::TickStarting() {
         form.speaker.Say(Text(TextId::RestartedSpoken));
         return true;
       }
+      // Started by someone else while the drives were searched: that one is
+      // kept, and no second JoyToKey is started.
+      if (launcher.Restarting()) launcher.AbandonRestart();
       // JoyToKey was restarted: the old window hears the release of a held
       // button if it still can, the new one its configuration number first.
       form.platform_.log.Write("JoyToKey のウィンドウが替わりました。新しいウィンドウに設定番号から送ります");
@@ -36,22 +39,20 @@ bool PanelForm::TickStepsOfPanel::TickStarting() {
     case JoyToKeyLink::Binding::kNone:
       break;
   }
-  if (launcher.restartWhenGone && !launcher.Restarting()) {
-    form.platform_.log.Write("JoyToKey のウィンドウがなくなったため、起動し直します");
-    // The held button goes up first; the scan and the switch go on while
-    // JoyToKey starts, and what they do meanwhile reaches nobody.
-    form.scanner().Interrupt();
-    form.link.ForgetWindow();
-    if (launcher.StartFromFolderOrSearch(form.settingsPlace.SiblingSettingsFile())) {
-      launcher.RestartBegan();
-      return true;
+  if (launcher.restartWhenGone) {
+    JoyToKeyLauncher::Restart restart;
+    if (launcher.Restarting()) {
+      restart = launcher.CheckRestart();
+    } else {
+      form.platform_.log.Write("JoyToKey のウィンドウがなくなったため、起動し直します");
+      // The held button goes up first; the scan and the switch go on while
+      // JoyToKey starts, and what they do meanwhile reaches nobody.
+      form.scanner().Interrupt();
+      form.link.ForgetWindow();
+      restart = launcher.BeginRestart(form.settingsPlace.SiblingSettingsFile());
     }
-  } else if (launcher.Restarting() && !launcher.RestartOverdue()) {
-    return true;
-  } else if (launcher.Restarting()) {
-    form.platform_.log.Write("JoyToKey を起動しましたが、ウィンドウが現れません");
+    if (restart != JoyToKeyLauncher::Restart::kFailed) return true;
   }
-  launcher.RestartEnded();
   form.platform_.log.Write("JoyToKey のウィンドウがなくなったため、パネルを終了します");
   form.driver.Stop();
   form.TellCarer(Text(TextId::JoyToKeyGoneWarning), kMessageBoxWarningOk);

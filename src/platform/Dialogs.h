@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/MessageText.h"
 #include "platform/Types.h"
 
 namespace sorvane {
@@ -100,8 +101,8 @@ class Dialogs {
   // Who answers the message boxes for the switch; none: only a click or a key does.
   void AnswerBoxesWith(BoxAnswerer* answerer) { boxAnswerer_ = answerer; }
 
-  // MessageBoxA(owner, text, caption, flags); returns the button pressed.
-  virtual int ShowMessage(WindowHandle owner, const std::string& text,
+  // MessageBox(owner, text, caption, flags); returns the button pressed.
+  virtual int ShowMessage(WindowHandle owner, const MessageText& text,
                           const std::string& caption, unsigned flags) = 0;
   // The colour chooser opened on initial; the chosen RGB colour, or nothing on cancel.
   virtual std::optional<ColorValue> ChooseColor(WindowHandle owner, ColorValue initial) = 0;
@@ -113,6 +114,10 @@ class Dialogs {
   // The switch record window, modal; true when the carer chose to apply the
   // suggestions ("この設定にする").
   virtual bool ShowSwitchRecord(WindowHandle owner, const SwitchRecordReport& report) = 0;
+  // The small dialog that asks for a new profile's name, opened on name
+  // (shown with problem above it when that is not empty); true and name
+  // updated on OK.
+  virtual bool AskProfileName(WindowHandle owner, std::u16string& name, const std::string& problem) = 0;
 
  protected:
   ~Dialogs() = default;

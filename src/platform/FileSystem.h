@@ -1,11 +1,13 @@
-// Files and folders. Paths are code page 932 bytes, relative to the working
-// directory unless they carry a drive; folder listings are UTF-16, so that a
-// search reaches folders of any name Windows allows.
+// Files and folders. Paths are UTF-16, relative to the working directory
+// unless they carry a drive, so that folders of any name Windows allows are
+// read, written and searched.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "platform/FilePath.h"
 
 namespace sorvane {
 
@@ -26,8 +28,11 @@ struct FileRead {
 // What replacing a whole file came to.
 enum class FileWrite {
   kWritten,
-  kReadOnly,  // the file is read-only, or its folder refuses new files
-  kFailed,    // anything else: held by another program, the disk, ...
+  kReadOnly,       // the file itself refuses writing (read-only)
+  kFolderRefused,  // its folder refuses new files
+  kIsFolder,       // a folder has the file's name
+  kInUse,          // another program holds the file
+  kFailed,         // anything else: the disk, the network, ...
 };
 
 // Attribute bits of a folder entry, as FindFirstFileW gives them.
@@ -37,12 +42,12 @@ constexpr std::uint32_t kReparsePointAttribute = 0x400;  // FILE_ATTRIBUTE_REPAR
 class FileSystem {
  public:
   // The whole file, or why there is none. A partial read is never a read.
-  virtual FileRead ReadWholeFile(const std::string& path) = 0;
+  virtual FileRead ReadWholeFile(const FilePath& path) = 0;
   // Writes contents to a new file beside path and moves it over path, so that
   // path holds either the old or the new contents, never a mix. A temporary
   // file left by an earlier, interrupted replace is overwritten. A symbolic
   // link is followed: its target is replaced and the link stays.
-  virtual FileWrite ReplaceWholeFile(const std::string& path, const std::string& contents) = 0;
+  virtual FileWrite ReplaceWholeFile(const FilePath& path, const std::string& contents) = 0;
 
   // Adds text at the end of path, making the file when there is none; a file
   // that is new or empty gets firstLine before it. Written is reported only
@@ -51,17 +56,17 @@ class FileSystem {
     FileWrite result = FileWrite::kFailed;
     std::int64_t size = 0;
   };
-  virtual Appended AppendToFile(const std::string& path, const std::string& firstLine, const std::string& text) = 0;
+  virtual Appended AppendToFile(const FilePath& path, const std::string& firstLine, const std::string& text) = 0;
   // Deletes the file; true when it is gone.
-  virtual bool RemoveFile(const std::string& path) = 0;
+  virtual bool RemoveFile(const FilePath& path) = 0;
 
   // Whether a new file can be made in folder (ending in a backslash).
-  virtual bool FolderWritable(const std::string& folder) = 0;
+  virtual bool FolderWritable(const FilePath& folder) = 0;
   // Makes folder (ending in a backslash) and its parents; true when it exists.
-  virtual bool MakeFolder(const std::string& folder) = 0;
+  virtual bool MakeFolder(const FilePath& folder) = 0;
   // The user's roaming application-data folder, ending in a backslash; empty
-  // when there is none that code page 932 can name.
-  virtual std::string RoamingDataFolder() = 0;
+  // when there is none.
+  virtual FilePath RoamingDataFolder() = 0;
 
   struct FolderEntry {
     std::u16string_view name;  // valid during the call only

@@ -15,6 +15,7 @@
 #include "platform/Sound.h"
 #include "platform/TextCodec.h"
 #include "platform/Timers.h"
+#include "platform/Worker.h"
 
 namespace sorvane {
 
@@ -33,6 +34,7 @@ struct Platform {
   TextCodec& text;
   Log& log;
   LogonStart& logon;
+  Worker& worker;
 };
 
 }  // namespace sorvane

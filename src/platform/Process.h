@@ -2,18 +2,22 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "platform/FilePath.h"
 
 namespace sorvane {
 
 class Process {
  public:
-  // The program file's full path as the system reports it (code page 932).
-  virtual std::string ProgramFilePath() = 0;
-  // The folder of the program file, ending in a backslash; empty when code
-  // page 932 cannot name it.
-  virtual std::string ProgramFolder() = 0;
+  // The program file's full path as the system reports it.
+  virtual FilePath ProgramFilePath() = 0;
   // The first command-line argument, empty when there is none.
   virtual std::string FirstArgument() = 0;
+  // Every command-line argument after the program's name.
+  virtual std::vector<std::u16string> Arguments() = 0;
+  // The working folder, ending in a backslash; empty when unknown.
+  virtual FilePath WorkingFolder() = 0;
   // Creates the named mutex, not initially owned, kept open until the process
   // ends. True when the mutex already existed.
   virtual bool CreateInstanceMutex(const std::string& name) = 0;

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/FilePath.h"
+
 namespace sorvane {
 
 class PromptPlayer {
@@ -18,7 +20,7 @@ class PromptPlayer {
   virtual bool StartSpeaking(const std::string& text, int rate, int volume) = 0;
   // Stops the prompt playing and starts playing a WAV file; false when it
   // cannot be played.
-  virtual bool StartPlaying(const std::string& path) = 0;
+  virtual bool StartPlaying(const FilePath& path) = 0;
   // Stops whatever prompt plays.
   virtual void StopPrompt() = 0;
 

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "platform/FilePath.h"
+
 namespace sorvane {
 
 class SoundPlayer {
  public:
-  // PlaySoundA(fileName, nullptr, 0): plays synchronously; the result is not
-  // reported, and a missing file plays nothing.
-  virtual void PlaySync(const char* fileName) = 0;
+  // Plays the WAV file synchronously; the result is not reported, and a
+  // missing file plays nothing.
+  virtual void PlaySync(const FilePath& file) = 0;
 
  protected:
   ~SoundPlayer() = default;

@@ -5,7 +5,7 @@ namespace sorvane {
 const char* const kRecordFileName = "Sorvane-record.csv";
 
 void SwitchRecord::Append(const RecordedPress& press) {
-  if (path_.empty()) return;
+  if (path_.Empty()) return;
   const FileSystem::Appended appended = files_.AppendToFile(path_, kRecordHeader, RecordLine(press));
   if (appended.result != FileWrite::kWritten) {
     Failed("書き足せません");
@@ -35,7 +35,7 @@ void SwitchRecord::DropOldestHalf() {
 void SwitchRecord::Failed(const char* what) {
   if (failureLogged_) return;
   failureLogged_ = true;
-  log_.Write(std::string("スイッチの記録のファイルに") + what + "（記録は続けて試みます）: " + path_);
+  log_.Write(std::string("スイッチの記録のファイルに") + what + "（記録は続けて試みます）: " + readablePath_);
 }
 
 }  // namespace sorvane

@@ -20,8 +20,12 @@ class SwitchRecord {
 
   SwitchRecord(FileSystem& files, Log& log) : files_(files), log_(log) {}
 
-  void UseFile(const std::string& path) { path_ = path; }
-  const std::string& path() const { return path_; }
+  // readablePath: the path as the log can hold it.
+  void UseFile(const FilePath& path, std::string readablePath) {
+    path_ = path;
+    readablePath_ = std::move(readablePath);
+  }
+  const FilePath& path() const { return path_; }
   void Append(const RecordedPress& press);
 
  private:
@@ -31,7 +35,8 @@ class SwitchRecord {
 
   FileSystem& files_;
   Log& log_;
-  std::string path_;
+  FilePath path_;
+  std::string readablePath_;
   bool failureLogged_ = false;
 };
 

@@ -185,7 +185,10 @@ void TwoSwitchScan::Pressed(Scanner& scanner, std::int64_t closedAt) {
   scanner.Select(true);
 }
 
-void TwoSwitchScan::Held(Scanner& scanner) { scanner.Select(false); }
+void TwoSwitchScan::Held(Scanner& scanner) {
+  // A press cut short (a dialog, JoyToKey gone and started again) repeats nothing.
+  if (scanner.PressHeld()) scanner.Select(false);
+}
 
 void TwoSwitchScan::WaitFinished(Scanner& scanner) {
   // The highlight stays where it is; switch 1 may still be held.

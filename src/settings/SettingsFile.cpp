@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "settings/ValueForms.h"
+#include "text/Texts.h"
 #include "text/Unicode.h"
 
 namespace sorvane {
@@ -193,7 +194,7 @@ SettingsText DecodeSettingsText(std::string_view bytes, TextCodec& codec) {
   return result;
 }
 
-FileRead ReadHeldFile(Platform& platform, const std::string& path) {
+FileRead ReadHeldFile(Platform& platform, const FilePath& path) {
   const std::int64_t start = platform.clock.NowMilliseconds();
   FileRead read = platform.files.ReadWholeFile(path);
   // A backup or sync tool, or an editor, may hold the file for a moment.
@@ -205,12 +206,39 @@ FileRead ReadHeldFile(Platform& platform, const std::string& path) {
   return read;
 }
 
-SettingsText ReadSettingsText(Platform& platform, const std::string& path) {
+SettingsText ReadSettingsText(Platform& platform, const FilePath& path) {
   const FileRead read = ReadHeldFile(platform, path);
   if (read.status == FileRead::Status::kRead) return DecodeSettingsText(read.contents, platform.text);
   SettingsText result;
   result.status = read.status;
+  result.reason = read.reason;
   return result;
+}
+
+const char* WhyNotRead(const SettingsText& read) {
+  return read.undecodable ? Text(TextId::ReasonUndecodable) : WhyNotRead(read.reason);
+}
+
+const char* WhyNotRead(FileRead::Reason reason) {
+  switch (reason) {
+    case FileRead::Reason::kInUse: return Text(TextId::ReasonMaybeInUse);
+    case FileRead::Reason::kFolder: return Text(TextId::ReasonSameNameFolder);
+    case FileRead::Reason::kDenied: return Text(TextId::ReasonReadDenied);
+    case FileRead::Reason::kFailed: break;
+  }
+  return Text(TextId::ReasonReadFailed);
+}
+
+const char* WhyNotWritten(FileWrite result) {
+  switch (result) {
+    case FileWrite::kReadOnly: return Text(TextId::ReasonReadOnly);
+    case FileWrite::kFolderRefused: return Text(TextId::ReasonFolderRefused);
+    case FileWrite::kIsFolder: return Text(TextId::ReasonSameNameFolder);
+    case FileWrite::kInUse: return Text(TextId::ReasonMaybeInUse);
+    case FileWrite::kWritten:
+    case FileWrite::kFailed: break;
+  }
+  return Text(TextId::ReasonWriteFailed);
 }
 
 std::optional<std::string> EncodeSettingsText(const std::string& text, const SettingsText& original,
@@ -250,7 +278,7 @@ std::optional<std::string> EncodeSettingsText(const std::string& text, const Set
   }
 }
 
-FileWrite WriteSettingsText(Platform& platform, const std::string& path, const std::string& text,
+FileWrite WriteSettingsText(Platform& platform, const FilePath& path, const std::string& text,
                             const SettingsText& original) {
   const auto bytes = EncodeSettingsText(text, original, platform.text);
   return bytes ? platform.files.ReplaceWholeFile(path, *bytes) : FileWrite::kFailed;

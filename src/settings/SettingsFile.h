@@ -19,6 +19,7 @@ struct SettingsText {
   // kUnreadable as well when the bytes are no text the panel can decode.
   FileRead::Status status = FileRead::Status::kMissing;
   bool undecodable = false;
+  FileRead::Reason reason = FileRead::Reason::kFailed;  // why a file that exists could not be read
   TextEncoding encoding = TextEncoding::kShiftJis;
   std::string text;  // code page 932
   // Characters of the file that code page 932 cannot hold, each once. They
@@ -33,13 +34,13 @@ constexpr int kUnreadableRetryMilliseconds = 2000;
 constexpr int kUnreadableRetryPause = 100;
 
 // The file's bytes, tried again for a while when another program holds it.
-FileRead ReadHeldFile(Platform& platform, const std::string& path);
+FileRead ReadHeldFile(Platform& platform, const FilePath& path);
 
 // Reads and decodes path. Without a byte-order mark the file is code page 932,
 // unless it is UTF-8 beyond doubt: Notepad saves UTF-8 without a mark today,
 // and Japanese in code page 932 is never well-formed UTF-8. Without a mark, a
 // zero byte means UTF-16 (or no text at all): it cannot be decoded.
-SettingsText ReadSettingsText(Platform& platform, const std::string& path);
+SettingsText ReadSettingsText(Platform& platform, const FilePath& path);
 SettingsText DecodeSettingsText(std::string_view bytes, TextCodec& codec);
 
 // text in the encoding of original, byte-order mark first; nothing when a
@@ -47,8 +48,13 @@ SettingsText DecodeSettingsText(std::string_view bytes, TextCodec& codec);
 std::optional<std::string> EncodeSettingsText(const std::string& text, const SettingsText& original,
                                               TextCodec& codec);
 // Encodes and replaces path; kFailed as well when the text cannot be encoded.
-FileWrite WriteSettingsText(Platform& platform, const std::string& path, const std::string& text,
+FileWrite WriteSettingsText(Platform& platform, const FilePath& path, const std::string& text,
                             const SettingsText& original);
+
+// Why a settings file could not be read, or replaced, in the carer's words.
+const char* WhyNotRead(FileRead::Reason reason);
+const char* WhyNotRead(const SettingsText& read);
+const char* WhyNotWritten(FileWrite result);
 
 // Values that may hold what code page 932 cannot, such as a folder's path. The
 // value of key in the file's own characters: a line read as "〓" gives back

@@ -72,11 +72,9 @@ bool CollectKept(const FileSystem::FolderEntry& entry, void* context) {
 }
 
 // What the folder holds, oldest first.
-std::vector<KeptFile> ListKept(Platform& platform, const std::string& folder) {
+std::vector<KeptFile> ListKept(Platform& platform, const FilePath& folder) {
   Listing listing{&platform.text, {}};
-  if (const auto pattern = platform.text.Utf16FromShiftJis(folder + kNamePrefix + "*" + kNameSuffix)) {
-    platform.files.ListFolder(*pattern, &CollectKept, &listing);
-  }
+  platform.files.ListFolder((folder + kNamePrefix + "*" + kNameSuffix).Utf16(), &CollectKept, &listing);
   std::sort(listing.kept.begin(), listing.kept.end());
   return listing.kept;
 }
@@ -152,12 +150,12 @@ class Differences {
 
 }  // namespace
 
-std::string HistoryFolderOf(const std::string& settingsFile) {
-  return settingsFile.substr(0, settingsFile.find_last_of('\\') + 1) + kHistoryFolderName + "\\";
+FilePath HistoryFolderOf(const FilePath& settingsFile) {
+  return settingsFile.Folder() + kHistoryFolderName + "\\";
 }
 
-void KeepInHistory(Platform& platform, const std::string& settingsFile, const std::string& replaced) {
-  const std::string folder = HistoryFolderOf(settingsFile);
+void KeepInHistory(Platform& platform, const FilePath& settingsFile, const std::string& replaced) {
+  const FilePath folder = HistoryFolderOf(settingsFile);
   std::vector<KeptFile> kept = platform.files.MakeFolder(folder) ? ListKept(platform, folder) : std::vector<KeptFile>{};
   const std::string stamp = StampOf(platform.clock.LocalMilliseconds());
   int number = 1;
@@ -167,7 +165,8 @@ void KeepInHistory(Platform& platform, const std::string& settingsFile, const st
   const std::string name =
       kNamePrefix + stamp + (number > 1 ? "-" + std::to_string(number) : std::string()) + kNameSuffix;
   if (platform.files.ReplaceWholeFile(folder + name, replaced) != FileWrite::kWritten) {
-    platform.log.Write("設定の履歴を " + folder.substr(0, folder.size() - 1) + " に残せませんでした");
+    const std::string shown = ReadableText(folder, platform.text);
+    platform.log.Write("設定の履歴を " + shown.substr(0, shown.size() - 1) + " に残せませんでした");
     return;
   }
   kept.push_back({name, stamp, number});
@@ -176,8 +175,8 @@ void KeepInHistory(Platform& platform, const std::string& settingsFile, const st
   for (std::size_t i = 0; i < surplus; ++i) platform.files.RemoveFile(folder + kept[i].name);
 }
 
-std::vector<HistoryEntry> ListHistory(Platform& platform, const std::string& settingsFile) {
-  const std::string folder = HistoryFolderOf(settingsFile);
+std::vector<HistoryEntry> ListHistory(Platform& platform, const FilePath& settingsFile) {
+  const FilePath folder = HistoryFolderOf(settingsFile);
   std::vector<KeptFile> kept = ListKept(platform, folder);
   std::vector<HistoryEntry> entries;
   for (auto file = kept.rbegin(); file != kept.rend(); ++file) {

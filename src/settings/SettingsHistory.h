@@ -14,21 +14,21 @@ namespace sorvane {
 constexpr int kSettingsKeptInHistory = 10;
 
 // "C:\Sorvane\History\" for "C:\Sorvane\Sorvane.ini".
-std::string HistoryFolderOf(const std::string& settingsFile);
+FilePath HistoryFolderOf(const FilePath& settingsFile);
 
 // Keeps replaced, the bytes settingsFile holds before a save replaces them, as
 // History\Sorvane-YYYYMMDD-HHMMSS.ini (-2, -3... within one second), and drops
 // the oldest beyond kSettingsKeptInHistory. A history that cannot be written
 // is logged; the save goes on without it.
-void KeepInHistory(Platform& platform, const std::string& settingsFile, const std::string& replaced);
+void KeepInHistory(Platform& platform, const FilePath& settingsFile, const std::string& replaced);
 
 struct HistoryEntry {
-  std::string path;
+  FilePath path;
   std::string savedAt;  // "2026-12-09 14:05:31", as the file's name gives it
 };
 
 // What the history holds, newest first.
-std::vector<HistoryEntry> ListHistory(Platform& platform, const std::string& settingsFile);
+std::vector<HistoryEntry> ListHistory(Platform& platform, const FilePath& settingsFile);
 
 // What going from now to then would change, in the carer's words, in the
 // order of the menu ("スキャン速度 2.0 → 3.0"). The window's position and the

@@ -1,9 +1,11 @@
 #include "settings/SettingsPlace.h"
 
+#include <algorithm>
 #include <vector>
 
-#include "text/Texts.h"
+#include "settings/Profiles.h"
 #include "settings/SettingsHistory.h"
+#include "text/Texts.h"
 
 namespace sorvane {
 
@@ -14,78 +16,146 @@ const char* const kClickSoundFile = "Zoboclick.wav";
 const char* const kHelpFile = "Sorvane.chm";
 const char* const kEnglishHelpFile = "Sorvane-en.chm";
 
-void SettingsPlace::Choose() {
-  programFolder_ = platform_.process.ProgramFolder();
+namespace {
+
+// Folder names as Windows compares them: ASCII letters in either case.
+bool SameFolder(const FilePath& a, const FilePath& b) {
+  const std::u16string& x = a.Utf16();
+  const std::u16string& y = b.Utf16();
+  if (x.size() != y.size()) return false;
+  const auto fold = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; };
+  for (std::size_t i = 0; i < x.size(); ++i) {
+    if (fold(x[i]) != fold(y[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void SettingsPlace::Choose(const std::string& profile) {
+  programFolder_ = platform_.process.ProgramFilePath().Folder();
   clickSoundFile_ = programFolder_ + kClickSoundFile;
   helpFile_ = programFolder_ + kHelpFile;
   englishHelpFile_ = programFolder_ + kEnglishHelpFile;
-  folder_ = programFolder_;
-  // A panel in Program Files, or on a locked-down machine, keeps its settings
-  // with the user who runs it.
+  baseFolder_ = programFolder_;
+  // A shortcut's "Start in" folder that holds its own settings is one
+  // person's; a start at logon begins in the system folder, which holds none.
+  const FilePath working = platform_.process.WorkingFolder();
+  inStartFolder_ = !working.Empty() && !SameFolder(working, programFolder_) &&
+                   platform_.files.ReadWholeFile(working + kSettingsFileName).status != FileRead::Status::kMissing;
   bool roaming = false;
-  if (programFolder_.empty() || !platform_.files.FolderWritable(programFolder_)) {
-    const std::string roamingData = platform_.files.RoamingDataFolder();
-    const std::string ownFolder = roamingData + "Sorvane\\";
-    if (!roamingData.empty() && platform_.files.MakeFolder(ownFolder)) {
-      folder_ = ownFolder;
+  if (inStartFolder_) {
+    baseFolder_ = working;
+  } else if (programFolder_.Empty() || !platform_.files.FolderWritable(programFolder_)) {
+    // A panel in Program Files, or on a locked-down machine, keeps its
+    // settings with the user who runs it.
+    const FilePath roamingData = platform_.files.RoamingDataFolder();
+    const FilePath ownFolder = roamingData + "Sorvane\\";
+    if (!roamingData.Empty() && platform_.files.MakeFolder(ownFolder)) {
+      baseFolder_ = ownFolder;
       roaming = true;
     }
   }
-  settingsFile_ = folder_ + kSettingsFileName;
-  siblingSettingsFile_ = folder_ + kSiblingSettingsFileName;
-  platform_.log.UseFile(folder_ + kLogFileName);
-  const bool firstStartHere = platform_.files.ReadWholeFile(settingsFile_).status == FileRead::Status::kMissing;
-  if (!firstStartHere) return;
-  CarryOver();
-  if (roaming) {
-    platform_.log.Write("設定の保存先: " + folder_);
-    tell_(Text(TextId::SettingsElsewhere, {programFolder_, folder_}), kMessageBoxInformationOk);
+  siblingSettingsFile_ = baseFolder_ + kSiblingSettingsFileName;
+  platform_.log.UseFile(baseFolder_ + kLogFileName);
+  if (inStartFolder_) platform_.log.Write("設定の場所（開始フォルダー）: " + ReadableText(baseFolder_, platform_.text));
+  const FilePath baseSettings = baseFolder_ + kSettingsFileName;
+  if (roaming && platform_.files.ReadWholeFile(baseSettings).status == FileRead::Status::kMissing) {
+    folder_ = baseFolder_;
+    settingsFile_ = baseSettings;
+    CarryOver();
+    baseHeldBack_ = heldBack_;
+    platform_.log.Write("設定の保存先: " + ReadableText(baseFolder_, platform_.text));
+    tell_(TextMessage(TextId::SettingsElsewhere, {programFolder_, baseFolder_}), kMessageBoxInformationOk);
   }
+  if (!UseProfile(profile)) {
+    tell_(TextMessage(TextId::ProfileFolderUnmade, {ProfileFolder(profile), profile}), kMessageBoxWarningOk);
+    UseProfile(std::string());
+  }
+}
+
+FilePath SettingsPlace::ProfileFolder(const std::string& profile) const {
+  // Names are checked to be code page 932 before they get here.
+  return baseFolder_ + kProfilesFolderName + "\\" + platform_.text.Utf16FromShiftJis(profile).value_or(u"?") + u"\\";
+}
+
+bool SettingsPlace::UseProfile(const std::string& profile) {
+  const FilePath folder = profile.empty() ? baseFolder_ : ProfileFolder(profile);
+  if (!profile.empty() && !platform_.files.MakeFolder(folder)) return false;
+  profileName_ = profile;
+  ++profileChoices_;
+  folder_ = folder;
+  settingsFile_ = folder_ + kSettingsFileName;
+  heldBack_ = profile.empty() && baseHeldBack_;
+  unholdableReported_ = false;
+  if (!profile.empty()) platform_.log.Write("利用者: " + profile + "（" + ReadableText(folder_, platform_.text) + "）");
+  return true;
+}
+
+std::vector<std::string> SettingsPlace::ProfileNames() {
+  struct Listing {
+    std::vector<std::u16string> names;
+  } listing;
+  platform_.files.ListFolder(
+      (baseFolder_ + kProfilesFolderName + "\\*").Utf16(),
+      [](const FileSystem::FolderEntry& entry, void* context) {
+        auto& into = *static_cast<Listing*>(context);
+        if ((entry.attributes & kDirectoryAttribute) != 0 && entry.name != u"." && entry.name != u"..") {
+          into.names.emplace_back(entry.name);
+        }
+        return true;
+      },
+      &listing);
+  std::sort(listing.names.begin(), listing.names.end());
+  std::vector<std::string> names;
+  // A folder made by hand under a name the panel cannot hold is left alone.
+  for (const std::u16string& name : listing.names) {
+    if (auto converted = platform_.text.ShiftJisFromUtf16(name)) names.push_back(*converted);
+  }
+  return names;
 }
 
 void SettingsPlace::CarryOver() {
   // Beside the program a settings file waits when its folder has become
-  // unwritable; in the working folder, when an earlier version was started
-  // from elsewhere.
-  std::vector<std::string> earlier;
-  if (folder_ != programFolder_) earlier.push_back(programFolder_ + kSettingsFileName);
-  earlier.push_back(std::string(".\\") + kSettingsFileName);
-  for (const std::string& path : earlier) {
-    const FileRead read = ReadHeldFile(platform_, path);
-    if (read.status == FileRead::Status::kMissing) continue;
-    if (read.status == FileRead::Status::kUnreadable) {
-      HoldBack(path, Text(TextId::ReasonMaybeInUse));
-      return;
-    }
-    // Carried byte for byte: its encoding and the carer's own lines with it.
-    if (platform_.files.ReplaceWholeFile(settingsFile_, read.contents) == FileWrite::kWritten) {
-      platform_.log.Write(path + " の設定を " + settingsFile_ + " に引き継ぎました");
-    } else {
-      platform_.log.Write(path + " の設定を " + settingsFile_ + " に引き継げませんでした");
-    }
+  // unwritable. Nothing is taken from a working folder: its file is the
+  // settings of whoever starts the panel there.
+  const FilePath path = programFolder_ + kSettingsFileName;
+  const FileRead read = ReadHeldFile(platform_, path);
+  if (read.status == FileRead::Status::kMissing) return;
+  if (read.status == FileRead::Status::kUnreadable) {
+    HoldBack(path, WhyNotRead(read.reason));
     return;
+  }
+  // Carried byte for byte: its encoding and the carer's own lines with it.
+  if (platform_.files.ReplaceWholeFile(settingsFile_, read.contents) == FileWrite::kWritten) {
+    platform_.log.Write(ReadableText(path, platform_.text) + " の設定を " + ReadableText(settingsFile_, platform_.text) +
+                        " に引き継ぎました");
+  } else {
+    platform_.log.Write(ReadableText(path, platform_.text) + " の設定を " + ReadableText(settingsFile_, platform_.text) +
+                        " に引き継げませんでした");
   }
 }
 
-void SettingsPlace::HoldBack(const std::string& path, const char* reason) {
+void SettingsPlace::HoldBack(const FilePath& path, const char* reason) {
   // Defaults written over weeks of a carer's settings would be worse than
   // losing this run's changes: nothing is saved from now on.
   heldBack_ = true;
-  tell_(Text(TextId::SettingsHeldBack, {path, reason}), kMessageBoxWarningOk);
+  tell_(TextMessage(TextId::SettingsHeldBack, {path, reason}), kMessageBoxWarningOk);
 }
 
 std::optional<SettingsText> SettingsPlace::Read() {
   if (heldBack_) return std::nullopt;
   const SettingsText read = ReadSettingsText(platform_, settingsFile_);
   if (read.status == FileRead::Status::kUnreadable) {
-    HoldBack(settingsFile_, Text(read.undecodable ? TextId::ReasonUndecodable : TextId::ReasonMaybeInUse));
+    HoldBack(settingsFile_, WhyNotRead(read));
     return std::nullopt;
   }
   // The JoyToKey folder is taken in its own characters: nothing of it is lost.
   const std::vector<char32_t> unholdable = UnholdableOutsideJoyToKeyFolder(read, platform_.text);
   if (!unholdable.empty() && !unholdableReported_) {
     unholdableReported_ = true;
-    tell_(Text(TextId::SettingsUnholdable, {settingsFile_, DescribeCharacters(unholdable)}), kMessageBoxWarningOk);
+    tell_(TextMessage(TextId::SettingsUnholdable, {settingsFile_, DescribeCharacters(unholdable)}),
+          kMessageBoxWarningOk);
   }
   return read;
 }
@@ -93,32 +163,37 @@ std::optional<SettingsText> SettingsPlace::Read() {
 SettingsPlace::SaveOutcome SettingsPlace::Save(const PanelSettings& settings) {
   if (heldBack_) return SaveOutcome::kHeldBack;
   const FileRead before = ReadHeldFile(platform_, settingsFile_);
-  if (before.status == FileRead::Status::kUnreadable) return SaveOutcome::kUnreadable;
+  if (before.status == FileRead::Status::kUnreadable) {
+    saveProblem_ = WhyNotRead(before.reason);
+    return SaveOutcome::kUnreadable;
+  }
   SettingsText current;
   if (before.status == FileRead::Status::kRead) {
     current = DecodeSettingsText(before.contents, platform_.text);
-    if (current.status == FileRead::Status::kUnreadable) return SaveOutcome::kUnreadable;
+    if (current.status == FileRead::Status::kUnreadable) {
+      saveProblem_ = WhyNotRead(current);
+      return SaveOutcome::kUnreadable;
+    }
   }
   IniFile ini(current.text);
   WritePanelSettings(settings, ini, current, platform_.text);
   const auto bytes = EncodeSettingsText(ini.Contents(), current, platform_.text);
-  if (!bytes) return SaveOutcome::kUnwritable;
+  if (!bytes) {
+    saveProblem_ = WhyNotWritten(FileWrite::kFailed);
+    return SaveOutcome::kUnwritable;
+  }
   // The file as it was is kept for the carer to go back to; a save that
   // changes nothing keeps nothing.
   if (before.status == FileRead::Status::kRead && before.contents != *bytes) {
     KeepInHistory(platform_, settingsFile_, before.contents);
   }
-  switch (platform_.files.ReplaceWholeFile(settingsFile_, *bytes)) {
-    case FileWrite::kWritten:
-      return SaveOutcome::kSaved;
-    case FileWrite::kReadOnly:
-      return SaveOutcome::kReadOnly;
-    default:
-      return SaveOutcome::kUnwritable;
-  }
+  const FileWrite written = platform_.files.ReplaceWholeFile(settingsFile_, *bytes);
+  if (written == FileWrite::kWritten) return SaveOutcome::kSaved;
+  saveProblem_ = WhyNotWritten(written);
+  return written == FileWrite::kReadOnly ? SaveOutcome::kReadOnly : SaveOutcome::kUnwritable;
 }
 
-std::string SettingsPlace::KeepUnsaved(const PanelSettings& settings, const std::string& stamp) {
+FilePath SettingsPlace::KeepUnsaved(const PanelSettings& settings, const std::string& stamp) {
   // The carer's own lines go with the panel's where the file can be read at
   // once: the save has already waited for it.
   const FileRead read = platform_.files.ReadWholeFile(settingsFile_);
@@ -127,12 +202,12 @@ std::string SettingsPlace::KeepUnsaved(const PanelSettings& settings, const std:
   if (current.status != FileRead::Status::kRead) current = SettingsText{};
   IniFile ini(current.text);
   WritePanelSettings(settings, ini, current, platform_.text);
-  std::vector<std::string> folders{folder_};
-  const std::string roamingData = platform_.files.RoamingDataFolder();
-  if (!roamingData.empty() && roamingData + "Sorvane\\" != folder_) folders.push_back(roamingData + "Sorvane\\");
-  for (const std::string& folder : folders) {
+  std::vector<FilePath> folders{folder_};
+  const FilePath roamingData = platform_.files.RoamingDataFolder();
+  if (!roamingData.Empty() && roamingData + "Sorvane\\" != folder_) folders.push_back(roamingData + "Sorvane\\");
+  for (const FilePath& folder : folders) {
     if (folder != folder_ && !platform_.files.MakeFolder(folder)) continue;
-    const std::string path = folder + "Sorvane-unsaved-" + stamp + ".ini";
+    const FilePath path = folder + "Sorvane-unsaved-" + stamp + ".ini";
     if (WriteSettingsText(platform_, path, ini.Contents(), current) == FileWrite::kWritten) return path;
   }
   return {};

@@ -1,12 +1,15 @@
 // Where the carer's files live. The click sound and the help are beside the
 // program; the settings, Tramvik.ini, the record and the log too, or in
-// %APPDATA%\Sorvane\ where the program's folder cannot be written. A settings
-// file an earlier start left elsewhere is carried over on the first start here.
+// %APPDATA%\Sorvane\ where the program's folder cannot be written. A working
+// folder other than the program's that holds a Sorvane.ini is one person's
+// place for all of them. A named profile keeps its settings, record and voice
+// folder in Profiles\<name>\ beside those settings.
 #pragma once
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "settings/PanelSettings.h"
@@ -25,20 +28,37 @@ class SettingsPlace {
  public:
   // What the carer must be told, as a message box of the given style; the
   // panel shows it and puts its text in the log.
-  using Tell = std::function<void(const std::string& text, unsigned boxStyle)>;
+  using Tell = std::function<void(const MessageText& text, unsigned boxStyle)>;
   SettingsPlace(Platform& platform, Tell tell) : platform_(platform), tell_(std::move(tell)) {}
 
-  // Chooses the folders, sends the log there, and on the first start here
-  // carries over a settings file an earlier start left elsewhere.
-  void Choose();
+  // Chooses the folders, sends the log there, and on the first start in
+  // %APPDATA% carries over the settings file left beside the program.
+  // profile: the named profile (checked) to use, empty for none.
+  void Choose(const std::string& profile = std::string());
 
-  const std::string& ProgramFolder() const { return programFolder_; }  // ending in a backslash; empty when unknown
-  const std::string& Folder() const { return folder_; }  // of the settings; ending in a backslash; empty: the working folder
-  const std::string& SettingsFile() const { return settingsFile_; }
-  const std::string& SiblingSettingsFile() const { return siblingSettingsFile_; }
-  const std::string& ClickSoundFile() const { return clickSoundFile_; }
+  // The named profile in use; empty for none.
+  const std::string& ProfileName() const { return profileName_; }
+  // Where the settings live when no profile is named: beside the program, in
+  // %APPDATA%, or the start folder. Ending in a backslash.
+  const FilePath& BaseFolder() const { return baseFolder_; }
+  bool InStartFolder() const { return inStartFolder_; }
+  // The named profiles beside the settings, sorted.
+  std::vector<std::string> ProfileNames();
+  // Points the settings, the record and the voice folder at profile (empty:
+  // none), making its folder; false when it cannot be made.
+  bool UseProfile(const std::string& profile);
+  // Profiles\profile\ beside the settings.
+  FilePath ProfileFolder(const std::string& profile) const;
+  // How many times a profile (or none) was chosen: what shows it follows.
+  unsigned ProfileChoices() const { return profileChoices_; }
+
+  const FilePath& ProgramFolder() const { return programFolder_; }  // ending in a backslash
+  const FilePath& Folder() const { return folder_; }  // of the settings; ending in a backslash
+  const FilePath& SettingsFile() const { return settingsFile_; }
+  const FilePath& SiblingSettingsFile() const { return siblingSettingsFile_; }
+  const FilePath& ClickSoundFile() const { return clickSoundFile_; }
   // The help in the language in force.
-  const std::string& HelpFile() const {
+  const FilePath& HelpFile() const {
     return CurrentLanguage() == Language::kEnglish ? englishHelpFile_ : helpFile_;
   }
 
@@ -52,28 +72,36 @@ class SettingsPlace {
   // Writes settings into the file as it is now, so that lines written by hand
   // since the start survive.
   SaveOutcome Save(const PanelSettings& settings);
+  // Why the last save that failed to read or write the file did, for the carer.
+  const char* SaveProblem() const { return saveProblem_; }
   // Settings that could not be saved are kept in a file of their own,
   // Sorvane-unsaved-<stamp>.ini beside the settings, or in the Sorvane folder
   // of %APPDATA% where that cannot be written. The path written; empty when
   // none could be.
-  std::string KeepUnsaved(const PanelSettings& settings, const std::string& stamp);
+  FilePath KeepUnsaved(const PanelSettings& settings, const std::string& stamp);
 
  private:
   void CarryOver();
   // The settings cannot be read: the carer is told, and nothing is read or
   // saved in this run.
-  void HoldBack(const std::string& path, const char* reason);
+  void HoldBack(const FilePath& path, const char* reason);
 
   Platform& platform_;
   Tell tell_;
-  std::string programFolder_;
-  std::string folder_;
-  std::string settingsFile_;
-  std::string siblingSettingsFile_;
-  std::string clickSoundFile_;
-  std::string helpFile_;
-  std::string englishHelpFile_;
+  FilePath programFolder_;
+  FilePath baseFolder_;
+  bool inStartFolder_ = false;
+  std::string profileName_;
+  unsigned profileChoices_ = 0;
+  FilePath folder_;
+  FilePath settingsFile_;
+  FilePath siblingSettingsFile_;
+  FilePath clickSoundFile_;
+  FilePath helpFile_;
+  FilePath englishHelpFile_;
   bool heldBack_ = false;
+  const char* saveProblem_ = "";
+  bool baseHeldBack_ = false;  // the file carried over could not be read
   bool unholdableReported_ = false;
 };
 

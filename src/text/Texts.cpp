@@ -39,6 +39,33 @@ std::string FillText(std::string_view pattern, std::initializer_list<std::string
   return text;
 }
 
+MessageText TextMessage(TextId id, std::initializer_list<MessageText> fills) {
+  const std::string_view pattern = Text(id);
+  MessageText message;
+  const auto addWords = [&message](std::string_view words) {
+    if (!words.empty()) message = message + std::string(words);
+  };
+  std::size_t wordsFrom = 0;
+  for (std::size_t i = 0; i + 1 < pattern.size(); ++i) {
+    if (pattern[i] != '%' || pattern[i + 1] < '1' || pattern[i + 1] > '9') continue;
+    addWords(pattern.substr(wordsFrom, i - wordsFrom));
+    const std::size_t which = static_cast<std::size_t>(pattern[i + 1] - '1');
+    if (which < fills.size()) {
+      for (const MessageText::Piece& piece : (fills.begin() + which)->Pieces()) {
+        if (piece.isName) {
+          message = message + FilePath(piece.name);
+        } else {
+          addWords(piece.words);
+        }
+      }
+    }
+    wordsFrom = i + 2;
+    ++i;
+  }
+  addWords(pattern.substr(wordsFrom));
+  return message;
+}
+
 const char* LanguageCode(Language language) { return language == Language::kEnglish ? "en" : "ja"; }
 
 Language LanguageOfCode(std::string_view code) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/MessageText.h"
+
 namespace sorvane {
 
 enum class Language { kJapanese, kEnglish };
@@ -77,6 +79,11 @@ enum class TextId {
   MenuLanguage,
   MenuLanguageJapanese,  // each language's name, in its own words
   MenuLanguageEnglish,
+  MenuProfiles,
+  MenuProfilesHint,
+  MenuNoProfile,
+  MenuNewProfile,
+  MenuNewProfileHint,
   // The panel.
   PanelHint,
   ButtonHint,
@@ -99,6 +106,7 @@ enum class TextId {
   PracticeTitleSuffix,
   NoJoyToKeyTitleSuffix,
   PausedTitleSuffix,
+  ProfileTitleSuffix,  // %1: the user's name
   // Message boxes.
   ErrorCaption,
   LaunchWarning,
@@ -112,6 +120,11 @@ enum class TextId {
   ReasonMaybeInUse,
   ReasonReadOnly,
   ReasonUndecodable,
+  ReasonSameNameFolder,
+  ReasonReadDenied,
+  ReasonReadFailed,
+  ReasonFolderRefused,
+  ReasonWriteFailed,
   RetryQuestion,       // %1: the problem, %2: the reason
   LogonRemoveFailed,
   LogonUnholdableName,
@@ -119,6 +132,13 @@ enum class TextId {
   SettingsElsewhere,   // %1: the program's folder, %2: the folder used
   SettingsHeldBack,    // %1: the file, %2: the reason
   SettingsUnholdable,  // %1: the file, %2: the characters
+  ProfileFolderUnmade,      // %1: the folder, %2: the user
+  ProfileNameRefused,       // %1: the name, %2: why
+  ProfileSaveBeforeSwitch,  // %1: the settings file
+  ProfileSwitchFolderUnmade,  // %1: the user
+  ProfileSaveBeforeNew,     // %1: the settings file, %2: the user
+  ProfileNewFolderUnmade,   // %1: the user
+  ProfileNewUnwritable,     // %1: the settings file, %2: the user
   CrashWithDump,       // the place of the record follows
   Crash,
   // The switch settings dialog.
@@ -158,6 +178,17 @@ enum class TextId {
   OptionOutOfRange,  // %1: the option, %2 and %3: the lowest and highest
   OptionSameKeys,    // %1: the second switch's option
   OptionSameMouseButtons,  // %1: the second switch's option
+  // The new user's dialog, and why a name is refused.
+  ProfileDialogTitle,
+  ProfileNameLabel,
+  ProfileNameEmpty,
+  ProfileNameControl,
+  ProfileNameForbidden,     // %1: the character
+  ProfileNameNotShiftJis,   // %1: the character's code
+  ProfileNameBadEnd,
+  ProfileNameDevice,
+  ProfileNameTooLong,
+  ProfileNameTaken,         // %1: the user
   // The name editor and the notice.
   NameEditorTitle,
   NoticeTitle,
@@ -264,6 +295,8 @@ inline const char* Text(TextId id) { return TextIn(CurrentLanguage(), id); }
 // The text with %1, %2 ... replaced by fills, in the order given.
 std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> fills);
 inline std::string Text(TextId id, std::initializer_list<std::string_view> fills) { return FillText(Text(id), fills); }
+// The same for a box whose fills name files and folders in their own characters.
+MessageText TextMessage(TextId id, std::initializer_list<MessageText> fills);
 
 // The settings' spelling of a language ("ja", "en"), and back (Japanese for
 // anything else).

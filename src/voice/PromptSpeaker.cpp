@@ -15,7 +15,7 @@ void PromptSpeaker::SetMode(VoiceMode mode) {
   if (mode == VoiceMode::kOff) Start(ScanOutput::kNothingLit, 0, nullptr, nullptr);
 }
 
-void PromptSpeaker::UseFolder(const std::string& folder) { folder_ = folder; }
+void PromptSpeaker::UseFolder(const FilePath& folder) { folder_ = folder; }
 
 void PromptSpeaker::FindRecordings() {
   for (int index = 0; index < kRecordingCount; ++index) {
@@ -34,6 +34,7 @@ void PromptSpeaker::FindRecordings() {
 void PromptSpeaker::Start(int position, int buttonNumber, NameWriter writeName, const void* context) {
   const bool wasPlaying = speaking_ || promptEndsAt_ != 0;
   speaking_ = false;
+  announcing_ = false;
   promptEndsAt_ = 0;
   if (options_.mode == VoiceMode::kOff || position == ScanOutput::kNothingLit) {
     if (wasPlaying) prompts_.StopPrompt();
@@ -64,6 +65,7 @@ void PromptSpeaker::Say(const std::string& text) {
     spokenText_ = text;
     if (prompts_.StartSpeaking(spokenText_, options_.rate, options_.volume)) {
       speaking_ = true;
+      announcing_ = true;
       return;
     }
   }
@@ -71,6 +73,9 @@ void PromptSpeaker::Say(const std::string& text) {
 }
 
 std::int64_t PromptSpeaker::StepWaitsUntil() const {
+  // What the panel tells the user happened is heard out, whatever the carer
+  // chose for the positions' names: the next name would cut it short.
+  if (announcing_ && speaking_) return ScanOutput::kUntilPromptEnds;
   if (!options_.waitForPrompt) return 0;
   if (speaking_) return ScanOutput::kUntilPromptEnds;
   return promptEndsAt_;
@@ -79,6 +84,7 @@ std::int64_t PromptSpeaker::StepWaitsUntil() const {
 bool PromptSpeaker::SpeechEnded() {
   if (!speaking_) return false;
   speaking_ = false;
+  announcing_ = false;
   return true;
 }
 

@@ -29,12 +29,14 @@ class PromptSpeaker {
   void SetMode(VoiceMode mode);
   void SetWaitForPrompt(bool wait) { options_.waitForPrompt = wait; }
   // The folder of the recordings, ending in a backslash; found again now.
-  void UseFolder(const std::string& folder);
+  void UseFolder(const FilePath& folder);
+  const FilePath& folder() const { return folder_; }
 
   // Position lit now, standing for buttonNumber (0 the switch-over marker);
   // position kNothingLit says nothing.
   void Start(int position, int buttonNumber, NameWriter writeName, const void* context);
-  // Says text in the system's voice, where the voice is on (nothing is recorded for it).
+  // Says text in the system's voice, where the voice is on (nothing is recorded
+  // for it); the next step waits for its end.
   void Say(const std::string& text);
   // When the next step may come, as ScanOutput::StepWaitsUntil says it.
   std::int64_t StepWaitsUntil() const;
@@ -45,7 +47,7 @@ class PromptSpeaker {
   void FindRecordings();
   // One recording for each position of each stick: 0.wav, 1-8.wav, 11-18.wav.
   struct Recording {
-    std::string path;
+    FilePath path;
     std::int64_t lengthMilliseconds = -1;  // -1: none that plays
   };
   static constexpr int kRecordingCount = 1 + kSlotCount;
@@ -55,10 +57,11 @@ class PromptSpeaker {
   FileSystem& files_;
   Clock& clock_;
   VoiceOptions options_;
-  std::string folder_;
+  FilePath folder_;
   std::array<Recording, kRecordingCount> recordings_;
   std::int64_t promptEndsAt_ = 0;  // a recording's end; 0 none
-  bool speaking_ = false;          // the voice says the lit position's name
+  bool speaking_ = false;          // the voice says the lit position's name, or what Say was given
+  bool announcing_ = false;        // it says what Say was given
   std::string spokenText_;
 };
 

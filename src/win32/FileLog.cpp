@@ -11,9 +11,9 @@ namespace {
 constexpr std::size_t kEarlyLines = 64;
 }  // namespace
 
-void FileLog::UseFile(const std::string& path) {
+void FileLog::UseFile(const FilePath& path) {
   AcquireSRWLockExclusive(&lock_);
-  path_ = Wide(path);
+  path_ = Wide(path.Utf16());
   std::vector<std::string> early;
   early.swap(early_);
   for (const std::string& line : early) Append(line);

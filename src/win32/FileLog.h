@@ -16,7 +16,7 @@ class FileLog : public Log {
  public:
   static constexpr LONGLONG kLimitBytes = 256 * 1024;
 
-  void UseFile(const std::string& path) override;
+  void UseFile(const FilePath& path) override;
   void Write(const std::string& line) override;
   // The file the log is written to, empty while none is named.
   std::wstring Path();

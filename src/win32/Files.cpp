@@ -38,27 +38,33 @@ std::wstring FinalPath(const std::wstring& path) {
 }
 
 bool Refused(DWORD error) { return error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT; }
+bool Held(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
+
+constexpr DWORD kNoAttributes = INVALID_FILE_ATTRIBUTES;
+
+// Why a file could not be opened for writing: the name taken by a folder,
+// the file itself refusing, its folder refusing a new file, or another
+// program holding it.
+FileWrite WhyNotOpened(DWORD error, DWORD attributes) {
+  if (attributes != kNoAttributes && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return FileWrite::kIsFolder;
+  if (Held(error)) return FileWrite::kInUse;
+  if (!Refused(error)) return FileWrite::kFailed;
+  return attributes == kNoAttributes ? FileWrite::kFolderRefused : FileWrite::kReadOnly;
+}
 
 }  // namespace
 
-std::string FolderName(std::wstring folder) {
-  if (folder.empty()) return {};
-  if (folder.back() != L'\\') folder += L'\\';
-  if (auto name = NarrowExactly(folder)) return *name;
-  std::vector<wchar_t> buffer(folder.size() + 1);
-  const DWORD length = GetShortPathNameW(folder.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
-  if (length == 0 || length >= buffer.size()) return {};
-  return NarrowExactly(std::wstring(buffer.data(), length)).value_or(std::string());
-}
+// path in the W functions' characters.
+std::wstring WidePath(const FilePath& path) { return LongPath(Wide(path.Utf16())); }
 
-FileRead Files::ReadWholeFile(const std::string& path) {
-  OwnedFile file(CreateFileW(LongPath(Wide(path)).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+FileRead Files::ReadWholeFile(const FilePath& path) {
+  OwnedFile file(CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   const auto Unreadable = [&path](DWORD error) {
     FileRead::Reason reason = FileRead::Reason::kFailed;
     if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) reason = FileRead::Reason::kInUse;
     if (error == ERROR_ACCESS_DENIED) {
-      const DWORD attributes = GetFileAttributesW(LongPath(Wide(path)).c_str());
+      const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
       const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
       reason = folder ? FileRead::Reason::kFolder : FileRead::Reason::kDenied;
     }
@@ -81,14 +87,13 @@ FileRead Files::ReadWholeFile(const std::string& path) {
   return result;
 }
 
-FileWrite Files::ReplaceWholeFile(const std::string& path, const std::string& contents) {
+FileWrite Files::ReplaceWholeFile(const FilePath& path, const std::string& contents) {
   // A link is replaced in its target: a file moved over the link itself
   // would take the link's place.
-  const std::wstring target = FinalPath(LongPath(Wide(path)));
+  const std::wstring target = FinalPath(WidePath(path));
   const DWORD attributes = GetFileAttributesW(target.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-    return FileWrite::kReadOnly;
-  }
+  if (attributes != kNoAttributes && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return FileWrite::kIsFolder;
+  if (attributes != kNoAttributes && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return FileWrite::kReadOnly;
   const std::wstring temporary = target + L".new";
   // A temporary file left by an interrupted replace is overwritten, even one
   // marked read-only, hidden or system.
@@ -96,7 +101,11 @@ FileWrite Files::ReplaceWholeFile(const std::string& path, const std::string& co
   {
     OwnedFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return Refused(GetLastError()) ? FileWrite::kReadOnly : FileWrite::kFailed;
+    if (!file) {
+      const DWORD error = GetLastError();
+      // The temporary file is new: a refusal is the folder's.
+      return Refused(error) ? FileWrite::kFolderRefused : Held(error) ? FileWrite::kInUse : FileWrite::kFailed;
+    }
     DWORD written = 0;
     const bool ok = WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &written,
                               nullptr) &&
@@ -108,23 +117,31 @@ FileWrite Files::ReplaceWholeFile(const std::string& path, const std::string& co
     }
   }
   if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const DWORD moveError = GetLastError();
     DeleteFileW(temporary.c_str());
-    // A file held by another program is refused too; only one that cannot
-    // even be opened for writing is read-only.
+    // A file held by another program refuses the move as well; only one that
+    // cannot even be opened for writing is read-only. One that can is held.
     OwnedFile existing(CreateFileW(target.c_str(), GENERIC_WRITE,
                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-    return !existing && Refused(GetLastError()) ? FileWrite::kReadOnly : FileWrite::kFailed;
+    if (existing) return Refused(moveError) || Held(moveError) ? FileWrite::kInUse : FileWrite::kFailed;
+    const DWORD openError = GetLastError();
+    if (Held(openError)) return FileWrite::kInUse;
+    return Refused(openError) ? FileWrite::kReadOnly : FileWrite::kFailed;
   }
   return FileWrite::kWritten;
 }
 
-FileSystem::Appended Files::AppendToFile(const std::string& path, const std::string& firstLine,
+FileSystem::Appended Files::AppendToFile(const FilePath& path, const std::string& firstLine,
                                                 const std::string& text) {
   // Appending only: whatever else holds the file open for reading still can.
-  OwnedFile file(CreateFileW(LongPath(Wide(path)).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+  const std::wstring wide = WidePath(path);
+  OwnedFile file(CreateFileW(wide.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return {Refused(GetLastError()) ? FileWrite::kReadOnly : FileWrite::kFailed, 0};
+  if (!file) {
+    const DWORD error = GetLastError();
+    return {WhyNotOpened(error, GetFileAttributesW(wide.c_str())), 0};
+  }
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) return {FileWrite::kFailed, 0};
   const std::string& lines = size.QuadPart == 0 ? firstLine + text : text;
@@ -136,22 +153,22 @@ FileSystem::Appended Files::AppendToFile(const std::string& path, const std::str
   return {FileWrite::kWritten, static_cast<std::int64_t>(size.QuadPart) + static_cast<std::int64_t>(written)};
 }
 
-bool Files::RemoveFile(const std::string& path) {
-  if (DeleteFileW(LongPath(Wide(path)).c_str())) return true;
+bool Files::RemoveFile(const FilePath& path) {
+  if (DeleteFileW(WidePath(path).c_str())) return true;
   const DWORD error = GetLastError();
   return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-bool Files::FolderWritable(const std::string& folder) {
+bool Files::FolderWritable(const FilePath& folder) {
   wchar_t name[64];
   wsprintfW(name, L"Sorvane-%lu.tmp", GetCurrentProcessId());
-  OwnedFile file(CreateFileW(LongPath(Wide(folder) + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+  OwnedFile file(CreateFileW(LongPath(Wide(folder.Utf16()) + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                              FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
   return static_cast<bool>(file);
 }
 
-bool Files::MakeFolder(const std::string& folder) {
-  const std::wstring wide = Wide(folder);
+bool Files::MakeFolder(const FilePath& folder) {
+  const std::wstring wide = Wide(folder.Utf16());
   // Each level from the drive down; those that exist are passed by.
   for (std::size_t slash = wide.find(L'\\', 3); slash != std::wstring::npos; slash = wide.find(L'\\', slash + 1)) {
     CreateDirectoryW(LongPath(wide.substr(0, slash)).c_str(), nullptr);
@@ -160,12 +177,14 @@ bool Files::MakeFolder(const std::string& folder) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-std::string Files::RoamingDataFolder() {
+FilePath Files::RoamingDataFolder() {
   wchar_t folder[MAX_PATH] = {};
   if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, folder))) {
     return {};
   }
-  return FolderName(folder);
+  std::u16string name(folder, folder + wcslen(folder));
+  if (!name.empty() && name.back() != u'\\') name += u'\\';
+  return FilePath(name);
 }
 
 bool Files::ListFolder(const std::u16string& pattern, EntryVisitor visit, void* context) {

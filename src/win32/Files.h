@@ -10,19 +10,14 @@ namespace sorvane::win32 {
 
 class Files : public FileSystem {
  public:
-  FileRead ReadWholeFile(const std::string& path) override;
-  FileWrite ReplaceWholeFile(const std::string& path, const std::string& contents) override;
-  Appended AppendToFile(const std::string& path, const std::string& firstLine, const std::string& text) override;
-  bool RemoveFile(const std::string& path) override;
-  bool FolderWritable(const std::string& folder) override;
-  bool MakeFolder(const std::string& folder) override;
-  std::string RoamingDataFolder() override;
+  FileRead ReadWholeFile(const FilePath& path) override;
+  FileWrite ReplaceWholeFile(const FilePath& path, const std::string& contents) override;
+  Appended AppendToFile(const FilePath& path, const std::string& firstLine, const std::string& text) override;
+  bool RemoveFile(const FilePath& path) override;
+  bool FolderWritable(const FilePath& folder) override;
+  bool MakeFolder(const FilePath& folder) override;
+  FilePath RoamingDataFolder() override;
   bool ListFolder(const std::u16string& pattern, EntryVisitor visit, void* context) override;
 };
-
-// A folder as the program's paths hold it: code page 932, ending in a
-// backslash. A name code page 932 cannot hold is given in its short form;
-// empty when even that cannot be had.
-std::string FolderName(std::wstring folder);
 
 }  // namespace sorvane::win32

@@ -15,7 +15,7 @@ const wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 }  // namespace
 
-std::optional<std::string> LogonRunKey::ReadRunValue(const std::string& name) {
+std::optional<std::u16string> LogonRunKey::ReadRunValue(const std::string& name) {
   HKEY opened = nullptr;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return std::nullopt;
   const OwnedKey key(opened);
@@ -34,22 +34,21 @@ std::optional<std::string> LogonRunKey::ReadRunValue(const std::string& name) {
     // The stored string may or may not end in its terminating zero.
     std::wstring value(data.data(), bytes / sizeof(wchar_t));
     while (!value.empty() && value.back() == L'\0') value.pop_back();
-    return Narrow(value);
+    return std::u16string(value.begin(), value.end());
   }
 }
 
-bool LogonRunKey::WriteRunValue(const std::string& name, const std::string& command) {
-  const auto wideCommand = WideExactly(command);
-  if (!wideCommand) return false;
+bool LogonRunKey::WriteRunValue(const std::string& name, const std::u16string& command) {
+  const std::wstring wideCommand = Wide(command);
   HKEY opened = nullptr;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr) !=
       ERROR_SUCCESS) {
     return false;
   }
   const OwnedKey key(opened);
-  const DWORD bytes = static_cast<DWORD>((wideCommand->size() + 1) * sizeof(wchar_t));
+  const DWORD bytes = static_cast<DWORD>((wideCommand.size() + 1) * sizeof(wchar_t));
   return RegSetValueExW(key.get(), Wide(name).c_str(), 0, REG_SZ,
-                        reinterpret_cast<const BYTE*>(wideCommand->c_str()), bytes) == ERROR_SUCCESS;
+                        reinterpret_cast<const BYTE*>(wideCommand.c_str()), bytes) == ERROR_SUCCESS;
 }
 
 bool LogonRunKey::RemoveRunValue(const std::string& name) {

@@ -10,8 +10,8 @@ namespace sorvane::win32 {
 
 class LogonRunKey : public LogonStart {
  public:
-  std::optional<std::string> ReadRunValue(const std::string& name) override;
-  bool WriteRunValue(const std::string& name, const std::string& command) override;
+  std::optional<std::u16string> ReadRunValue(const std::string& name) override;
+  bool WriteRunValue(const std::string& name, const std::u16string& command) override;
   bool RemoveRunValue(const std::string& name) override;
 };
 

@@ -12,6 +12,9 @@ namespace sorvane::win32 {
 
 namespace {
 
+// Above every command of the menu's fixed items.
+constexpr UINT_PTR kProfileCommandBase = 0x1000;
+
 // UI Automation's notification, which a screen reader speaks whatever has the
 // focus; looked up, since it came with Windows 10 1709.
 class AutomationNotice {
@@ -215,10 +218,12 @@ void PanelView::SubmenuOpened(HMENU menu) {
 void PanelView::ShowPopupMenu(int x, int y) {
   Handle([this] { form_.MenuOpening(); });
   const PanelMenu& menu = form_.menu;
+  menuProfiles_ = form_.ProfileMenuNames();
   auto build = [&](auto&& self, MenuId parent) -> HMENU {
     HMENU handle = CreatePopupMenu();
     for (const MenuItem& item : menu.Items()) {
       if (item.parent != parent || item.hidden) continue;
+      if (item.id == MenuId::NewProfile) AppendMenuW(handle, MF_SEPARATOR, 0, nullptr);
       const std::wstring caption = Wide(item.caption);
       const UINT checked = (form_.MenuChecked(item.id) ? MF_CHECKED : MF_UNCHECKED) | (item.radio ? MFT_RADIOCHECK : 0) |
                            (form_.MenuEnabled(item.id) ? 0 : MF_GRAYED);
@@ -228,6 +233,13 @@ void PanelView::ShowPopupMenu(int x, int y) {
         AppendMenuW(handle, MF_POPUP | MF_STRING | checked, reinterpret_cast<UINT_PTR>(child), caption.c_str());
       } else {
         AppendMenuW(handle, MF_STRING | checked, static_cast<UINT_PTR>(item.id) + 1, caption.c_str());
+      }
+      if (item.id == MenuId::NoProfile) {
+        for (std::size_t i = 0; i < menuProfiles_.size(); ++i) {
+          const bool current = menuProfiles_[i] == form_.settingsPlace.ProfileName();
+          AppendMenuW(handle, MF_STRING | MFT_RADIOCHECK | (current ? MF_CHECKED : MF_UNCHECKED),
+                      kProfileCommandBase + i, Wide(menuProfiles_[i]).c_str());
+        }
       }
     }
     return handle;
@@ -243,7 +255,11 @@ void PanelView::ShowPopupMenu(int x, int y) {
   menuOpen_ = false;
   PostMessageW(window, WM_NULL, 0, 0);
   oneButtonSubmenu_ = nullptr;
-  if (chosen > 0) {
+  if (chosen >= static_cast<int>(kProfileCommandBase) &&
+      chosen < static_cast<int>(kProfileCommandBase + menuProfiles_.size())) {
+    const std::string profile = menuProfiles_[static_cast<std::size_t>(chosen) - kProfileCommandBase];
+    Handle([this, &profile] { form_.ProfileClick(profile); });
+  } else if (chosen > 0) {
     Handle([this, chosen] { form_.MenuCommand(static_cast<MenuId>(chosen - 1)); });
   } else {
     Render();

@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "panel/Application.h"
@@ -73,6 +74,9 @@ class PanelView final : public WindowEvents {
   std::unique_ptr<NameEditorWindow> names_;
   std::unique_ptr<NoticeWindow> notice_;
   HMENU oneButtonSubmenu_ = nullptr;
+  // The named profiles the menu lists, as it was built; their commands follow
+  // kProfileCommandBase in this order.
+  std::vector<std::string> menuProfiles_;
   bool menuOpen_ = false;
   // The one window of the panel that tracks the pointer.
   HWND pointerWindow_ = nullptr;

@@ -85,7 +85,8 @@ void PanelWindow::Update() {
     background_.Reset(CreateSolidBrush(ToColorRef(color_)));
     InvalidateRect(window_.get(), nullptr, TRUE);
   }
-  const TitleMarks marks{form.practice.On(), !form.JoyToKeyBound(), form.scanner().Paused()};
+  const TitleMarks marks{form.practice.On(), !form.JoyToKeyBound(), form.scanner().Paused(),
+                         form.settingsPlace.ProfileChoices()};
   if (!(marks == marks_)) {
     marks_ = marks;
     SetWindowTextW(window_.get(), Wide(form.WindowTitle()).c_str());

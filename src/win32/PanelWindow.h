@@ -49,8 +49,10 @@ class PanelWindow {
     bool practice = false;  // the panel practises: the title, an orange border
     bool unbound = false;   // no JoyToKey is bound: the title, a red border
     bool paused = false;    // the user paused the scan: the title
+    unsigned profileChoices = 0;  // the profile named in the title was chosen again
     bool operator==(const TitleMarks& other) const {
-      return practice == other.practice && unbound == other.unbound && paused == other.paused;
+      return practice == other.practice && unbound == other.unbound && paused == other.paused &&
+             profileChoices == other.profileChoices;
     }
   };
   TitleMarks marks_;

@@ -8,16 +8,15 @@
 
 namespace sorvane::win32 {
 
-void ShellLauncher::Open(WindowHandle owner, const std::string& verb, const std::string& file,
-                         const std::string& parameters, const std::string& folder, int showCommand) {
+void ShellLauncher::Open(WindowHandle owner, const std::string& verb, const std::u16string& file,
+                         const std::u16string& parameters, int showCommand) {
   const std::wstring wideParameters = Wide(parameters);
-  const std::wstring wideFolder = Wide(folder);
   // The help or the web page comes to the front although the panel gives the
   // keyboard back to the user's program once the menu has closed.
   AllowSetForegroundWindow(ASFW_ANY);
   ShellExecuteW(AsWindow(owner), Wide(verb).c_str(), Wide(file).c_str(),
                 wideParameters.empty() ? nullptr : wideParameters.c_str(),
-                wideFolder.empty() ? nullptr : wideFolder.c_str(), showCommand);
+                nullptr, showCommand);
 }
 
 bool ShellLauncher::Launch(const std::string& verb, const std::string& file,

@@ -103,11 +103,11 @@ bool SpokenPrompts::StartSpeaking(const std::string& text, int rate, int volume)
   return true;
 }
 
-bool SpokenPrompts::StartPlaying(const std::string& path) {
+bool SpokenPrompts::StartPlaying(const FilePath& path) {
   if (speaking_) PurgeVoice();
   // An asynchronous PlaySound succeeds for a file that is not there: the
   // file is looked for first, one attribute read a step.
-  WideInto(path, path_);
+  path_.assign(path.Utf16().begin(), path.Utf16().end());
   const wchar_t* file = path_.c_str();
   const DWORD attributes = GetFileAttributesW(file);
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {

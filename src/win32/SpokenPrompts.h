@@ -27,7 +27,7 @@ class SpokenPrompts final : public PromptPlayer {
 
   bool VoiceAvailable() override;
   bool StartSpeaking(const std::string& text, int rate, int volume) override;
-  bool StartPlaying(const std::string& path) override;
+  bool StartPlaying(const FilePath& path) override;
   void StopPrompt() override;
   // The voice's events arrive at a message-only window of this object's.
   LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

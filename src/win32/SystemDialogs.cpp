@@ -5,6 +5,7 @@
 #include "win32/Colors.h"
 #include "win32/DesktopWindows.h"
 #include "win32/Handles.h"
+#include "win32/ProfileNameDialog.h"
 #include "win32/SwitchRecordWindow.h"
 #include "win32/SwitchSettingsDialog.h"
 #include "win32/Text.h"
@@ -14,6 +15,15 @@ namespace sorvane::win32 {
 bool SystemDialogs::ShowSwitchRecord(WindowHandle owner, const SwitchRecordReport& report) {
   BeforeDialog();
   return RunSwitchRecordWindow(AsWindow(owner), report);
+}
+
+bool SystemDialogs::AskProfileName(WindowHandle owner, std::u16string& name, const std::string& problem) {
+  // A switch key typed into the name is a letter of it, not a press.
+  switches_.LeaveKeysToDialog();
+  BeforeDialog();
+  const bool confirmed = RunProfileNameDialog(AsWindow(owner), name, problem);
+  switches_.TakeKeysBack();
+  return confirmed;
 }
 
 bool SystemDialogs::EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) {
@@ -70,11 +80,15 @@ LRESULT CALLBACK FindBox(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-int SystemDialogs::ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
+int SystemDialogs::ShowMessage(WindowHandle owner, const MessageText& text, const std::string& caption,
                                unsigned flags) {
   BeforeDialog();
+  // The words as code page 932 gives them; the names of files and folders in
+  // their own characters.
+  std::wstring wide;
+  for (const MessageText::Piece& piece : text.Pieces()) wide += piece.isName ? Wide(piece.name) : Wide(piece.words);
   if (boxAnswerer_ == nullptr || t_watch != nullptr) {
-    return MessageBoxW(AsWindow(owner), Wide(text).c_str(), Wide(caption).c_str(), flags | MB_SETFOREGROUND);
+    return MessageBoxW(AsWindow(owner), wide.c_str(), Wide(caption).c_str(), flags | MB_SETFOREGROUND);
   }
   BoxWatch watch{boxAnswerer_, flags};
   t_watch = &watch;
@@ -82,7 +96,7 @@ int SystemDialogs::ShowMessage(WindowHandle owner, const std::string& text, cons
   int answer = 0;
   {
     const OwnedHook hook(SetWindowsHookExW(WH_CBT, &FindBox, nullptr, GetCurrentThreadId()));
-    answer = MessageBoxW(AsWindow(owner), Wide(text).c_str(), Wide(caption).c_str(), flags | MB_SETFOREGROUND);
+    answer = MessageBoxW(AsWindow(owner), wide.c_str(), Wide(caption).c_str(), flags | MB_SETFOREGROUND);
   }
   t_watch = nullptr;
   boxAnswerer_->BoxClosed();

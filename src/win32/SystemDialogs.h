@@ -26,12 +26,13 @@ class SystemDialogs : public Dialogs {
   // that opens it has changed so far.
   void SetBeforeDialog(std::function<void()> callback) { beforeDialog_ = std::move(callback); }
 
-  int ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
+  int ShowMessage(WindowHandle owner, const MessageText& text, const std::string& caption,
                   unsigned flags) override;
   std::optional<ColorValue> ChooseColor(WindowHandle owner, ColorValue initial) override;
   bool ChooseFont(WindowHandle owner, FontChoice& font) override;
   bool EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) override;
   bool ShowSwitchRecord(WindowHandle owner, const SwitchRecordReport& report) override;
+  bool AskProfileName(WindowHandle owner, std::u16string& name, const std::string& problem) override;
 
  private:
   void BeforeDialog();

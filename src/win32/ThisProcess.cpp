@@ -9,25 +9,13 @@
 
 namespace sorvane::win32 {
 
-std::string ThisProcess::ProgramFilePath() {
+FilePath ThisProcess::ProgramFilePath() {
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length < buffer.size()) return Narrow(std::wstring(buffer.data(), length));
+    if (length < buffer.size()) return FilePath(std::u16string(buffer.data(), buffer.data() + length));
     buffer.resize(buffer.size() * 2);
   }
-}
-
-std::string ThisProcess::ProgramFolder() {
-  std::vector<wchar_t> buffer(MAX_PATH);
-  DWORD length = 0;
-  for (;;) {
-    length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length < buffer.size()) break;
-    buffer.resize(buffer.size() * 2);
-  }
-  std::wstring file(buffer.data(), length);
-  return FolderName(file.substr(0, file.find_last_of(L'\\') + 1));
 }
 
 std::string ThisProcess::FirstArgument() {
@@ -35,6 +23,28 @@ std::string ThisProcess::FirstArgument() {
   const OwnedArguments arguments(CommandLineToArgvW(GetCommandLineW(), &count));
   if (!arguments || count < 2) return {};
   return Narrow(arguments.get()[1]);
+}
+
+std::vector<std::u16string> ThisProcess::Arguments() {
+  int count = 0;
+  const OwnedArguments arguments(CommandLineToArgvW(GetCommandLineW(), &count));
+  std::vector<std::u16string> all;
+  for (int i = 1; arguments && i < count; ++i) {
+    const wchar_t* argument = arguments.get()[i];
+    all.emplace_back(argument, argument + wcslen(argument));
+  }
+  return all;
+}
+
+FilePath ThisProcess::WorkingFolder() {
+  const DWORD size = GetCurrentDirectoryW(0, nullptr);
+  if (size == 0) return {};
+  std::vector<wchar_t> buffer(size);
+  const DWORD length = GetCurrentDirectoryW(size, buffer.data());
+  if (length == 0 || length >= size) return {};
+  std::u16string folder(reinterpret_cast<const char16_t*>(buffer.data()), length);
+  if (folder.back() != u'\\') folder += u'\\';
+  return FilePath(folder);
 }
 
 bool ThisProcess::CreateInstanceMutex(const std::string& name) {

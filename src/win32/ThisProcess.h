@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/Process.h"
 #include "win32/Handles.h"
@@ -11,9 +12,10 @@ namespace sorvane::win32 {
 
 class ThisProcess : public Process {
  public:
-  std::string ProgramFilePath() override;
-  std::string ProgramFolder() override;
+  FilePath ProgramFilePath() override;
   std::string FirstArgument() override;
+  std::vector<std::u16string> Arguments() override;
+  FilePath WorkingFolder() override;
   bool CreateInstanceMutex(const std::string& name) override;
   void CloseInstanceMutex() override;
 

@@ -7,9 +7,9 @@
 
 namespace sorvane::win32 {
 
-void WaveSound::PlaySync(const char* fileName) {
+void WaveSound::PlaySync(const FilePath& file) {
   // A missing file stays silent rather than playing the system's default sound.
-  PlaySoundW(Wide(fileName).c_str(), nullptr, SND_FILENAME | SND_SYNC | SND_NODEFAULT);
+  PlaySoundW(reinterpret_cast<const wchar_t*>(file.Utf16().c_str()), nullptr, SND_FILENAME | SND_SYNC | SND_NODEFAULT);
 }
 
 }  // namespace sorvane::win32

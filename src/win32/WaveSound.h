@@ -7,7 +7,7 @@ namespace sorvane::win32 {
 
 class WaveSound : public SoundPlayer {
  public:
-  void PlaySync(const char* fileName) override;
+  void PlaySync(const FilePath& file) override;
 };
 
 }  // namespace sorvane::win32

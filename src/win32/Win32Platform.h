@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "win32/BackgroundWorker.h"
 #include "win32/DesktopWindows.h"
 #include "win32/FileLog.h"
 #include "win32/Files.h"
@@ -63,12 +64,13 @@ class Win32Platform {
   ThisProcess process_;
   ShiftJisCodec text_;
   LogonRunKey logon_;
+  BackgroundWorker worker_;
   // The switch reader posts to the timers' window: the window outlives it.
   WindowTimers timers_;
   JoystickSwitch switches_{timers_.window(), WindowTimers::kSwitchWakeMessage};
   SystemDialogs dialogs_{switches_};
   Platform platform_{desktop_, courier_, switches_, sound_, prompts_, shell_, files_, clock_,
-                     dialogs_, process_, timers_, text_, log_, logon_};
+                     dialogs_, process_, timers_, text_, log_, logon_, worker_};
 };
 
 }  // namespace sorvane::win32

@@ -19,7 +19,7 @@ int main(int count, char** arguments) {
   LARGE_INTEGER end{};
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&start);
-  const bool found = launcher.SearchUnder(folder, platform.platform().process.ProgramFolder() + sorvane::kSiblingSettingsFileName);
+  const bool found = launcher.SearchUnder(folder, platform.platform().process.ProgramFilePath().Folder() + sorvane::kSiblingSettingsFileName);
   QueryPerformanceCounter(&end);
   const double milliseconds = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
                               static_cast<double>(frequency.QuadPart);

@@ -2,7 +2,8 @@
 # reads and writes its files beside its program; with that folder unwritable
 # they go to %APPDATA%\Sorvane\ (the carer told once) and survive a restart;
 # a linked settings file stays a link; a read-only one is named so at close,
-# and at the end of a Windows session it costs no box and no wait.
+# and at the end of a Windows session it costs no box and no wait; a folder
+# named Sorvane.ini is named so at start.
 source "$(dirname "$0")/lib.sh"
 new_work settings_location
 mkdir prog elsewhere target
@@ -97,3 +98,20 @@ kill -0 "$panel_pid" 2>/dev/null && fail "the panel still runs ${took} ms after 
 cmp -s "$PROG/Sorvane.ini" carers.ini || fail "the read-only file changed"
 iconv -f CP932 -t UTF-8 "$PROG/Sorvane.log" | grep -q '書き込めません（読み取り専用です）' || fail "the lost save is not in the log"
 pass "session end with a read-only settings file: ended in ${took} ms, no box, the loss in the log"
+
+unlock_all
+rm "$PROG/Sorvane.ini"
+mkdir "$PROG/Sorvane.ini"
+start_standin
+start "$PROG/Sorvane.exe" 3
+panel_pid=${PIDS[-1]}
+probe wait 'class:#32770' 20000 >/dev/null || fail "no box for a folder named Sorvane.ini"
+text=$(probe text 'class:#32770')
+echo "$text" | grep -qF '同じ名前のフォルダーがあります' || fail "box text: $text"
+echo "$text" | grep -qF '使用中' && fail "box text names another program: $text"
+probe click 'class:#32770' OK
+probe wait class:TSorvaneForm 20000 >/dev/null || fail "no panel after the box"
+probe close class:TSorvaneForm
+wait_gone "$panel_pid" 20 || fail "the panel did not close"
+[ -d "$PROG/Sorvane.ini" ] || fail "the folder named Sorvane.ini was replaced"
+pass "a folder named Sorvane.ini is named so"

@@ -63,7 +63,7 @@ constexpr FixedRoom kFixedRooms[] = {
     {TextId::RecordClose, 120, 12, false},        {TextId::NoticeLine1, 196, 16, true},
     {TextId::NoticeLine2, 196, 16, true},         {TextId::NoticeLine3, 196, 15, true},
     {TextId::NoticeLine4, 196, 15, true},         {TextId::NoticeLine5, 196, 15, true},
-    {TextId::NoticeLine6, 196, 15, true},
+    {TextId::NoticeLine6, 196, 15, true},         {TextId::ProfileNameLabel, 336, 12, false},
 };
 
 std::set<std::string> FillsOf(const std::string& text) {
@@ -90,6 +90,14 @@ TEST(Texts, EveryJapaneseTextHasAnEnglishOneWithTheSameFillsAndNoneOutgrowsItsCo
     const std::string text = TextIn(Language::kEnglish, room.id);
     EXPECT_LE(EstimatedWidth(text, room.pixelHeight, room.bold), room.width) << text;
   }
+}
+
+TEST(Texts, AFolderFillsABoxInItsOwnCharactersAndAFillIsNeverReadAsAPattern) {
+  const FilePath file(u"C:\\caf\u00e9 %2\\Sorvane.ini");
+  const MessageText message = TextMessage(TextId::ProfileSaveBeforeNew, {file, "%1"});
+  ASSERT_EQ(message.Pieces().size(), 2U);
+  EXPECT_EQ(message.Pieces()[0].name, file.Utf16());
+  EXPECT_EQ(message.Pieces()[1].words, " に今の設定を保存できないため、利用者「%1」を作りません。");
 }
 
 TEST(Language, SwitchingChangesTheMenuTheCaptionsAndTheDefaultNamesAtOnceAndIsSaved) {

@@ -264,9 +264,10 @@ namespace {
 // JoyToKey runs from C:\JoyToKey\ (or, once moved, wherever onLaunch says);
 // each launch opens a new window of it.
 struct KeptAlive : Panel {
-  explicit KeptAlive(std::u16string installedIn = u"C:\\JoyToKey\\") : installedIn_(std::move(installedIn)) {
+  explicit KeptAlive(std::u16string installedIn = u"C:\\JoyToKey\\", const std::string& moreSettings = "")
+      : installedIn_(std::move(installedIn)) {
     desk.firstArgument = "3";
-    desk.files["C:\\Sorvane\\Sorvane.ini"] = "[UseJoyToKey]\r\n所在フォルダー=C:\\JoyToKey\\\r\n";
+    desk.files["C:\\Sorvane\\Sorvane.ini"] = "[UseJoyToKey]\r\n所在フォルダー=C:\\JoyToKey\\\r\n" + moreSettings;
     for (const char16_t* drive : {u"C:\\", u"D:\\", u"E:\\", u"F:\\"}) desk.folders[drive];
     desk.onLaunch = [this](const sim::ShellCall& call) {
       if (call.folder != installedIn_) return false;
@@ -286,6 +287,29 @@ struct KeptAlive : Panel {
       if (m.first == WM_JOYTOKEY_BUTTON_DOWN || m.first == WM_JOYTOKEY_BUTTON_UP) result.push_back(m);
     }
     return result;
+  }
+  // Closes the switches of bits (1 the first, 2 the second) from now + after
+  // for length milliseconds.
+  void Press(std::uint32_t bits, std::int64_t after, std::int64_t length) {
+    const std::int64_t from = desk.now + after;
+    const std::int64_t until = from + length;
+    auto before = desk.switchButtons;
+    desk.switchButtons = [=](std::int64_t t) { return before(t) | (t >= from && t < until ? bits : 0U); };
+  }
+  // Said in the system's voice; and heard out, not cut short by the prompt after it.
+  bool SaidAloud(const std::string& text) const {
+    const auto& prompts = desk.prompts;
+    const auto said = std::find_if(prompts.begin(), prompts.end(), [&text](const sim::SimDesktop::Prompt& prompt) {
+      return prompt.kind == sim::SimDesktop::Prompt::Kind::kSpoken && prompt.what == text;
+    });
+    return said != prompts.end() && (said + 1 == prompts.end() || (said + 1)->time - said->time >= desk.speechMilliseconds);
+  }
+  // Messages the panel sent to a JoyToKey window that had gone.
+  int Undelivered(std::uint32_t message) const {
+    const std::string start = "JoyToKey に送れませんでした（メッセージ " + std::to_string(message) + "、";
+    const auto& log = desk.logLines;
+    return static_cast<int>(
+        std::count_if(log.begin(), log.end(), [&start](const std::string& line) { return line.rfind(start, 0) == 0; }));
   }
   WindowHandle restarted = 0;
   std::u16string installedIn_;
@@ -334,6 +358,101 @@ TEST(KeepingJoyToKey, JoyToKeyGoneMidHoldIsReleasedStartedAgainToldItsNumberFirs
   EXPECT_EQ(after.front().first, WM_JOYTOKEY_BUTTON_DOWN);
 }
 
+TEST(KeepingJoyToKey, InEveryWayOfScanningAHoldCutByJoyToKeysEndGoesUpOnceAndOnlyTheNextPressReachesTheNewOne) {
+  struct Case {
+    const char* name;
+    ScanMethodId method;
+    bool oneButton;
+    std::uint32_t selectingSwitch;
+    bool holdsAButtonDown;  // at JoyToKey, while the switch is held
+  };
+  const Case cases[] = {
+      {"automatic", ScanMethodId::kAutomatic, false, 1U, true},
+      {"hold to move", ScanMethodId::kHoldToMove, false, 1U, false},
+      {"two switches", ScanMethodId::kTwoSwitches, false, 2U, true},
+      {"tap to move", ScanMethodId::kTapToMove, false, 1U, false},
+      {"one button", ScanMethodId::kAutomatic, true, 1U, false},
+  };
+  for (const Case& c : cases) {
+    KeptAlive panel(u"C:\\JoyToKey\\", "[Voice]\r\nMode=2\r\n");
+    panel.scan().method = c.method;
+    panel.form().ApplyScanMethod();
+    if (c.oneButton) panel.form().SubButtonCountClick(4);
+    panel.Run(1200);
+    if (c.method == ScanMethodId::kAutomatic && !c.oneButton) {
+      while (panel.scan().litPosition != 3) panel.form().scanner().TimerElapsed();
+    }
+    if (c.method == ScanMethodId::kTwoSwitches) {
+      panel.Press(1U, 10, 100);  // switch 1 lights the first button
+      panel.Run(500);
+    }
+    panel.Press(c.selectingSwitch, 10, 2500);
+    panel.Run(500);
+    EXPECT_EQ(panel.scan().heldButton != 0, c.holdsAButtonDown) << c.name;
+    panel.desk.CloseWindow(panel.joyToKey);
+    panel.Run(2500);  // started again, and the hold has ended
+    ASSERT_FALSE(panel.app->Terminated()) << c.name;
+    ASSERT_NE(panel.restarted, 0U) << c.name;
+    EXPECT_EQ(panel.form().link.JoyToKeyWindow(), panel.restarted) << c.name;
+    EXPECT_EQ(panel.Undelivered(WM_JOYTOKEY_BUTTON_UP), c.holdsAButtonDown ? 1 : 0) << c.name;
+    EXPECT_EQ(panel.Undelivered(WM_JOYTOKEY_BUTTON_DOWN), 0) << c.name;
+    const Messages heard = sim::MessagesOf(panel.desk.Window(panel.restarted));
+    ASSERT_FALSE(heard.empty()) << c.name;
+    EXPECT_EQ(heard.front(), std::make_pair(WM_JOYTOKEY_CONFIG, 51)) << c.name;
+    EXPECT_TRUE(panel.ButtonsOf(panel.restarted).empty()) << c.name << ": the cut hold reached the new JoyToKey";
+    EXPECT_TRUE(panel.SaidAloud("再起動しました")) << c.name;
+    panel.Press(c.selectingSwitch, 10, 100);
+    panel.Run(4000);
+    const Messages after = panel.ButtonsOf(panel.restarted);
+    ASSERT_FALSE(after.empty()) << c.name << ": the next press did not arrive";
+    EXPECT_EQ(after.front().first, WM_JOYTOKEY_BUTTON_DOWN) << c.name;
+    EXPECT_EQ(after.back().first, WM_JOYTOKEY_BUTTON_UP) << c.name;
+  }
+}
+
+TEST(KeepingJoyToKey, WhileTheDrivesAreSearchedThePanelScansAndWhatTheSwitchDoesReachesNobodyLater) {
+  enum class Then { kFoundElsewhere, kFoundNowhere, kStartedByHand };
+  for (const Then then : {Then::kFoundElsewhere, Then::kFoundNowhere, Then::kStartedByHand}) {
+    const int name = static_cast<int>(then);
+    KeptAlive panel(u"C:\\Moved\\", "[Voice]\r\nMode=2\r\n");  // no longer where the settings say
+    panel.desk.speechMilliseconds = 1500;  // longer than a step
+    if (then == Then::kFoundElsewhere) {
+      panel.desk.AddFolder(u"C:\\", u"Moved");
+      panel.desk.AddFile(u"C:\\Moved\\", u"JoyToKey.exe");
+    }
+    panel.desk.workMilliseconds = 5000;
+    panel.Run(400);
+    panel.desk.CloseWindow(panel.joyToKey);
+    const std::int64_t gone = panel.desk.now;
+    panel.Run(1000);
+    EXPECT_TRUE(panel.Logged("JoyToKey をドライブから探しています（パネルはそのまま使えます）")) << name;
+    EXPECT_EQ(panel.form().WindowTitle(), std::string(kApplicationTitle) + " JoyToKey なし") << name;
+    const int litBefore = panel.scan().litPosition;
+    panel.Press(1U, 10, 100);
+    panel.Run(1500);
+    EXPECT_NE(panel.scan().litPosition, litBefore) << name << ": the scan stood still";
+    EXPECT_TRUE(panel.desk.messages.empty()) << name;
+    if (then == Then::kStartedByHand) panel.restarted = panel.desk.AddWindow("JoyToKey Ver6.9");
+    panel.Run(4000);  // the search has ended
+    if (then == Then::kFoundNowhere) {
+      ASSERT_EQ(panel.desk.messages.size(), 1U);
+      EXPECT_GE(panel.desk.messages[0].time, gone + 5000) << "the box came before the search ended";
+      EXPECT_EQ(panel.desk.messages[0].text.rfind("「Kelpimo。」を接続して\n", 0), 0U);
+      EXPECT_TRUE(panel.app->Terminated());
+      continue;
+    }
+    EXPECT_FALSE(panel.app->Terminated()) << name;
+    EXPECT_EQ(panel.desk.shellCalls.size(), then == Then::kStartedByHand ? 1U : 2U) << name;
+    ASSERT_NE(panel.restarted, 0U) << name;
+    EXPECT_EQ(panel.form().link.JoyToKeyWindow(), panel.restarted) << name;
+    const Messages heard = sim::MessagesOf(panel.desk.Window(panel.restarted));
+    ASSERT_FALSE(heard.empty()) << name;
+    EXPECT_EQ(heard.front(), std::make_pair(WM_JOYTOKEY_CONFIG, 51)) << name;
+    EXPECT_TRUE(panel.ButtonsOf(panel.restarted).empty()) << name << ": a press made during the search arrived";
+    EXPECT_EQ(panel.SaidAloud("再起動しました"), then == Then::kFoundElsewhere) << name;
+  }
+}
+
 TEST(KeepingJoyToKey, AFolderJoyToKeyHasLeftIsSearchedAgainAndTheFolderFoundReplacesIt) {
   KeptAlive panel(u"C:\\JoyToKey\\");
   panel.Run(400);
@@ -357,9 +476,14 @@ TEST(KeepingJoyToKey, WithJoyToKeyNowhereOrRestartOffTheGoneBoxComesAndThePanelC
     panel.installedIn_ = u"nowhere";
     panel.Run(400);
     const std::size_t launchesBefore = panel.desk.shellCalls.size();
+    bool timersStoppedBehindTheBox = false;
+    panel.desk.onMessageBox = [&](const sim::ShownMessage&) {
+      timersStoppedBehindTheBox = !panel.form().driver.Ticking() && !panel.form().scanner().timer().Enabled();
+    };
     panel.desk.CloseWindow(panel.joyToKey);
     panel.Run(400);
     ASSERT_EQ(panel.desk.messages.size(), 1U);
+    EXPECT_TRUE(timersStoppedBehindTheBox) << restartOff;
     EXPECT_EQ(panel.desk.messages[0].text.rfind("「Kelpimo。」を接続して\n", 0), 0U);
     EXPECT_TRUE(panel.app->Terminated());
     EXPECT_EQ(panel.desk.shellCalls.size() - launchesBefore, restartOff ? 0U : 1U);

@@ -161,7 +161,7 @@ TEST(SaveRetryAnsweredBySwitch, RetriesWhileItCanHelpThenKeepsTheChangesInAFileO
   EXPECT_TRUE(never.app->Terminated());
   const auto keptFile = never.desk.files.lower_bound("C:\\Sorvane\\Sorvane-unsaved-20260302-0900");
   ASSERT_NE(keptFile, never.desk.files.end());
-  const std::string kept = keptFile->first;
+  const std::string kept = keptFile->first.ShiftJis();
   EXPECT_EQ(kept.size(), std::string("C:\\Sorvane\\Sorvane-unsaved-20260302-090000.ini").size());
   EXPECT_TRUE(Contains(never.desk.files.at(kept), "ScanMax=6"));
   EXPECT_TRUE(Contains(never.desk.files.at(kept), "Note=kept"));

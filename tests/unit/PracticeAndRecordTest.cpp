@@ -318,7 +318,7 @@ TEST(RecordWindow, ARecordThatCannotBeReadIsSaidToBeSoAndWhyAndShowsNoFigures) {
   PanelForm& form = panel.form();
   panel.Press(400, 200);
   panel.Run(1000);
-  const std::string path = form.recorder.file().path();
+  const FilePath path = form.recorder.file().path();
   ASSERT_FALSE(panel.File().empty());
   panel.desk.lockedUntil[path] = panel.desk.now + 60000;
   form.MenuCommand(MenuId::ShowRecord);
@@ -331,7 +331,7 @@ TEST(RecordWindow, ARecordThatCannotBeReadIsSaidToBeSoAndWhyAndShowsNoFigures) {
   const char* const why[] = {"ほかのプログラムが使用中です", "同じ名前のフォルダーがあります"};
   for (int i = 0; i < 2; ++i) {
     const SwitchRecordReport& report = panel.desk.recordReports[static_cast<std::size_t>(i)];
-    EXPECT_EQ(report.notice, std::string("記録を読めません: ") + why[i] + "\n" + path);
+    EXPECT_EQ(report.notice, std::string("記録を読めません: ") + why[i] + "\n" + sim::WideText(path).ShiftJis());
     for (const auto& row : report.rows) EXPECT_EQ(row.values, (std::vector<std::string>{"―", "―"})) << row.label;
     EXPECT_FALSE(report.canApply);
   }

@@ -14,7 +14,8 @@ const char* const kHistory = "C:\\Sorvane\\History\\";
 
 std::vector<std::string> HistoryFiles(const sim::SimDesktop& desk) {
   std::vector<std::string> names;
-  for (const auto& [path, contents] : desk.files) {
+  for (const auto& [file, contents] : desk.files) {
+    const std::string path = file.ShiftJis();
     if (path.rfind(kHistory, 0) == 0) names.push_back(path.substr(std::string(kHistory).size()));
   }
   return names;
@@ -102,7 +103,7 @@ TEST(SettingsUndo, TheMenuListsEachEarlierSettingsWithWhatDiffersAndChoosingOneA
   then.names[0] = "はい&いいえ";
   then.switchOptions.acceptTime = 300;
   then.intervalSeconds = 1.5F;
-  EXPECT_EQ(HistoryCaption({"", "2026-03-02 09:00:00"}, SettingsDifferences(form.ShownSettings(), then)),
+  EXPECT_EQ(HistoryCaption({FilePath(), "2026-03-02 09:00:00"}, SettingsDifferences(form.ShownSettings(), then)),
             "2026-03-02 09:00:00  ボタン数 4 → 6、スキャン速度 3.0 → 1.5、サウンド オン → オフ、ほか 2 件");
 }
 

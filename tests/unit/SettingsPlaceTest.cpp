@@ -1,6 +1,8 @@
 // Where the carer's files live, how they are saved, and numbers as carers type them.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "Harness.h"
 #include "settings/ValueForms.h"
 
@@ -9,7 +11,6 @@ namespace sorvane::test {
 namespace {
 
 const char* const kBeside = "C:\\Sorvane\\Sorvane.ini";
-const char* const kWorkingFolder = ".\\Sorvane.ini";
 const char* const kRoamingFolder = "C:\\Users\\carer\\AppData\\Roaming\\Sorvane\\";
 const std::string kRoaming = std::string(kRoamingFolder) + "Sorvane.ini";
 
@@ -17,35 +18,50 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 
 }  // namespace
 
-TEST(SettingsPlace, BesideTheProgramWhereverItWasStartedFromAndAWorkingFolderFileCarriedOverOnce) {
+TEST(SettingsPlace, BesideTheProgramUnlessTheStartFolderHoldsItsOwnWhichIsThatPersonsAndNeverCopied) {
   Panel panel;
+  panel.desk.workingFolder = "D:\\Elsewhere\\";
   panel.desk.files[kBeside] = "[ScanMax]\r\nScanMax=3\r\n";
-  panel.desk.files[kWorkingFolder] = "[ScanMax]\r\nScanMax=5\r\n";
   ASSERT_TRUE(panel.Start());
   EXPECT_EQ(panel.scan().buttonCount, 3);
   EXPECT_EQ(panel.desk.logFile, "C:\\Sorvane\\Sorvane.log");
-  EXPECT_EQ(panel.form().settingsPlace.SiblingSettingsFile(), "C:\\Sorvane\\Tramvik.ini");
-  EXPECT_EQ(panel.form().settingsPlace.ClickSoundFile(), "C:\\Sorvane\\Zoboclick.wav");
+  EXPECT_EQ(sim::WideText(panel.form().settingsPlace.SiblingSettingsFile()), "C:\\Sorvane\\Tramvik.ini");
+  EXPECT_EQ(sim::WideText(panel.form().settingsPlace.ClickSoundFile()), "C:\\Sorvane\\Zoboclick.wav");
   EXPECT_TRUE(panel.desk.messages.empty());
   panel.form().Close();
   EXPECT_TRUE(Contains(panel.desk.files.at(kBeside), "Ver="));
-  EXPECT_EQ(panel.desk.files.at(kWorkingFolder), "[ScanMax]\r\nScanMax=5\r\n");
+  for (const auto& file : panel.desk.files) EXPECT_NE(file.first.utf16.rfind(u"D:\\", 0), 0U) << file.first;
 
-  // Earlier versions kept the file wherever they were started: it is taken
-  // over byte for byte, the carer's own lines with it, and only the once.
-  Panel earlier;
-  const std::string carers = "; mine\r\n[ScanMax]\r\nScanMax=6\r\n";
-  earlier.desk.files[kWorkingFolder] = carers;
-  ASSERT_TRUE(earlier.Start());
-  EXPECT_EQ(earlier.scan().buttonCount, 6);
-  EXPECT_EQ(earlier.desk.files.at(kBeside), carers);
-  EXPECT_TRUE(earlier.desk.messages.empty());
-  earlier.form().Close();
-  Panel later;
-  later.desk.files = earlier.desk.files;
-  later.desk.files[kWorkingFolder] = "[ScanMax]\r\nScanMax=2\r\n";
-  ASSERT_TRUE(later.Start());
-  EXPECT_EQ(later.scan().buttonCount, 6);
+  // Two shortcuts, two "Start in" folders, two people: each start reads and
+  // writes its own folder's files, and nothing goes beside the program.
+  std::map<sim::WideText, std::string> files = {
+      {"D:\\Taro\\Sorvane.ini", "; mine\r\n[ScanMax]\r\nScanMax=5\r\n"},
+      {"D:\\Hanako\\Sorvane.ini", "[ScanMax]\r\nScanMax=2\r\n"}};
+  const struct {
+    const char* folder;
+    int expected;
+    int changedTo;
+  } starts[] = {{"D:\\Taro\\", 5, 6}, {"D:\\Hanako\\", 2, 7}, {"D:\\Taro\\", 6, 8},
+                {"D:\\Hanako\\", 7, 3}, {"D:\\Taro\\", 8, 8}, {"D:\\Hanako\\", 3, 3}};
+  for (const auto& start : starts) {
+    Panel person;
+    person.desk.workingFolder = start.folder;
+    person.desk.files = files;
+    ASSERT_TRUE(person.Start());
+    EXPECT_EQ(person.scan().buttonCount, start.expected) << start.folder;
+    const std::string folder = start.folder;
+    EXPECT_EQ(sim::WideText(person.form().settingsPlace.SettingsFile()), folder + "Sorvane.ini");
+    EXPECT_EQ(sim::WideText(person.form().recorder.file().path()), folder + "Sorvane-record.csv");
+    EXPECT_EQ(sim::WideText(person.form().speaker.folder()), folder + "Voice\\");
+    EXPECT_EQ(sim::WideText(person.form().settingsPlace.SiblingSettingsFile()), folder + "Tramvik.ini");
+    EXPECT_EQ(person.desk.logFile, folder + "Sorvane.log");
+    EXPECT_EQ(person.form().WindowTitle(), kApplicationTitle);
+    person.form().ButtonCountClick(start.changedTo);
+    person.form().Close();
+    files = person.desk.files;
+    EXPECT_EQ(files.count(kBeside), 0U);
+  }
+  EXPECT_TRUE(Contains(files.at("D:\\Taro\\Sorvane.ini"), "; mine\r\n"));
 }
 
 TEST(SettingsPlace, AnUnwritableProgramFolderSendsThemToAppDataWithTheFileBesideCarriedAndTheCarerToldOnce) {
@@ -53,14 +69,14 @@ TEST(SettingsPlace, AnUnwritableProgramFolderSendsThemToAppDataWithTheFileBeside
   first.desk.unwritableFolders = {"C:\\Sorvane\\"};
   const std::string beside = "; mine\r\n[ScanMax]\r\nScanMax=3\r\n";
   first.desk.files[kBeside] = beside;
-  first.desk.files[kWorkingFolder] = "[ScanMax]\r\nScanMax=5\r\n";
+  first.desk.workingFolder = "D:\\Elsewhere\\";
   ASSERT_TRUE(first.Start());
-  EXPECT_EQ(first.desk.madeFolders, std::vector<std::string>{kRoamingFolder});
+  EXPECT_EQ(first.desk.madeFolders, std::vector<sim::WideText>{kRoamingFolder});
   EXPECT_EQ(first.desk.files.at(kRoaming), beside);
   EXPECT_EQ(first.scan().buttonCount, 3);
   EXPECT_EQ(first.desk.logFile, std::string(kRoamingFolder) + "Sorvane.log");
-  EXPECT_EQ(first.form().settingsPlace.SiblingSettingsFile(), std::string(kRoamingFolder) + "Tramvik.ini");
-  EXPECT_EQ(first.form().settingsPlace.HelpFile(), "C:\\Sorvane\\Sorvane.chm");  // what came with the program stays with it
+  EXPECT_EQ(sim::WideText(first.form().settingsPlace.SiblingSettingsFile()), std::string(kRoamingFolder) + "Tramvik.ini");
+  EXPECT_EQ(sim::WideText(first.form().settingsPlace.HelpFile()), "C:\\Sorvane\\Sorvane.chm");  // what came with the program stays with it
   ASSERT_EQ(first.desk.messages.size(), 1U);
   EXPECT_TRUE(Contains(first.desk.messages[0].text, kRoamingFolder));
   first.scan().buttonCount = 4;
@@ -116,6 +132,56 @@ TEST(SettingsPlace, SavesThroughALinkToItsTargetAReadOnlyFileNamedSoAndNoBoxAtTh
   EXPECT_EQ(ending.desk.files.at(kBeside), "[ScanMax]\r\nScanMax=3\r\n");
   EXPECT_TRUE(Contains(ending.desk.logLines.at(ending.desk.logLines.size() - 3),
                        "C:\\Sorvane\\Sorvane.ini に書き込めません（読み取り専用です）"));
+}
+
+TEST(SettingsPlace, WhatKeepsTheSettingsFromBeingSavedOrReadIsNamedAsItIs) {
+  const auto closeWith = [](const std::function<void(sim::SimDesktop&)>& refuse) {
+    Panel panel;
+    panel.desk.files[kBeside] = "[ScanMax]\r\nScanMax=3\r\n";
+    EXPECT_TRUE(panel.Start());
+    refuse(panel.desk);
+    panel.form().Close();
+    return panel.desk.messages.empty() ? std::string() : panel.desk.messages[0].text;
+  };
+  EXPECT_TRUE(Contains(closeWith([](sim::SimDesktop& desk) { desk.unwritableFolders = {"C:\\Sorvane\\"}; }),
+                       "に書き込めません\n（フォルダーへの書き込みを許可されていません）"));
+  EXPECT_TRUE(Contains(closeWith([](sim::SimDesktop& desk) { desk.unwritable = {kBeside}; }),
+                       "に書き込めません\n（書き込みに失敗しました（ディスクの空きや接続を確かめてください））"));
+  EXPECT_TRUE(Contains(closeWith([](sim::SimDesktop& desk) { desk.lockedUntil[kBeside] = 1000000000; }),
+                       "を読み込めないため、設定を保存できませんでした。\n（ほかのプログラムが使用中かもしれません）"));
+
+  Panel folder;
+  folder.desk.madeFolders = {std::string(kBeside) + "\\"};
+  ASSERT_TRUE(folder.Start());
+  ASSERT_EQ(folder.desk.messages.size(), 1U);
+  EXPECT_TRUE(Contains(folder.desk.messages[0].text, "Sorvane.ini を読み込めません（同じ名前のフォルダーがあります）"));
+}
+
+TEST(SettingsPlace, AProgramFolderCodePage932CannotNameKeepsEverythingBesideTheProgramAndIsNamedRight) {
+  Panel panel;
+  panel.desk.programFilePath = u"C:\\café テスト\\Sorvane.exe";
+  const std::u16string folder = u"C:\\café テスト\\";
+  panel.desk.files[folder + u"Sorvane.ini"] = "[ScanMax]\r\nScanMax=3\r\n";
+  ASSERT_TRUE(panel.Start());
+  EXPECT_EQ(panel.scan().buttonCount, 3);
+  EXPECT_TRUE(panel.desk.madeFolders.empty());  // nothing sent to AppData
+  EXPECT_EQ(panel.desk.logFile, folder + u"Sorvane.log");
+  EXPECT_EQ(sim::WideText(panel.form().recorder.file().path()), folder + u"Sorvane-record.csv");
+  panel.form().MenuCommand(MenuId::StartAtLogon);
+  EXPECT_EQ(panel.desk.runValues["Sorvane"], u"\"" + folder + u"Sorvane.exe\" 3");
+  EXPECT_TRUE(panel.form().MenuChecked(MenuId::StartAtLogon));
+  panel.scan().buttonCount = 5;
+  panel.form().Close();
+  EXPECT_TRUE(Contains(panel.desk.files.at(folder + u"Sorvane.ini"), "ScanMax=5\r\n"));
+
+  Panel readOnly;
+  readOnly.desk.programFilePath = panel.desk.programFilePath;
+  readOnly.desk.files = panel.desk.files;
+  readOnly.desk.readOnly = {folder + u"Sorvane.ini"};
+  ASSERT_TRUE(readOnly.Start());
+  readOnly.form().Close();
+  ASSERT_EQ(readOnly.desk.messages.size(), 1U);
+  EXPECT_EQ(readOnly.desk.messages[0].utf16.rfind(folder + u"Sorvane.ini に書き込めません\n（読み取り専用です）", 0), 0U);
 }
 
 TEST(UndecodableSettingsFile, Utf16WithoutItsMarkIsReportedAndNeverWrittenOver) {

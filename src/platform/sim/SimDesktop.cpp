@@ -19,7 +19,7 @@
 namespace sorvane::sim {
 
 SimDesktop::SimDesktop()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
 
 void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& stop) {
   const std::int64_t end = now + milliseconds;
@@ -38,6 +38,12 @@ void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& 
       if (onSpeechEnded) onSpeechEnded();
       continue;
     }
+    if (work_ && workDue_ <= end && (!timerDue || workDue_ <= next->due)) {
+      DeliverLetters(workDue_);
+      now = std::max(now, workDue_);
+      Finish();
+      continue;
+    }
     if (!timerDue) break;
     DeliverLetters(next->due);
     Timer* timer = next->timer;
@@ -48,6 +54,21 @@ void SimDesktop::RunFor(std::int64_t milliseconds, const std::function<bool()>& 
   }
   DeliverLetters(end);
   now = std::max(now, end);
+}
+
+bool SimDesktop::Begin(std::function<void()> work) {
+  if (work_) return false;
+  ++worksBegun;
+  work_ = std::move(work);
+  workDue_ = now + workMilliseconds;
+  return true;
+}
+
+void SimDesktop::Finish() {
+  if (!work_) return;
+  const std::function<void()> work = std::move(work_);
+  work_ = nullptr;
+  work();
 }
 
 void SimDesktop::TimerChanged(Timer& timer) {
@@ -80,12 +101,12 @@ bool SimDesktop::StartSpeaking(const std::string& text, int, int) {
   return true;
 }
 
-bool SimDesktop::StartPlaying(const std::string& path) {
+bool SimDesktop::StartPlaying(const FilePath& path) {
   StopPrompt();
   if (files.count(path) == 0 || std::find(unplayable.begin(), unplayable.end(), path) != unplayable.end()) {
     return false;
   }
-  prompts.push_back({now, Prompt::Kind::kPlayed, path});
+  prompts.push_back({now, Prompt::Kind::kPlayed, WideText(path).ShiftJis()});
   return true;
 }
 
@@ -305,14 +326,14 @@ void SimDesktop::TakeReadings(ReadingVisitor visit, void* context) {
   visit(reading, context);
 }
 
-void SimDesktop::PlaySync(const char*) {
+void SimDesktop::PlaySync(const FilePath&) {
   soundsPlayed.push_back(now);
   now += soundLengthMilliseconds;
 }
 
-void SimDesktop::Open(WindowHandle, const std::string& verb, const std::string& file,
-                      const std::string& parameters, const std::string& folder, int showCommand) {
-  shellCalls.push_back({verb, file, parameters, Utf16FromShiftJis(folder).value_or(u"?"), showCommand, false});
+void SimDesktop::Open(WindowHandle, const std::string& verb, const std::u16string& file,
+                      const std::u16string& parameters, int showCommand) {
+  shellCalls.push_back({verb, WideText(file).ShiftJis(), WideText(parameters).ShiftJis(), u"", showCommand, false});
 }
 
 bool SimDesktop::Launch(const std::string& verb, const std::string& file,
@@ -321,10 +342,10 @@ bool SimDesktop::Launch(const std::string& verb, const std::string& file,
   return onLaunch(shellCalls.back());
 }
 
-FileRead SimDesktop::ReadWholeFile(const std::string& linkOrPath) {
+FileRead SimDesktop::ReadWholeFile(const FilePath& linkOrPath) {
   const auto link = links.find(linkOrPath);
-  const std::string& path = link == links.end() ? linkOrPath : link->second;
-  if (std::find(madeFolders.begin(), madeFolders.end(), path + "\\") != madeFolders.end()) {
+  const WideText path = link == links.end() ? WideText(linkOrPath) : link->second;
+  if (std::find(madeFolders.begin(), madeFolders.end(), WideText(path.utf16 + u"\\")) != madeFolders.end()) {
     return {FileRead::Status::kUnreadable, {}, FileRead::Reason::kFolder};
   }
   const auto found = files.find(path);
@@ -336,52 +357,62 @@ FileRead SimDesktop::ReadWholeFile(const std::string& linkOrPath) {
   return {FileRead::Status::kRead, found->second};
 }
 
-FileWrite SimDesktop::ReplaceWholeFile(const std::string& linkOrPath, const std::string& contents) {
+FileWrite SimDesktop::ReplaceWholeFile(const FilePath& linkOrPath, const std::string& contents) {
   ++replaceCalls;
   const auto link = links.find(linkOrPath);
-  const std::string& path = link == links.end() ? linkOrPath : link->second;
-  if (std::find(readOnly.begin(), readOnly.end(), path) != readOnly.end() ||
-      !FolderWritable(path.substr(0, path.rfind('\\') + 1))) {
-    return FileWrite::kReadOnly;
-  }
-  if (std::find(unwritable.begin(), unwritable.end(), path) != unwritable.end()) return FileWrite::kFailed;
-  const auto locked = lockedUntil.find(path);
-  if (locked != lockedUntil.end() && now < locked->second) return FileWrite::kFailed;
+  const WideText path = link == links.end() ? WideText(linkOrPath) : link->second;
+  const FileWrite refused = WriteRefused(path);
+  if (refused != FileWrite::kWritten) return refused;
   files[path] = contents;
   return FileWrite::kWritten;
 }
 
-FileSystem::Appended SimDesktop::AppendToFile(const std::string& path, const std::string& firstLine,
+FileSystem::Appended SimDesktop::AppendToFile(const FilePath& path, const std::string& firstLine,
                                              const std::string& text) {
   ++appendCalls;
-  if (std::find(readOnly.begin(), readOnly.end(), path) != readOnly.end() ||
-      std::find(unwritable.begin(), unwritable.end(), path) != unwritable.end() ||
-      !FolderWritable(path.substr(0, path.rfind('\\') + 1))) {
-    return {FileWrite::kFailed, 0};
-  }
-  const auto locked = lockedUntil.find(path);
-  if (locked != lockedUntil.end() && now < locked->second) return {FileWrite::kFailed, 0};
+  const FileWrite refused = WriteRefused(path);
+  if (refused != FileWrite::kWritten) return {refused, 0};
   std::string& contents = files[path];
   if (contents.empty()) contents = firstLine;
   contents += text;
   return {FileWrite::kWritten, static_cast<std::int64_t>(contents.size())};
 }
 
-bool SimDesktop::RemoveFile(const std::string& path) {
-  if (std::find(unwritableFolders.begin(), unwritableFolders.end(), path.substr(0, path.rfind('\\') + 1)) !=
-      unwritableFolders.end()) {
-    return false;
+FileWrite SimDesktop::WriteRefused(const WideText& path) {
+  if (std::find(madeFolders.begin(), madeFolders.end(), WideText(path.utf16 + u"\\")) != madeFolders.end()) {
+    return FileWrite::kIsFolder;
   }
+  if (std::find(readOnly.begin(), readOnly.end(), path) != readOnly.end()) return FileWrite::kReadOnly;
+  if (!FolderWritable(path.Path().Folder())) return FileWrite::kFolderRefused;
+  if (std::find(unwritable.begin(), unwritable.end(), path) != unwritable.end()) return FileWrite::kFailed;
+  const auto locked = lockedUntil.find(path);
+  if (locked != lockedUntil.end() && now < locked->second) return FileWrite::kInUse;
+  return FileWrite::kWritten;
+}
+
+bool SimDesktop::RemoveFile(const FilePath& path) {
+  if (!FolderWritable(path.Folder())) return false;
   files.erase(path);
   return true;
 }
 
-bool SimDesktop::FolderWritable(const std::string& folder) {
+bool SimDesktop::FolderWritable(const FilePath& folder) {
   return std::find(unwritableFolders.begin(), unwritableFolders.end(), folder) == unwritableFolders.end();
 }
 
-bool SimDesktop::MakeFolder(const std::string& folder) {
+bool SimDesktop::MakeFolder(const FilePath& folder) {
   if (std::find(madeFolders.begin(), madeFolders.end(), folder) == madeFolders.end()) madeFolders.push_back(folder);
+  // The folder made is listed in its parent; a drive's root is left as the test set it.
+  const std::u16string* wide = &folder.Utf16();
+  if (wide->size() < 2) return true;
+  const std::size_t slash = wide->find_last_of(u'\\', wide->size() - 2);
+  if (slash == std::u16string::npos || slash < 3) return true;
+  const std::u16string parent = wide->substr(0, slash + 1);
+  const std::u16string name = wide->substr(slash + 1, wide->size() - slash - 2);
+  std::vector<SimEntry>& entries = folders[parent];
+  if (std::none_of(entries.begin(), entries.end(), [&](const SimEntry& e) { return e.name == name; })) {
+    AddFolder(parent, name);
+  }
   return true;
 }
 
@@ -402,16 +433,12 @@ bool SimDesktop::ListFolder(const std::u16string& pattern, EntryVisitor visit, v
   const auto found = folders.find(folder);
   // Whole files made by the program are listed in their folder too.
   std::vector<SimEntry> madeFiles;
-  if (const auto named = ShiftJisFromUtf16(folder)) {
-    for (auto file = files.lower_bound(*named); file != files.end() && file->first.rfind(*named, 0) == 0; ++file) {
-      const std::string name = file->first.substr(named->size());
-      const auto wide = Utf16FromShiftJis(name);
-      if (name.find('\\') != std::string::npos || !wide) continue;
-      const auto sameName = [&](const SimEntry& entry) { return entry.name == *wide; };
-      const bool listed =
-          found != folders.end() && std::any_of(found->second.begin(), found->second.end(), sameName);
-      if (!listed) madeFiles.push_back({*wide, 0x20});
-    }
+  for (auto file = files.lower_bound(folder); file != files.end() && file->first.utf16.rfind(folder, 0) == 0; ++file) {
+    const std::u16string name = file->first.utf16.substr(folder.size());
+    if (name.find(u'\\') != std::u16string::npos) continue;
+    const auto sameName = [&](const SimEntry& entry) { return entry.name == name; };
+    const bool listed = found != folders.end() && std::any_of(found->second.begin(), found->second.end(), sameName);
+    if (!listed) madeFiles.push_back({name, 0x20});
   }
   if (found == folders.end() && madeFiles.empty()) return false;
   const bool isRoot = folder.size() == 3;
@@ -432,9 +459,9 @@ void SimDesktop::Sleep(int milliseconds) {
   if (onSleep) onSleep();
 }
 
-int SimDesktop::ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
+int SimDesktop::ShowMessage(WindowHandle owner, const MessageText& text, const std::string& caption,
                             unsigned flags) {
-  messages.push_back({now, owner, text, caption, flags});
+  messages.push_back({now, owner, text.Readable(*this), caption, flags, 0, 0, false, text.Utf16(*this).value_or(u"?")});
   const std::size_t shown = messages.size() - 1;
   if (onMessageBox) onMessageBox(messages.back());
   int answer = 1;
@@ -492,6 +519,23 @@ bool SimDesktop::EditSwitchOptions(WindowHandle, SwitchOptionTexts& texts) {
   return true;
 }
 
+bool SimDesktop::AskProfileName(WindowHandle, std::u16string& name, const std::string& problem) {
+  profileNameProblems.push_back(problem);
+  if (profileNameAnswers.empty()) return false;
+  const auto answer = profileNameAnswers.front();
+  profileNameAnswers.pop_front();
+  if (!answer) return false;
+  name = *answer;
+  return true;
+}
+
+std::vector<std::u16string> SimDesktop::Arguments() {
+  std::vector<std::u16string> arguments;
+  if (!firstArgument.empty()) arguments.push_back(Utf16FromShiftJis(firstArgument).value_or(std::u16string()));
+  arguments.insert(arguments.end(), moreArguments.begin(), moreArguments.end());
+  return arguments;
+}
+
 bool SimDesktop::ShowSwitchRecord(WindowHandle, const SwitchRecordReport& report) {
   recordReports.push_back(report);
   if (whileRecordShown) whileRecordShown();
@@ -539,7 +583,9 @@ std::optional<Out> Convert(const char* to, const char* from, const char* data, s
 
 }  // namespace
 
-std::optional<std::u16string> SimDesktop::Utf16FromShiftJis(std::string_view text) {
+namespace {
+
+std::optional<std::u16string> Utf16Exactly(std::string_view text) {
   if (text.empty()) return std::u16string();
 #ifdef _WIN32
   const int size = static_cast<int>(text.size());
@@ -553,7 +599,7 @@ std::optional<std::u16string> SimDesktop::Utf16FromShiftJis(std::string_view tex
 #endif
 }
 
-std::optional<std::string> SimDesktop::ShiftJisFromUtf16(std::u16string_view text) {
+std::optional<std::string> ShiftJisExactly(std::u16string_view text) {
   if (text.empty()) return std::string();
 #ifdef _WIN32
   const std::wstring wide(text.begin(), text.end());
@@ -571,13 +617,30 @@ std::optional<std::string> SimDesktop::ShiftJisFromUtf16(std::u16string_view tex
 #endif
 }
 
-std::optional<std::string> SimDesktop::ReadRunValue(const std::string& name) {
-  const auto found = runValues.find(name);
-  if (found == runValues.end()) return std::nullopt;
-  return found->second;
+struct ExactCodec : TextCodec {
+  std::optional<std::u16string> Utf16FromShiftJis(std::string_view text) override { return Utf16Exactly(text); }
+  std::optional<std::string> ShiftJisFromUtf16(std::u16string_view text) override { return ShiftJisExactly(text); }
+};
+
+}  // namespace
+
+std::optional<std::u16string> SimDesktop::Utf16FromShiftJis(std::string_view text) { return Utf16Exactly(text); }
+std::optional<std::string> SimDesktop::ShiftJisFromUtf16(std::u16string_view text) { return ShiftJisExactly(text); }
+
+WideText::WideText(const std::string& cp932) : utf16(Utf16Exactly(cp932).value_or(u"?")) {}
+
+std::string WideText::ShiftJis() const {
+  ExactCodec codec;
+  return ReadableText(utf16, codec);
 }
 
-bool SimDesktop::WriteRunValue(const std::string& name, const std::string& command) {
+std::optional<std::u16string> SimDesktop::ReadRunValue(const std::string& name) {
+  const auto found = runValues.find(name);
+  if (found == runValues.end()) return std::nullopt;
+  return found->second.utf16;
+}
+
+bool SimDesktop::WriteRunValue(const std::string& name, const std::u16string& command) {
   if (!runKeyWritable) return false;
   runValues[name] = command;
   return true;

@@ -8,12 +8,33 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/Platform.h"
 
 namespace sorvane::sim {
+
+// Text the system holds in UTF-16 (paths, the Run key's commands), as tests
+// write it: code page 932 text (converted as the system would), UTF-16, or a
+// path the program made.
+struct WideText {
+  WideText() = default;
+  WideText(const char* cp932) : WideText(std::string(cp932)) {}  // NOLINT
+  WideText(const std::string& cp932);                              // NOLINT
+  WideText(std::u16string text) : utf16(std::move(text)) {}      // NOLINT
+  WideText(const char16_t* text) : utf16(text) {}                 // NOLINT
+  WideText(const FilePath& path) : utf16(path.Utf16()) {}        // NOLINT
+  FilePath Path() const { return FilePath(utf16); }
+  std::string ShiftJis() const;  // "?" for what code page 932 cannot hold
+  std::u16string utf16;
+};
+inline bool operator==(const WideText& a, const WideText& b) { return a.utf16 == b.utf16; }
+inline bool operator!=(const WideText& a, const WideText& b) { return a.utf16 != b.utf16; }
+inline bool operator<(const WideText& a, const WideText& b) { return a.utf16 < b.utf16; }
+// For a test's failure message.
+inline std::ostream& operator<<(std::ostream& out, const WideText& text) { return out << text.ShiftJis(); }
 
 struct ReceivedMessage {
   std::int64_t time;
@@ -39,12 +60,13 @@ struct PeerWindow {
 struct ShownMessage {
   std::int64_t time;
   WindowHandle owner;
-  std::string text;
+  std::string text;  // a character of a name code page 932 cannot hold as "?"
   std::string caption;
   unsigned flags;
   int answer = 0;  // the button that closed it
   std::int64_t closedAt = 0;
   bool bySwitch = false;  // the switch pressed it, or it closed by itself
+  std::u16string utf16;  // the whole text
 };
 
 // A scripted message-box answer: nobody clicks, the box waits for the switch
@@ -78,7 +100,8 @@ class SimDesktop : public Desktop,
                    public TimerHost,
                    public TextCodec,
                    public Log,
-                   public LogonStart {
+                   public LogonStart,
+                   public Worker {
  public:
   SimDesktop();
   Platform& platform() { return platform_; }
@@ -122,13 +145,13 @@ class SimDesktop : public Desktop,
   struct Prompt {
     std::int64_t time;
     enum class Kind { kSpoken, kPlayed, kStopped } kind;
-    std::string what;  // the text, or the file
+    std::string what;  // the text, or the file ("?" for what code page 932 cannot hold)
   };
   std::vector<Prompt> prompts;
   bool voiceCreated = true;
   bool voiceSpeaks = true;  // false: it refuses, as Wine's does
   int speechMilliseconds = 1000;
-  std::vector<std::string> unplayable;  // files that fail to play
+  std::vector<WideText> unplayable;  // files that fail to play
   std::function<void()> onSpeechEnded;
   int voiceCreations = 0;
 
@@ -161,6 +184,8 @@ class SimDesktop : public Desktop,
   std::deque<bool> recordAnswers;  // true: "この設定にする"; then closed
   std::vector<SwitchRecordReport> recordReports;
   std::function<void()> whileRecordShown;  // what happens while the window is open
+  std::deque<std::optional<std::u16string>> profileNameAnswers;  // nothing: cancel; then cancel
+  std::vector<std::string> profileNameProblems;  // shown with each ask
 
   // Shell.
   std::vector<ShellCall> shellCalls;
@@ -168,19 +193,19 @@ class SimDesktop : public Desktop,
   std::function<bool(const ShellCall&)> onLaunch = [](const ShellCall&) { return false; };
 
   // Files: whole files by exact path, folders by path ending in a backslash.
-  std::map<std::string, std::string> files;
+  std::map<WideText, std::string> files;
   std::map<std::u16string, std::vector<SimEntry>> folders;  // u"C:\" -> entries
-  std::vector<std::string> unwritable;  // paths whose writes fail
-  std::vector<std::string> readOnly;    // paths whose writes are refused as read-only
+  std::vector<WideText> unwritable;  // paths whose writes fail
+  std::vector<WideText> readOnly;    // paths whose writes are refused as read-only
   // Folders (ending in a backslash) where no file can be made or replaced.
-  std::vector<std::string> unwritableFolders;
-  std::vector<std::string> madeFolders;
-  std::string roamingDataFolder = "C:\\Users\\carer\\AppData\\Roaming\\";
+  std::vector<WideText> unwritableFolders;
+  std::vector<WideText> madeFolders;
+  WideText roamingDataFolder = "C:\\Users\\carer\\AppData\\Roaming\\";
   // Symbolic links: path -> the path of their target.
-  std::map<std::string, std::string> links;
+  std::map<WideText, WideText> links;
   // Files held open by another program without sharing, until the clock
   // reaches the time: they exist, but reads and replaces fail.
-  std::map<std::string, std::int64_t> lockedUntil;
+  std::map<WideText, std::int64_t> lockedUntil;
   int replaceCalls = 0;
   int appendCalls = 0;
   std::map<std::u16string, int> listings;  // folder -> times listed
@@ -188,14 +213,21 @@ class SimDesktop : public Desktop,
   void AddFolder(const std::u16string& parent, const std::u16string& name, std::uint32_t attributes = kDirectoryAttribute);
 
   // Process.
-  std::string programFilePath = "C:\\Sorvane\\Sorvane.exe";
+  WideText programFilePath = "C:\\Sorvane\\Sorvane.exe";
   std::string firstArgument = "3";
+  std::vector<std::u16string> moreArguments;  // after the first
+  WideText workingFolder = "C:\\Sorvane\\";
   std::vector<std::string> mutexes;  // one entry per open handle
 
   // The current user's Run key, by value name; while runKeyWritable is false
   // every write and removal fails.
-  std::map<std::string, std::string> runValues;
+  std::map<std::string, WideText> runValues;
   bool runKeyWritable = true;
+
+  // The worker: work begun runs whole, between handlers, workMilliseconds
+  // of virtual time later (its listings and files are those of that moment).
+  int workMilliseconds = 0;
+  int worksBegun = 0;
 
   // Timers.
   struct Scheduled {
@@ -247,25 +279,27 @@ class SimDesktop : public Desktop,
     secondSwitchMouseButton = secondButton;
   }
   // Sound.
-  void PlaySync(const char* fileName) override;
+  void PlaySync(const FilePath& file) override;
   // Prompts.
   bool VoiceAvailable() override;
   bool StartSpeaking(const std::string& text, int rate, int volume) override;
-  bool StartPlaying(const std::string& path) override;
+  bool StartPlaying(const FilePath& path) override;
   void StopPrompt() override;
   // Shell.
-  void Open(WindowHandle owner, const std::string& verb, const std::string& file,
-            const std::string& parameters, const std::string& folder, int showCommand) override;
+  void Open(WindowHandle owner, const std::string& verb, const std::u16string& file,
+            const std::u16string& parameters, int showCommand) override;
   bool Launch(const std::string& verb, const std::string& file, const std::string& parameters,
               const std::u16string& folder, int showCommand) override;
   // Files.
-  FileRead ReadWholeFile(const std::string& path) override;
-  FileWrite ReplaceWholeFile(const std::string& path, const std::string& contents) override;
-  Appended AppendToFile(const std::string& path, const std::string& firstLine, const std::string& text) override;
-  bool RemoveFile(const std::string& path) override;
-  bool FolderWritable(const std::string& folder) override;
-  bool MakeFolder(const std::string& folder) override;
-  std::string RoamingDataFolder() override { return roamingDataFolder; }
+  FileRead ReadWholeFile(const FilePath& path) override;
+  FileWrite ReplaceWholeFile(const FilePath& path, const std::string& contents) override;
+  Appended AppendToFile(const FilePath& path, const std::string& firstLine, const std::string& text) override;
+  bool FolderWritable(const FilePath& folder) override;
+  // What refuses a write to path, kWritten when nothing does.
+  FileWrite WriteRefused(const WideText& path);
+  bool RemoveFile(const FilePath& path) override;
+  bool MakeFolder(const FilePath& folder) override;
+  FilePath RoamingDataFolder() override { return roamingDataFolder.Path(); }
   bool ListFolder(const std::u16string& pattern, EntryVisitor visit, void* context) override;
   // Clock.
   void Sleep(int milliseconds) override;
@@ -274,36 +308,44 @@ class SimDesktop : public Desktop,
   std::int64_t localTimeAtZero = 1772442000000;
   std::int64_t LocalMilliseconds() override { return localTimeAtZero + now; }
   // Dialogs.
-  int ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
+  int ShowMessage(WindowHandle owner, const MessageText& text, const std::string& caption,
                   unsigned flags) override;
   std::optional<ColorValue> ChooseColor(WindowHandle owner, ColorValue initial) override;
   bool ChooseFont(WindowHandle owner, FontChoice& font) override;
   bool EditSwitchOptions(WindowHandle owner, SwitchOptionTexts& texts) override;
   bool ShowSwitchRecord(WindowHandle owner, const SwitchRecordReport& report) override;
+  bool AskProfileName(WindowHandle owner, std::u16string& name, const std::string& problem) override;
   // Process.
-  std::string ProgramFilePath() override { return programFilePath; }
-  std::string ProgramFolder() override { return programFilePath.substr(0, programFilePath.rfind('\\') + 1); }
+  FilePath ProgramFilePath() override { return programFilePath.Path(); }
   std::string FirstArgument() override { return firstArgument; }
+  std::vector<std::u16string> Arguments() override;
+  FilePath WorkingFolder() override { return workingFolder.Path(); }
   bool CreateInstanceMutex(const std::string& name) override;
   void CloseInstanceMutex() override;
   // Text, converted as the system's code page 932 does.
   std::optional<std::u16string> Utf16FromShiftJis(std::string_view text) override;
   std::optional<std::string> ShiftJisFromUtf16(std::u16string_view text) override;
   // Log.
-  std::string logFile;
+  WideText logFile;
   std::vector<std::string> logLines;
-  void UseFile(const std::string& path) override { logFile = path; }
+  void UseFile(const FilePath& path) override { logFile = path; }
   void Write(const std::string& line) override { logLines.push_back(line); }
 
   // Timers.
   void TimerChanged(Timer& timer) override;
   void TimerGone(Timer& timer) override;
   // Logon start.
-  std::optional<std::string> ReadRunValue(const std::string& name) override;
-  bool WriteRunValue(const std::string& name, const std::string& command) override;
+  std::optional<std::u16string> ReadRunValue(const std::string& name) override;
+  bool WriteRunValue(const std::string& name, const std::u16string& command) override;
   bool RemoveRunValue(const std::string& name) override;
+  // Worker.
+  bool Begin(std::function<void()> work) override;
+  bool Done() override { return !work_; }
+  void Finish() override;
 
  private:
+  std::function<void()> work_;
+  std::int64_t workDue_ = 0;
   Platform platform_;
   std::uint64_t nextOrder_ = 0;
   std::int64_t speechEndsAt_ = -1;  // -1: the voice says nothing
