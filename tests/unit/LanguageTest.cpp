@@ -113,6 +113,7 @@ TEST(Language, SwitchingChangesTheMenuTheCaptionsAndTheDefaultNamesAtOnceAndIsSa
   EXPECT_FALSE(form.MenuChecked(MenuId::LanguageJapanese));
   EXPECT_EQ(form.menu.Item(MenuId::Exit).caption, "Exit (&X)");
   EXPECT_EQ(form.menu.Item(MenuId::Language).caption, "Language / 言語 (&G)");
+  EXPECT_EQ(form.menu.Item(MenuId::NewProfile).caption, "New user...");
   EXPECT_EQ(form.hint, "Right-click for the menu");
   EXPECT_EQ(form.Button(1).caption, "Button 1");
   EXPECT_EQ(form.nameEditor->Name(2), "ごはん");
