@@ -143,9 +143,14 @@ if(SORVANE_CHMCMD)
     COMMAND ${SORVANE_PYTHON} ${CMAKE_SOURCE_DIR}/tools/make_help.py ${CMAKE_SOURCE_DIR}/docs/help
             ${SORVANE_PROGRAM_DIR}/Sorvane.chm
     DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_help.py ${SORVANE_HELP_SOURCES})
-  add_custom_target(help_file DEPENDS ${SORVANE_PROGRAM_DIR}/Sorvane.chm)
+  file(GLOB SORVANE_ENGLISH_HELP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/help/en/*)
+  add_custom_command(OUTPUT ${SORVANE_PROGRAM_DIR}/Sorvane-en.chm
+    COMMAND ${SORVANE_PYTHON} ${CMAKE_SOURCE_DIR}/tools/make_help.py ${CMAKE_SOURCE_DIR}/docs/help/en
+            ${SORVANE_PROGRAM_DIR}/Sorvane-en.chm
+    DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_help.py ${SORVANE_ENGLISH_HELP_SOURCES})
+  add_custom_target(help_file DEPENDS ${SORVANE_PROGRAM_DIR}/Sorvane.chm ${SORVANE_PROGRAM_DIR}/Sorvane-en.chm)
   add_dependencies(Sorvane help_file)
-  list(APPEND SORVANE_PACKAGE_FILES ${SORVANE_PROGRAM_DIR}/Sorvane.chm)
+  list(APPEND SORVANE_PACKAGE_FILES ${SORVANE_PROGRAM_DIR}/Sorvane.chm ${SORVANE_PROGRAM_DIR}/Sorvane-en.chm)
 else()
   message(STATUS "chmcmd not found: Sorvane.chm is not built, and the package cannot be made")
   # A zip without its help would reach carers unnoticed: packaging stops here.
@@ -155,7 +160,7 @@ endif()
 
 # The zip a carer downloads: the program, its sound and help, a read-me, the
 # change history and the licence, all in one folder; its SHA-256 beside it.
-foreach(text "docs/お読みください.txt" "docs/変更履歴.txt" LICENSE)
+foreach(text "docs/お読みください.txt" "docs/README-en.txt" "docs/変更履歴.txt" LICENSE)
   get_filename_component(name ${text} NAME_WE)
   set(output ${CMAKE_BINARY_DIR}/package/${name}.txt)
   add_custom_command(OUTPUT ${output}

@@ -7,13 +7,12 @@ namespace {
 struct NoticeLine {
   int top;
   int pixelHeight;
-  const char* text;
+  TextId text;
 };
 
 constexpr NoticeLine kNoticeLines[] = {
-    {8, 16, "JoyToKeyの設定番号の"},   {32, 16, "指定がなかったので"},
-    {56, 15, "JoyToKeyの設定番号は"},  {80, 15, "セレクトされませんでした。"},
-    {112, 15, "指定する場合の例"},     {128, 15, "Sorvane 3"},
+    {8, 16, TextId::NoticeLine1},  {32, 16, TextId::NoticeLine2},  {56, 15, TextId::NoticeLine3},
+    {80, 15, TextId::NoticeLine4}, {112, 15, TextId::NoticeLine5}, {128, 15, TextId::NoticeLine6},
 };
 
 constexpr int kWidth = 212;
@@ -22,19 +21,23 @@ constexpr int kHeight = 211;
 }  // namespace
 
 ArgumentNotice::ArgumentNotice(Platform& platform) : desktop_(platform.desktop) {
-  caption = "引数のお知らせ";
+  ShowTexts();
   color = colors::kBtnFace;
   font = Font{kUiFontFace, PointsForPixelHeight(12), 0, 0, kShiftJisCharset, colors::kWindowText};
   visible = true;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     Label& line = lines[i];
-    line.caption = kNoticeLines[i].text;
     line.color = color;
     line.font = Font{kUiFontFace, PointsForPixelHeight(kNoticeLines[i].pixelHeight), kFontBold, 0,
                      kShiftJisCharset, colors::kWindowText};
   }
   ApplyDpi(96);
   closeTimer = std::make_unique<Timer>(platform.timers, 5000, true, [this] { CloseAfterFiveSeconds(); });
+}
+
+void ArgumentNotice::ShowTexts() {
+  caption = Text(TextId::NoticeTitle);
+  for (std::size_t i = 0; i < lines.size(); ++i) lines[i].caption = Text(kNoticeLines[i].text);
 }
 
 void ArgumentNotice::ApplyDpi(int newDpi) {

@@ -7,6 +7,7 @@
 
 #include "controls/Control.h"
 #include "platform/Platform.h"
+#include "text/Texts.h"
 
 namespace sorvane {
 
@@ -17,6 +18,7 @@ class ArgumentNotice : public Form {
   // Sizes the notice and its lines for a number of dots per inch, centred on
   // the desktop.
   void ApplyDpi(int newDpi);
+  void ShowTexts();  // in the language in force
 
   std::array<Label, 6> lines;
   std::unique_ptr<Timer> closeTimer;

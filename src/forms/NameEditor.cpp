@@ -27,7 +27,7 @@ constexpr int kOkHeight = 33;
 }  // namespace
 
 NameEditor::NameEditor() {
-  caption = "ボタン名編集";
+  caption = Text(TextId::NameEditorTitle);
   left = 594;
   top = 293;
   color = colors::kBtnFace;
@@ -109,7 +109,18 @@ const EditField& NameEditor::Edit(int buttonNumber) const { return edits[SlotInd
 void NameEditor::LoadNames(const IniFile& settings) {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const int n = SlotButtonNumber(slot);
-    edits[slot].caption = settings.ReadString("BtnName", "Name" + std::to_string(n), DefaultButtonName(n));
+    std::string name = settings.ReadString("BtnName", "Name" + std::to_string(n), DefaultButtonName(n));
+    edits[slot].caption = IsDefaultButtonName(name, n) ? DefaultButtonName(n) : name;
+  }
+}
+
+void NameEditor::ShowTexts() {
+  caption = Text(TextId::NameEditorTitle);
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const int n = SlotButtonNumber(slot);
+    labels[slot].caption = DefaultButtonName(n);
+    std::string& name = edits[slot].caption;
+    if (IsDefaultButtonName(name, n)) name = DefaultButtonName(n);
   }
 }
 

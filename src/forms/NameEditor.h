@@ -5,6 +5,7 @@
 #include <string>
 
 #include "controls/Control.h"
+#include "text/Texts.h"
 
 namespace sorvane {
 
@@ -53,6 +54,8 @@ class NameEditor : public Form {
   // Set by the application once both forms exist.
   NameEditorOwner* owner = nullptr;
 
+  // The title, the labels and the default names in the language in force.
+  void ShowTexts();
   void Open();  // shows the editor modally
   void FormShow();
   void Activated();

@@ -5,17 +5,16 @@
 
 namespace sorvane {
 
-const char* const kSwitchRecordTitle = "スイッチの記録";
 
 namespace {
 
-std::string Count(int count) { return std::to_string(count) + " 回"; }
+std::string Count(int count) { return Text(TextId::RecordTimes, {std::to_string(count)}); }
 
 std::string Seconds(std::int64_t milliseconds) {
   if (milliseconds < 0) return "―";
   char text[32];
-  std::snprintf(text, sizeof text, "%.2f 秒", static_cast<double>(milliseconds) / 1000.0);
-  return text;
+  std::snprintf(text, sizeof text, "%.2f", static_cast<double>(milliseconds) / 1000.0);
+  return Text(TextId::RecordSeconds, {text});
 }
 
 std::string SpeedText(float seconds) {
@@ -29,38 +28,37 @@ std::string SpeedText(float seconds) {
 SwitchRecordReport SwitchRecordReportOf(const PressFigures& session, const PressFigures& lastWeek,
                                         const SwitchSuggestions& suggestions) {
   SwitchRecordReport report;
-  report.columns = {"起動してから", "過去 7 日"};
-  const auto row = [&report, &session, &lastWeek](const char* label, auto value) {
-    report.rows.push_back({label, {value(session), value(lastWeek)}});
+  report.columns = {Text(TextId::RecordSinceStart), Text(TextId::RecordLastWeek)};
+  const auto row = [&report, &session, &lastWeek](TextId label, auto value) {
+    report.rows.push_back({Text(label), {value(session), value(lastWeek)}});
   };
-  row("押した回数", [](const PressFigures& f) { return Count(f.presses); });
-  row("受け付けた", [](const PressFigures& f) { return Count(f.accepted); });
-  row("無視：受付時間より短い", [](const PressFigures& f) { return Count(f.shorterThanAcceptance); });
-  row("無視：無視時間内", [](const PressFigures& f) { return Count(f.withinIgnoreTime); });
-  row("無視：ダイアログ中", [](const PressFigures& f) { return Count(f.duringDialog); });
-  row("無視：休止中", [](const PressFigures& f) { return Count(f.whileResting); });
-  row("押すまでの時間（中央値）", [](const PressFigures& f) { return Seconds(f.medianLitMilliseconds); });
-  row("押すまでの時間（90%）", [](const PressFigures& f) { return Seconds(f.litMilliseconds90); });
-  row("次の位置で押された（遅れ）", [](const PressFigures& f) { return Count(f.latePresses); });
+  row(TextId::RecordPresses, [](const PressFigures& f) { return Count(f.presses); });
+  row(TextId::RecordAccepted, [](const PressFigures& f) { return Count(f.accepted); });
+  row(TextId::RecordTooShort, [](const PressFigures& f) { return Count(f.shorterThanAcceptance); });
+  row(TextId::RecordWithinIgnore, [](const PressFigures& f) { return Count(f.withinIgnoreTime); });
+  row(TextId::RecordDuringDialog, [](const PressFigures& f) { return Count(f.duringDialog); });
+  row(TextId::RecordWhileResting, [](const PressFigures& f) { return Count(f.whileResting); });
+  row(TextId::RecordMedianTime, [](const PressFigures& f) { return Seconds(f.medianLitMilliseconds); });
+  row(TextId::RecordTime90, [](const PressFigures& f) { return Seconds(f.litMilliseconds90); });
+  row(TextId::RecordLate, [](const PressFigures& f) { return Count(f.latePresses); });
 
   if (suggestions.intervalSeconds) {
-    report.suggestions.push_back("スキャン速度 " + SpeedText(*suggestions.intervalSeconds) + " 秒：押した " +
-                                 std::to_string(suggestions.timedPresses) + " 回の 90% が " +
-                                 Seconds(suggestions.timeToPress90) + " 以内、それに 0.3 秒を足しました");
+    report.suggestions.push_back(Text(TextId::RecordSuggestSpeed,
+                                      {SpeedText(*suggestions.intervalSeconds), std::to_string(suggestions.timedPresses),
+                                       Seconds(suggestions.timeToPress90)}));
   }
   if (suggestions.acceptTime) {
-    report.suggestions.push_back("受付時間 " + std::to_string(*suggestions.acceptTime) + " ミリ秒：" +
-                                 std::to_string(suggestions.shortPresses) + " 回の短い押し（最長 " +
-                                 std::to_string(suggestions.longestShortPress) +
-                                 " ミリ秒）が無視されたか、すぐ押し直されました");
+    report.suggestions.push_back(Text(TextId::RecordSuggestAcceptTime,
+                                      {std::to_string(*suggestions.acceptTime), std::to_string(suggestions.shortPresses),
+                                       std::to_string(suggestions.longestShortPress)}));
   }
   if (suggestions.ignoreRepeatMilliseconds) {
-    report.suggestions.push_back("連続押し無視 " + std::to_string(*suggestions.ignoreRepeatMilliseconds) +
-                                 " ミリ秒：離してから " +
-                                 std::to_string(suggestions.longestGapAfterRelease) + " ミリ秒以内の押し直しが " +
-                                 std::to_string(suggestions.secondPresses) + " 回ありました");
+    report.suggestions.push_back(Text(TextId::RecordSuggestIgnoreRepeat,
+                                      {std::to_string(*suggestions.ignoreRepeatMilliseconds),
+                                       std::to_string(suggestions.longestGapAfterRelease),
+                                       std::to_string(suggestions.secondPresses)}));
   }
-  if (report.suggestions.empty()) report.suggestions.push_back("提案できるほどの記録がまだありません");
+  if (report.suggestions.empty()) report.suggestions.push_back(Text(TextId::RecordNoSuggestion));
   report.canApply = suggestions.Any();
   return report;
 }
@@ -98,12 +96,12 @@ void AddChart(SwitchRecordReport& report, const RecordChart& chart) {
 
 const char* WhyUnreadable(FileRead::Reason reason) {
   switch (reason) {
-    case FileRead::Reason::kInUse: return "ほかのプログラムが使用中です";
-    case FileRead::Reason::kFolder: return "同じ名前のフォルダーがあります";
-    case FileRead::Reason::kDenied: return "読み取りを許可されていません";
+    case FileRead::Reason::kInUse: return Text(TextId::RecordInUse);
+    case FileRead::Reason::kFolder: return Text(TextId::RecordFolder);
+    case FileRead::Reason::kDenied: return Text(TextId::RecordDenied);
     case FileRead::Reason::kFailed: break;
   }
-  return "読み込みに失敗しました";
+  return Text(TextId::RecordFailed);
 }
 
 SwitchRecordReport UnreadableRecordReport(const std::string& path, FileRead::Reason reason) {
@@ -112,8 +110,8 @@ SwitchRecordReport UnreadableRecordReport(const std::string& path, FileRead::Rea
   for (auto& row : report.rows) {
     for (auto& value : row.values) value = "―";
   }
-  report.notice = std::string("記録を読めません: ") + WhyUnreadable(reason) + "\n" + path;
-  report.suggestions = {"記録を読めないため、提案できません"};
+  report.notice = Text(TextId::RecordUnreadable, {WhyUnreadable(reason), path});
+  report.suggestions = {Text(TextId::RecordUnreadableNoSuggestion)};
   return report;
 }
 

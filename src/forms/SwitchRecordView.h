@@ -10,10 +10,10 @@
 #include "platform/FileSystem.h"
 #include "record/RecordChart.h"
 #include "record/RecordStatistics.h"
+#include "text/Texts.h"
 
 namespace sorvane {
 
-extern const char* const kSwitchRecordTitle;  // "スイッチの記録"
 
 SwitchRecordReport SwitchRecordReportOf(const PressFigures& session, const PressFigures& lastWeek,
                                         const SwitchSuggestions& suggestions);

@@ -64,6 +64,8 @@ bool PanelForm::MenuChecked(MenuId id) const {
     case MenuId::Record: return recorder.On();
     case MenuId::NoProfile: return settingsPlace.ProfileName().empty();
     // Read afresh each time the menu is drawn: the carer may have changed it elsewhere.
+    case MenuId::LanguageJapanese: return CurrentLanguage() == Language::kJapanese;
+    case MenuId::LanguageEnglish: return CurrentLanguage() == Language::kEnglish;
     case MenuId::StartAtLogon: return platform_.logon.ReadRunValue(kLogonValueName) == LogonCommand();
     default: return false;
   }
@@ -175,6 +177,7 @@ void PanelForm::ExitClick() {
 }
 
 void PanelForm::HelpClick() {
+  platform_.log.Write("ヘルプを開きます: " + ReadableText(settingsPlace.HelpFile(), platform_.text));
   platform_.shell.Open(handle, "open", settingsPlace.HelpFile().Utf16(), u"", kShowNormal);
 }
 
@@ -215,17 +218,16 @@ void PanelForm::StartAtLogonClick() {
   std::string problem;
   if (MenuChecked(MenuId::StartAtLogon)) {
     if (!platform_.logon.RemoveRunValue(kLogonValueName)) {
-      problem = "ログオン時に起動しない設定にできませんでした。\nWindows の設定（レジストリ）を変更できません。";
+      problem = Text(TextId::LogonRemoveFailed);
     }
   } else if (HasLostCharacter(platform_.process.ProgramFilePath().Utf16())) {
-    problem = "このプログラムのフォルダーかファイルの名前に扱えない文字があるため、\n"
-              "ログオン時に起動する設定ができません。\n名前を変えてから、もう一度選んでください。";
+    problem = Text(TextId::LogonUnholdableName);
   } else if (!platform_.logon.WriteRunValue(kLogonValueName, LogonCommand())) {
-    problem = "ログオン時に起動する設定ができませんでした。\nWindows の設定（レジストリ）を変更できません。";
+    problem = Text(TextId::LogonWriteFailed);
   }
   if (problem.empty()) return;
   driver.HoldForDialog();
-  platform_.dialogs.ShowMessage(handle, problem, kErrorCaption, kMessageBoxWarningOk);
+  platform_.dialogs.ShowMessage(handle, problem, ErrorCaption(), kMessageBoxWarningOk);
   driver.ResumeAfterDialog();
 }
 
@@ -292,6 +294,8 @@ constexpr MenuCommandEntry kMenuCommands[] = {
     {MenuId::NoProfile, kStaysHeld, [](PanelForm& f) { f.ProfileClick(std::string()); }},
     {MenuId::NewProfile, kStaysHeld, [](PanelForm& f) { f.NewProfileClick(); }},
     {MenuId::SwitchSettings, kGoesOn, [](PanelForm& f) { f.SwitchSettingsClick(); }},
+    {MenuId::LanguageJapanese, kStaysHeld, [](PanelForm& f) { f.LanguageClick(Language::kJapanese); }},
+    {MenuId::LanguageEnglish, kStaysHeld, [](PanelForm& f) { f.LanguageClick(Language::kEnglish); }},
     {MenuId::Exit, kStaysHeld, [](PanelForm& f) { f.ExitClick(); }},
     // A box, if the Run key cannot be changed, lets the scan go on as it closes.
     {MenuId::StartAtLogon, kStaysHeld, [](PanelForm& f) { f.StartAtLogonClick(); }},

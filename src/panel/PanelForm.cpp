@@ -8,21 +8,15 @@
 namespace sorvane {
 
 const char* const kApplicationTitle = "「Sorvane＋。」Ver 2.10";
-const char* const kErrorCaption = "エラー";
 const char* const kLogonValueName = "Sorvane";
 
 namespace {
 
-const char* const kButtonHint = "クリックすると色やフォントを変更できます";
-const char* const kLaunchWarning =
-    "「Kelpimo。」を接続するか\nJoyToKey Ver3.7以降をインストールして\n「Sorvane+。」を再起動してください。";
-const char* const kNotInstalledWarning = "JoyToKeyがインストールされていません";
-
 }  // namespace
 
-std::string DuplicateStartMessage() {
-  return std::string("二重起動は出来ません。") + "「Sorvane＋。」" + " はすでに実行されています！";
-}
+const char* ErrorCaption() { return Text(TextId::ErrorCaption); }
+
+std::string DuplicateStartMessage() { return Text(TextId::DuplicateStart); }
 
 PanelForm::PanelForm(Platform& platform, WindowHandle window)
     : switchOverMarker(platform.desktop, this),
@@ -37,6 +31,8 @@ PanelForm::PanelForm(Platform& platform, WindowHandle window)
       platform_(platform) {
   handle = window;
   startedAtLocal = platform.clock.LocalMilliseconds();
+  // Until the settings say otherwise.
+  SetLanguage(Language::kJapanese);
   platform.dialogs.AnswerBoxesWith(&boxAnswerer_);
   scanner().SetPressObserver(&recorder);
   PlaceFiles();
@@ -52,7 +48,7 @@ void PanelForm::BuildDesign() {
   color = colors::kGreen;
   font = Font{kUiFontFace, PointsForPixelHeight(15), kFontBold, 0, kShiftJisCharset,
               colors::kWindowText};
-  hint = "右クリックでメニュー";
+  hint = Text(TextId::PanelHint);
   SetClientWidth(256);
   SetClientHeight(22);
 
@@ -61,7 +57,7 @@ void PanelForm::BuildDesign() {
     button->numberOnStrip = k;
     button->tabStop = false;
     button->showHint = true;
-    button->hint = kButtonHint;
+    button->hint = Text(TextId::ButtonHint);
     button->font = font;
     if (k == 1) button->font.color = colors::kBlack;
     button->caption = DefaultButtonName(k);
@@ -89,14 +85,14 @@ void PanelForm::Construct() {
   if (const auto settings = settingsPlace.Read()) launcher.SetFolder(ReadJoyToKeyFolder(*settings, platform_.text));
   const bool remembered = !launcher.Folder().empty();
   if (!remembered && !launcher.Search(settingsPlace.SiblingSettingsFile())) {
-    TellCarer(kNotInstalledWarning, kMessageBoxWarningOk);
+    TellCarer(Text(TextId::NotInstalledWarning), kMessageBoxWarningOk);
   }
   bool launched = launcher.Launch();
   // A remembered folder JoyToKey has left would fail at every start.
   if (!launched && remembered && launcher.SearchAgain(settingsPlace.SiblingSettingsFile())) {
     launched = launcher.Launch();
   }
-  if (!launched) TellCarer(kLaunchWarning, kMessageBoxWarningOk);
+  if (!launched) TellCarer(Text(TextId::LaunchWarning), kMessageBoxWarningOk);
 }
 
 void PanelForm::PlaceOnAMonitor() {
@@ -161,11 +157,11 @@ void PanelForm::FormClose() {
       case SettingsPlace::SaveOutcome::kHeldBack:  // the carer was told at start
         break;
       case SettingsPlace::SaveOutcome::kUnreadable:
-        problem = MessageText() + settingsFile + " を読み込めないため、設定を保存できませんでした。";
+        problem = TextMessage(TextId::SaveUnreadable, {settingsFile});
         break;
       case SettingsPlace::SaveOutcome::kReadOnly:
       case SettingsPlace::SaveOutcome::kUnwritable:
-        problem = MessageText() + settingsFile + " に書き込めません";
+        problem = TextMessage(TextId::SaveUnwritable, {settingsFile});
         break;
     }
     if (problem.Pieces().empty()) break;
@@ -180,8 +176,8 @@ void PanelForm::FormClose() {
     // end: trying again cannot help a read-only file, nor after a few tries.
     const bool retryIsHopeless = outcome == SettingsPlace::SaveOutcome::kReadOnly || failedRetries >= 3;
     const unsigned style = kMessageBoxWarningRetryCancel | (retryIsHopeless ? kMessageBoxSecondIsDefault : 0U);
-    const int answer = platform_.dialogs.ShowMessage(handle, problem + "\n（" + reason + "）\nもう一度試しますか？",
-                                                     kErrorCaption, style);
+    const int answer = platform_.dialogs.ShowMessage(handle, TextMessage(TextId::RetryQuestion, {problem, reason}),
+                                                     ErrorCaption(), style);
     answeredAt = platform_.clock.NowMilliseconds();  // the box kept the panel answering
     if (answer != kMessageBoxRetry) {
       KeepUnsavedSettings();

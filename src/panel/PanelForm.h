@@ -35,9 +35,9 @@
 namespace sorvane {
 
 extern const char* const kApplicationTitle;  // "「Sorvane＋。」Ver 2.10"
-extern const char* const kErrorCaption;  // "エラー"
+// The caption of a box that tells of a failure, in the language in force.
+const char* ErrorCaption();
 extern const char* const kLogonValueName;
-extern const char* const kPauseCaption;  // "休止": the pause position, as shown and said  // "Sorvane": the panel's value in the Run key
 
 class PanelForm : public Form,
                   public PanelButtonParent,
@@ -229,6 +229,10 @@ class PanelForm : public Form,
   void ExitClick();
   void EditNamesClick();
   void ShowNamesClick();
+  // Every text shown and said changes to language at once, and the choice is saved.
+  void LanguageClick(Language language);
+  // The texts of the design, the menu and the other forms, in the language in force.
+  void ShowLanguage();
   void HelpClick();
   void SupportClick();
   // Ticked while the Run key starts this program file with this argument.

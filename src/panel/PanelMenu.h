@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "text/Texts.h"
+
 namespace sorvane {
 
 enum class MenuId {
@@ -71,6 +73,9 @@ enum class MenuId {
   EarlierSettings8,
   EarlierSettings9,
   EarlierSettings10,  // the oldest
+  Language,
+  LanguageJapanese,
+  LanguageEnglish,
   Exit,
   Support,
   Help,
@@ -83,10 +88,13 @@ constexpr int kMenuItemCount = static_cast<int>(MenuId::kCount);
 struct MenuItem {
   MenuId id;
   MenuId parent;  // kNone: the top level
-  std::string caption;
-  std::string hint;
+  TextId captionText;
+  TextId hintText;
   bool radio = false;  // ticked with a bullet: one of a group
   bool hidden = false;  // not in the menu as it opens now
+  // As shown, in the language in force.
+  std::string caption{};
+  std::string hint{};
 };
 
 // The help's page on where to find help and updates, which the Support item opens.
@@ -100,6 +108,8 @@ class PanelMenu {
   MenuItem& Item(MenuId id) { return items_[Index(id)]; }
   const std::array<MenuItem, kMenuItemCount>& Items() const { return items_; }
   bool HasChildren(MenuId id) const;
+  // Takes every caption and hint afresh in the language in force.
+  void ShowTexts();
 
   static MenuId ButtonCountItem(int count);  // OneButton, Buttons2..Buttons8, kNone otherwise
   static MenuId SubCountItem(int count);     // SubButtons2..SubButtons8, kNone otherwise

@@ -4,19 +4,16 @@
 
 namespace sorvane {
 
-const char* const kPauseCaption = "休止";
-
 namespace {
 
 constexpr ColorValue kPausedColor = 0x00808080;
-const char* const kSwitchStuckText = "スイッチが押されたままです";
 
 }  // namespace
 
 void PanelForm::Light(int position, bool byStep) {
   // The pause position is marked like the switch-over, captioned to tell them apart.
   switchOverMarker.visible = position == 0 || position == kPausePosition;
-  switchOverMarker.caption = position == kPausePosition ? kPauseCaption : "";
+  switchOverMarker.caption = position == kPausePosition ? Text(TextId::PauseCaption) : "";
   lit = position;
   StartPrompt(position);
   if (position == kNothingLit) {
@@ -88,7 +85,7 @@ void PanelForm::PaintSingleDisplay(int position) {
   highlighted_ = -1;
   PanelButton& display = Button(1);
   if (position == 0 || position == kPausePosition) {
-    display.caption = position == 0 ? "切替" : kPauseCaption;
+    display.caption = Text(position == 0 ? TextId::SwitchOverCaption : TextId::PauseCaption);
     display.color = colors::kBtnFace;
     display.font = buttonOneFont;
     display.font.color = colors::kPurple;
@@ -162,12 +159,12 @@ void PanelForm::SetShownStick(int stick) {
 void PanelForm::PauseChanged(bool paused) {
   SetShownStick(shownStick);
   platform_.log.Write(paused ? "休止しました" : "再開しました");
-  speaker.Say(paused ? kPauseCaption : "再開");
+  speaker.Say(Text(paused ? TextId::PauseCaption : TextId::ResumeSpoken));
 }
 
 void PanelForm::SwitchStuck() {
-  platform_.log.Write(kSwitchStuckText);
-  speaker.Say(kSwitchStuckText);
+  platform_.log.Write(TextIn(Language::kJapanese, TextId::SwitchStuck));
+  speaker.Say(Text(TextId::SwitchStuck));
   recorder.SwitchStuck(scanner().SelectingSwitch());
 }
 

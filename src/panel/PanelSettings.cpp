@@ -12,7 +12,7 @@ void PanelForm::TellCarer(const MessageText& text, unsigned boxStyle, BoxKind ki
     if (c == '\n') c = ' ';
   }
   platform_.log.Write("メッセージ: " + line);
-  const char* caption = boxStyle == kMessageBoxInformationOk ? kApplicationTitle : kErrorCaption;
+  const char* caption = boxStyle == kMessageBoxInformationOk ? kApplicationTitle : ErrorCaption();
   boxAnswerer_.nextIsNotice = kind == BoxKind::kNotice;
   platform_.dialogs.ShowMessage(handle, text, caption, boxStyle);
   boxAnswerer_.nextIsNotice = false;
@@ -29,6 +29,8 @@ void PanelForm::LoadSettings() {
   const IniFile ini = read ? IniFile(read->text) : IniFile();
   const PanelSettings loaded =
       ReadPanelSettings(ini, read ? &*read : nullptr, platform_.text, platform_.desktop.DesktopWindowRect());
+  SetLanguage(loaded.language);
+  ShowLanguage();
   ScanState& s = scan();
   launcher.SetFolder(loaded.joyToKeyFolder);
   s.buttonCount = loaded.buttonCount;
@@ -36,9 +38,7 @@ void PanelForm::LoadSettings() {
   s.subButtonCount = loaded.subButtonCount;
   s.intervalSeconds = loaded.intervalSeconds;
   if (!loaded.tooLongInterval.empty()) {
-    TellCarer("[Interval] ScanTimer=" + loaded.tooLongInterval +
-                  " は走査の間隔（秒）として長すぎます（60 秒まで）。\n既定の 2 秒で走査します。",
-              kMessageBoxWarningOk, BoxKind::kNotice);
+    TellCarer(Text(TextId::IntervalTooLong, {loaded.tooLongInterval}), kMessageBoxWarningOk, BoxKind::kNotice);
   }
   scanner().ApplyTiming();
 
@@ -52,7 +52,7 @@ void PanelForm::LoadSettings() {
   appearance = loaded.appearance;
   for (int k = 1; k <= 8; ++k) Button(k).caption = loaded.names[SlotIndex(k)];
   for (const std::string& colorText : loaded.unreadableFontColors) {
-    TellCarer("'" + colorText + "' は整数ではありません", kMessageBoxErrorOk, BoxKind::kNotice);
+    TellCarer(Text(TextId::ColorNotInteger, {colorText}), kMessageBoxErrorOk, BoxKind::kNotice);
   }
   panelScale = loaded.panelScale;
   const int monitorDpi = platform_.desktop.MonitorNearest(Bounds()).dpi;
@@ -99,6 +99,7 @@ PanelSettings PanelForm::ShownSettings() const {
   shown.method = s.method;
   shown.voice = speaker.options();
   shown.version = kApplicationTitle;
+  shown.language = CurrentLanguage();
   return shown;
 }
 

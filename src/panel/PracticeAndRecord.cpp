@@ -10,10 +10,6 @@ namespace sorvane {
 
 namespace {
 
-const char* const kPracticeTitleSuffix = " 練習中";
-// Whoever passes can tell that no press reaches anything.
-const char* const kNoJoyToKeyTitleSuffix = " JoyToKey なし";
-const char* const kPausedTitleSuffix = " 休止中";
 constexpr std::int64_t kDayMilliseconds = 24LL * 60 * 60 * 1000;
 constexpr std::int64_t kWeekMilliseconds = 7 * kDayMilliseconds;
 
@@ -28,10 +24,11 @@ ColorValue Inverted(ColorValue color) {
 std::string PanelForm::WindowTitle() const {
   std::string title = kApplicationTitle;
   // Whoever passes can tell whose settings are in use.
-  if (!settingsPlace.ProfileName().empty()) title += " （" + settingsPlace.ProfileName() + "）";
-  if (practice.On()) title += kPracticeTitleSuffix;
-  if (!JoyToKeyBound()) title += kNoJoyToKeyTitleSuffix;
-  if (scanner().Paused()) title += kPausedTitleSuffix;
+  if (!settingsPlace.ProfileName().empty()) title += Text(TextId::ProfileTitleSuffix, {settingsPlace.ProfileName()});
+  if (practice.On()) title += Text(TextId::PracticeTitleSuffix);
+  // Whoever passes can tell that no press reaches anything.
+  if (!JoyToKeyBound()) title += Text(TextId::NoJoyToKeyTitleSuffix);
+  if (scanner().Paused()) title += Text(TextId::PausedTitleSuffix);
   return title;
 }
 

@@ -18,8 +18,7 @@ std::string PanelForm::ProfileFromCommandLine() {
   const ProfileNameCheck check = CheckProfileName(*arguments.profile, {}, platform_.text);
   if (check.ok()) return check.name;
   const std::string shown = platform_.text.ShiftJisFromUtf16(*arguments.profile).value_or("");
-  TellCarer("利用者の名前「" + shown + "」は使えません。\n" + check.problem + "\n利用者なしの設定で動作します。",
-            kMessageBoxWarningOk);
+  TellCarer(Text(TextId::ProfileNameRefused, {shown, check.problem}), kMessageBoxWarningOk);
   return {};
 }
 
@@ -47,9 +46,9 @@ void PanelForm::ProfileClick(const std::string& profile) {
   const FilePath settingsFile = settingsPlace.SettingsFile();
   const SettingsPlace::SaveOutcome saved = SaveSettings();
   if (saved != SettingsPlace::SaveOutcome::kSaved && saved != SettingsPlace::SaveOutcome::kHeldBack) {
-    TellCarer(MessageText() + settingsFile + " に今の設定を保存できないため、利用者を切り替えません。", kMessageBoxWarningOk);
+    TellCarer(TextMessage(TextId::ProfileSaveBeforeSwitch, {settingsFile}), kMessageBoxWarningOk);
   } else if (!settingsPlace.UseProfile(profile)) {
-    TellCarer("利用者「" + profile + "」のフォルダーを作れないため、切り替えません。", kMessageBoxWarningOk);
+    TellCarer(Text(TextId::ProfileSwitchFolderUnmade, {profile}), kMessageBoxWarningOk);
   } else {
     platform_.log.Write(profile.empty() ? std::string("利用者なしに切り替えました") : "利用者「" + profile + "」に切り替えました");
     ReloadSettings();
@@ -82,13 +81,12 @@ void PanelForm::NewProfileClick() {
   const std::string previous = settingsPlace.ProfileName();
   const SettingsPlace::SaveOutcome saved = SaveSettings();
   if (saved != SettingsPlace::SaveOutcome::kSaved && saved != SettingsPlace::SaveOutcome::kHeldBack) {
-    TellCarer(MessageText() + settingsFile + " に今の設定を保存できないため、利用者「" + name + "」を作りません。", kMessageBoxWarningOk);
+    TellCarer(TextMessage(TextId::ProfileSaveBeforeNew, {settingsFile, name}), kMessageBoxWarningOk);
   } else if (!settingsPlace.UseProfile(name)) {
-    TellCarer("利用者「" + name + "」のフォルダーを作れません。", kMessageBoxWarningOk);
+    TellCarer(Text(TextId::ProfileNewFolderUnmade, {name}), kMessageBoxWarningOk);
   } else if (settingsPlace.Save(current) != SettingsPlace::SaveOutcome::kSaved) {
     // The settings shown stay those of the person before, and so does the place.
-    TellCarer(MessageText() + settingsPlace.SettingsFile() + " に書き込めないため、利用者「" + name + "」を作れませんでした。",
-              kMessageBoxWarningOk);
+    TellCarer(TextMessage(TextId::ProfileNewUnwritable, {settingsPlace.SettingsFile(), name}), kMessageBoxWarningOk);
     settingsPlace.UseProfile(previous);
   } else {
     platform_.log.Write("利用者「" + name + "」を作りました（今の設定を写しました）");

@@ -7,17 +7,17 @@ namespace sorvane {
 void PanelForm::SpokenName(int position, std::string& text) const {
   text.clear();
   if (position == 0) {
-    text += "切り替え";
+    text += Text(TextId::SwitchOverSpoken);
     return;
   }
   if (position == kPausePosition) {
-    text += kPauseCaption;
+    text += Text(TextId::PauseCaption);
     return;
   }
   const int number = ButtonNumberAt(position, scan().activeStick);
   if (nameEditor != nullptr) text += nameEditor->Name(number);
   if (!text.empty()) return;
-  text += "ボタン";
+  text += Text(TextId::SpokenButton);
   char digits[4] = {};
   int length = 0;
   for (int n = number; n > 0 && length < 3; n /= 10) digits[length++] = static_cast<char>('0' + n % 10);
@@ -38,7 +38,7 @@ int PanelForm::PositionShownBy(const PanelButton& button) const {
 
 void PanelForm::StartPrompt(int position) {
   if (position == kPausePosition) {
-    speaker.Say(kPauseCaption);
+    speaker.Say(Text(TextId::PauseCaption));
     return;
   }
   const int number = position >= 1 ? ButtonNumberAt(position, scan().activeStick) : 0;

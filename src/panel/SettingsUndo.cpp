@@ -47,7 +47,7 @@ void PanelForm::ListEarlierSettings() {
     const HistoryEntry& entry = entries[static_cast<std::size_t>(index)];
     const std::optional<PanelSettings> then = ReadEarlier(platform_, entry.path);
     item.caption = MenuText(then ? HistoryCaption(entry, SettingsDifferences(now, *then))
-                                 : entry.savedAt + "  読み込めません");
+                                 : entry.savedAt + Text(TextId::HistoryUnreadable));
     earlierSettings.push_back({entry.path, then.has_value()});
   }
 }

@@ -6,9 +6,6 @@ namespace sorvane {
 
 namespace {
 
-const char* const kJoyToKeyGoneWarning =
-    "「Kelpimo。」を接続して\nJoyToKey Ver3.7以降をインストールして\n「Sorvane+。」を再起動してください。";
-
 const char* const kRestarted = "再起動しました";
 
 }  // namespace
@@ -27,7 +24,7 @@ bool PanelForm::TickStepsOfPanel::TickStarting() {
         form.link.BindToAnotherWindow();
         launcher.WindowCameAfterLaunch();
         form.platform_.log.Write(kRestarted);
-        form.speaker.Say(kRestarted);
+        form.speaker.Say(Text(TextId::RestartedSpoken));
         return true;
       }
       // Started by someone else while the drives were searched: that one is
@@ -58,7 +55,7 @@ bool PanelForm::TickStepsOfPanel::TickStarting() {
   }
   form.platform_.log.Write("JoyToKey のウィンドウがなくなったため、パネルを終了します");
   form.driver.Stop();
-  form.TellCarer(kJoyToKeyGoneWarning, kMessageBoxWarningOk);
+  form.TellCarer(Text(TextId::JoyToKeyGoneWarning), kMessageBoxWarningOk);
   form.Close();
   return false;
 }
@@ -117,10 +114,25 @@ void PanelForm::ShowNamesClick() {
   if (options.namesShown) SetButtonCaptionsFromNames(shownStick != 0);
 }
 
+void PanelForm::LanguageClick(Language language) {
+  SetLanguage(language);
+  ShowLanguage();
+  ShowStickNames();
+  // The choice holds from now on, whatever becomes of this session.
+  SaveSettings();
+}
+
+void PanelForm::ShowLanguage() {
+  menu.ShowTexts();
+  hint = Text(TextId::PanelHint);
+  for (auto& button : buttons) button->hint = Text(TextId::ButtonHint);
+  if (nameEditor != nullptr) nameEditor->ShowTexts();
+  if (argumentNotice != nullptr) argumentNotice->ShowTexts();
+}
+
 void PanelForm::EditNamesClick() {
   // The editor holds the scan while it is open.
   if (nameEditor == nullptr) return;
-  nameEditor->caption = "ボタン名編集";
   // The names as they are now are kept, so that the edit can be undone from the menu.
   SaveNow();
   nameEditor->Open();

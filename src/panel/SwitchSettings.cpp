@@ -15,7 +15,7 @@ void PanelForm::SwitchSettingsClick() {
       break;
     }
     // Nothing out of range is kept; the carer corrects what was typed.
-    platform_.dialogs.ShowMessage(handle, parsed.problem, kErrorCaption, kMessageBoxWarningOk);
+    platform_.dialogs.ShowMessage(handle, parsed.problem, ErrorCaption(), kMessageBoxWarningOk);
   }
   ApplySwitchOptions();
   scanner().ApplyTiming();

@@ -23,6 +23,7 @@ class MessageText {
   MessageText() = default;
   MessageText(std::string words) { Add(std::move(words)); }  // NOLINT: words alone are the common message
   MessageText(const char* words) { Add(words); }             // NOLINT
+  MessageText(const FilePath& name) : pieces_{{{}, name.Utf16(), true}} {}  // NOLINT: a name alone fills a text
 
   friend MessageText operator+(MessageText text, std::string words) { return text.Add(std::move(words)); }
   friend MessageText operator+(MessageText text, const char* words) { return text.Add(words); }

@@ -96,12 +96,20 @@ void ReadButtonFonts(const IniFile& ini, PanelSettings& settings) {
 
 }  // namespace
 
-std::string DefaultButtonName(int buttonNumber) {
-  static const char* const kFullWidthDigits[] = {"１", "２", "３", "４", "５", "６", "７", "８"};
+std::string DefaultButtonName(int buttonNumber) { return DefaultButtonName(buttonNumber, CurrentLanguage()); }
+
+std::string DefaultButtonName(int buttonNumber, Language language) {
   if (buttonNumber >= 1 && buttonNumber <= 8) {
-    return std::string("ボタン") + kFullWidthDigits[buttonNumber - 1];
+    return TextIn(language, static_cast<TextId>(static_cast<int>(TextId::DefaultButtonName1) + buttonNumber - 1));
   }
-  return "ボタン" + std::to_string(buttonNumber);
+  return FillText(TextIn(language, TextId::DefaultButtonName), {std::to_string(buttonNumber)});
+}
+
+bool IsDefaultButtonName(const std::string& name, int buttonNumber) {
+  for (int language = 0; language < kLanguageCount; ++language) {
+    if (name == DefaultButtonName(buttonNumber, static_cast<Language>(language))) return true;
+  }
+  return false;
 }
 
 std::u16string ReadJoyToKeyFolder(const SettingsText& file, TextCodec& codec) {
@@ -119,6 +127,7 @@ std::vector<char32_t> UnholdableOutsideJoyToKeyFolder(const SettingsText& file, 
 PanelSettings ReadPanelSettings(const IniFile& ini, const SettingsText* file, TextCodec& codec,
                                 const ScreenRect& desktop) {
   PanelSettings settings;
+  settings.language = LanguageOfCode(ini.ReadString("Panel", "Language", "ja"));
   if (file != nullptr) settings.joyToKeyFolder = ReadJoyToKeyFolder(*file, codec);
   // A count no layout shows would leave an empty strip whose presses go to
   // buttons nobody sees: the counts are held to 1 to 8.
@@ -147,7 +156,8 @@ PanelSettings ReadPanelSettings(const IniFile& ini, const SettingsText* file, Te
     const int n = SlotButtonNumber(slot);
     settings.appearance[slot].color =
         static_cast<ColorValue>(ReadLeadingInteger(ini.ReadString("BtnColor", Key("Btn", n) + "Color", "65535")));
-    settings.names[slot] = ini.ReadString("BtnName", Key("Name", n), DefaultButtonName(n));
+    const std::string name = ini.ReadString("BtnName", Key("Name", n), DefaultButtonName(n, settings.language));
+    settings.names[slot] = IsDefaultButtonName(name, n) ? DefaultButtonName(n, settings.language) : name;
   }
   ReadButtonFonts(ini, settings);
   const int scale = WholeIntegerOr(ini, "PanelScale", "Scale", 1);
@@ -220,6 +230,7 @@ void WritePanelSettings(const PanelSettings& settings, IniFile& ini, SettingsTex
   ini.WriteString(kVoiceSection, "Volume", WriteInteger(settings.voice.volume));
   ini.WriteString("Record", "ON", OnOff(settings.recordOn));
   ini.WriteString("JoyToKey", "Restart", OnOff(settings.restartJoyToKey));
+  ini.WriteString("Panel", "Language", LanguageCode(settings.language));
 }
 
 }  // namespace sorvane

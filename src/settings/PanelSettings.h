@@ -17,6 +17,7 @@
 #include "settings/SettingsFile.h"
 #include "settings/ValueForms.h"
 #include "switch/SwitchOptions.h"
+#include "text/Texts.h"
 #include "voice/VoicePrompts.h"
 
 namespace sorvane {
@@ -51,6 +52,7 @@ struct PanelSettings {
   ScanMethodId method = ScanMethodId::kAutomatic;
   VoiceOptions voice;
   std::string version;  // what wrote the file: the program's title
+  Language language = Language::kJapanese;  // of every text the panel shows and says
 
   // What the file held that could not be taken, for the carer to hear of.
   std::string tooLongInterval;  // the interval as written, when beyond the longest; empty none
@@ -72,7 +74,12 @@ bool WriteJoyToKeyFolder(IniFile& ini, SettingsText& file, TextCodec& codec, std
 // The JoyToKey folder's line is the one that may hold what code page 932 cannot.
 std::vector<char32_t> UnholdableOutsideJoyToKeyFolder(const SettingsText& file, TextCodec& codec);
 
-// The default name of a button number ("ボタン１".."ボタン８", "ボタン11".."ボタン18").
+// The name of a button number nobody has named, in the language in force or
+// in the one given ("ボタン１".."ボタン８", "ボタン11".."ボタン18").
 std::string DefaultButtonName(int buttonNumber);
+std::string DefaultButtonName(int buttonNumber, Language language);
+// Whether name is a button's default name in one of the languages: one the
+// carer has not changed, which follows the language.
+bool IsDefaultButtonName(const std::string& name, int buttonNumber);
 
 }  // namespace sorvane

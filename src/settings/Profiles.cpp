@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "text/ShiftJis.h"
+#include "text/Texts.h"
 
 namespace sorvane {
 
@@ -51,18 +52,17 @@ ProfileNameCheck CheckProfileName(std::u16string_view typed, const std::vector<s
                                   TextCodec& text) {
   ProfileNameCheck check;
   if (typed.empty()) {
-    check.problem = "名前が入力されていません。";
+    check.problem = Text(TextId::ProfileNameEmpty);
     return check;
   }
   for (std::size_t i = 0; i < typed.size(); ++i) {
     const char16_t c = typed[i];
     if (c < 0x20) {
-      check.problem = "名前に制御文字は使えません。";
+      check.problem = Text(TextId::ProfileNameControl);
       return check;
     }
     if (std::u16string_view(u"<>:\"/\\|?*").find(c) != std::u16string_view::npos) {
-      check.problem = std::string("名前に「") + static_cast<char>(c) +
-                      "」は使えません（ファイル名に使えない文字です: \\ / : * ? \" < > |）。";
+      check.problem = Text(TextId::ProfileNameForbidden, {std::string(1, static_cast<char>(c))});
       return check;
     }
     // Said one by one, so that the carer knows which character to change.
@@ -72,27 +72,27 @@ ProfileNameCheck CheckProfileName(std::u16string_view typed, const std::vector<s
       const char32_t code = pair ? 0x10000 + ((c - 0xD800) << 10) + (typed[i + 1] - 0xDC00) : c;
       char described[16];
       std::snprintf(described, sizeof described, "U+%04X", static_cast<unsigned>(code));
-      check.problem = std::string("名前に Shift-JIS で表せない文字（") + described + "）があります。";
+      check.problem = Text(TextId::ProfileNameNotShiftJis, {described});
       return check;
     }
     if (pair) ++i;
   }
   if (typed.back() == u' ' || typed.back() == u'.') {
-    check.problem = "名前の最後に空白や「.」は使えません。";
+    check.problem = Text(TextId::ProfileNameBadEnd);
     return check;
   }
   if (IsDeviceName(typed)) {
-    check.problem = "その名前は Windows が装置の名前に使うため、使えません（CON, PRN, AUX, NUL, COM1～9, LPT1～9）。";
+    check.problem = Text(TextId::ProfileNameDevice);
     return check;
   }
   const std::string name = text.ShiftJisFromUtf16(typed).value_or(std::string());
   if (name.size() > kProfileNameMaxBytes) {
-    check.problem = "名前が長すぎます（全角 16 文字、半角 32 文字まで）。";
+    check.problem = Text(TextId::ProfileNameTooLong);
     return check;
   }
   for (const std::string& other : existing) {
     if (SameProfileName(name, other)) {
-      check.problem = "「" + other + "」という利用者はすでにあります。";
+      check.problem = Text(TextId::ProfileNameTaken, {other});
       return check;
     }
   }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "settings/ValueForms.h"
+#include "text/Texts.h"
 #include "text/Unicode.h"
 
 namespace sorvane {
@@ -215,29 +216,29 @@ SettingsText ReadSettingsText(Platform& platform, const FilePath& path) {
 }
 
 const char* WhyNotRead(const SettingsText& read) {
-  return read.undecodable ? "文字コードを判別できません" : WhyNotRead(read.reason);
+  return read.undecodable ? Text(TextId::ReasonUndecodable) : WhyNotRead(read.reason);
 }
 
 const char* WhyNotRead(FileRead::Reason reason) {
   switch (reason) {
-    case FileRead::Reason::kInUse: return "ほかのプログラムが使用中かもしれません";
-    case FileRead::Reason::kFolder: return "同じ名前のフォルダーがあります";
-    case FileRead::Reason::kDenied: return "読み取りを許可されていません";
+    case FileRead::Reason::kInUse: return Text(TextId::ReasonMaybeInUse);
+    case FileRead::Reason::kFolder: return Text(TextId::ReasonSameNameFolder);
+    case FileRead::Reason::kDenied: return Text(TextId::ReasonReadDenied);
     case FileRead::Reason::kFailed: break;
   }
-  return "読み込みに失敗しました";
+  return Text(TextId::ReasonReadFailed);
 }
 
 const char* WhyNotWritten(FileWrite result) {
   switch (result) {
-    case FileWrite::kReadOnly: return "読み取り専用です";
-    case FileWrite::kFolderRefused: return "フォルダーへの書き込みを許可されていません";
-    case FileWrite::kIsFolder: return "同じ名前のフォルダーがあります";
-    case FileWrite::kInUse: return "ほかのプログラムが使用中かもしれません";
+    case FileWrite::kReadOnly: return Text(TextId::ReasonReadOnly);
+    case FileWrite::kFolderRefused: return Text(TextId::ReasonFolderRefused);
+    case FileWrite::kIsFolder: return Text(TextId::ReasonSameNameFolder);
+    case FileWrite::kInUse: return Text(TextId::ReasonMaybeInUse);
     case FileWrite::kWritten:
     case FileWrite::kFailed: break;
   }
-  return "書き込みに失敗しました（ディスクの空きや接続を確かめてください）";
+  return Text(TextId::ReasonWriteFailed);
 }
 
 std::optional<std::string> EncodeSettingsText(const std::string& text, const SettingsText& original,

@@ -100,37 +100,38 @@ std::string Seconds(float seconds) {
   return shown;
 }
 
-const char* OnOff(bool on) { return on ? "オン" : "オフ"; }
+const char* OnOff(bool on) { return Text(on ? TextId::HistoryOn : TextId::HistoryOff); }
 
 const char* MethodName(ScanMethodId method) {
   switch (method) {
-    case ScanMethodId::kHoldToMove: return "押している間進む";
-    case ScanMethodId::kTwoSwitches: return "2 スイッチ";
-    case ScanMethodId::kTapToMove: return "押して進む・待って選ぶ";
-    default: return "自動";
+    case ScanMethodId::kHoldToMove: return Text(TextId::HistoryMethodHoldToMove);
+    case ScanMethodId::kTwoSwitches: return Text(TextId::HistoryMethodTwoSwitches);
+    case ScanMethodId::kTapToMove: return Text(TextId::HistoryMethodTapToMove);
+    default: return Text(TextId::HistoryMethodAutomatic);
   }
 }
 
 const char* VoiceModeName(VoiceMode mode) {
   switch (mode) {
-    case VoiceMode::kRecorded: return "録音";
-    case VoiceMode::kRecordedOrVoice: return "録音とシステムの声";
-    default: return "なし";
+    case VoiceMode::kRecorded: return Text(TextId::HistoryVoiceRecorded);
+    case VoiceMode::kRecordedOrVoice: return Text(TextId::HistoryVoiceRecordedOrSystem);
+    default: return Text(TextId::HistoryVoiceOff);
   }
 }
 
 std::string StyleName(std::uint8_t style) {
-  static const char* const kBits[] = {"太字", "斜体", "下線", "取り消し線"};
+  static constexpr TextId kBits[] = {TextId::HistoryBold, TextId::HistoryItalic, TextId::HistoryUnderline,
+                                     TextId::HistoryStrikeOut};
   std::string shown;
   for (int bit = 0; bit < 4; ++bit) {
     if ((style & (1U << bit)) == 0) continue;
-    if (!shown.empty()) shown += "・";
-    shown += kBits[bit];
+    if (!shown.empty()) shown += Text(TextId::HistoryStyleJoin);
+    shown += Text(kBits[bit]);
   }
-  return shown.empty() ? "標準" : shown;
+  return shown.empty() ? Text(TextId::HistoryStyleRegular) : shown;
 }
 
-std::string Shown(const std::string& text) { return text.empty() ? "（空）" : text; }
+std::string Shown(const std::string& text) { return text.empty() ? Text(TextId::HistoryEmpty) : text; }
 
 class Differences {
  public:
@@ -186,48 +187,50 @@ std::vector<HistoryEntry> ListHistory(Platform& platform, const FilePath& settin
 
 std::vector<std::string> SettingsDifferences(const PanelSettings& now, const PanelSettings& then) {
   Differences d;
-  d.Add("ボタン数", now.buttonCount, then.buttonCount);
-  d.Add("サブボタン数", now.subButtonCount, then.subButtonCount);
-  d.Add("スキャン速度", now.intervalSeconds, then.intervalSeconds, Seconds);
-  d.Add("大きさ", now.panelScale, then.panelScale, [](int scale) { return "×" + std::to_string(scale); });
-  d.Add("シングル表示", now.options.singleDisplay, then.options.singleDisplay);
-  d.Add("ボタン名表示", now.options.namesShown, then.options.namesShown);
-  d.Add("サウンド", now.options.clickSound, then.options.clickSound);
-  d.Add("カーソル追いかけ", now.options.cursorChase, then.options.cursorChase);
-  d.Add("JoyStickID2", now.secondStick, then.secondStick);
-  d.Add("スイッチの記録", now.recordOn, then.recordOn);
-  d.Add("読み上げ", now.voice.mode, then.voice.mode, VoiceModeName);
-  d.Add("読み終えてから進む", now.voice.waitForPrompt, then.voice.waitForPrompt);
-  d.Add("読み上げの速さ", now.voice.rate, then.voice.rate);
-  d.Add("読み上げの音量", now.voice.volume, then.voice.volume);
-  d.Add("休止の位置", now.pausePosition, then.pausePosition);
-  d.Add("スキャン方法", now.method, then.method, MethodName);
-  d.Add("消灯中も文字を表示", now.options.idleCaptions, then.options.idleCaptions);
+  d.Add(Text(TextId::HistoryButtonCount), now.buttonCount, then.buttonCount);
+  d.Add(Text(TextId::HistorySubButtonCount), now.subButtonCount, then.subButtonCount);
+  d.Add(Text(TextId::HistoryScanSpeed), now.intervalSeconds, then.intervalSeconds, Seconds);
+  d.Add(Text(TextId::HistorySize), now.panelScale, then.panelScale,
+        [](int scale) { return "×" + std::to_string(scale); });
+  d.Add(Text(TextId::HistorySingleDisplay), now.options.singleDisplay, then.options.singleDisplay);
+  d.Add(Text(TextId::HistoryShowNames), now.options.namesShown, then.options.namesShown);
+  d.Add(Text(TextId::HistorySound), now.options.clickSound, then.options.clickSound);
+  d.Add(Text(TextId::HistoryCursorChase), now.options.cursorChase, then.options.cursorChase);
+  d.Add(Text(TextId::HistorySecondStick), now.secondStick, then.secondStick);
+  d.Add(Text(TextId::HistoryRecord), now.recordOn, then.recordOn);
+  d.Add(Text(TextId::HistoryVoice), now.voice.mode, then.voice.mode, VoiceModeName);
+  d.Add(Text(TextId::HistoryVoiceWait), now.voice.waitForPrompt, then.voice.waitForPrompt);
+  d.Add(Text(TextId::HistoryVoiceRate), now.voice.rate, then.voice.rate);
+  d.Add(Text(TextId::HistoryVoiceVolume), now.voice.volume, then.voice.volume);
+  d.Add(Text(TextId::HistoryPausePosition), now.pausePosition, then.pausePosition);
+  d.Add(Text(TextId::HistoryScanMethod), now.method, then.method, MethodName);
+  d.Add(Text(TextId::HistoryIdleCaptions), now.options.idleCaptions, then.options.idleCaptions);
   const SwitchOptions& a = now.switchOptions;
   const SwitchOptions& b = then.switchOptions;
-  d.Add(kKeyRange.label, a.key, b.key);
-  d.Add(kAcceptTimeRange.label, a.acceptTime, b.acceptTime);
-  d.Add(kIgnoreRepeatRange.label, a.ignoreRepeatMilliseconds, b.ignoreRepeatMilliseconds);
-  d.Add(kFirstPauseRange.label, a.firstPause, b.firstPause);
-  d.Add(kLoopsRange.label, a.quietCyclesBeforeRest, b.quietCyclesBeforeRest);
-  d.Add(kKey2Range.label, a.key2, b.key2);
-  d.Add(kDwellTimeRange.label, a.selectingPause, b.selectingPause);
-  d.Add(kResumeHoldRange.label, a.resumeHold, b.resumeHold);
-  d.Add(kStuckAfterRange.label, a.stuckAfterSeconds, b.stuckAfterSeconds);
-  d.Add(kMouseButtonRange.label, a.mouseButton, b.mouseButton);
-  d.Add(kMouseButton2Range.label, a.mouseButton2, b.mouseButton2);
-  d.Add("JoyToKey の再起動", now.restartJoyToKey, then.restartJoyToKey);
+  d.Add(Text(kKeyRange.label), a.key, b.key);
+  d.Add(Text(kAcceptTimeRange.label), a.acceptTime, b.acceptTime);
+  d.Add(Text(kIgnoreRepeatRange.label), a.ignoreRepeatMilliseconds, b.ignoreRepeatMilliseconds);
+  d.Add(Text(kFirstPauseRange.label), a.firstPause, b.firstPause);
+  d.Add(Text(kLoopsRange.label), a.quietCyclesBeforeRest, b.quietCyclesBeforeRest);
+  d.Add(Text(kKey2Range.label), a.key2, b.key2);
+  d.Add(Text(kDwellTimeRange.label), a.selectingPause, b.selectingPause);
+  d.Add(Text(kResumeHoldRange.label), a.resumeHold, b.resumeHold);
+  d.Add(Text(kStuckAfterRange.label), a.stuckAfterSeconds, b.stuckAfterSeconds);
+  d.Add(Text(kMouseButtonRange.label), a.mouseButton, b.mouseButton);
+  d.Add(Text(kMouseButton2Range.label), a.mouseButton2, b.mouseButton2);
+  d.Add(Text(TextId::HistoryRestartJoyToKey), now.restartJoyToKey, then.restartJoyToKey);
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    const std::string button = "ボタン" + std::to_string(SlotButtonNumber(slot)) + "の";
+    const std::string number = std::to_string(SlotButtonNumber(slot));
+    const auto button = [&number](TextId what) { return Text(what, {number}); };
     const ButtonAppearance& x = now.appearance[slot];
     const ButtonAppearance& y = then.appearance[slot];
-    d.Add(button + "名前", now.names[slot], then.names[slot], Shown);
-    d.Add(button + "色", x.color, y.color, WriteColorText);
-    d.Add(button + "文字の色", x.fontColor, y.fontColor, WriteColorText);
-    d.Add(button + "書体", x.fontName, y.fontName, Shown);
-    d.Add(button + "文字の大きさ", x.fontSize, y.fontSize);
-    d.Add(button + "文字のスタイル", x.fontStyle, y.fontStyle, StyleName);
-    d.Add(button + "文字のピッチ", x.fontPitch, y.fontPitch);
+    d.Add(button(TextId::HistoryButtonName), now.names[slot], then.names[slot], Shown);
+    d.Add(button(TextId::HistoryButtonColor), x.color, y.color, WriteColorText);
+    d.Add(button(TextId::HistoryButtonFontColor), x.fontColor, y.fontColor, WriteColorText);
+    d.Add(button(TextId::HistoryButtonFontName), x.fontName, y.fontName, Shown);
+    d.Add(button(TextId::HistoryButtonFontSize), x.fontSize, y.fontSize);
+    d.Add(button(TextId::HistoryButtonFontStyle), x.fontStyle, y.fontStyle, StyleName);
+    d.Add(button(TextId::HistoryButtonFontPitch), x.fontPitch, y.fontPitch);
   }
   return d.found;
 }
@@ -235,12 +238,12 @@ std::vector<std::string> SettingsDifferences(const PanelSettings& now, const Pan
 std::string HistoryCaption(const HistoryEntry& entry, const std::vector<std::string>& differences) {
   constexpr std::size_t kShown = 3;
   std::string caption = entry.savedAt + "  ";
-  if (differences.empty()) return caption + "いまの設定と同じ";
+  if (differences.empty()) return caption + Text(TextId::HistorySameAsNow);
   for (std::size_t i = 0; i < differences.size() && i < kShown; ++i) {
-    if (i > 0) caption += "、";
+    if (i > 0) caption += Text(TextId::HistoryJoin);
     caption += differences[i];
   }
-  if (differences.size() > kShown) caption += "、ほか " + std::to_string(differences.size() - kShown) + " 件";
+  if (differences.size() > kShown) caption += Text(TextId::HistoryMore, {std::to_string(differences.size() - kShown)});
   return caption;
 }
 

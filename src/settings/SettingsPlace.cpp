@@ -5,6 +5,7 @@
 
 #include "settings/Profiles.h"
 #include "settings/SettingsHistory.h"
+#include "text/Texts.h"
 
 namespace sorvane {
 
@@ -13,6 +14,7 @@ const char* const kLogFileName = "Sorvane.log";
 const char* const kSiblingSettingsFileName = "Tramvik.ini";
 const char* const kClickSoundFile = "Zoboclick.wav";
 const char* const kHelpFile = "Sorvane.chm";
+const char* const kEnglishHelpFile = "Sorvane-en.chm";
 
 namespace {
 
@@ -34,6 +36,7 @@ void SettingsPlace::Choose(const std::string& profile) {
   programFolder_ = platform_.process.ProgramFilePath().Folder();
   clickSoundFile_ = programFolder_ + kClickSoundFile;
   helpFile_ = programFolder_ + kHelpFile;
+  englishHelpFile_ = programFolder_ + kEnglishHelpFile;
   baseFolder_ = programFolder_;
   // A shortcut's "Start in" folder that holds its own settings is one
   // person's; a start at logon begins in the system folder, which holds none.
@@ -63,14 +66,10 @@ void SettingsPlace::Choose(const std::string& profile) {
     CarryOver();
     baseHeldBack_ = heldBack_;
     platform_.log.Write("設定の保存先: " + ReadableText(baseFolder_, platform_.text));
-    tell_(MessageText("Sorvane のフォルダー（") + programFolder_ + "）には書き込めないため、設定は次のフォルダーに保存します:\n" +
-              baseFolder_,
-          kMessageBoxInformationOk);
+    tell_(TextMessage(TextId::SettingsElsewhere, {programFolder_, baseFolder_}), kMessageBoxInformationOk);
   }
   if (!UseProfile(profile)) {
-    tell_(MessageText() + ProfileFolder(profile) + " を作れないため、利用者「" + profile +
-              "」の設定は使えません。\n利用者なしの設定で動作します。",
-          kMessageBoxWarningOk);
+    tell_(TextMessage(TextId::ProfileFolderUnmade, {ProfileFolder(profile), profile}), kMessageBoxWarningOk);
     UseProfile(std::string());
   }
 }
@@ -141,9 +140,7 @@ void SettingsPlace::HoldBack(const FilePath& path, const char* reason) {
   // Defaults written over weeks of a carer's settings would be worse than
   // losing this run's changes: nothing is saved from now on.
   heldBack_ = true;
-  tell_(MessageText() + path + " を読み込めません（" + reason + "）。\n"
-               "設定は読み込まれず、この起動では既定の設定で動作します。終了時にも設定は保存されません。",
-        kMessageBoxWarningOk);
+  tell_(TextMessage(TextId::SettingsHeldBack, {path, reason}), kMessageBoxWarningOk);
 }
 
 std::optional<SettingsText> SettingsPlace::Read() {
@@ -157,8 +154,7 @@ std::optional<SettingsText> SettingsPlace::Read() {
   const std::vector<char32_t> unholdable = UnholdableOutsideJoyToKeyFolder(read, platform_.text);
   if (!unholdable.empty() && !unholdableReported_) {
     unholdableReported_ = true;
-    tell_(MessageText() + settingsFile_ + " に、この表示盤では扱えない文字があります:\n" + DescribeCharacters(unholdable) +
-              "\nその文字は〓と表示します。その行を変更しない限り、ファイルの文字はそのまま残ります。",
+    tell_(TextMessage(TextId::SettingsUnholdable, {settingsFile_, DescribeCharacters(unholdable)}),
           kMessageBoxWarningOk);
   }
   return read;

@@ -22,6 +22,7 @@ extern const char* const kLogFileName;  // "Sorvane.log"
 extern const char* const kSiblingSettingsFileName;  // "Tramvik.ini"
 extern const char* const kClickSoundFile;  // "Zoboclick.wav"
 extern const char* const kHelpFile;  // "Sorvane.chm"
+extern const char* const kEnglishHelpFile;  // "Sorvane-en.chm"
 
 class SettingsPlace {
  public:
@@ -56,7 +57,10 @@ class SettingsPlace {
   const FilePath& SettingsFile() const { return settingsFile_; }
   const FilePath& SiblingSettingsFile() const { return siblingSettingsFile_; }
   const FilePath& ClickSoundFile() const { return clickSoundFile_; }
-  const FilePath& HelpFile() const { return helpFile_; }
+  // The help in the language in force.
+  const FilePath& HelpFile() const {
+    return CurrentLanguage() == Language::kEnglish ? englishHelpFile_ : helpFile_;
+  }
 
   // The settings file for the readers at start. Nothing when it exists but
   // cannot be read: the carer is told once, and from then on nothing is read
@@ -97,6 +101,7 @@ class SettingsPlace {
   FilePath siblingSettingsFile_;
   FilePath clickSoundFile_;
   FilePath helpFile_;
+  FilePath englishHelpFile_;
   bool heldBack_ = false;
   const char* saveProblem_ = "";
   bool baseHeldBack_ = false;  // the file carried over could not be read

@@ -65,8 +65,8 @@ std::optional<std::int64_t> WholeNumber(const std::string& typed) {
 bool Take(const std::string& text, const OptionRange& range, std::int32_t& into, std::string& problem) {
   const auto value = WholeNumber(text);
   if (!value || *value < range.low || *value > range.high) {
-    problem = std::string(range.label) + "は " + std::to_string(range.low) + " から " +
-              std::to_string(range.high) + " までの整数で入力してください";
+    problem = Text(TextId::OptionOutOfRange,
+                   {Text(range.label), std::to_string(range.low), std::to_string(range.high)});
     return false;
   }
   into = static_cast<std::int32_t>(*value);
@@ -82,13 +82,13 @@ ParsedOptions ParseOptionTexts(const SwitchOptionTexts& texts) {
   options.key2 = HoldInRange(texts.key2, kKey2Range);
   if (options.key2 != 0 && options.key2 == options.key) {
     // One key for both switches would move and select with the same press.
-    parsed.problem = std::string(kKey2Range.label) + "には、スイッチのキーとは別のキーを選んでください";
+    parsed.problem = Text(TextId::OptionSameKeys, {Text(kKey2Range.label)});
     return parsed;
   }
   options.mouseButton = HoldInRange(texts.mouseButton, kMouseButtonRange);
   options.mouseButton2 = HoldInRange(texts.mouseButton2, kMouseButton2Range);
   if (options.mouseButton2 != 0 && options.mouseButton2 == options.mouseButton) {
-    parsed.problem = std::string(kMouseButton2Range.label) + "には、スイッチのマウスボタンとは別のボタンを選んでください";
+    parsed.problem = Text(TextId::OptionSameMouseButtons, {Text(kMouseButton2Range.label)});
     return parsed;
   }
   if (Take(texts.acceptTime, kAcceptTimeRange, options.acceptTime, parsed.problem) &&

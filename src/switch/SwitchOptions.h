@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/Dialogs.h"
+#include "text/Texts.h"
 #include "platform/Joystick.h"
 
 namespace sorvane {
@@ -36,22 +37,22 @@ struct SwitchOptions {
 
 struct OptionRange {
   const char* key;  // in the settings file
-  const char* label;  // in the dialog and its messages
+  TextId label;  // in the dialog's messages
   std::int32_t low;
   std::int32_t high;
 };
 
-constexpr OptionRange kKeyRange{"Key", "キー", 0, 254};
-constexpr OptionRange kAcceptTimeRange{"AcceptTime", "受付時間", 0, 5000};
-constexpr OptionRange kIgnoreRepeatRange{"IgnoreRepeat", "連続押し無視", 0, 5000};
-constexpr OptionRange kFirstPauseRange{"FirstPause", "最初の項目の延長", 0, 5000};
-constexpr OptionRange kLoopsRange{"Loops", "休止までの周回", 0, 99};
-constexpr OptionRange kKey2Range{"Key2", "スイッチ 2 のキー", 0, 254};
-constexpr OptionRange kDwellTimeRange{"DwellTime", "選択までの待ち時間", 500, 10000};
-constexpr OptionRange kResumeHoldRange{"ResumeHold", "再開の長押し", 500, 10000};
-constexpr OptionRange kStuckAfterRange{"StuckAfter", "押されたままと見なす秒数", 0, 600};
-constexpr OptionRange kMouseButtonRange{"MouseButton", "スイッチにするマウスボタン", 0, kMouseButtonCount};
-constexpr OptionRange kMouseButton2Range{"MouseButton2", "スイッチ 2 にするマウスボタン", 0, kMouseButtonCount};
+constexpr OptionRange kKeyRange{"Key", TextId::OptionKeyName, 0, 254};
+constexpr OptionRange kAcceptTimeRange{"AcceptTime", TextId::OptionAcceptTimeName, 0, 5000};
+constexpr OptionRange kIgnoreRepeatRange{"IgnoreRepeat", TextId::OptionIgnoreRepeatName, 0, 5000};
+constexpr OptionRange kFirstPauseRange{"FirstPause", TextId::OptionFirstPauseName, 0, 5000};
+constexpr OptionRange kLoopsRange{"Loops", TextId::OptionLoopsName, 0, 99};
+constexpr OptionRange kKey2Range{"Key2", TextId::OptionKey2Name, 0, 254};
+constexpr OptionRange kDwellTimeRange{"DwellTime", TextId::OptionDwellTimeName, 500, 10000};
+constexpr OptionRange kResumeHoldRange{"ResumeHold", TextId::OptionResumeHoldName, 500, 10000};
+constexpr OptionRange kStuckAfterRange{"StuckAfter", TextId::OptionStuckAfterName, 0, 600};
+constexpr OptionRange kMouseButtonRange{"MouseButton", TextId::OptionMouseButtonName, 0, kMouseButtonCount};
+constexpr OptionRange kMouseButton2Range{"MouseButton2", TextId::OptionMouseButton2Name, 0, kMouseButtonCount};
 
 // A value from the file, held to the nearest end of its range.
 std::int32_t HoldInRange(std::int32_t value, const OptionRange& range);

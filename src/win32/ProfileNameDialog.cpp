@@ -1,6 +1,7 @@
 #include "win32/ProfileNameDialog.h"
 
 #include "win32/ModalWindow.h"
+#include "text/Texts.h"
 #include "win32/Text.h"
 
 namespace sorvane::win32 {
@@ -49,16 +50,16 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 bool RunProfileNameDialog(HWND owner, std::u16string& name, const std::string& problem) {
   DialogState state{name};
-  ModalWindow dialog(kClass, &DialogProc, "新しい利用者", kWidth, kHeight, owner, &state);
+  ModalWindow dialog(kClass, &DialogProc, Text(TextId::ProfileDialogTitle), kWidth, kHeight, owner, &state);
   if (dialog.handle() == nullptr) return false;
   const HFONT font = dialog.font();
-  dialog.Add(L"STATIC", Wide("利用者の名前（今の設定を写して作ります）"), SS_LEFT, 0, -1, 12, 12, 336, 20, font);
+  dialog.Add(L"STATIC", Wide(Text(TextId::ProfileNameLabel)), SS_LEFT, 0, -1, 12, 12, 336, 20, font);
   // The reason a name was refused stands where the carer looks, above the name.
   dialog.Add(L"STATIC", Wide(problem), SS_LEFT, 0, -1, 12, 34, 336, 36, dialog.BoldFont());
   state.field = dialog.Add(L"EDIT", Wide(name), WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, kNameField, 12, 72,
                            336, 24, font);
   dialog.Add(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 170, 108, 84, 28, font);
-  dialog.Add(L"BUTTON", Wide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 264, 108, 84, 28, font);
+  dialog.Add(L"BUTTON", Wide(Text(TextId::Cancel)), WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 264, 108, 84, 28, font);
   SendMessageW(state.field, EM_SETSEL, 0, -1);
   dialog.Run(state.field, state.done);
   return state.confirmed;

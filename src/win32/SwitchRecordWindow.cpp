@@ -6,6 +6,7 @@
 #include "forms/SwitchRecordView.h"
 #include "win32/ModalWindow.h"
 #include "win32/RecordChartWindow.h"
+#include "text/Texts.h"
 #include "win32/Text.h"
 
 namespace sorvane::win32 {
@@ -73,7 +74,7 @@ bool RunSwitchRecordWindow(HWND owner, const SwitchRecordReport& report) {
   const int width = charted ? kWidth : kFiguresWidth;
 
   WindowState state;
-  ModalWindow window(kClass, &WindowProc, kSwitchRecordTitle, width, height, owner, &state, report.scale);
+  ModalWindow window(kClass, &WindowProc, Text(TextId::RecordTitle), width, height, owner, &state, report.scale);
   if (window.handle() == nullptr) return false;
   const HFONT font = window.font();
   const HFONT bold = window.BoldFont();
@@ -101,7 +102,7 @@ bool RunSwitchRecordWindow(HWND owner, const SwitchRecordReport& report) {
                  valuesLeft + kValueWidth * static_cast<int>(column), top, kValueWidth - 8, kRowHeight, font);
     }
   }
-  AddControl(L"STATIC", "提案", SS_LEFT, -1, kMargin, tableBottom + kMargin, kFiguresWidth - 2 * kMargin,
+  AddControl(L"STATIC", Text(TextId::RecordSuggestions), SS_LEFT, -1, kMargin, tableBottom + kMargin, kFiguresWidth - 2 * kMargin,
              kRowHeight, bold);
   for (std::size_t line = 0; line < report.suggestions.size(); ++line) {
     AddControl(L"STATIC", report.suggestions[line], SS_LEFT, -1, kMargin,
@@ -112,16 +113,16 @@ bool RunSwitchRecordWindow(HWND owner, const SwitchRecordReport& report) {
     MakeRecordChart(window.handle(), report, font, window.dpi(), window.Scaled(kFiguresWidth),
                     window.Scaled(kMargin), window.Scaled(kChartWidth - kMargin), window.Scaled(kChartHeight));
     // The chart's figures as text, for a screen reader and for whoever wants the numbers.
-    AddControl(L"STATIC", "図の数値", SS_LEFT, -1, kMargin, chartTextTop, kWidth - 2 * kMargin, kRowHeight, bold);
+    AddControl(L"STATIC", Text(TextId::RecordChartFigures), SS_LEFT, -1, kMargin, chartTextTop, kWidth - 2 * kMargin, kRowHeight, bold);
     AddControl(L"EDIT", report.chartText, ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, -1,
                kMargin, chartTextTop + kRowHeight, kWidth - 2 * kMargin, kChartTextHeight, font);
   }
   // Closing is the default: nothing changes unless the carer asks for it.
-  HWND apply = AddControl(L"BUTTON", "この設定にする", WS_TABSTOP | BS_PUSHBUTTON, kApplyButton,
+  HWND apply = AddControl(L"BUTTON", Text(TextId::RecordApply), WS_TABSTOP | BS_PUSHBUTTON, kApplyButton,
                           width - kMargin - 2 * kButtonWidth - 10, buttonsTop, kButtonWidth, kButtonHeight,
                           font);
   EnableWindow(apply, report.canApply ? TRUE : FALSE);
-  HWND close = AddControl(L"BUTTON", "閉じる", WS_TABSTOP | BS_DEFPUSHBUTTON, IDCANCEL,
+  HWND close = AddControl(L"BUTTON", Text(TextId::RecordClose), WS_TABSTOP | BS_DEFPUSHBUTTON, IDCANCEL,
                           width - kMargin - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight, font);
 
   window.Run(close, state.done);

@@ -6,6 +6,7 @@
 
 #include "platform/Joystick.h"
 #include "win32/ModalWindow.h"
+#include "text/Texts.h"
 #include "win32/Text.h"
 
 namespace sorvane::win32 {
@@ -25,8 +26,9 @@ constexpr int kHeight = 526;
 constexpr int kMouseRowsTop = 100;
 constexpr int kTimeRowsTop = 224;
 // The choices in MouseButtonNumber order.
-const char* const kMouseButtonNames[kMouseButtonCount + 1] = {
-    "なし", "左ボタン", "右ボタン", "中ボタン（ホイール）", "サイドボタン 1（戻る）", "サイドボタン 2（進む）"};
+const TextId kMouseButtonNames[kMouseButtonCount + 1] = {
+    TextId::MouseButtonNone,   TextId::MouseButtonLeft,  TextId::MouseButtonRight,
+    TextId::MouseButtonMiddle, TextId::MouseButtonSide1, TextId::MouseButtonSide2};
 
 struct DialogState {
   SwitchOptionTexts& texts;
@@ -39,7 +41,7 @@ struct DialogState {
 };
 
 std::wstring KeyName(std::int32_t key) {
-  if (key == 0) return Wide("なし");
+  if (key == 0) return Wide(Text(TextId::NoKey));
   wchar_t name[64] = {};
   UINT scan = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
   // Keys of the extended block are named apart from their twins on the number pad.
@@ -158,59 +160,56 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 bool RunSwitchSettingsDialog(HWND owner, SwitchOptionTexts& texts) {
   DialogState state{texts, {texts.key, texts.key2}};
-  ModalWindow dialog(kClass, &DialogProc, "スイッチの設定", kWidth, kHeight, owner, &state);
+  ModalWindow dialog(kClass, &DialogProc, Text(TextId::SwitchSettingsTitle), kWidth, kHeight, owner, &state);
   if (dialog.handle() == nullptr) return false;
   const HFONT font = dialog.font();
 
-  const char* const keyLabels[kKeyCount] = {"スイッチにするキー", "スイッチ 2 にするキー"};
+  const TextId keyLabels[kKeyCount] = {TextId::SwitchKeyLabel, TextId::Switch2KeyLabel};
   for (int which = 0; which < kKeyCount; ++which) {
     const int top = 12 + 32 * which;
-    dialog.Add(L"STATIC", Wide(keyLabels[which]), SS_LEFT, 0, -1, 12, top + 4, 156, 20, font);
+    dialog.Add(L"STATIC", Wide(Text(keyLabels[which])), SS_LEFT, 0, -1, 12, top + 4, 156, 20, font);
     state.keyFields[which] =
         dialog.Add(L"EDIT", KeyName(state.keys[which]), WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL,
                    WS_EX_CLIENTEDGE, kKeyField + which, 170, top, 120, 24, font);
     SetWindowSubclass(state.keyFields[which], &KeyFieldProc, static_cast<UINT_PTR>(which),
                       reinterpret_cast<DWORD_PTR>(&state));
-    dialog.Add(L"BUTTON", Wide("なし"), WS_TABSTOP | BS_PUSHBUTTON, 0, kNoKeyButton + which, 298, top, 70,
+    dialog.Add(L"BUTTON", Wide(Text(TextId::NoKey)), WS_TABSTOP | BS_PUSHBUTTON, 0, kNoKeyButton + which, 298, top, 70,
                24, font);
   }
-  dialog.Add(L"STATIC", Wide("欄を選んでキーを押します（Enter・Esc・Tab・Shift などは使えません）"),
+  dialog.Add(L"STATIC", Wide(Text(TextId::KeyFieldInstruction)),
              SS_LEFT, 0, -1, 12, 74, 356, 20, font);
-  const char* const mouseLabels[kKeyCount] = {"スイッチにするマウスボタン", "スイッチ 2 にするマウスボタン"};
+  const TextId mouseLabels[kKeyCount] = {TextId::SwitchMouseButtonLabel, TextId::Switch2MouseButtonLabel};
   const std::int32_t chosenButtons[kKeyCount] = {texts.mouseButton, texts.mouseButton2};
   for (int which = 0; which < kKeyCount; ++which) {
     const int top = kMouseRowsTop + 32 * which;
-    dialog.Add(L"STATIC", Wide(mouseLabels[which]), SS_LEFT, 0, -1, 12, top + 4, 182, 20, font);
+    dialog.Add(L"STATIC", Wide(Text(mouseLabels[which])), SS_LEFT, 0, -1, 12, top + 4, 182, 20, font);
     // The height is the open list's.
     const HWND field = dialog.Add(L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
                                   kMouseButtonField + which, 198, top, 170, 200, font);
-    for (const char* name : kMouseButtonNames) {
-      SendMessageW(field, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(name).c_str()));
+    for (const TextId name : kMouseButtonNames) {
+      SendMessageW(field, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(Text(name)).c_str()));
     }
     const std::int32_t button = chosenButtons[which];
     SendMessageW(field, CB_SETCURSEL, button >= 0 && button <= kMouseButtonCount ? button : 0, 0);
     state.mouseButtonFields[which] = field;
   }
   dialog.Add(L"STATIC",
-             Wide("マウスボタンのクリックは、ほかのプログラムに届きません。\n"
-                  "右ボタンにすると、メニューは、ポインターをパネルの上に置いて\n"
-                  "キーボードのメニューキーを押すと開きます。"),
+             Wide(Text(TextId::MouseButtonNote)),
              SS_LEFT, 0, -1, 12, kMouseRowsTop + 64, 356, 56, font);
-  const char* const labels[kTimeFieldCount] = {
-      "受付時間 (0〜5000 ミリ秒)", "連続押し無視 (0〜5000 ミリ秒)", "最初の項目の延長 (0〜5000 ミリ秒)",
-      "休止までの周回 (0〜99、0 は休止なし)", "選択までの待ち時間 (500〜10000 ミリ秒)",
-      "再開の長押し (500〜10000 ミリ秒)", "押されたままと見なす (0〜600 秒、0 はなし)"};
+  const TextId labels[kTimeFieldCount] = {TextId::AcceptTimeLabel, TextId::IgnoreRepeatLabel, TextId::FirstPauseLabel,
+                                          TextId::LoopsLabel,      TextId::DwellTimeLabel,    TextId::ResumeHoldLabel,
+                                          TextId::StuckAfterLabel};
   const std::string* values[kTimeFieldCount] = {&texts.acceptTime, &texts.ignoreRepeatMilliseconds, &texts.firstPause,
                                                 &texts.quietCyclesBeforeRest, &texts.selectingPause,
                                                 &texts.resumeHold, &texts.stuckAfterSeconds};
   for (int i = 0; i < kTimeFieldCount; ++i) {
     const int top = kTimeRowsTop + 34 * i;
-    dialog.Add(L"STATIC", Wide(labels[i]), SS_LEFT, 0, -1, 12, top + 4, 270, 20, font);
+    dialog.Add(L"STATIC", Wide(Text(labels[i])), SS_LEFT, 0, -1, 12, top + 4, 270, 20, font);
     state.fields[i] = dialog.Add(L"EDIT", Wide(*values[i]), WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
                                  kFirstTimeField + i, 288, top, 80, 24, font);
   }
   dialog.Add(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 190, kHeight - 42, 84, 28, font);
-  dialog.Add(L"BUTTON", Wide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 284, kHeight - 42, 84,
+  dialog.Add(L"BUTTON", Wide(Text(TextId::Cancel)), WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 284, kHeight - 42, 84,
              28, font);
 
   dialog.Run(state.keyFields[0], state.done);

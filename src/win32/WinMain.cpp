@@ -7,6 +7,7 @@
 #include <string>
 
 #include "panel/Application.h"
+#include "text/Texts.h"
 #include "win32/Handles.h"
 #include "win32/PanelView.h"
 #include "win32/PanelWindow.h"
@@ -43,8 +44,9 @@ LONG WINAPI RecordCrash(EXCEPTION_POINTERS* exception) {
   }
   const std::string where = sorvane::win32::Narrow(path);
   g_platform->platform().log.Write(written ? "異常終了しました。記録: " + where : "異常終了しました（記録を残せませんでした）");
-  const std::wstring text = written ? L"Sorvane が異常終了しました。記録を次の場所に残しました:\n" + path
-                                    : std::wstring(L"Sorvane が異常終了しました。");
+  // The place in its own characters, which code page 932 may not hold.
+  const std::wstring text = written ? sorvane::win32::Wide(sorvane::Text(sorvane::TextId::CrashWithDump)) + path
+                                    : sorvane::win32::Wide(sorvane::Text(sorvane::TextId::Crash));
   MessageBoxW(nullptr, text.c_str(), L"Sorvane", MB_OK | MB_ICONERROR | MB_SYSTEMMODAL);
   return EXCEPTION_EXECUTE_HANDLER;
 }

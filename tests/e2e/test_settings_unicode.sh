@@ -18,7 +18,7 @@ check_saved() {  # $1 name, $2 UTF-8 text of the saved file
   for line in 'ScanMax=3' '[起動時の縦座標]' 'YPOS=200' 'Name1=いち' 'Name2=にばん' '[バージョン]'; do
     grep -qxF "$line" <<<"$(tr -d '\r' <<<"$2")" || fail "$1: saved file lacks '$line'"
   done
-  [ "$(grep -c '=' <<<"$2")" = 143 ] || fail "$1: saved file has $(grep -c '=' <<<"$2") keys"
+  [ "$(grep -c '=' <<<"$2")" = 146 ] || fail "$1: saved file has $(grep -c '=' <<<"$2") keys"
 }
 
 { printf '\xEF\xBB\xBF'; body; } >Sorvane.ini

@@ -30,5 +30,5 @@ pass "JoyToKey saw: 33788 51, $ticks x 33768 0, then WM_QUIT"
 [ -f Sorvane.ini ] || fail "no Sorvane.ini written at close"
 sections=$(grep -c '^\[' Sorvane.ini)
 keys=$(grep -c '=' Sorvane.ini)
-[ "$sections $keys" = "21 143" ] || fail "Sorvane.ini has $sections sections and $keys keys"
-pass "Sorvane.ini written with the 15 sections and 124 keys, then [PanelScale], [Switch], [Scan], [Voice], [Record] and [JoyToKey]"
+[ "$sections $keys" = "22 146" ] || fail "Sorvane.ini has $sections sections and $keys keys"
+pass "Sorvane.ini written with the 15 sections and 124 keys, then [PanelScale], [Switch], [Scan], [Voice], [Record], [JoyToKey] and [Panel]"

@@ -1,5 +1,5 @@
 # Builds the zip a carer downloads and checks that it holds exactly the program,
-# its sound and help, the read-me, the change history and the licence, in one
+# its sound and help in Japanese and English, the read-mes, the change history and the licence, in one
 # folder, and that the checksum file beside it matches it.
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
@@ -16,7 +16,7 @@ with zipfile.ZipFile(sys.argv[1]) as z:
         print(info.filename, "utf8" if info.flag_bits & 0x800 else "")
 PY
 )
-expected=$'LICENSE.txt \nSorvane.chm \nSorvane.exe \nZoboclick.wav \nお読みください.txt utf8\n変更履歴.txt utf8'
+expected=$'LICENSE.txt \nREADME-en.txt \nSorvane-en.chm \nSorvane.chm \nSorvane.exe \nZoboclick.wav \nお読みください.txt utf8\n変更履歴.txt utf8'
 if [ "$listing" != "$expected" ]; then
   echo "FAIL: the zip holds:"; echo "$listing"; exit 1
 fi

@@ -247,7 +247,7 @@ TEST(MenuCommands, StartAtLogonThatCannotChangeTheRunKeySaysSoAndChangesNothing)
   ASSERT_EQ(panel.desk.messages.size(), 2U);
   ASSERT_EQ(lossy.desk.messages.size(), 1U);
   for (const auto* message : {&panel.desk.messages[0], &panel.desk.messages[1], &lossy.desk.messages[0]}) {
-    EXPECT_EQ(message->caption, kErrorCaption);
+    EXPECT_EQ(message->caption, ErrorCaption());
     EXPECT_NE(message->text.find("ログオン時に起動"), std::string::npos) << message->text;
   }
 }

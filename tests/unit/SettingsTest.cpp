@@ -71,10 +71,10 @@ TEST(SettingsSave, TheFirstSaveWritesTheFifteenSectionsAndTheirKeysInOrderThenTh
             (std::vector<std::string>{"UseJoyToKey", "ScanMax", "SubScan", "Interval", "SingleDsp", "Sound",
                                       "Oikake", "JoyStickID", "起動時の縦座標", "起動時の横座標", "BtnColor",
                                       "BtnNameOn", "BtnName", "BtnFont", "バージョン", "PanelScale", "Switch", "Scan", "Voice",
-                                      "Record", "JoyToKey"}));
+                                      "Record", "JoyToKey", "Panel"}));
   long keys = 0;
   for (char c : written) keys += c == '=';
-  EXPECT_EQ(keys, 124 + 1 + 9 + 5 + 4 + 1 + 1);
+  EXPECT_EQ(keys, 124 + 1 + 9 + 5 + 4 + 1 + 1 + 1);
   const std::string head =
       "[UseJoyToKey]\r\n所在フォルダー=\r\n[ScanMax]\r\nScanMax=4\r\n[SubScan]\r\nSubScan=4\r\n"
       "[Interval]\r\nScanTimer=2\r\n[SingleDsp]\r\nON=0\r\n[Sound]\r\nON=1\r\n[Oikake]\r\nON=0\r\n"
@@ -90,7 +90,7 @@ TEST(SettingsSave, TheFirstSaveWritesTheFifteenSectionsAndTheirKeysInOrderThenTh
                            "MouseButton=0\r\nMouseButton2=0\r\n[Scan]\r\nMethod=0\r\nDwellTime=2000\r\nIdleCaptions=0\r\nPausePosition=0\r\n"
                            "ResumeHold=2000\r\n"
                            "[Voice]\r\nMode=0\r\nWait=0\r\nRate=0\r\nVolume=100\r\n[Record]\r\nON=0\r\n"
-                           "[JoyToKey]\r\nRestart=1\r\n";
+                           "[JoyToKey]\r\nRestart=1\r\n[Panel]\r\nLanguage=ja\r\n";
   EXPECT_EQ(written.substr(written.size() - tail.size()), tail);
 }
 
