@@ -64,16 +64,16 @@ SwitchRecordReport SwitchRecordReportOf(const PressFigures& session, const Press
 }
 
 void AddChart(SwitchRecordReport& report, const RecordChart& chart) {
-  report.daysTitle = "日ごと（過去 30 日）";
-  report.hoursTitle = "時間帯ごと（過去 7 日）";
-  std::string text = "押すまでの時間と無視した割合\r\n" + report.daysTitle + "\r\n";
+  report.daysTitle = Text(TextId::RecordChartDays);
+  report.hoursTitle = Text(TextId::RecordChartHours);
+  std::string text = std::string(Text(TextId::RecordChartHeading)) + "\r\n" + report.daysTitle + "\r\n";
   const auto bar = [&text](const std::string& label, const std::string& spoken, const PressFigures& figures) {
     SwitchRecordReport::ChartBar shown{label, figures.medianLitMilliseconds, figures.litMilliseconds90,
                                        figures.presses, IgnoredPercent(figures)};
     if (figures.presses > 0) {
-      text += spoken + "：" + Count(figures.presses) + "、中央値 " + Seconds(figures.medianLitMilliseconds) +
-              "、90% " + Seconds(figures.litMilliseconds90) + "、無視 " +
-              std::to_string(shown.ignoredPercent) + "%\r\n";
+      text += Text(TextId::RecordChartLine, {spoken, std::to_string(figures.presses), Seconds(figures.medianLitMilliseconds),
+                                             Seconds(figures.litMilliseconds90), std::to_string(shown.ignoredPercent)}) +
+              "\r\n";
     }
     return shown;
   };
@@ -84,13 +84,13 @@ void AddChart(SwitchRecordReport& report, const RecordChart& chart) {
     const std::string label = std::to_string(std::stoi(date.substr(5, 2))) + "/" + std::to_string(std::stoi(date.substr(8, 2)));
     report.days.push_back(bar(label, label, chart.days[i]));
   }
-  if (text.size() == daysBefore) text += "記録なし\r\n";
+  if (text.size() == daysBefore) text += std::string(Text(TextId::RecordChartNone)) + "\r\n";
   text += report.hoursTitle + "\r\n";
   const std::size_t hoursBefore = text.size();
   for (std::size_t hour = 0; hour < chart.hours.size(); ++hour) {
-    report.hours.push_back(bar(std::to_string(hour), std::to_string(hour) + " 時台", chart.hours[hour]));
+    report.hours.push_back(bar(std::to_string(hour), Text(TextId::RecordChartHour, {std::to_string(hour)}), chart.hours[hour]));
   }
-  if (text.size() == hoursBefore) text += "記録なし\r\n";
+  if (text.size() == hoursBefore) text += std::string(Text(TextId::RecordChartNone)) + "\r\n";
   report.chartText = text;
 }
 

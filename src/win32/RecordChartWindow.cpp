@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "text/Texts.h"
 #include "win32/Text.h"
 
 namespace sorvane::win32 {
@@ -67,7 +68,7 @@ void Plot(HDC dc, const Chart& chart, const std::string& title, const std::vecto
   for (int second = 0; second <= topSeconds; second += step) {
     const int y = ySeconds(second * 1000LL);
     if (second > 0) Line(dc, plot.left, y, plot.right, y, kGrid);
-    Text(dc, std::to_string(second) + " 秒", {area.left, y - lineHeight / 2, plot.left - chart.Scaled(4), y + lineHeight / 2},
+    Text(dc, sorvane::Text(TextId::RecordSeconds, {std::to_string(second)}), {area.left, y - lineHeight / 2, plot.left - chart.Scaled(4), y + lineHeight / 2},
          DT_RIGHT | DT_VCENTER);
   }
   for (int percent = 0; percent <= 100; percent += 50) {
@@ -116,8 +117,8 @@ void Paint(HDC dc, const Chart& chart, const RECT& client) {
   int x = client.left;
   const int keyBottom = client.top + lineHeight;
   const int box = lineHeight * 2 / 3;
-  for (const auto& [color, name] : {std::pair{kMedian, "中央値"}, std::pair{kNinetieth, "90%"},
-                                    std::pair{kIgnored, "無視した割合（右の目盛）"}}) {
+  for (const auto& [color, name] : {std::pair{kMedian, sorvane::Text(TextId::RecordChartMedian)}, std::pair{kNinetieth, "90%"},
+                                    std::pair{kIgnored, sorvane::Text(TextId::RecordChartIgnored)}}) {
     Fill(dc, {x, keyBottom - lineHeight / 2 - box / 2, x + box, keyBottom - lineHeight / 2 + box / 2}, color);
     x += box + chart.Scaled(4);
     RECT measured{0, 0, 0, 0};
@@ -171,7 +172,7 @@ HWND MakeRecordChart(HWND parent, const SwitchRecordReport& report, HFONT font, 
   windowClass.lpszClassName = kClass;
   RegisterClassExW(&windowClass);  // fails harmlessly once the class is there
   // Its name is what a screen reader says of it; the figures are in the text beside.
-  HWND window = CreateWindowExW(0, kClass, Wide("押すまでの時間と無視した割合の図").c_str(), WS_CHILD | WS_VISIBLE, x, y,
+  HWND window = CreateWindowExW(0, kClass, Wide(sorvane::Text(TextId::RecordChartHeading)).c_str(), WS_CHILD | WS_VISIBLE, x, y,
                                 width, height, parent, nullptr, instance, nullptr);
   if (window == nullptr) return nullptr;
   auto* chart = new Chart{&report, font, dpi};
