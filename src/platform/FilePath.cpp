@@ -2,16 +2,16 @@
 
 #include "platform/MessageText.h"
 
-#include "text/Unicode.h"
-
 namespace sorvane {
 
 std::string ReadableText(std::u16string_view text, TextCodec& codec) {
   if (auto whole = codec.ShiftJisFromUtf16(text)) return *whole;
   std::string readable;
   for (std::size_t i = 0; i < text.size();) {
-    std::size_t units = 1;
-    CodePointAt(text, i, units);
+    // A character beyond the first plane is a pair of units, converted whole.
+    const bool pair = i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF && text[i + 1] >= 0xDC00 &&
+                      text[i + 1] <= 0xDFFF;
+    const std::size_t units = pair ? 2 : 1;
     readable += codec.ShiftJisFromUtf16(text.substr(i, units)).value_or("?");
     i += units;
   }
