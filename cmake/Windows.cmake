@@ -81,7 +81,8 @@ target_link_options(Sorvane PRIVATE ${SORVANE_STATIC_LINK})
 
 # The end-to-end build reads its own buttons' accessible objects on request:
 # Wine hands none to another process.
-add_executable(SorvaneE2E ${SORVANE_WIN32_SOURCES} src/win32/AccessibilityDump.cpp ${SORVANE_RESOURCES})
+add_executable(SorvaneE2E ${SORVANE_WIN32_SOURCES} src/win32/AccessibilityDump.cpp src/win32/TextFitCheck.cpp
+  ${SORVANE_RESOURCES})
 target_compile_definitions(SorvaneE2E PRIVATE SORVANE_E2E_SWITCH)
 target_link_libraries(SorvaneE2E PRIVATE sorvane_core ${SORVANE_WIN32_LIBS})
 target_link_options(SorvaneE2E PRIVATE ${SORVANE_STATIC_LINK})

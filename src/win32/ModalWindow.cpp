@@ -1,6 +1,9 @@
 #include "win32/ModalWindow.h"
 
 #include "win32/Text.h"
+#ifdef SORVANE_E2E_SWITCH
+#include "win32/TextFitCheck.h"
+#endif
 
 namespace sorvane::win32 {
 
@@ -73,6 +76,9 @@ HWND ModalWindow::Add(const wchar_t* kind, const std::wstring& text, DWORD style
 void ModalWindow::Run(HWND focus, const bool& done) {
   if (owner_ != nullptr) EnableWindow(owner_, FALSE);
   ShowWindow(window_.get(), SW_SHOW);
+#ifdef SORVANE_E2E_SWITCH
+  ReportTextsCutOff(window_.get());
+#endif
   SetForegroundWindow(window_.get());
   SetFocus(focus);
   MSG message{};

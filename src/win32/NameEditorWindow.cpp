@@ -6,6 +6,9 @@
 #include "settings/PanelSettings.h"
 #include "win32/Colors.h"
 #include "win32/Text.h"
+#ifdef SORVANE_E2E_SWITCH
+#include "win32/TextFitCheck.h"
+#endif
 #include "win32/WindowClass.h"
 #include "win32/WindowEvents.h"
 
@@ -69,6 +72,9 @@ void NameEditorWindow::Update() {
     keyboard.Remember();
     EnableWindow(panel_, FALSE);
     ShowWindow(window_.get(), SW_SHOW);
+#ifdef SORVANE_E2E_SWITCH
+    ReportTextsCutOff(window_.get());
+#endif
     SetForegroundWindow(window_.get());
     SetFocus(fields_[0]);
   } else {

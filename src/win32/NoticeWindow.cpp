@@ -2,6 +2,9 @@
 
 #include "win32/Colors.h"
 #include "win32/Text.h"
+#ifdef SORVANE_E2E_SWITCH
+#include "win32/TextFitCheck.h"
+#endif
 #include "win32/WindowClass.h"
 #include "win32/WindowEvents.h"
 
@@ -44,6 +47,11 @@ LRESULT NoticeWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         SetTextColor(dc, ToColorRef(line.font.color));
         const std::wstring text = Wide(line.caption);
         TextOutW(dc, line.left, line.top, text.c_str(), static_cast<int>(text.size()));
+#ifdef SORVANE_E2E_SWITCH
+        RECT client{};
+        GetClientRect(window, &client);
+        ReportTextCutOff(dc, text, client.right - line.left, window);
+#endif
         SelectObject(dc, previous);
       }
       EndPaint(window, &paint);

@@ -1,6 +1,7 @@
 # With Language=en the panel speaks English: the notice, the menu, the switch
 # settings dialog, the name editor and the record window, each looked at in a
-# screenshot, and the help item opens the English help.
+# screenshot, with every text in them measured by the panel in its own font;
+# and the help item opens the English help.
 source "$(dirname "$0")/lib.sh"
 new_work english
 cp "$BUILD/Sorvane-en.chm" "$BUILD/Sorvane.chm" "$WORK/"
@@ -27,7 +28,10 @@ shoot() {
   "$CONVERT" screen.png -crop "${w}x${h}+${x}+${y}" +repage "$shots/$2.png"
 }
 
-start_panel "$BUILD/Sorvane.exe"
+use_switch_file
+SORVANE_E2E_FIT_FILE="$(winepath -w "$WORK/fit.txt" 2>/dev/null)"
+export SORVANE_E2E_FIT_FILE
+start_panel "$BUILD/SorvaneE2E.exe"
 probe wait class:THikisuuForm 5000 >/dev/null || fail "no notice without a setting number"
 probe text class:THikisuuForm | head -1 | grep -qx 'Start-up note' || fail "notice title: $(probe text class:THikisuuForm)"
 shoot class:THikisuuForm notice
@@ -83,4 +87,9 @@ probe close 'Sorvane Help' >/dev/null 2>&1 || true
 probe close class:TSorvaneForm
 wait_gone "$panel_pid" 20 || fail "the panel did not close"
 grep -q '^Language=en' Sorvane.ini || fail "the language was not kept"
+for window in SorvaneSwitchSettings TNameForm SorvaneSwitchRecord; do
+  grep -q "^$window	checked" fit.txt || fail "$window was not measured: $(cat fit.txt)"
+done
+! grep -v '	checked' fit.txt || fail "texts cut off, as needed and as given: see above"
+pass "every text of the notice and the three windows fits its control"
 pass "screenshots in $shots"
