@@ -1,6 +1,9 @@
 #include "panel/Application.h"
 
 #include "settings/IniFile.h"
+#include "settings/Profiles.h"
+#include "settings/SettingsPlace.h"
+#include "text/Texts.h"
 
 namespace sorvane {
 
@@ -11,8 +14,14 @@ Application::~Application() = default;
 bool Application::Start() {
   const std::string fileName = ReadableText(platform_.process.ProgramFilePath().FileName(), platform_.text);
   if (!ClaimInstance(fileName)) {
-    // Nothing is held while the box waits: a later start after the first
-    // panel has ended is not refused.
+    // In the language of the settings this start would have used. Nothing is
+    // held while the box waits: a later start after the first panel has ended
+    // is not refused.
+    SettingsPlace place(platform_, [](const MessageText&, unsigned) {});
+    const StartArguments arguments = ReadStartArguments(platform_.process.Arguments());
+    const ProfileNameCheck profile =
+        arguments.profile ? CheckProfileName(*arguments.profile, {}, platform_.text) : ProfileNameCheck{};
+    SetLanguage(place.LanguageAtStart(profile.ok() ? profile.name : std::string()));
     platform_.dialogs.ShowMessage(0, DuplicateStartMessage(), kApplicationTitle, kMessageBoxWarningOk);
     return false;
   }

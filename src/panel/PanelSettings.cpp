@@ -19,7 +19,10 @@ void PanelForm::TellCarer(const MessageText& text, unsigned boxStyle, BoxKind ki
 }
 
 void PanelForm::PlaceFiles() {
-  settingsPlace.Choose(ProfileFromCommandLine());
+  const std::string profile = ProfileFromCommandLine();
+  // What the choosing tells the carer is in the language of the settings chosen.
+  SetLanguage(settingsPlace.LanguageAtStart(profile));
+  settingsPlace.Choose(profile);
   const FilePath record = settingsPlace.Folder() + kRecordFileName;
   recorder.file().UseFile(record, ReadableText(record, platform_.text));
 }

@@ -96,6 +96,8 @@ void ReadButtonFonts(const IniFile& ini, PanelSettings& settings) {
 
 }  // namespace
 
+Language ReadLanguage(const IniFile& ini) { return LanguageOfCode(ini.ReadString("Panel", "Language", "ja")); }
+
 std::string DefaultButtonName(int buttonNumber) { return DefaultButtonName(buttonNumber, CurrentLanguage()); }
 
 std::string DefaultButtonName(int buttonNumber, Language language) {
@@ -127,7 +129,7 @@ std::vector<char32_t> UnholdableOutsideJoyToKeyFolder(const SettingsText& file, 
 PanelSettings ReadPanelSettings(const IniFile& ini, const SettingsText* file, TextCodec& codec,
                                 const ScreenRect& desktop) {
   PanelSettings settings;
-  settings.language = LanguageOfCode(ini.ReadString("Panel", "Language", "ja"));
+  settings.language = ReadLanguage(ini);
   if (file != nullptr) settings.joyToKeyFolder = ReadJoyToKeyFolder(*file, codec);
   // A count no layout shows would leave an empty strip whose presses go to
   // buttons nobody sees: the counts are held to 1 to 8.

@@ -63,6 +63,8 @@ struct PanelSettings {
 // the window's default corner is the middle of desktop.
 PanelSettings ReadPanelSettings(const IniFile& ini, const SettingsText* file, TextCodec& codec,
                                 const ScreenRect& desktop);
+// [Panel] Language alone.
+Language ReadLanguage(const IniFile& ini);
 // Writes every key into ini, which was read from file, in the order a first
 // save lays the file out.
 void WritePanelSettings(const PanelSettings& settings, IniFile& ini, SettingsText& file, TextCodec& codec);

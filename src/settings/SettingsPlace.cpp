@@ -32,30 +32,62 @@ bool SameFolder(const FilePath& a, const FilePath& b) {
 
 }  // namespace
 
-void SettingsPlace::Choose(const std::string& profile) {
+SettingsPlace::BaseFolders SettingsPlace::FindBaseFolders(bool makeRoaming) {
   programFolder_ = platform_.process.ProgramFilePath().Folder();
-  clickSoundFile_ = programFolder_ + kClickSoundFile;
-  helpFile_ = programFolder_ + kHelpFile;
-  englishHelpFile_ = programFolder_ + kEnglishHelpFile;
-  baseFolder_ = programFolder_;
   // A shortcut's "Start in" folder that holds its own settings is one
   // person's; a start at logon begins in the system folder, which holds none.
   const FilePath working = platform_.process.WorkingFolder();
   inStartFolder_ = !working.Empty() && !SameFolder(working, programFolder_) &&
                    platform_.files.ReadWholeFile(working + kSettingsFileName).status != FileRead::Status::kMissing;
-  bool roaming = false;
-  if (inStartFolder_) {
-    baseFolder_ = working;
-  } else if (programFolder_.Empty() || !platform_.files.FolderWritable(programFolder_)) {
+  if (inStartFolder_) return BaseFolders{working, false};
+  if (programFolder_.Empty() || !platform_.files.FolderWritable(programFolder_)) {
     // A panel in Program Files, or on a locked-down machine, keeps its
     // settings with the user who runs it.
     const FilePath roamingData = platform_.files.RoamingDataFolder();
     const FilePath ownFolder = roamingData + "Sorvane\\";
-    if (!roamingData.Empty() && platform_.files.MakeFolder(ownFolder)) {
-      baseFolder_ = ownFolder;
-      roaming = true;
+    if (!roamingData.Empty() && (!makeRoaming || platform_.files.MakeFolder(ownFolder))) {
+      return BaseFolders{ownFolder, true};
     }
   }
+  return BaseFolders{programFolder_, false};
+}
+
+Language SettingsPlace::LanguageAtStart(const std::string& profile) {
+  const BaseFolders folders = FindBaseFolders(false);
+  // The profile's own file, else the one it is made from; in a new %APPDATA%
+  // folder, the file that will be carried over from beside the program.
+  std::vector<FilePath> files;
+  if (!profile.empty()) files.push_back(ProfileFolderIn(folders.base, profile) + kSettingsFileName);
+  files.push_back(folders.base + kSettingsFileName);
+  if (folders.roaming) files.push_back(programFolder_ + kSettingsFileName);
+  // Read once, with no wait for a file another program holds: the reading
+  // that follows waits for it.
+  const auto languageOf = [this](const FileRead& bytes) -> std::optional<Language> {
+    if (bytes.status != FileRead::Status::kRead) return std::nullopt;
+    const SettingsText read = DecodeSettingsText(bytes.contents, platform_.text);
+    if (read.status != FileRead::Status::kRead) return std::nullopt;
+    return ReadLanguage(IniFile(read.text));
+  };
+  for (const FilePath& file : files) {
+    const FileRead bytes = platform_.files.ReadWholeFile(file);
+    if (bytes.status == FileRead::Status::kMissing) continue;
+    if (const auto language = languageOf(bytes)) return *language;
+    // A file that cannot be read now was saved before: its last copy tells.
+    for (const HistoryEntry& kept : ListHistory(platform_, file)) {
+      if (const auto language = languageOf(platform_.files.ReadWholeFile(kept.path))) return *language;
+    }
+    break;
+  }
+  return Language::kJapanese;
+}
+
+void SettingsPlace::Choose(const std::string& profile) {
+  const BaseFolders folders = FindBaseFolders(true);
+  baseFolder_ = folders.base;
+  const bool roaming = folders.roaming;
+  clickSoundFile_ = programFolder_ + kClickSoundFile;
+  helpFile_ = programFolder_ + kHelpFile;
+  englishHelpFile_ = programFolder_ + kEnglishHelpFile;
   siblingSettingsFile_ = baseFolder_ + kSiblingSettingsFileName;
   platform_.log.UseFile(baseFolder_ + kLogFileName);
   if (inStartFolder_) platform_.log.Write("設定の場所（開始フォルダー）: " + ReadableText(baseFolder_, platform_.text));
@@ -75,8 +107,12 @@ void SettingsPlace::Choose(const std::string& profile) {
 }
 
 FilePath SettingsPlace::ProfileFolder(const std::string& profile) const {
+  return ProfileFolderIn(baseFolder_, profile);
+}
+
+FilePath SettingsPlace::ProfileFolderIn(const FilePath& base, const std::string& profile) const {
   // Names are checked to be code page 932 before they get here.
-  return baseFolder_ + kProfilesFolderName + "\\" + platform_.text.Utf16FromShiftJis(profile).value_or(u"?") + u"\\";
+  return base + kProfilesFolderName + "\\" + platform_.text.Utf16FromShiftJis(profile).value_or(u"?") + u"\\";
 }
 
 bool SettingsPlace::UseProfile(const std::string& profile) {

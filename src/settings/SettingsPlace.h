@@ -35,6 +35,11 @@ class SettingsPlace {
   // %APPDATA% carries over the settings file left beside the program.
   // profile: the named profile (checked) to use, empty for none.
   void Choose(const std::string& profile = std::string());
+  // The language of the settings a start with profile would use, found as
+  // Choose would find them but with nothing made, moved or told: the boxes a
+  // start shows before its settings are read speak it. Japanese where no
+  // settings can be read.
+  Language LanguageAtStart(const std::string& profile);
 
   // The named profile in use; empty for none.
   const std::string& ProfileName() const { return profileName_; }
@@ -81,6 +86,13 @@ class SettingsPlace {
   FilePath KeepUnsaved(const PanelSettings& settings, const std::string& stamp);
 
  private:
+  struct BaseFolders {
+    FilePath base;         // where the settings of no profile live
+    bool roaming = false;  // in %APPDATA%, the program's folder not writable
+  };
+  // makeRoaming: make %APPDATA%\Sorvane\ if it is chosen (else it is only named).
+  BaseFolders FindBaseFolders(bool makeRoaming);
+  FilePath ProfileFolderIn(const FilePath& base, const std::string& profile) const;
   void CarryOver();
   // Whether saving settings over replaced would change only the window position.
   bool OnlyThePositionDiffers(const PanelSettings& settings, const SettingsText& replaced,

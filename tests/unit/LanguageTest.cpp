@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 #include "Harness.h"
@@ -138,6 +139,43 @@ TEST(Language, SwitchingChangesTheMenuTheCaptionsAndTheDefaultNamesAtOnceAndIsSa
   EXPECT_EQ(next.form().Button(1).caption, "ボタン１");
   EXPECT_EQ(next.form().nameEditor->Name(2), "ごはん");
   EXPECT_NE(next.desk.files.at(kIni).find("Language=ja\r\n"), std::string::npos);
+  SetLanguage(Language::kJapanese);
+}
+
+TEST(Language, TheBoxesOfAStartSpeakTheLanguageOfTheSettingsItWillUse) {
+  const std::string english = "[Panel]\r\nLanguage=en\r\n";
+  const auto firstBoxBegins = [](const std::function<void(sim::SimDesktop&)>& prepare, const std::string& words) {
+    Panel panel;
+    prepare(panel.desk);
+    panel.Start();
+    SetLanguage(Language::kJapanese);
+    return !panel.desk.messages.empty() && panel.desk.messages[0].text.rfind(words, 0) == 0;
+  };
+  // Carried over to %APPDATA% from beside the program.
+  EXPECT_TRUE(firstBoxBegins(
+      [&](sim::SimDesktop& desk) {
+        desk.unwritableFolders = {"C:\\Sorvane\\"};
+        desk.files[kIni] = english;
+      },
+      "Sorvane's folder"));
+  // Unreadable now: the copy its last save kept tells.
+  EXPECT_TRUE(firstBoxBegins(
+      [&](sim::SimDesktop& desk) {
+        desk.files[kIni] = english;
+        desk.files["C:\\Sorvane\\History\\Sorvane-20261201-100000.ini"] = english;
+        desk.lockedUntil[kIni] = 1000000000;
+      },
+      std::string(kIni) + " cannot be read"));
+  EXPECT_TRUE(firstBoxBegins(
+      [&](sim::SimDesktop& desk) { desk.files[kIni] = u8"\xEF\xBB\xBF; \U0001F600\r\n" + english; },
+      std::string(kIni) + " has characters"));
+  Panel first;
+  first.desk.files[kIni] = english;
+  ASSERT_TRUE(first.Start());
+  SetLanguage(Language::kJapanese);
+  Application second(first.desk.platform());
+  EXPECT_FALSE(second.Start());
+  EXPECT_EQ(first.desk.messages.back().text, "Sorvane is already running. It cannot run twice at once.");
   SetLanguage(Language::kJapanese);
 }
 
