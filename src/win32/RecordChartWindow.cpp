@@ -94,8 +94,15 @@ void Plot(HDC dc, const Chart& chart, const std::string& title, const std::vecto
       Fill(dc, {middle - mark, y - mark, middle + mark + 1, y + mark + 1}, kIgnored);
     }
     if ((labelsFromLast ? count - 1 - i : i) % labelEvery == 0) {
-      Text(dc, bar.label, {left - chart.Scaled(20), plot.bottom + chart.Scaled(2), right + chart.Scaled(20), area.bottom},
-           DT_CENTER | DT_TOP);
+      // Centred under its bar, but never past the plot's edges, where the
+      // shares' scale is written.
+      const std::wstring wide = Wide(bar.label);
+      RECT measured{0, 0, 0, 0};
+      DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+      const int labelWidth = measured.right;
+      const int labelLeft = std::max(
+          static_cast<int>(plot.left), std::min((left + right - labelWidth) / 2, static_cast<int>(plot.right) - labelWidth));
+      Text(dc, bar.label, {labelLeft, plot.bottom + chart.Scaled(2), labelLeft + labelWidth, area.bottom}, DT_LEFT | DT_TOP);
     }
   }
   SetDCPenColor(dc, GetSysColor(COLOR_WINDOWTEXT));
