@@ -55,8 +55,8 @@ int TopSeconds(const SwitchRecordReport& report) {
 void Plot(HDC dc, const Chart& chart, const std::string& title, const std::vector<SwitchRecordReport::ChartBar>& bars,
           int labelEvery, bool labelsFromLast, int topSeconds, RECT area, int lineHeight) {
   Text(dc, title, {area.left, area.top, area.right, area.top + lineHeight}, DT_LEFT | DT_TOP);
-  const RECT plot{area.left + chart.Scaled(34), area.top + lineHeight + chart.Scaled(6),
-                  area.right - chart.Scaled(38), area.bottom - lineHeight - chart.Scaled(2)};
+  const RECT plot{area.left + chart.Scaled(34), area.top + lineHeight + chart.Scaled(6), area.right - chart.Scaled(38),
+                  area.bottom - lineHeight - chart.Scaled(2)};
   if (plot.right <= plot.left || plot.bottom <= plot.top || bars.empty()) return;
   Fill(dc, plot, GetSysColor(COLOR_WINDOW));
   const int height = plot.bottom - plot.top;
@@ -68,13 +68,13 @@ void Plot(HDC dc, const Chart& chart, const std::string& title, const std::vecto
   for (int second = 0; second <= topSeconds; second += step) {
     const int y = ySeconds(second * 1000LL);
     if (second > 0) Line(dc, plot.left, y, plot.right, y, kGrid);
-    Text(dc, sorvane::Text(TextId::RecordSeconds, {std::to_string(second)}), {area.left, y - lineHeight / 2, plot.left - chart.Scaled(4), y + lineHeight / 2},
-         DT_RIGHT | DT_VCENTER);
+    Text(dc, sorvane::Text(TextId::RecordSeconds, {std::to_string(second)}),
+         {area.left, y - lineHeight / 2, plot.left - chart.Scaled(4), y + lineHeight / 2}, DT_RIGHT | DT_VCENTER);
   }
   for (int percent = 0; percent <= 100; percent += 50) {
     const int y = plot.bottom - height * percent / 100;
-    Text(dc, std::to_string(percent) + "%", {plot.right + chart.Scaled(4), y - lineHeight / 2, area.right, y + lineHeight / 2},
-         DT_LEFT | DT_VCENTER);
+    Text(dc, std::to_string(percent) + "%",
+         {plot.right + chart.Scaled(4), y - lineHeight / 2, area.right, y + lineHeight / 2}, DT_LEFT | DT_VCENTER);
   }
   const int count = static_cast<int>(bars.size());
   const int width = plot.right - plot.left;
@@ -84,7 +84,8 @@ void Plot(HDC dc, const Chart& chart, const std::string& title, const std::vecto
     const int left = plot.left + width * i / count;
     const int right = plot.left + width * (i + 1) / count;
     const int gap = std::max(1, (right - left) / 6);
-    if (bar.milliseconds90 >= 0) Fill(dc, {left + gap, ySeconds(bar.milliseconds90), right - gap, plot.bottom}, kNinetieth);
+    if (bar.milliseconds90 >= 0)
+      Fill(dc, {left + gap, ySeconds(bar.milliseconds90), right - gap, plot.bottom}, kNinetieth);
     if (bar.medianMilliseconds >= 0) {
       Fill(dc, {left + 2 * gap, ySeconds(bar.medianMilliseconds), right - 2 * gap, plot.bottom}, kMedian);
     }
@@ -100,9 +101,10 @@ void Plot(HDC dc, const Chart& chart, const std::string& title, const std::vecto
       RECT measured{0, 0, 0, 0};
       DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
       const int labelWidth = measured.right;
-      const int labelLeft = std::max(
-          static_cast<int>(plot.left), std::min((left + right - labelWidth) / 2, static_cast<int>(plot.right) - labelWidth));
-      Text(dc, bar.label, {labelLeft, plot.bottom + chart.Scaled(2), labelLeft + labelWidth, area.bottom}, DT_LEFT | DT_TOP);
+      const int labelLeft = std::max(static_cast<int>(plot.left), std::min((left + right - labelWidth) / 2,
+                                                                           static_cast<int>(plot.right) - labelWidth));
+      Text(dc, bar.label, {labelLeft, plot.bottom + chart.Scaled(2), labelLeft + labelWidth, area.bottom},
+           DT_LEFT | DT_TOP);
     }
   }
   SetDCPenColor(dc, GetSysColor(COLOR_WINDOWTEXT));
@@ -124,8 +126,9 @@ void Paint(HDC dc, const Chart& chart, const RECT& client) {
   int x = client.left;
   const int keyBottom = client.top + lineHeight;
   const int box = lineHeight * 2 / 3;
-  for (const auto& [color, name] : {std::pair{kMedian, sorvane::Text(TextId::RecordChartMedian)}, std::pair{kNinetieth, "90%"},
-                                    std::pair{kIgnored, sorvane::Text(TextId::RecordChartIgnored)}}) {
+  for (const auto& [color, name] :
+       {std::pair{kMedian, sorvane::Text(TextId::RecordChartMedian)}, std::pair{kNinetieth, "90%"},
+        std::pair{kIgnored, sorvane::Text(TextId::RecordChartIgnored)}}) {
     Fill(dc, {x, keyBottom - lineHeight / 2 - box / 2, x + box, keyBottom - lineHeight / 2 + box / 2}, color);
     x += box + chart.Scaled(4);
     RECT measured{0, 0, 0, 0};
@@ -137,9 +140,10 @@ void Paint(HDC dc, const Chart& chart, const RECT& client) {
   const int topSeconds = TopSeconds(report);
   const int plotsTop = keyBottom + chart.Scaled(6);
   const int middle = plotsTop + (client.bottom - plotsTop) / 2;
-  Plot(dc, chart, report.daysTitle, report.days, 5, true, topSeconds, {client.left, plotsTop, client.right, middle}, lineHeight);
-  Plot(dc, chart, report.hoursTitle, report.hours, 3, false, topSeconds, {client.left, middle + chart.Scaled(4), client.right, client.bottom},
+  Plot(dc, chart, report.daysTitle, report.days, 5, true, topSeconds, {client.left, plotsTop, client.right, middle},
        lineHeight);
+  Plot(dc, chart, report.hoursTitle, report.hours, 3, false, topSeconds,
+       {client.left, middle + chart.Scaled(4), client.right, client.bottom}, lineHeight);
 }
 
 LRESULT CALLBACK ChartProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -158,8 +162,7 @@ LRESULT CALLBACK ChartProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       delete chart;
       SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       break;
-    default:
-      break;
+    default: break;
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -179,8 +182,8 @@ HWND MakeRecordChart(HWND parent, const SwitchRecordReport& report, HFONT font, 
   windowClass.lpszClassName = kClass;
   RegisterClassExW(&windowClass);  // fails harmlessly once the class is there
   // Its name is what a screen reader says of it; the figures are in the text beside.
-  HWND window = CreateWindowExW(0, kClass, Wide(sorvane::Text(TextId::RecordChartHeading)).c_str(), WS_CHILD | WS_VISIBLE, x, y,
-                                width, height, parent, nullptr, instance, nullptr);
+  HWND window = CreateWindowExW(0, kClass, Wide(sorvane::Text(TextId::RecordChartHeading)).c_str(),
+                                WS_CHILD | WS_VISIBLE, x, y, width, height, parent, nullptr, instance, nullptr);
   if (window == nullptr) return nullptr;
   auto* chart = new Chart{&report, font, dpi};
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(chart));
