@@ -14,6 +14,7 @@ set(SORVANE_WIN32_SOURCES
   src/win32/PanelView.cpp
   src/win32/PanelWindow.cpp
   src/win32/ButtonAccessible.cpp
+  src/win32/LowLevelHookThread.cpp
   src/win32/SwitchKeyHook.cpp
   src/win32/SwitchMouseHook.cpp
   src/win32/SwitchReader.cpp
@@ -113,7 +114,8 @@ add_executable(searchbench tests/e2e/searchbench.cpp src/win32/Win32Platform.cpp
   src/win32/DesktopWindows.cpp
   src/win32/FileLog.cpp src/win32/Files.cpp src/win32/JoystickSwitch.cpp src/win32/LogonRunKey.cpp
   src/win32/MessageCourier.cpp src/win32/ShellLauncher.cpp src/win32/ShiftJisCodec.cpp src/win32/SwitchKeyHook.cpp
-  src/win32/SwitchMouseHook.cpp src/win32/SwitchReader.cpp src/win32/SpokenPrompts.cpp src/win32/ModalWindow.cpp
+  src/win32/LowLevelHookThread.cpp src/win32/SwitchMouseHook.cpp src/win32/SwitchReader.cpp
+  src/win32/SpokenPrompts.cpp src/win32/ModalWindow.cpp
   src/win32/RecordChartWindow.cpp src/win32/SwitchRecordWindow.cpp
   src/win32/SwitchSettingsDialog.cpp src/win32/ProfileNameDialog.cpp src/win32/SystemClock.cpp src/win32/SystemDialogs.cpp
   src/win32/Text.cpp

@@ -52,33 +52,15 @@ void SwitchKeyHook::StartOrStop() {
   const bool any = InterlockedCompareExchange(&keys_[0], 0, 0) != 0 ||
                    InterlockedCompareExchange(&keys_[1], 0, 0) != 0 ||
                    InterlockedCompareExchange(&menuKey_, 0, 0) != 0;
-  if (any && !thread_) {
+  if (any && !thread_.Running()) {
+    // Presses kept back by an earlier hook were released unseen meanwhile.
+    for (bool& swallowed : swallowed_) swallowed = false;
     g_hook = this;
-    ready_.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    thread_.Reset(CreateThread(nullptr, 0, &Run, this, 0, &threadId_));
-    // The hook is in place before the caller goes on.
-    if (thread_) WaitForSingleObject(ready_.get(), 5000);
-  } else if (!any && thread_) {
-    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    WaitForSingleObject(thread_.get(), INFINITE);
-    thread_.Reset();
-    ready_.Reset();
+    thread_.Start();
+  } else if (!any && thread_.Running()) {
+    thread_.Stop();
     g_hook = nullptr;
   }
-}
-
-DWORD WINAPI SwitchKeyHook::Run(void* self) {
-  auto* hook = static_cast<SwitchKeyHook*>(self);
-  MSG message{};
-  PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the thread's queue, for WM_QUIT
-  // Presses kept back by an earlier hook were released unseen meanwhile.
-  for (bool& swallowed : hook->swallowed_) swallowed = false;
-  const OwnedHook installed(SetWindowsHookExW(WH_KEYBOARD_LL, &HookProc, GetModuleHandleW(nullptr), 0));
-  SetEvent(hook->ready_.get());
-  // The hook's calls arrive through this thread's message loop; it has
-  // nothing else to do, so it always answers in time.
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
-  return 0;
 }
 
 // A switch is held while any key that works as it has its press kept back:

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "win32/Handles.h"
+#include "win32/LowLevelHookThread.h"
 
 namespace sorvane::win32 {
 
@@ -34,7 +34,6 @@ class SwitchKeyHook {
   }
 
  private:
-  static DWORD WINAPI Run(void* self);
   static LRESULT CALLBACK HookProc(int code, WPARAM message, LPARAM info);
   void UpdateDown();
   // The hook runs while a key works as a switch or the menu key is watched.
@@ -47,9 +46,7 @@ class SwitchKeyHook {
   // Per physical key, on the hook's thread only: its press was kept back, so
   // its release must be too. Left and right Shift are apart here.
   bool swallowed_[256] = {};
-  OwnedThread thread_;
-  DWORD threadId_ = 0;
-  OwnedEvent ready_;
+  LowLevelHookThread thread_{WH_KEYBOARD_LL, &HookProc};
 };
 
 }  // namespace sorvane::win32

@@ -29,34 +29,16 @@ void SwitchMouseHook::SetButtons(int button, int secondButton) {
   InterlockedExchange(&buttons_[1], secondButton);
   const bool any = button != 0 || secondButton != 0;
   if (!any) InterlockedExchange(&down_, 0);
-  if (any && !thread_) {
+  if (any && !thread_.Running()) {
+    for (bool& swallowed : swallowed_) swallowed = false;
     g_hook = this;
-    ready_.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    thread_.Reset(CreateThread(nullptr, 0, &Run, this, 0, &threadId_));
-    // The hook is in place before the caller goes on.
-    if (thread_) WaitForSingleObject(ready_.get(), 5000);
-  } else if (!any && thread_) {
+    thread_.Start();
+  } else if (!any && thread_.Running()) {
     // A press kept back goes with the hook: no program saw it, so none holds
     // the button; its release reaches the program under the pointer alone.
-    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    WaitForSingleObject(thread_.get(), INFINITE);
-    thread_.Reset();
-    ready_.Reset();
+    thread_.Stop();
     g_hook = nullptr;
   }
-}
-
-DWORD WINAPI SwitchMouseHook::Run(void* self) {
-  auto* hook = static_cast<SwitchMouseHook*>(self);
-  MSG message{};
-  PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the thread's queue, for WM_QUIT
-  for (bool& swallowed : hook->swallowed_) swallowed = false;
-  const OwnedHook installed(SetWindowsHookExW(WH_MOUSE_LL, &HookProc, GetModuleHandleW(nullptr), 0));
-  SetEvent(hook->ready_.get());
-  // The hook's calls arrive through this thread's message loop; it has
-  // nothing else to do, so it always answers in time.
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
-  return 0;
 }
 
 std::uint32_t SwitchMouseHook::DownButtons(std::int64_t now) {

@@ -9,7 +9,7 @@
 
 #include "platform/Joystick.h"
 #include "switch/SwitchSampler.h"
-#include "win32/Handles.h"
+#include "win32/LowLevelHookThread.h"
 
 namespace sorvane::win32 {
 
@@ -32,7 +32,6 @@ class SwitchMouseHook {
   static constexpr std::int64_t kShortestPress = SwitchSampler::kDebounceMilliseconds + 10;
 
  private:
-  static DWORD WINAPI Run(void* self);
   static LRESULT CALLBACK HookProc(int code, WPARAM message, LPARAM info);
   void UpdateDown();
 
@@ -46,9 +45,7 @@ class SwitchMouseHook {
   // Per button, on the hook's thread only: its press was kept back, so its
   // release must be too.
   bool swallowed_[kMouseButtonCount + 1] = {};
-  OwnedThread thread_;
-  DWORD threadId_ = 0;
-  OwnedEvent ready_;
+  LowLevelHookThread thread_{WH_MOUSE_LL, &HookProc};
 };
 
 }  // namespace sorvane::win32
