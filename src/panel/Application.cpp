@@ -22,7 +22,11 @@ bool Application::Start() {
     const ProfileNameCheck profile =
         arguments.profile ? CheckProfileName(*arguments.profile, {}, platform_.text) : ProfileNameCheck{};
     SetLanguage(place.LanguageAtStart(profile.ok() ? profile.name : std::string()));
+    RefusedStartBoxCloser closer(platform_.clock);
+    BoxAnswerer* const before = platform_.dialogs.BoxesAnsweredBy();
+    platform_.dialogs.AnswerBoxesWith(&closer);
     platform_.dialogs.ShowMessage(0, DuplicateStartMessage(), kApplicationTitle, kMessageBoxWarningOk);
+    platform_.dialogs.AnswerBoxesWith(before);
     return false;
   }
   title = kApplicationTitle;

@@ -35,6 +35,24 @@ class Application {
   // closing; false (holding nothing) when another panel still runs.
   bool ClaimInstance(const std::string& mutexName);
 
+  // The refused start's box only informs, and the switch that would answer
+  // it belongs to the panel already running: it closes by itself after the
+  // time a notice stays, so that none is left for a switch user to face.
+  class RefusedStartBoxCloser : public BoxAnswerer {
+   public:
+    explicit RefusedStartBoxCloser(Clock& clock) : clock_(clock) {}
+    void BoxOpened(unsigned /*flags*/) override { openedAt_ = clock_.NowMilliseconds(); }
+    Answer Poll() override {
+      return clock_.NowMilliseconds() - openedAt_ >= PanelForm::kNoticeSeconds * 1000 ? Answer::kTimedOut
+                                                                                     : Answer::kNotYet;
+    }
+    void BoxClosed() override {}
+
+   private:
+    Clock& clock_;
+    std::int64_t openedAt_ = 0;
+  };
+
   Platform& platform_;
 };
 

@@ -116,6 +116,7 @@ class Dialogs {
  public:
   // Who answers the message boxes for the switch; none: only a click or a key does.
   void AnswerBoxesWith(BoxAnswerer* answerer) { boxAnswerer_ = answerer; }
+  BoxAnswerer* BoxesAnsweredBy() const { return boxAnswerer_; }
 
   // MessageBox(owner, text, caption, flags); returns the button pressed.
   virtual int ShowMessage(WindowHandle owner, const MessageText& text,

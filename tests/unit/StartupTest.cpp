@@ -58,6 +58,12 @@ TEST(Startup, ASecondStartUnderTheSameFileNameIsRefusedWithItsMessage) {
             "二重起動は出来ません。「Sorvane＋。」 はすでに実行されています！");
   EXPECT_EQ(second.panel, nullptr);
   EXPECT_EQ(first.desk.mutexes, (std::vector<std::string>{"Sorvane.exe"}));
+  // Left to the switch, which is the running panel's, the box closes by itself.
+  first.desk.messageAnswers.push_back(sim::kLeftToTheSwitch);
+  Application waiting(first.desk.platform());
+  EXPECT_FALSE(waiting.Start());
+  EXPECT_EQ(first.desk.messages.back().closedAt - first.desk.messages.back().time, 30000);
+  EXPECT_TRUE(first.desk.messages.back().bySwitch);
 
   // A copy under another name runs beside it.
   first.desk.programFilePath = "C:\\a\\Sorvane2.exe";
