@@ -154,6 +154,9 @@ cleanup() {
   for pid in "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
 }
 trap cleanup EXIT
+# A command that fails where set -e ends the test says so, and where.
+set -E
+trap 'echo "FAIL: ${BASH_SOURCE[0]##*/}:$LINENO: $BASH_COMMAND" >&2' ERR
 
 screenshot() {
   import -window root "$1" 2>/dev/null || xwd -root -silent | "$CONVERT" xwd:- "$1"
