@@ -1,7 +1,6 @@
 #include "panel/Application.h"
 
 #include "settings/IniFile.h"
-#include "settings/Profiles.h"
 #include "settings/SettingsPlace.h"
 #include "text/Texts.h"
 
@@ -18,10 +17,7 @@ bool Application::Start() {
     // held while the box waits: a later start after the first panel has ended
     // is not refused.
     SettingsPlace place(platform_, [](const MessageText&, unsigned) {});
-    const StartArguments arguments = ReadStartArguments(platform_.process.Arguments());
-    const ProfileNameCheck profile =
-        arguments.profile ? CheckProfileName(*arguments.profile, {}, platform_.text) : ProfileNameCheck{};
-    SetLanguage(place.LanguageAtStart(profile.ok() ? profile.name : std::string()));
+    SetLanguage(place.LanguageAtStart(platform_.process.Arguments()));
     RefusedStartBoxCloser closer(platform_.clock);
     BoxAnswerer* const before = platform_.dialogs.BoxesAnsweredBy();
     platform_.dialogs.AnswerBoxesWith(&closer);

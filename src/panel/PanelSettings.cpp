@@ -19,10 +19,10 @@ void PanelForm::TellCarer(const MessageText& text, unsigned boxStyle, BoxKind ki
 }
 
 void PanelForm::PlaceFiles() {
-  const std::string profile = ProfileFromCommandLine();
-  // What the choosing tells the carer is in the language of the settings chosen.
-  SetLanguage(settingsPlace.LanguageAtStart(profile));
-  settingsPlace.Choose(profile);
+  // What the start tells the carer before the settings are read (a profile
+  // name refused, where they are) is in the language of the settings used.
+  SetLanguage(settingsPlace.LanguageAtStart(platform_.process.Arguments()));
+  settingsPlace.Choose(ProfileFromCommandLine());
   const FilePath record = settingsPlace.Folder() + kRecordFileName;
   recorder.file().UseFile(record, ReadableText(record, platform_.text));
 }

@@ -15,8 +15,6 @@ std::string PanelForm::ConfigurationArgument() const {
 std::string PanelForm::ProfileFromCommandLine() {
   const StartArguments arguments = ReadStartArguments(platform_.process.Arguments());
   if (!arguments.profile) return {};
-  // A name refused is told in the language of the settings used instead.
-  SetLanguage(settingsPlace.LanguageAtStart(std::string()));
   const ProfileNameCheck check = CheckProfileName(*arguments.profile, {}, platform_.text);
   if (check.ok()) return check.name;
   const std::string shown = platform_.text.ShiftJisFromUtf16(*arguments.profile).value_or("");

@@ -33,33 +33,41 @@ bool SameFolder(const FilePath& a, const FilePath& b) {
 }  // namespace
 
 SettingsPlace::BaseFolders SettingsPlace::FindBaseFolders(bool makeRoaming) {
-  programFolder_ = platform_.process.ProgramFilePath().Folder();
+  BaseFolders folders;
+  folders.program = platform_.process.ProgramFilePath().Folder();
+  folders.base = folders.program;
   // A shortcut's "Start in" folder that holds its own settings is one
   // person's; a start at logon begins in the system folder, which holds none.
   const FilePath working = platform_.process.WorkingFolder();
-  inStartFolder_ = !working.Empty() && !SameFolder(working, programFolder_) &&
-                   platform_.files.ReadWholeFile(working + kSettingsFileName).status != FileRead::Status::kMissing;
-  if (inStartFolder_) return BaseFolders{working, false};
-  if (programFolder_.Empty() || !platform_.files.FolderWritable(programFolder_)) {
+  folders.inStartFolder =
+      !working.Empty() && !SameFolder(working, folders.program) &&
+      platform_.files.ReadWholeFile(working + kSettingsFileName).status != FileRead::Status::kMissing;
+  if (folders.inStartFolder) {
+    folders.base = working;
+  } else if (folders.program.Empty() || !platform_.files.FolderWritable(folders.program)) {
     // A panel in Program Files, or on a locked-down machine, keeps its
     // settings with the user who runs it.
     const FilePath roamingData = platform_.files.RoamingDataFolder();
     const FilePath ownFolder = roamingData + "Sorvane\\";
     if (!roamingData.Empty() && (!makeRoaming || platform_.files.MakeFolder(ownFolder))) {
-      return BaseFolders{ownFolder, true};
+      folders.base = ownFolder;
+      folders.roaming = true;
     }
   }
-  return BaseFolders{programFolder_, false};
+  return folders;
 }
 
-Language SettingsPlace::LanguageAtStart(const std::string& profile) {
+Language SettingsPlace::LanguageAtStart(const std::vector<std::u16string>& arguments) {
+  const StartArguments named = ReadStartArguments(arguments);
+  const ProfileNameCheck profile =
+      named.profile ? CheckProfileName(*named.profile, {}, platform_.text) : ProfileNameCheck{};
   const BaseFolders folders = FindBaseFolders(false);
   // The profile's own file, else the one it is made from; in a new %APPDATA%
   // folder, the file that will be carried over from beside the program.
   std::vector<FilePath> files;
-  if (!profile.empty()) files.push_back(ProfileFolderIn(folders.base, profile) + kSettingsFileName);
+  if (named.profile && profile.ok()) files.push_back(ProfileFolderIn(folders.base, profile.name) + kSettingsFileName);
   files.push_back(folders.base + kSettingsFileName);
-  if (folders.roaming) files.push_back(programFolder_ + kSettingsFileName);
+  if (folders.roaming) files.push_back(folders.program + kSettingsFileName);
   // Read once, with no wait for a file another program holds: the reading
   // that follows waits for it.
   const auto languageOf = [this](const FileRead& bytes) -> std::optional<Language> {
@@ -83,7 +91,9 @@ Language SettingsPlace::LanguageAtStart(const std::string& profile) {
 
 void SettingsPlace::Choose(const std::string& profile) {
   const BaseFolders folders = FindBaseFolders(true);
+  programFolder_ = folders.program;
   baseFolder_ = folders.base;
+  inStartFolder_ = folders.inStartFolder;
   const bool roaming = folders.roaming;
   clickSoundFile_ = programFolder_ + kClickSoundFile;
   helpFile_ = programFolder_ + kHelpFile;

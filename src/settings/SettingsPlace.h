@@ -35,11 +35,11 @@ class SettingsPlace {
   // %APPDATA% carries over the settings file left beside the program.
   // profile: the named profile (checked) to use, empty for none.
   void Choose(const std::string& profile = std::string());
-  // The language of the settings a start with profile would use, found as
-  // Choose would find them but with nothing made, moved or told: the boxes a
-  // start shows before its settings are read speak it. Japanese where no
-  // settings can be read.
-  Language LanguageAtStart(const std::string& profile);
+  // The language of the settings a start with these command-line arguments
+  // would use (a profile's, when they name one that can be), found as Choose
+  // finds them but with nothing made, moved or told: the boxes a start shows
+  // before its settings are read speak it. Japanese where none can be read.
+  Language LanguageAtStart(const std::vector<std::u16string>& arguments);
 
   // The named profile in use; empty for none.
   const std::string& ProfileName() const { return profileName_; }
@@ -87,8 +87,10 @@ class SettingsPlace {
 
  private:
   struct BaseFolders {
-    FilePath base;         // where the settings of no profile live
-    bool roaming = false;  // in %APPDATA%, the program's folder not writable
+    FilePath program;            // ending in a backslash
+    FilePath base;               // where the settings of no profile live
+    bool inStartFolder = false;  // base is the start folder, which holds its own settings
+    bool roaming = false;        // in %APPDATA%, the program's folder not writable
   };
   // makeRoaming: make %APPDATA%\Sorvane\ if it is chosen (else it is only named).
   BaseFolders FindBaseFolders(bool makeRoaming);
