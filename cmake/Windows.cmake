@@ -112,7 +112,7 @@ endif()
 
 add_executable(searchbench tests/e2e/searchbench.cpp src/win32/Win32Platform.cpp src/win32/BackgroundWorker.cpp
   src/win32/DesktopWindows.cpp
-  src/win32/FileLog.cpp src/win32/Files.cpp src/win32/JoystickSwitch.cpp src/win32/LogonRunKey.cpp
+  src/win32/FileLog.cpp src/win32/Files.cpp src/win32/Fonts.cpp src/win32/JoystickSwitch.cpp src/win32/LogonRunKey.cpp
   src/win32/MessageCourier.cpp src/win32/ShellLauncher.cpp src/win32/ShiftJisCodec.cpp src/win32/SwitchKeyHook.cpp
   src/win32/LowLevelHookThread.cpp src/win32/SwitchMouseHook.cpp src/win32/SwitchReader.cpp
   src/win32/SpokenPrompts.cpp src/win32/ModalWindow.cpp

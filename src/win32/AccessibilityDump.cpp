@@ -7,18 +7,11 @@
 #include <vector>
 
 #include "win32/Handles.h"
+#include "win32/Text.h"
 
 namespace sorvane::win32 {
 
 namespace {
-
-std::string Utf8(const wchar_t* text, int length) {
-  if (text == nullptr || length <= 0) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-  std::string result(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, length, result.data(), size, nullptr, nullptr);
-  return result;
-}
 
 struct Button {
   int left;
@@ -52,8 +45,9 @@ Button Describe(const AccessibleWindow& button) {
   VARIANT state;
   VariantInit(&state);
   accessible.get()->get_accState(self, &state);
-  std::string line = std::to_string(rect.left) + "\t" + reached + "\t" +
-                     Utf8(name, name != nullptr ? static_cast<int>(SysStringLen(name)) : 0) + "\t" +
+  const std::wstring_view nameText =
+      name != nullptr ? std::wstring_view(name, SysStringLen(name)) : std::wstring_view();
+  std::string line = std::to_string(rect.left) + "\t" + reached + "\t" + Utf8(nameText) + "\t" +
                      std::to_string(role.vt == VT_I4 ? role.lVal : -1) + "\t" +
                      std::to_string(state.vt == VT_I4 ? state.lVal : -1);
   SysFreeString(name);
@@ -64,10 +58,10 @@ void DumpMenu(HMENU menu, std::string& out) {
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
     wchar_t text[256] = {};
-    const int length = GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
+    GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
     const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
     out += std::string("menu\t") + ((state & MF_GRAYED) != 0 ? "1" : "0") + "\t" +
-           ((state & MF_CHECKED) != 0 ? "1" : "0") + "\t" + Utf8(text, length) + "\n";
+           ((state & MF_CHECKED) != 0 ? "1" : "0") + "\t" + Utf8(text) + "\n";
     if (HMENU submenu = GetSubMenu(menu, i)) DumpMenu(submenu, out);
   }
 }

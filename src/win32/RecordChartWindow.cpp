@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "text/Texts.h"
+#include "win32/Fonts.h"
 #include "win32/Text.h"
 
 namespace sorvane::win32 {
@@ -97,10 +98,7 @@ void Plot(HDC dc, const Chart& chart, const std::string& title, const std::vecto
     if ((labelsFromLast ? count - 1 - i : i) % labelEvery == 0) {
       // Centred under its bar, but never past the plot's edges, where the
       // shares' scale is written.
-      const std::wstring wide = Wide(bar.label);
-      RECT measured{0, 0, 0, 0};
-      DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-      const int labelWidth = measured.right;
+      const int labelWidth = MeasureText(dc, Wide(bar.label)).width;
       const int labelLeft = std::max(static_cast<int>(plot.left), std::min((left + right - labelWidth) / 2,
                                                                            static_cast<int>(plot.right) - labelWidth));
       Text(dc, bar.label, {labelLeft, plot.bottom + chart.Scaled(2), labelLeft + labelWidth, area.bottom},
@@ -131,11 +129,8 @@ void Paint(HDC dc, const Chart& chart, const RECT& client) {
         std::pair{kIgnored, sorvane::Text(TextId::RecordChartIgnored)}}) {
     Fill(dc, {x, keyBottom - lineHeight / 2 - box / 2, x + box, keyBottom - lineHeight / 2 + box / 2}, color);
     x += box + chart.Scaled(4);
-    RECT measured{0, 0, 0, 0};
-    const std::wstring wide = Wide(name);
-    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     Text(dc, name, {x, client.top, client.right, keyBottom}, DT_LEFT | DT_VCENTER);
-    x += measured.right + chart.Scaled(12);
+    x += MeasureText(dc, Wide(name)).width + chart.Scaled(12);
   }
   const int topSeconds = TopSeconds(report);
   const int plotsTop = keyBottom + chart.Scaled(6);

@@ -29,6 +29,15 @@ std::string Narrow(const std::wstring& utf16) {
 
 std::wstring Wide(std::u16string_view utf16) { return std::wstring(utf16.begin(), utf16.end()); }
 
+std::string Utf8(std::wstring_view utf16) {
+  if (utf16.empty()) return {};
+  const int size =
+      WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0, nullptr, nullptr);
+  std::string result(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), result.data(), size, nullptr, nullptr);
+  return result;
+}
+
 }  // namespace sorvane::win32
 
 namespace sorvane::win32 {

@@ -19,6 +19,9 @@ std::wstring Wide(std::u16string_view utf16);
 std::optional<std::wstring> WideExactly(std::string_view cp932);
 std::optional<std::string> NarrowExactly(std::wstring_view utf16);
 
+// UTF-8, for what the end-to-end build writes for its tests.
+std::string Utf8(std::wstring_view utf16);
+
 // A window's whole text, however long.
 std::wstring WholeWindowText(HWND window);
 

@@ -15,14 +15,6 @@ std::wstring ClassOf(HWND window) {
   return name;
 }
 
-std::string Utf8(const std::wstring& text) {
-  const int size =
-      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
-  return out;
-}
-
 void Append(const std::wstring& line) {
   wchar_t path[1024] = {};
   if (GetEnvironmentVariableW(L"SORVANE_E2E_FIT_FILE", path, 1024) == 0) return;
@@ -56,21 +48,22 @@ void Check(HDC dc, HWND control, const std::wstring& owner) {
   GetClientRect(control, &room);
   HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
   std::vector<std::pair<std::wstring, SIZE>> texts;
+  const std::wstring text = WholeWindowText(control);
   if (_wcsicmp(kind.c_str(), L"Static") == 0) {
     const DWORD type = style & SS_TYPEMASK;
     if (type <= SS_RIGHT || type == SS_LEFTNOWORDWRAP) {
       const UINT format =
           (type == SS_LEFTNOWORDWRAP ? DT_SINGLELINE : DT_WORDBREAK) | ((style & SS_NOPREFIX) != 0 ? DT_NOPREFIX : 0U);
-      texts.emplace_back(WholeWindowText(control), Needed(dc, WholeWindowText(control), format, room.right));
+      texts.emplace_back(text, Needed(dc, text, format, room.right));
     }
   } else if (_wcsicmp(kind.c_str(), L"Button") == 0) {
     const DWORD type = style & BS_TYPEMASK;
     // A push button's raised edge, or a box's square and the gap beside it.
     const int beside = type <= BS_DEFPUSHBUTTON ? 2 * GetSystemMetrics(SM_CXEDGE) + 2
                                                 : GetSystemMetrics(SM_CXMENUCHECK) + GetSystemMetrics(SM_CXEDGE);
-    SIZE needed = Needed(dc, WholeWindowText(control), DT_SINGLELINE, 0);
+    SIZE needed = Needed(dc, text, DT_SINGLELINE, 0);
     needed.cx += beside;
-    texts.emplace_back(WholeWindowText(control), needed);
+    texts.emplace_back(text, needed);
   } else if (_wcsicmp(kind.c_str(), L"ComboBox") == 0) {
     const auto count = static_cast<int>(SendMessageW(control, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
@@ -84,8 +77,8 @@ void Check(HDC dc, HWND control, const std::wstring& owner) {
     }
   }
   SelectObject(dc, previous);
-  for (const auto& [text, needed] : texts) {
-    if (needed.cx > room.right || needed.cy > room.bottom) AppendCutOff(owner, text, needed, room);
+  for (const auto& [shown, needed] : texts) {
+    if (needed.cx > room.right || needed.cy > room.bottom) AppendCutOff(owner, shown, needed, room);
   }
 }
 
